@@ -1,0 +1,142 @@
+#include "data/account_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace purso {
+namespace {
+
+// Closes a descriptor on every path out of a function.
+class CFileDescriptor {
+ public:
+  explicit CFileDescriptor(int fd) : fd_(fd) {}
+  ~CFileDescriptor() { Close(); }
+  CFileDescriptor(const CFileDescriptor&) = delete;
+  CFileDescriptor& operator=(const CFileDescriptor&) = delete;
+  int Get() const { return fd_; }
+  bool Close() {
+    if (fd_ < 0) return true;
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = ::write(fd, data, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// Makes the rename itself durable; a folder that cannot be flushed is no
+// reason to report the save as failed once the file is in place.
+void FlushFolder(const std::string& folder) {
+  CFileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.Get() >= 0) ::fsync(fd.Get());
+}
+
+// The permissions of the file being replaced, or those a new document gets.
+mode_t ModeFor(const std::string& path) {
+  struct stat old {};
+  if (::stat(path.c_str(), &old) == 0) return old.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+// A link is followed, so that saving replaces the file it names and not the link.
+std::string ResolvedTarget(const std::string& path) {
+  char* resolved = ::realpath(path.c_str(), nullptr);
+  if (resolved == nullptr) return path;
+  std::string target(resolved);
+  std::free(resolved);
+  return target;
+}
+
+}  // namespace
+
+bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
+  CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.Get() < 0) return false;
+  struct stat info {};
+  if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  std::vector<std::uint8_t> content;
+  try {
+    content.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t filled = 0;
+    for (;;) {
+      if (filled == content.size()) content.resize(content.size() + 4096);
+      const ssize_t got = ::read(fd.Get(), content.data() + filled, content.size() - filled);
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        return false;
+      }
+      if (got == 0) break;
+      filled += static_cast<std::size_t>(got);
+    }
+    content.resize(filled);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  bytes = std::move(content);
+  return true;
+}
+
+bool WriteFileAtomically(const std::string& requestedPath, const std::vector<std::uint8_t>& bytes) {
+  const std::string path = ResolvedTarget(requestedPath);
+  std::string temporary = path + ".XXXXXX";
+  CFileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+  if (fd.Get() < 0) return false;
+
+  const mode_t mode = ModeFor(path);
+  const bool written = ::fchmod(fd.Get(), mode) == 0 && WriteAll(fd.Get(), bytes.data(), bytes.size()) &&
+                       ::fsync(fd.Get()) == 0 && fd.Close();
+  if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  FlushFolder(FolderOf(path));
+  return true;
+}
+
+bool LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& book) {
+  CArchiveReader archive(bytes);
+  return book.Load(archive);
+}
+
+bool LoadAccountFile(const std::string& path, CAccountBook& book) {
+  std::vector<std::uint8_t> bytes;
+  return ReadFileBytes(path, bytes) && LoadAccount(bytes, book);
+}
+
+bool StoreAccountFile(const std::string& path, CAccountBook& book) {
+  CArchiveWriter archive;
+  if (!book.Write(archive) || !WriteFileAtomically(path, archive.Bytes())) return false;
+  book.ClearModified();
+  return true;
+}
+
+}  // namespace purso

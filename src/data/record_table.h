@@ -1,0 +1,175 @@
+// CRecordTable: a table of fixed-width rows with typed columns.
+//
+// Every list of an account is one record table. Rows live in one contiguous
+// buffer, in the order they were added; each row starts with its 32-bit row
+// id and a selection flag, followed by the column values in column order.
+// Row ids come from a counter that only ever grows, so an id is never reused
+// and ids rise along the rows; references between records are row ids.
+//
+// All searching goes through the selection conditions: clear them, set one,
+// apply, walk the selected rows with First/Next, clear them again.
+//
+// Values in the buffer are little-endian, the form they have in the account
+// file, so that a table is stored and loaded as one block of bytes. Use the
+// typed accessors (GetNumber, SetText, ...) rather than the raw
+// GetValue/SetValue unless the bytes themselves are wanted.
+//
+// Operations that can fail return false and then change nothing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/archive.h"
+
+namespace purso {
+
+enum class ColumnType : std::uint8_t {
+  kNumber = 1,  // an 8-byte IEEE double
+  kText = 2,    // a fixed-width character field, zero-terminated when shorter
+};
+
+// Operators of selection conditions; the row's value is the left operand.
+enum class Operator : std::uint8_t {
+  kNone = 0,
+  kLess = 1,
+  kLessOrEqual = 2,
+  kEqual = 3,
+  kGreaterOrEqual = 4,
+  kGreater = 5,
+  kNotEqual = 6,
+};
+
+struct ColumnDescriptor {
+  std::uint8_t type = 0;  // ColumnType as stored; any value but 1 compares as text
+  std::uint32_t width = 0;
+  std::uint32_t offset = 0;
+
+  friend bool operator==(const ColumnDescriptor&, const ColumnDescriptor&) = default;
+};
+
+class CRecordTable {
+ public:
+  static constexpr std::uint32_t kMaxColumns = 32;
+  static constexpr std::uint32_t kMaxColumnWidth = 255;
+  static constexpr std::uint32_t kGridRows = 16;
+  static constexpr std::uint32_t kGridPositions = 4;
+  static constexpr std::uint32_t kMaxConditionText = 255;
+  static constexpr std::uint32_t kDefaultBlockRows = 256;
+  static constexpr std::uint32_t kRowHeader = 5;  // row id and selection flag
+
+  CRecordTable();
+
+  // Schema. Both are refused once the table has a buffer (rows were added or loaded).
+  void SetBlockRows(std::uint32_t rows);
+  bool AddColumn(ColumnType type, std::uint32_t width);
+
+  // Appends a zeroed, selected row with the next row id and makes it current.
+  // False only when memory for a new block cannot be had.
+  bool AddRow();
+  // Removes the current row; later rows move up one place and the cursor keeps
+  // its index. Nothing happens when the cursor is not on a row.
+  void RemoveRow();
+
+  // Cursor movement over the selected rows; false leaves the cursor where it was.
+  bool First();
+  bool Next();
+  // Moves the cursor to the row with that id, selected or not.
+  bool Find(std::uint32_t rowId);
+
+  // Raw column bytes of the current row: exactly the column's width.
+  // False when the column index is bad or the cursor is not on a row.
+  bool GetValue(std::uint32_t column, void* destination) const;
+  bool SetValue(std::uint32_t column, const void* source);
+
+  // Typed access to the current row. GetNumber gives 0 and GetText an empty
+  // text when the column or cursor is bad. SetText stores at most the
+  // column's width and clears the bytes after the text.
+  double GetNumber(std::uint32_t column) const;
+  std::string GetText(std::uint32_t column) const;
+  bool SetNumber(std::uint32_t column, double value);
+  bool SetText(std::uint32_t column, std::string_view text);
+
+  // Row id of the current row; kNoRow when the cursor is not on a row.
+  std::uint32_t GetRowId() const;
+  std::uint32_t GetRowCount() const { return rowCount_; }
+  bool IsModified() const { return modified_; }
+  void ClearModified() { modified_ = false; }
+
+  bool SetNumberCondition(std::uint32_t gridRow, std::uint32_t position, std::uint32_t column, Operator op,
+                          double number);
+  bool SetTextCondition(std::uint32_t gridRow, std::uint32_t position, std::uint32_t column, Operator op,
+                        std::string_view text);
+  // Recomputes every row's selection flag; the number of selected rows.
+  std::uint32_t ApplyConditions();
+  // Removes every condition and selects every row.
+  void ClearConditions();
+
+  // Archive form. Load replaces the whole table and fails, leaving the table
+  // as it was, on an archive error or on content that breaks the table's
+  // invariants or disagrees with its declared columns. Store writes the table
+  // and clears the modified flag; Write does the same without touching the flag.
+  bool Load(CArchiveReader& archive);
+  bool Store(CArchiveWriter& archive);
+  bool Write(CArchiveWriter& archive) const;
+
+  // Inspection, for the archive's readers and for tests.
+  std::uint32_t GetBlocks() const { return blocks_; }
+  std::uint32_t GetBlockRows() const { return blockRows_; }
+  std::uint32_t GetColumnCount() const { return static_cast<std::uint32_t>(columns_.size()); }
+  const ColumnDescriptor& GetColumn(std::uint32_t column) const { return columns_[column]; }
+  std::uint32_t GetRowWidth() const { return rowWidth_; }
+  std::uint32_t GetNextRowId() const { return nextRowId_; }
+  std::uint32_t GetCursor() const { return cursor_; }
+  bool IsSelected(std::uint32_t rowIndex) const;
+
+  // Reads by row index, for passes over a whole table that need no cursor
+  // and no conditions. Preconditions: rowIndex < GetRowCount() and a valid
+  // column of the right type.
+  std::uint32_t RowIdAt(std::uint32_t rowIndex) const { return DecodeU32(Row(rowIndex)); }
+  double NumberAt(std::uint32_t rowIndex, std::uint32_t column) const {
+    return DecodeDouble(Row(rowIndex) + columns_[column].offset);
+  }
+  std::string_view TextAt(std::uint32_t rowIndex, std::uint32_t column) const;
+
+  static constexpr std::uint32_t kNoRow = 0xFFFFFFFFu;
+
+ private:
+  struct Condition {
+    Operator op = Operator::kNone;
+    std::uint32_t column = 0;
+    double number = 0.0;
+    std::string text;
+  };
+
+  bool HasBuffer() const { return blocks_ != 0; }
+  bool CursorOnRow() const { return cursor_ < rowCount_; }
+  std::uint8_t* Row(std::uint32_t index) { return rows_.data() + static_cast<std::size_t>(index) * rowWidth_; }
+  const std::uint8_t* Row(std::uint32_t index) const {
+    return rows_.data() + static_cast<std::size_t>(index) * rowWidth_;
+  }
+  bool Holds(const std::uint8_t* row, const Condition& condition) const;
+  bool Selects(const std::uint8_t* row) const;
+  bool SeekSelected(std::uint32_t from);
+  Condition* ConditionAt(std::uint32_t gridRow, std::uint32_t position, std::uint32_t column);
+
+  bool modified_ = false;
+  // The rows in use, rowCount_ * rowWidth_ bytes. Its capacity is reserved a
+  // block at a time as rows are added; a loaded table reserves only what it
+  // holds, so that a damaged capacity in a file cannot make the loader ask
+  // for unbounded memory.
+  std::vector<std::uint8_t> rows_;
+  std::uint32_t blocks_ = 0;
+  std::uint32_t blockRows_ = kDefaultBlockRows;
+  std::uint32_t cursor_ = 0;
+  std::uint32_t nextRowId_ = 0;
+  std::uint32_t usedConditionRows_ = 0;
+  std::uint32_t rowCount_ = 0;
+  std::uint32_t rowWidth_ = kRowHeader;
+  std::vector<Condition> grid_;  // kGridRows * kGridPositions
+  std::vector<ColumnDescriptor> columns_;
+};
+
+}  // namespace purso

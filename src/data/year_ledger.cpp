@@ -1,0 +1,106 @@
+#include "data/year_ledger.h"
+
+#include <cmath>
+#include <limits>
+
+namespace purso {
+
+CategoryType CategoryTypeFromCode(double code) {
+  return static_cast<CategoryType>(static_cast<int>(RowIdFromNumber(code)));
+}
+
+std::uint32_t RowIdFromNumber(double value) {
+  // Truncation, kept inside the range of a row id so that a damaged number
+  // never becomes undefined behaviour.
+  if (!(value >= 0.0)) return 0;
+  if (value >= 4294967295.0) return 4294967295u;
+  return static_cast<std::uint32_t>(value);
+}
+
+CYearLedger::CYearLedger() {
+  categories_.SetBlockRows(64);
+  categories_.AddColumn(ColumnType::kText, kNameWidth);
+  categories_.AddColumn(ColumnType::kNumber, 8);
+  categories_.AddColumn(ColumnType::kNumber, 8);
+  categories_.AddColumn(ColumnType::kNumber, 8);
+  categories_.AddColumn(ColumnType::kNumber, 8);
+
+  functionalAreas_.SetBlockRows(16);
+  functionalAreas_.AddColumn(ColumnType::kText, kNameWidth);
+
+  objects_.SetBlockRows(16);
+  objects_.AddColumn(ColumnType::kText, kNameWidth);
+
+  predactions_.SetBlockRows(256);
+  predactions_.AddColumn(ColumnType::kNumber, 8);
+  predactions_.AddColumn(ColumnType::kNumber, 8);
+  predactions_.AddColumn(ColumnType::kNumber, 8);
+
+  transactions_.SetBlockRows(1024);
+  transactions_.AddColumn(ColumnType::kNumber, 8);
+  transactions_.AddColumn(ColumnType::kNumber, 8);
+  transactions_.AddColumn(ColumnType::kNumber, 8);
+  transactions_.AddColumn(ColumnType::kText, kDescriptionWidth);
+  transactions_.AddColumn(ColumnType::kNumber, 8);
+}
+
+void CYearLedger::SetOpeningBalance(double balance) {
+  openingBalance_ = balance;
+  modified_ = 1;
+}
+
+double CYearLedger::Sign(std::uint32_t categoryId) {
+  // A category that does not exist counts as an income, as every type but
+  // the two expense types does.
+  if (!categories_.Find(categoryId)) return 1.0;
+  return IsExpense(CategoryTypeFromCode(categories_.GetNumber(category_column::kType))) ? -1.0 : 1.0;
+}
+
+std::uint32_t CYearLedger::DayIndex(double monthDay) const {
+  if (!(monthDay >= 0.0) || monthDay >= 100000.0) return 0;
+  const int n = static_cast<int>(monthDay);
+  const int month = n / 100;
+  const int day = n % 100;
+  if (!IsValidDate(year_, month, day)) return 0;
+  return static_cast<std::uint32_t>(DayOfYear(year_, month, day) - 1);
+}
+
+bool CYearLedger::IsModified() const {
+  return modified_ != 0 || categories_.IsModified() || functionalAreas_.IsModified() || objects_.IsModified() ||
+         predactions_.IsModified() || transactions_.IsModified();
+}
+
+void CYearLedger::ClearModified() {
+  modified_ = 0;
+  categories_.ClearModified();
+  functionalAreas_.ClearModified();
+  objects_.ClearModified();
+  predactions_.ClearModified();
+  transactions_.ClearModified();
+}
+
+bool CYearLedger::Load(CArchiveReader& archive) {
+  CYearLedger loaded;
+  loaded.year_ = year_;
+  if (!archive.ReadDouble(loaded.openingBalance_)) return false;
+  if (!loaded.categories_.Load(archive) || !loaded.functionalAreas_.Load(archive) || !loaded.objects_.Load(archive) ||
+      !loaded.predactions_.Load(archive) || !loaded.transactions_.Load(archive)) {
+    return false;
+  }
+  loaded.modified_ = 0;
+  *this = std::move(loaded);
+  return true;
+}
+
+bool CYearLedger::Write(CArchiveWriter& archive) const {
+  return archive.WriteDouble(openingBalance_) && categories_.Write(archive) && functionalAreas_.Write(archive) &&
+         objects_.Write(archive) && predactions_.Write(archive) && transactions_.Write(archive);
+}
+
+bool CYearLedger::Store(CArchiveWriter& archive) {
+  if (!Write(archive)) return false;
+  ClearModified();
+  return true;
+}
+
+}  // namespace purso
