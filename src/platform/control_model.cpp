@@ -1,0 +1,191 @@
+#include "platform/control_model.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "data/no_case.h"
+
+namespace purso {
+
+CControlModel::CControlModel(const DialogResource& resource) : resource_(&resource) {
+  std::size_t group = 0;
+  for (const ControlResource& control : resource.controls) {
+    if (control.kind == ControlKind::kRadioButton && (control.Has(control_style::kGroup) || group == 0)) ++group;
+    if (control.id == kNoControlId) continue;
+    ControlState state;
+    state.id = control.id;
+    state.kind = control.kind;
+    state.sorted = control.Has(control_style::kSorted);
+    state.enabled = !control.Has(control_style::kDisabled);
+    state.checked = control.Has(control_style::kChecked);
+    state.text = std::string(control.caption);
+    state.group = control.kind == ControlKind::kRadioButton ? group : 0;
+    controls_.push_back(std::move(state));
+    for (std::string_view item : control.items) AddItem(control.id, item);
+  }
+}
+
+CControlModel::ControlState* CControlModel::FindState(int controlId) {
+  for (ControlState& state : controls_) {
+    if (state.id == controlId) return &state;
+  }
+  return nullptr;
+}
+
+const CControlModel::ControlState* CControlModel::FindState(int controlId) const {
+  for (const ControlState& state : controls_) {
+    if (state.id == controlId) return &state;
+  }
+  return nullptr;
+}
+
+CControlModel::ControlState& CControlModel::StateOf(int controlId) {
+  ControlState* state = FindState(controlId);
+  // Every id the logic uses comes from the dialog's own resource; another
+  // one is a programming error that the scenario tests must catch.
+  if (state == nullptr) {
+    throw std::out_of_range("dialog " + std::to_string(resource_->id) + " has no control " + std::to_string(controlId));
+  }
+  return *state;
+}
+
+const CControlModel::ControlState& CControlModel::StateOf(int controlId) const {
+  return const_cast<CControlModel*>(this)->StateOf(controlId);
+}
+
+void CControlModel::Announce(int controlId, ControlAspect aspect) {
+  if (observer_ != nullptr) observer_->OnControlChanged(controlId, aspect);
+}
+
+ControlKind CControlModel::KindOf(int controlId) const { return StateOf(controlId).kind; }
+
+const std::string& CControlModel::GetText(int controlId) const { return StateOf(controlId).text; }
+
+std::string CControlModel::GetText(int controlId, std::size_t maxChars) const {
+  return StateOf(controlId).text.substr(0, maxChars);
+}
+
+void CControlModel::SetText(int controlId, std::string_view text) {
+  StateOf(controlId).text = std::string(text);
+  Announce(controlId, ControlAspect::kText);
+}
+
+void CControlModel::ApplyText(int controlId, std::string_view text) { StateOf(controlId).text = std::string(text); }
+
+bool CControlModel::IsEnabled(int controlId) const { return StateOf(controlId).enabled; }
+
+void CControlModel::Enable(int controlId, bool enabled) {
+  ControlState& state = StateOf(controlId);
+  if (state.enabled == enabled) return;
+  state.enabled = enabled;
+  Announce(controlId, ControlAspect::kEnabled);
+}
+
+bool CControlModel::IsChecked(int controlId) const { return StateOf(controlId).checked; }
+
+void CControlModel::Check(ControlState& state, bool checked, bool announce) {
+  if (checked && state.kind == ControlKind::kRadioButton) {
+    for (ControlState& other : controls_) {
+      if (&other != &state && other.kind == ControlKind::kRadioButton && other.group == state.group &&
+          other.checked) {
+        other.checked = false;
+        if (announce) Announce(other.id, ControlAspect::kChecked);
+      }
+    }
+  }
+  state.checked = checked;
+  if (announce) Announce(state.id, ControlAspect::kChecked);
+}
+
+void CControlModel::SetChecked(int controlId, bool checked) { Check(StateOf(controlId), checked, true); }
+
+void CControlModel::ApplyChecked(int controlId, bool checked) { Check(StateOf(controlId), checked, false); }
+
+const std::vector<std::string>& CControlModel::Items(int controlId) const { return StateOf(controlId).items; }
+
+int CControlModel::AddItem(int controlId, std::string_view text) {
+  ControlState& state = StateOf(controlId);
+  auto at = state.items.end();
+  if (state.sorted) {
+    // After every item that does not sort after it, as a sorted list box inserts.
+    at = std::upper_bound(state.items.begin(), state.items.end(), text,
+                          [](std::string_view a, const std::string& b) { return CompareNoCase(a, b) < 0; });
+  }
+  const int index = static_cast<int>(at - state.items.begin());
+  state.items.insert(at, std::string(text));
+  if (state.selection >= index) ++state.selection;
+  Announce(controlId, ControlAspect::kItems);
+  return index;
+}
+
+void CControlModel::DeleteItem(int controlId, std::size_t index) {
+  ControlState& state = StateOf(controlId);
+  if (index >= state.items.size()) return;
+  state.items.erase(state.items.begin() + static_cast<std::ptrdiff_t>(index));
+  const int removed = static_cast<int>(index);
+  if (state.selection == removed) {
+    state.selection = kNoSelection;
+  } else if (state.selection > removed) {
+    --state.selection;
+  }
+  Announce(controlId, ControlAspect::kItems);
+}
+
+void CControlModel::ClearItems(int controlId) {
+  ControlState& state = StateOf(controlId);
+  state.items.clear();
+  state.selection = kNoSelection;
+  Announce(controlId, ControlAspect::kItems);
+}
+
+int CControlModel::FindItemPrefix(int controlId, std::string_view prefix) const {
+  const auto& items = Items(controlId);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].size() >= prefix.size() && EqualNoCase(std::string_view(items[i]).substr(0, prefix.size()), prefix)) {
+      return static_cast<int>(i);
+    }
+  }
+  return kNoSelection;
+}
+
+int CControlModel::FindItemExact(int controlId, std::string_view text) const {
+  const auto& items = Items(controlId);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (EqualNoCase(items[i], text)) return static_cast<int>(i);
+  }
+  return kNoSelection;
+}
+
+int CControlModel::GetSelection(int controlId) const { return StateOf(controlId).selection; }
+
+void CControlModel::SetSelection(int controlId, int index) {
+  ApplySelection(controlId, index);
+  Announce(controlId, ControlAspect::kSelection);
+}
+
+void CControlModel::ApplySelection(int controlId, int index) {
+  ControlState& state = StateOf(controlId);
+  state.selection = (index >= 0 && static_cast<std::size_t>(index) < state.items.size()) ? index : kNoSelection;
+}
+
+std::string CControlModel::SelectedText(int controlId) const {
+  const ControlState& state = StateOf(controlId);
+  return state.selection == kNoSelection ? std::string() : state.items[static_cast<std::size_t>(state.selection)];
+}
+
+void CControlModel::SetFocus(int controlId) {
+  StateOf(controlId);
+  focus_ = controlId;
+  Announce(controlId, ControlAspect::kFocus);
+}
+
+void CControlModel::ApplyFocus(int controlId) {
+  if (FindState(controlId) != nullptr) focus_ = controlId;
+}
+
+void CControlModel::EndDialog(int result) {
+  ended_ = true;
+  result_ = result;
+}
+
+}  // namespace purso

@@ -1,0 +1,130 @@
+// CControlModel: the live state of one dialog's controls.
+//
+// Dialog logic reads and writes the model by control id; the window-system
+// adapter mirrors it onto real widgets both ways; tests inspect it directly.
+// The model is built from the dialog's resource and knows, per control, its
+// kind, text, enabled and checked state, the items of a list or drop-down
+// (kept in the case-insensitive order when the control is sorted), the
+// selected item, which control has the keyboard focus, and the dialog's end.
+//
+// Changes made by the logic are announced to one observer (the adapter);
+// changes that come from the user through the adapter go through the
+// Apply... operations, which do not announce them back.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "resources/dialog_resource.h"
+
+namespace purso {
+
+// What changed about a control.
+enum class ControlAspect : std::uint8_t {
+  kText,
+  kEnabled,
+  kChecked,
+  kItems,
+  kSelection,
+  kFocus,
+};
+
+class IControlObserver {
+ public:
+  virtual ~IControlObserver() = default;
+  virtual void OnControlChanged(int controlId, ControlAspect aspect) = 0;
+};
+
+class CControlModel {
+ public:
+  static constexpr int kNoSelection = -1;
+
+  explicit CControlModel(const DialogResource& resource);
+
+  const DialogResource& Resource() const { return *resource_; }
+  bool Has(int controlId) const { return FindState(controlId) != nullptr; }
+  ControlKind KindOf(int controlId) const;
+
+  // Text of a label, edit, button or group box.
+  const std::string& GetText(int controlId) const;
+  // The first maxChars characters, as a fixed-size read of the field would give.
+  std::string GetText(int controlId, std::size_t maxChars) const;
+  void SetText(int controlId, std::string_view text);
+
+  bool IsEnabled(int controlId) const;
+  void Enable(int controlId, bool enabled);
+
+  bool IsChecked(int controlId) const;
+  // Checking a radio button unchecks the others of its group.
+  void SetChecked(int controlId, bool checked);
+
+  // Items of a list or drop-down.
+  const std::vector<std::string>& Items(int controlId) const;
+  std::size_t ItemCount(int controlId) const { return Items(controlId).size(); }
+  const std::string& Item(int controlId, std::size_t index) const { return Items(controlId)[index]; }
+  // Adds an item, at its sorted place in a sorted control, else at the end;
+  // its index. Keeps the selected item selected.
+  int AddItem(int controlId, std::string_view text);
+  // Removes one item; a removed selected item leaves nothing selected.
+  void DeleteItem(int controlId, std::size_t index);
+  void ClearItems(int controlId);
+  // Index of the first item that begins with prefix (case-insensitive), from
+  // the first item; kNoSelection when none.
+  int FindItemPrefix(int controlId, std::string_view prefix) const;
+  // Index of the first item equal to text (case-insensitive); kNoSelection when none.
+  int FindItemExact(int controlId, std::string_view text) const;
+
+  int GetSelection(int controlId) const;
+  // kNoSelection (or an index out of range) selects nothing.
+  void SetSelection(int controlId, int index);
+  // The text of the selected item; empty when nothing is selected.
+  std::string SelectedText(int controlId) const;
+
+  int GetFocus() const { return focus_; }
+  void SetFocus(int controlId);
+
+  // The dialog's end: the logic ends the dialog with a result, and the host
+  // closes it after the handler returns.
+  void EndDialog(int result);
+  bool IsEnded() const { return ended_; }
+  int Result() const { return result_; }
+
+  // Changes made by the user, applied by the adapter without being announced.
+  void ApplyText(int controlId, std::string_view text);
+  void ApplyChecked(int controlId, bool checked);
+  void ApplySelection(int controlId, int index);
+  void ApplyFocus(int controlId);
+
+  void SetObserver(IControlObserver* observer) { observer_ = observer; }
+
+ private:
+  struct ControlState {
+    int id = kNoControlId;
+    ControlKind kind = ControlKind::kLabel;
+    bool sorted = false;
+    bool enabled = true;
+    bool checked = false;
+    std::string text;
+    std::vector<std::string> items;
+    int selection = kNoSelection;
+    std::size_t group = 0;  // radio buttons of one group share a number
+  };
+
+  ControlState* FindState(int controlId);
+  const ControlState* FindState(int controlId) const;
+  ControlState& StateOf(int controlId);
+  const ControlState& StateOf(int controlId) const;
+  void Announce(int controlId, ControlAspect aspect);
+  void Check(ControlState& state, bool checked, bool announce);
+
+  const DialogResource* resource_;
+  std::vector<ControlState> controls_;
+  int focus_ = kNoControlId;
+  bool ended_ = false;
+  int result_ = 0;
+  IControlObserver* observer_ = nullptr;
+};
+
+}  // namespace purso

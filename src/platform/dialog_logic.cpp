@@ -1,0 +1,9 @@
+#include "platform/dialog_logic.h"
+
+namespace purso {
+
+void CDialogLogic::OnCommand(int controlId) {
+  if (controlId == kCommandOk || controlId == kCommandCancel) EndDialog(controlId);
+}
+
+}  // namespace purso

@@ -1,0 +1,36 @@
+#include "platform/qt/column_list_delegate.h"
+
+#include <QListWidget>
+#include <QPainter>
+
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/text_codec.h"
+#include "text/row_renderer.h"
+
+namespace purso {
+
+void CColumnListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
+  const std::string row = ToAccountText(index.data(Qt::DisplayRole).toString());
+  const bool selected = (option.state & QStyle::State_Selected) != 0;
+  CQtCanvas canvas(*painter);
+  painter->setClipRect(option.rect);
+  DrawListRow(canvas, row, option.rect.left(), option.rect.top(), option.rect.right() + 1,
+              selected ? RowState::kSelected : RowState::kNormal);
+}
+
+QSize CColumnListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+  return QSize(option.rect.width(), kListRowHeight);
+}
+
+void MakeColumnList(QListWidget& list) {
+  list.setItemDelegate(new CColumnListDelegate(&list));
+  list.setUniformItemSizes(true);
+  list.setFont(CQtCanvas::FontFor(kListFont));
+  // The renderer draws the whole row; no focus rectangle, no hover tint.
+  list.setMouseTracking(false);
+  list.setAttribute(Qt::WA_Hover, false);
+  list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+}  // namespace purso

@@ -1,0 +1,83 @@
+// Dialog descriptions as plain data.
+//
+// A dialog resource says what a dialog holds: its id, title, size and font,
+// and every control with its kind, id, caption, position and initial state.
+// Positions and sizes are in dialog units: a horizontal unit is a quarter of
+// the dialog font's average character width, a vertical unit an eighth of its
+// height, so a layout keeps its proportions at any font size.
+//
+// The tables live in static storage; everything here is constexpr data.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace purso {
+
+enum class ControlKind : std::uint8_t {
+  kLabel,           // static text
+  kGroupBox,        // a captioned frame drawn around other controls
+  kEdit,            // one-line text field
+  kMultiLineText,   // multi-line text pane
+  kPushButton,
+  kRadioButton,
+  kCheckBox,
+  kList,            // list box of plain texts
+  kColumnList,      // list box whose rows carry their own column layout
+  kDropDownList,    // drop-down list to choose from, not typed into
+};
+
+// Style bits of a control.
+namespace control_style {
+constexpr std::uint32_t kNone = 0;
+constexpr std::uint32_t kDefault = 1u << 0;    // the default push button (Enter)
+constexpr std::uint32_t kDisabled = 1u << 1;   // starts disabled
+constexpr std::uint32_t kGroup = 1u << 2;      // first radio button of a group
+constexpr std::uint32_t kSorted = 1u << 3;     // list items kept in the case-insensitive order
+constexpr std::uint32_t kReadOnly = 1u << 4;   // text that cannot be typed into
+constexpr std::uint32_t kVScroll = 1u << 5;    // vertical scroll bar
+constexpr std::uint32_t kWrap = 1u << 6;       // label text wraps within its box
+constexpr std::uint32_t kRight = 1u << 7;      // label text aligned right
+constexpr std::uint32_t kCenter = 1u << 8;     // label text centred
+constexpr std::uint32_t kSunken = 1u << 9;     // label drawn in a sunken box (read-only value)
+constexpr std::uint32_t kChecked = 1u << 10;   // check box or radio button starts checked
+constexpr std::uint32_t kPushLike = 1u << 11;  // check box shown as a button that stays pressed
+}  // namespace control_style
+
+// Controls that nothing addresses (most labels) share this id.
+inline constexpr int kNoControlId = -1;
+
+struct ControlResource {
+  ControlKind kind = ControlKind::kLabel;
+  int id = kNoControlId;
+  std::string_view caption;
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  std::uint32_t style = control_style::kNone;
+  std::span<const std::string_view> items = {};  // initial items of a list or drop-down
+
+  constexpr bool Has(std::uint32_t bit) const { return (style & bit) != 0; }
+};
+
+struct DialogResource {
+  int id = 0;
+  std::string_view title;
+  int width = 0;   // dialog units
+  int height = 0;  // dialog units
+  std::string_view fontFace;
+  int fontPoints = 8;
+  std::span<const ControlResource> controls;
+
+  // The control with that id, or nullptr.
+  constexpr const ControlResource* Find(int controlId) const {
+    for (const ControlResource& control : controls) {
+      if (control.id == controlId) return &control;
+    }
+    return nullptr;
+  }
+};
+
+}  // namespace purso

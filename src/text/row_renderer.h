@@ -1,0 +1,28 @@
+// The renderer of column list rows: draws one row of a column list on a canvas.
+//
+// The row's layout strings place each column's text; hidden sort keys and
+// record ids are not drawn. A selected row is white on navy; a column whose
+// colour letter is not "B" is red whether the row is selected or not. Rows
+// are 13 pixels high, in the 8-point "MS Sans Serif" font.
+#pragma once
+
+#include <string_view>
+
+#include "platform/canvas.h"
+
+namespace purso {
+
+inline constexpr int kListRowHeight = 13;
+inline constexpr FontSpec kListFont{"MS Sans Serif", 8.0};
+
+inline constexpr Rgb kListNavy{0, 0, 127};
+inline constexpr Rgb kListWhite{255, 255, 255};
+inline constexpr Rgb kListRed{255, 0, 0};
+
+enum class RowState { kNormal, kSelected };
+
+// Draws the row whose top-left corner is (left, top) and which reaches to
+// right; column positions count from left.
+void DrawListRow(ICanvas& canvas, std::string_view row, int left, int top, int right, RowState state);
+
+}  // namespace purso

@@ -1,0 +1,127 @@
+#include "platform/control_model.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace purso {
+namespace {
+
+constexpr int kSortedId = 10;
+constexpr int kPlainId = 11;
+constexpr int kEditId = 20;
+constexpr int kFirstA = 30, kSecondA = 31, kFirstB = 32, kSecondB = 33;
+constexpr int kButton = 40;
+
+using enum ControlKind;
+using namespace control_style;
+constexpr std::string_view kYears[] = {"b", "A", "c"};
+constexpr ControlResource kControls[] = {
+    {kLabel, kNoControlId, "Label", 0, 0, 10, 10},
+    {kList, kSortedId, "", 0, 0, 10, 10, kSorted},
+    {kList, kPlainId, "", 0, 0, 10, 10, kNone, kYears},
+    {kEdit, kEditId, "initial", 0, 0, 10, 10},
+    {kRadioButton, kFirstA, "a1", 0, 0, 10, 10, kGroup | kChecked},
+    {kRadioButton, kSecondA, "a2", 0, 0, 10, 10},
+    {kRadioButton, kFirstB, "b1", 0, 0, 10, 10, kGroup},
+    {kRadioButton, kSecondB, "b2", 0, 0, 10, 10, kChecked},
+    {kPushButton, kButton, "&Go", 0, 0, 10, 10, kDisabled},
+};
+const DialogResource kDialog{900, "Test", 100, 100, "MS Sans Serif", 8, kControls};
+
+struct Change {
+  int id;
+  ControlAspect aspect;
+  friend bool operator==(const Change&, const Change&) = default;
+};
+
+class CRecordingObserver : public IControlObserver {
+ public:
+  void OnControlChanged(int id, ControlAspect aspect) override { changes.push_back({id, aspect}); }
+  std::vector<Change> changes;
+};
+
+TEST(ControlModelTest, StartsFromTheResource) {
+  CControlModel model(kDialog);
+  EXPECT_EQ(model.GetText(kEditId), "initial");
+  EXPECT_FALSE(model.IsEnabled(kButton));
+  EXPECT_TRUE(model.IsChecked(kFirstA));
+  EXPECT_TRUE(model.IsChecked(kSecondB));
+  EXPECT_EQ(model.Items(kPlainId), (std::vector<std::string>{"b", "A", "c"}));
+  EXPECT_EQ(model.GetSelection(kPlainId), CControlModel::kNoSelection);
+  EXPECT_FALSE(model.Has(kNoControlId));
+  EXPECT_THROW(model.GetText(12345), std::out_of_range);
+}
+
+TEST(ControlModelTest, SortedListInsertsCaseInsensitivelyAndKeepsTheSelection) {
+  CControlModel model(kDialog);
+  EXPECT_EQ(model.AddItem(kSortedId, "mango"), 0);
+  EXPECT_EQ(model.AddItem(kSortedId, "Apple"), 0);
+  model.SetSelection(kSortedId, 1);  // mango
+  EXPECT_EQ(model.AddItem(kSortedId, "banana"), 1);
+  EXPECT_EQ(model.AddItem(kSortedId, "APPLE"), 1);  // equal items keep their arrival order
+  EXPECT_EQ(model.Items(kSortedId), (std::vector<std::string>{"Apple", "APPLE", "banana", "mango"}));
+  EXPECT_EQ(model.SelectedText(kSortedId), "mango");
+
+  model.DeleteItem(kSortedId, 0);
+  EXPECT_EQ(model.SelectedText(kSortedId), "mango");
+  model.DeleteItem(kSortedId, 2);
+  EXPECT_EQ(model.GetSelection(kSortedId), CControlModel::kNoSelection);
+
+  EXPECT_EQ(model.FindItemPrefix(kSortedId, "BAN"), 1);
+  EXPECT_EQ(model.FindItemExact(kSortedId, "apple"), 0);
+  EXPECT_EQ(model.FindItemExact(kSortedId, "appl"), CControlModel::kNoSelection);
+}
+
+TEST(ControlModelTest, SelectionOutOfRangeSelectsNothing) {
+  CControlModel model(kDialog);
+  model.SetSelection(kPlainId, 3);
+  EXPECT_EQ(model.GetSelection(kPlainId), CControlModel::kNoSelection);
+  model.SetSelection(kPlainId, 2);
+  EXPECT_EQ(model.SelectedText(kPlainId), "c");
+  model.ClearItems(kPlainId);
+  EXPECT_EQ(model.GetSelection(kPlainId), CControlModel::kNoSelection);
+}
+
+TEST(ControlModelTest, RadioButtonsUncheckOnlyTheirOwnGroup) {
+  CControlModel model(kDialog);
+  model.SetChecked(kSecondA, true);
+  EXPECT_FALSE(model.IsChecked(kFirstA));
+  EXPECT_TRUE(model.IsChecked(kSecondA));
+  EXPECT_TRUE(model.IsChecked(kSecondB));
+  model.ApplyChecked(kFirstB, true);
+  EXPECT_FALSE(model.IsChecked(kSecondB));
+  EXPECT_TRUE(model.IsChecked(kSecondA));
+}
+
+TEST(ControlModelTest, AnnouncesTheLogicsChangesButNotTheUsers) {
+  CControlModel model(kDialog);
+  CRecordingObserver observer;
+  model.SetObserver(&observer);
+  model.SetText(kEditId, "x");
+  model.Enable(kButton, true);
+  model.Enable(kButton, true);  // no change, no announcement
+  model.SetChecked(kSecondA, true);
+  model.SetFocus(kEditId);
+  model.ApplyText(kEditId, "typed");
+  model.ApplySelection(kPlainId, 1);
+  model.ApplyFocus(kButton);
+  const std::vector<Change> expected = {{kEditId, ControlAspect::kText},
+                                        {kButton, ControlAspect::kEnabled},
+                                        {kFirstA, ControlAspect::kChecked},
+                                        {kSecondA, ControlAspect::kChecked},
+                                        {kEditId, ControlAspect::kFocus}};
+  EXPECT_EQ(observer.changes, expected);
+  EXPECT_EQ(model.GetText(kEditId), "typed");
+  EXPECT_EQ(model.GetFocus(), kButton);
+}
+
+TEST(ControlModelTest, ReadsAFieldAsAFixedSizeBufferWould) {
+  CControlModel model(kDialog);
+  model.ApplyText(kEditId, std::string(100, 'x'));
+  EXPECT_EQ(model.GetText(kEditId, 79).size(), 79u);
+  EXPECT_EQ(model.GetText(kEditId, 200).size(), 100u);
+}
+
+}  // namespace
+}  // namespace purso

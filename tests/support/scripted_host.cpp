@@ -1,0 +1,181 @@
+#include "support/scripted_host.h"
+
+#include <gtest/gtest.h>
+
+#include "resources/message_dialog_resources.h"
+
+namespace purso::testing {
+
+bool CDialogDriver::Usable(int controlId, const char* action) {
+  CControlModel& controls = Controls();
+  if (Ended()) {
+    ADD_FAILURE() << action << " control " << controlId << " of dialog " << DialogId() << " after it closed";
+    return false;
+  }
+  if (!controls.Has(controlId)) {
+    ADD_FAILURE() << "dialog " << DialogId() << " has no control " << controlId;
+    return false;
+  }
+  if (!controls.IsEnabled(controlId)) {
+    ADD_FAILURE() << action << " disabled control " << controlId << " of dialog " << DialogId();
+    return false;
+  }
+  return true;
+}
+
+void CDialogDriver::Press(int controlId) {
+  if (!Usable(controlId, "pressing")) return;
+  CControlModel& controls = Controls();
+  switch (controls.KindOf(controlId)) {
+    case ControlKind::kPushButton:
+      break;
+    case ControlKind::kCheckBox:
+      controls.ApplyChecked(controlId, !controls.IsChecked(controlId));
+      break;
+    case ControlKind::kRadioButton:
+      controls.ApplyChecked(controlId, true);
+      break;
+    default:
+      ADD_FAILURE() << "control " << controlId << " of dialog " << DialogId() << " cannot be pressed";
+      return;
+  }
+  controls.ApplyFocus(controlId);
+  dialog_.OnCommand(controlId);
+}
+
+void CDialogDriver::Type(int controlId, std::string_view text) {
+  if (!Usable(controlId, "typing into")) return;
+  if (Controls().KindOf(controlId) != ControlKind::kEdit) {
+    ADD_FAILURE() << "control " << controlId << " of dialog " << DialogId() << " is not an edit field";
+    return;
+  }
+  Controls().ApplyFocus(controlId);
+  Controls().ApplyText(controlId, text);
+}
+
+void CDialogDriver::Choose(int controlId, int index) {
+  if (!Usable(controlId, "choosing in")) return;
+  if (index < 0 || static_cast<std::size_t>(index) >= Controls().ItemCount(controlId)) {
+    ADD_FAILURE() << "control " << controlId << " of dialog " << DialogId() << " has no item " << index;
+    return;
+  }
+  Controls().ApplyFocus(controlId);
+  Controls().ApplySelection(controlId, index);
+  dialog_.OnSelectionChange(controlId);
+}
+
+void CDialogDriver::Choose(int controlId, std::string_view itemText) {
+  if (!Usable(controlId, "choosing in")) return;
+  const auto& items = Controls().Items(controlId);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i] == itemText) {
+      Choose(controlId, static_cast<int>(i));
+      return;
+    }
+  }
+  ADD_FAILURE() << "control " << controlId << " of dialog " << DialogId() << " has no item \"" << itemText << "\"";
+}
+
+void CDialogDriver::DoubleClick(int controlId, int index) {
+  Choose(controlId, index);
+  if (!Ended()) dialog_.OnDoubleClick(controlId);
+}
+
+void CDialogDriver::Focus(int controlId) {
+  if (Usable(controlId, "focusing")) Controls().ApplyFocus(controlId);
+}
+
+void CDialogDriver::Enter() {
+  CControlModel& controls = Controls();
+  const int focus = controls.GetFocus();
+  if (focus != kNoControlId && controls.KindOf(focus) == ControlKind::kPushButton) {
+    Press(focus);
+    return;
+  }
+  for (const ControlResource& control : dialog_.Resource().controls) {
+    if (control.kind == ControlKind::kPushButton && control.Has(control_style::kDefault)) {
+      Press(control.id);
+      return;
+    }
+  }
+  ADD_FAILURE() << "dialog " << DialogId() << " has no default button for Enter";
+}
+
+void CDialogDriver::Escape() {
+  if (Ended()) {
+    ADD_FAILURE() << "Escape in dialog " << DialogId() << " after it closed";
+    return;
+  }
+  dialog_.OnCommand(kCommandCancel);
+}
+
+CScriptedHost::~CScriptedHost() {
+  for (const Expectation& expectation : expected_) {
+    ADD_FAILURE() << "dialog " << expectation.dialogId << " was expected but never opened";
+  }
+  if (!confirmations_.empty()) ADD_FAILURE() << confirmations_.size() << " confirmation answers were never asked for";
+}
+
+void CScriptedHost::Expect(int dialogId, Steps steps) { expected_.push_back({dialogId, std::move(steps)}); }
+
+void CScriptedHost::AnswerConfirmation(bool yes) { confirmations_.push_back(yes); }
+
+int CScriptedHost::Run(CDialogLogic& dialog, Steps steps) {
+  dialog.Attach(*this);
+  openedDialogs_.push_back(dialog.Resource().id);
+  dialog.OnInit();
+  return Drive(dialog, steps);
+}
+
+int CScriptedHost::Drive(CDialogLogic& dialog, const Steps& steps) {
+  CDialogDriver driver(*this, dialog);
+  if (!driver.Ended()) steps(driver);
+  if (!driver.Ended()) {
+    ADD_FAILURE() << "dialog " << dialog.Resource().id << " was left open by its script";
+    dialog.EndDialog(kCommandCancel);
+  }
+  return dialog.Controls().Result();
+}
+
+int CScriptedHost::RunModal(CDialogLogic& dialog) {
+  const int id = dialog.Resource().id;
+  if (id == problem_dialog::kDialogId) {
+    return Run(dialog, [this](CDialogDriver& driver) {
+      problems_.push_back(Problem{driver.Controls().GetText(problem_dialog::kProblemText),
+                                  driver.Controls().GetText(problem_dialog::kSuggestionText)});
+      driver.Press(problem_dialog::kClose);
+    });
+  }
+  if (id == confirmation_dialog::kDialogId) {
+    return Run(dialog, [this](CDialogDriver& driver) {
+      questions_.push_back(driver.Controls().GetText(confirmation_dialog::kQuestion));
+      if (confirmations_.empty()) {
+        ADD_FAILURE() << "unexpected confirmation: " << questions_.back();
+        driver.Escape();
+        return;
+      }
+      const bool yes = confirmations_.front();
+      confirmations_.pop_front();
+      if (yes) {
+        driver.Press(confirmation_dialog::kYes);
+      } else {
+        driver.Escape();
+      }
+    });
+  }
+  if (expected_.empty() || expected_.front().dialogId != id) {
+    ADD_FAILURE() << "unexpected dialog " << id << " (" << dialog.Resource().title << ")"
+                  << (expected_.empty() ? std::string() : ", expected " + std::to_string(expected_.front().dialogId));
+    return Run(dialog, [](CDialogDriver& driver) { driver.Escape(); });
+  }
+  const Steps steps = std::move(expected_.front().steps);
+  expected_.pop_front();
+  return Run(dialog, steps);
+}
+
+void CScriptedHost::OpenDocument(const std::string& path, const std::string& folder) {
+  openedDocuments_.push_back(path);
+  openedFolders_.push_back(folder);
+}
+
+}  // namespace purso::testing
