@@ -7,6 +7,13 @@
 // whatever the display order; a row may carry one hidden record id
 // "@%08u@". Names and descriptions never hold '%', '|' or '@', so these
 // marks cannot be confused with user text.
+//
+// The builder keeps every row within kMaxRowLength, terminator included: a
+// column text that would run past it is cut short, and a column, sort key or
+// id that no longer fits whole is left out. So that a damaged account can
+// never produce a row the renderer misreads, a column text never holds the
+// marks either: '%', '|' and '@' in it are shown as '?', and an empty text
+// is written as one space.
 #pragma once
 
 #include <cstddef>
@@ -32,20 +39,22 @@ class CListRowBuilder {
   CListRowBuilder& DateColumn(std::string_view layout, double monthDay, std::string_view dateText);
   // The hidden record id, appended where the list places it.
   CListRowBuilder& Id(std::uint32_t rowId);
-  // The finished row, with the terminator.
+  // The finished row, with the terminator; the builder is left empty for
+  // the next row.
   std::string Finish();
 
  private:
   std::string row_;
 };
 
-// "|MMDD|" for a month-day number.
+// "|MMDD|" for a month-day number; "|0000|" for a number outside 0..9999,
+// so that the key is always six characters.
 std::string SortKey(double monthDay);
-// "@%08u@".
+// "@%08u@": ten characters for ids below 100000000.
 std::string HiddenId(std::uint32_t rowId);
 
 // The record id of a row: the number after its first '@'; none when the row
-// holds no '@'.
+// holds no '@', or no digits or a number beyond 32 bits follow it.
 std::optional<std::uint32_t> ReadRowId(std::string_view row);
 
 // The text of the column whose layout begins with layoutStart ("%480"): the
