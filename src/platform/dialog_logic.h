@@ -9,9 +9,8 @@
 // it when the handler returns.
 #pragma once
 
-#include "platform/control_model.h"
+#include "platform/control_logic.h"
 #include "platform/host.h"
-#include "resources/dialog_resource.h"
 
 namespace purso {
 
@@ -19,36 +18,26 @@ namespace purso {
 inline constexpr int kCommandOk = 1;
 inline constexpr int kCommandCancel = 2;
 
-class CDialogLogic {
+class CDialogLogic : public CControlLogic {
  public:
-  explicit CDialogLogic(const DialogResource& resource) : controls_(resource) {}
-  virtual ~CDialogLogic() = default;
-  CDialogLogic(const CDialogLogic&) = delete;
-  CDialogLogic& operator=(const CDialogLogic&) = delete;
+  using CControlLogic::CControlLogic;
 
-  const DialogResource& Resource() const { return controls_.Resource(); }
-  CControlModel& Controls() { return controls_; }
-  const CControlModel& Controls() const { return controls_; }
-
-  // Called by the host before the first action; a dialog that opens further
-  // dialogs reaches them through host.
+  // Called by the host before OnInit; a dialog that opens further dialogs
+  // reaches them through host.
   void Attach(IHost& host) { host_ = &host; }
 
   virtual void OnInit() {}
   // The default closes the dialog on command 1 (result 1) and command 2
   // (result 2) and ignores every other command.
-  virtual void OnCommand(int controlId);
-  virtual void OnSelectionChange(int /*controlId*/) {}
-  virtual void OnDoubleClick(int /*controlId*/) {}
+  void OnCommand(int controlId) override;
 
-  void EndDialog(int result) { controls_.EndDialog(result); }
+  void EndDialog(int result) { Controls().EndDialog(result); }
 
  protected:
   // The host running this dialog. Precondition: Attach was called.
   IHost& Host() { return *host_; }
 
  private:
-  CControlModel controls_;
   IHost* host_ = nullptr;
 };
 

@@ -62,6 +62,12 @@ struct ControlResource {
   constexpr bool Has(std::uint32_t bit) const { return (style & bit) != 0; }
 };
 
+// What the positions of a resource's controls count in.
+enum class LayoutUnits : std::uint8_t {
+  kDialogUnits,  // scaled by the dialog font
+  kPixels,       // fixed, for layouts drawn to the pixel
+};
+
 struct DialogResource {
   int id = 0;
   std::string_view title;
@@ -70,6 +76,7 @@ struct DialogResource {
   std::string_view fontFace;
   int fontPoints = 8;
   std::span<const ControlResource> controls;
+  LayoutUnits units = LayoutUnits::kDialogUnits;
 
   // The control with that id, or nullptr.
   constexpr const ControlResource* Find(int controlId) const {
