@@ -1,0 +1,401 @@
+// purso-tool's commands, run in-process on files in a private folder.
+#include "purso_tool/tool_commands.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "data/account_book.h"
+#include "data/account_file.h"
+#include "data/archive.h"
+#include "data/calendar.h"
+#include "data/year_ledger.h"
+
+namespace purso::tool {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+Outcome RunCommand(const std::vector<std::string>& arguments) {
+  std::ostringstream out;
+  std::ostringstream err;
+  Outcome outcome;
+  outcome.status = RunTool(arguments, out, err);
+  outcome.out = out.str();
+  outcome.err = err.str();
+  return outcome;
+}
+
+const std::string kReadingMessage =
+    std::string(kReadingProblem) + "\n" + std::string(kReadingSuggestion) + "\n";
+
+// One line, naming the program, is how every error but the reading message reads.
+void ExpectOneErrorLine(const Outcome& outcome) {
+  ASSERT_FALSE(outcome.err.empty());
+  EXPECT_EQ(outcome.err.rfind("purso-tool: ", 0), 0u) << outcome.err;
+  EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+}
+
+std::vector<std::uint8_t> BytesOf(CAccountBook& book) {
+  CArchiveWriter archive;
+  EXPECT_TRUE(book.Write(archive));
+  return archive.Bytes();
+}
+
+void WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
+  std::vector<std::uint8_t> bytes;
+  EXPECT_TRUE(ReadFileBytes(path.string(), bytes)) << path;
+  return bytes;
+}
+
+std::uint32_t AddNamed(CRecordTable& table, const std::string& name) {
+  EXPECT_TRUE(table.AddRow());
+  EXPECT_TRUE(table.SetText(name_column::kName, name));
+  return table.GetRowId();
+}
+
+// Adds a row and drops it, so that later row ids differ from row positions.
+void BurnRowId(CRecordTable& table) {
+  ASSERT_TRUE(table.AddRow());
+  table.RemoveRow();
+}
+
+std::uint32_t AddCategory(CYearLedger& ledger, const std::string& name, std::uint32_t object,
+                          std::uint32_t functionalArea, CategoryType type, double budget) {
+  CRecordTable& table = ledger.Categories();
+  EXPECT_TRUE(table.AddRow());
+  table.SetText(category_column::kName, name);
+  table.SetNumber(category_column::kObject, object);
+  table.SetNumber(category_column::kFunctionalArea, functionalArea);
+  table.SetNumber(category_column::kType, static_cast<double>(type));
+  table.SetNumber(category_column::kBudget, budget);
+  return table.GetRowId();
+}
+
+std::uint32_t AddPredaction(CYearLedger& ledger, std::uint32_t category, double date, double amount) {
+  CRecordTable& table = ledger.Predactions();
+  EXPECT_TRUE(table.AddRow());
+  table.SetNumber(predaction_column::kCategory, category);
+  table.SetNumber(predaction_column::kDate, date);
+  table.SetNumber(predaction_column::kAmount, amount);
+  return table.GetRowId();
+}
+
+void AddTransaction(CYearLedger& ledger, double date, std::uint32_t category, double amount,
+                    const std::string& description, std::uint32_t match) {
+  CRecordTable& table = ledger.Transactions();
+  ASSERT_TRUE(table.AddRow());
+  table.SetNumber(transaction_column::kDate, date);
+  table.SetNumber(transaction_column::kCategory, category);
+  table.SetNumber(transaction_column::kAmount, amount);
+  table.SetText(transaction_column::kDescription, description);
+  table.SetNumber(transaction_column::kMatch, match);
+}
+
+class ToolTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder_ = fs::temp_directory_path() /
+              ("purso_tool_test_" + std::to_string(::getpid()) + "_" + info->test_suite_name() + "_" + info->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+  // 1999 holds two objects, two functional areas, a Fix Ex category with two
+  // predactions and a Var In category, and a matched and an unmatched
+  // transaction; 2003, the current year, holds only an opening balance.
+  std::string StoreFilledAccount() {
+    CAccountBook book;
+    book.SetYearIndex(5);
+    CYearLedger& ledger = book.Ledger(1);
+    ledger.SetOpeningBalance(100);
+    BurnRowId(ledger.Objects());
+    const std::uint32_t car = AddNamed(ledger.Objects(), "Car");
+    const std::uint32_t household = AddNamed(ledger.Objects(), "Household");
+    const std::uint32_t insurance = AddNamed(ledger.FunctionalAreas(), "Insurance");
+    const std::uint32_t dayJob = AddNamed(ledger.FunctionalAreas(), "Day job");
+    const std::uint32_t carInsurance = AddCategory(ledger, "Car insurance", car, insurance, CategoryType::kFixEx, 1200);
+    const std::uint32_t salary = AddCategory(ledger, "Salary", household, dayJob, CategoryType::kVarIn, 3640);
+    BurnRowId(ledger.Predactions());
+    const std::uint32_t march = AddPredaction(ledger, carInsurance, 315, 600);
+    AddPredaction(ledger, carInsurance, 915, 600);
+    AddTransaction(ledger, 316, carInsurance, 580, "Insurance paid", march);
+    AddTransaction(ledger, 131, salary, 300, "January pay", kNoMatch);
+    book.Ledger(5).SetOpeningBalance(50);
+    const std::string path = PathOf("filled.pxf");
+    EXPECT_TRUE(StoreAccountFile(path, book));
+    return path;
+  }
+
+  json Dump(const std::vector<std::string>& arguments) {
+    const Outcome outcome = RunCommand(arguments);
+    EXPECT_EQ(outcome.status, kExitOk) << outcome.err;
+    EXPECT_EQ(outcome.err, "");
+    return json::parse(outcome.out);
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(ToolTest, NewWritesAnEmptyAccountAndNeverReplacesAFileUnasked) {
+  const std::string path = PathOf("new.pxf");
+  const Outcome created = RunCommand({"new", path});
+  EXPECT_EQ(created.status, kExitOk) << created.err;
+  EXPECT_EQ(created.err, "");
+  CAccountBook fresh;
+  const std::vector<std::uint8_t> written = ReadBytes(path);
+  EXPECT_EQ(written.size(), 8364u);
+  EXPECT_EQ(written, BytesOf(fresh));
+
+  const std::vector<std::uint8_t> other = {'k', 'e', 'e', 'p'};
+  WriteBytes(path, other);
+  const Outcome refused = RunCommand({"new", path});
+  EXPECT_EQ(refused.status, kExitFileError);
+  ExpectOneErrorLine(refused);
+  EXPECT_NE(refused.err.find("--force"), std::string::npos) << refused.err;
+  EXPECT_EQ(ReadBytes(path), other);
+
+  const Outcome forced = RunCommand({"new", "--force", path});
+  EXPECT_EQ(forced.status, kExitOk) << forced.err;
+  EXPECT_EQ(ReadBytes(path).size(), 8364u);
+
+  // A link whose target is missing still names something that would be replaced.
+  const std::string link = PathOf("link.pxf");
+  fs::create_symlink(PathOf("nowhere.pxf"), link);
+  EXPECT_EQ(RunCommand({"new", link}).status, kExitFileError);
+  EXPECT_FALSE(fs::exists(PathOf("nowhere.pxf")));
+}
+
+TEST_F(ToolTest, NewReportsAFileThatCannotBeWritten) {
+  const Outcome outcome = RunCommand({"new", PathOf("no/such/folder/new.pxf")});
+  EXPECT_EQ(outcome.status, kExitFileError);
+  ExpectOneErrorLine(outcome);
+  EXPECT_NE(outcome.err.find("cannot write"), std::string::npos) << outcome.err;
+  EXPECT_TRUE(fs::is_empty(folder_));
+}
+
+TEST_F(ToolTest, CheckAcceptsEveryReadableAccount) {
+  const std::string filled = StoreFilledAccount();
+  const Outcome ok = RunCommand({"check", filled});
+  EXPECT_EQ(ok.status, kExitOk);
+  EXPECT_EQ(ok.out, filled + ": ok\n");
+  EXPECT_EQ(ok.err, "");
+
+  std::vector<std::uint8_t> bytes = ReadBytes(filled);
+  std::copy_n("PURSO10", 7, bytes.begin());
+  const std::string earlier = PathOf("earlier.pxf");
+  WriteBytes(earlier, bytes);
+  EXPECT_EQ(RunCommand({"check", earlier}).status, kExitOk);
+
+  bytes.push_back(0xAB);
+  const std::string trailing = PathOf("trailing.pxf");
+  WriteBytes(trailing, bytes);
+  EXPECT_EQ(RunCommand({"check", trailing}).status, kExitOk);
+}
+
+TEST_F(ToolTest, CheckAndDumpGiveTheReadingMessageForADamagedAccount) {
+  const std::vector<std::uint8_t> good = ReadBytes(StoreFilledAccount());
+  std::vector<std::vector<std::uint8_t>> damaged;
+  damaged.emplace_back();  // empty file
+  damaged.emplace_back(good.begin(), good.end() - 1);
+  damaged.push_back(good);
+  std::copy_n("PURSO12", 7, damaged.back().begin());
+  damaged.push_back(good);
+  damaged.back()[7 + 40] = 27;  // year index past 2024
+
+  for (std::size_t i = 0; i < damaged.size(); ++i) {
+    const std::string path = PathOf("damaged" + std::to_string(i) + ".pxf");
+    WriteBytes(path, damaged[i]);
+    for (const std::string command : {"check", "dump"}) {
+      const Outcome outcome = RunCommand({command, path});
+      EXPECT_EQ(outcome.status, kExitFileError) << command << " " << i;
+      EXPECT_EQ(outcome.out, "") << command << " " << i;
+      EXPECT_EQ(outcome.err, kReadingMessage) << command << " " << i;
+    }
+  }
+}
+
+TEST_F(ToolTest, CheckAndDumpReportAPathThatIsNoFile) {
+  for (const std::string command : {"check", "dump"}) {
+    for (const std::string& path : {PathOf("missing.pxf"), folder_.string()}) {
+      const Outcome outcome = RunCommand({command, path});
+      EXPECT_EQ(outcome.status, kExitFileError) << command << " " << path;
+      EXPECT_EQ(outcome.out, "");
+      ExpectOneErrorLine(outcome);
+      EXPECT_NE(outcome.err.find(path), std::string::npos) << outcome.err;
+    }
+  }
+}
+
+TEST_F(ToolTest, DumpShowsRecordsAndFiguresOfTheYearsInUse) {
+  const std::string path = StoreFilledAccount();
+  const IClock* clockBefore = &CurrentClock();
+  const json account = Dump({"dump", path, "--today", "1999-06-30"});
+  EXPECT_EQ(&CurrentClock(), clockBefore) << "dump must put the clock back";
+
+  EXPECT_EQ(account["currentYear"], 2003);
+  ASSERT_EQ(account["years"].size(), 2u);
+  EXPECT_EQ(account["years"][1]["year"], 2003);
+  EXPECT_EQ(account["years"][1]["openingBalance"], 50.0);
+
+  const json& year = account["years"][0];
+  EXPECT_EQ(year["year"], 1999);
+  EXPECT_EQ(year["openingBalance"], 100.0);
+  EXPECT_EQ(year["objects"], json::parse(R"([{"rowId": 1, "name": "Car"}, {"rowId": 2, "name": "Household"}])"));
+  EXPECT_EQ(year["functionalAreas"],
+            json::parse(R"([{"rowId": 0, "name": "Insurance"}, {"rowId": 1, "name": "Day job"}])"));
+  EXPECT_EQ(year["categories"], json::parse(R"([
+      {"rowId": 0, "name": "Car insurance", "object": 1, "functionalArea": 0, "type": "Fix Ex", "typeCode": 0,
+       "budget": 1200.0},
+      {"rowId": 1, "name": "Salary", "object": 2, "functionalArea": 1, "type": "Var In", "typeCode": 3,
+       "budget": 3640.0}])"));
+  EXPECT_EQ(year["predactions"], json::parse(R"([
+      {"rowId": 1, "category": 0, "date": 315, "amount": 600.0},
+      {"rowId": 2, "category": 0, "date": 915, "amount": 600.0}])"));
+  EXPECT_EQ(year["transactions"], json::parse(R"([
+      {"rowId": 0, "date": 316, "category": 0, "amount": 580.0, "description": "Insurance paid", "match": 1},
+      {"rowId": 1, "date": 131, "category": 1, "amount": 300.0, "description": "January pay", "match": null}])"));
+
+  // Salary spreads 10 a day; the insurance predaction of March 15 falls
+  // before June 30, the one of September 15 after it.
+  const json& figures = year["figures"];
+  EXPECT_DOUBLE_EQ(figures["netBudget"], 2440.0);
+  EXPECT_EQ(figures["balanceDate"], 630);
+  EXPECT_DOUBLE_EQ(figures["transactionBalance"], -180.0);
+  EXPECT_DOUBLE_EQ(figures["predictedBalanceAtBalanceDate"], 100.0 + 181 * 10.0 - 600.0);
+  EXPECT_DOUBLE_EQ(figures["predictedBalanceAtDecember31"], 100.0 + 3640.0 - 1200.0);
+  EXPECT_DOUBLE_EQ(figures["actualBalanceAtBalanceDate"], -180.0);
+
+  // Once the year is past, its figures run to December 31.
+  const json later = Dump({"dump", path, "--today=2001-01-15"});
+  const json& laterFigures = later["years"][0]["figures"];
+  EXPECT_EQ(laterFigures["balanceDate"], 1231);
+  EXPECT_DOUBLE_EQ(laterFigures["predictedBalanceAtBalanceDate"], 2540.0);
+  EXPECT_DOUBLE_EQ(laterFigures["actualBalanceAtBalanceDate"], -180.0);
+}
+
+TEST_F(ToolTest, DumpOfOneYearShowsItEvenWhenEmpty) {
+  const std::string path = StoreFilledAccount();
+  const json only1999 = Dump({"dump", path, "--year", "1999", "--today", "1999-06-30"});
+  ASSERT_EQ(only1999["years"].size(), 1u);
+  EXPECT_EQ(only1999["years"][0]["year"], 1999);
+  EXPECT_EQ(only1999["years"][0]["transactions"].size(), 2u);
+
+  const json empty = Dump({"dump", path, "--year=2000", "--today", "1999-06-30"});
+  EXPECT_EQ(empty["currentYear"], 2003);
+  ASSERT_EQ(empty["years"].size(), 1u);
+  const json& year = empty["years"][0];
+  EXPECT_EQ(year["year"], 2000);
+  EXPECT_EQ(year["openingBalance"], 0.0);
+  for (const char* table : {"objects", "functionalAreas", "categories", "predactions", "transactions"}) {
+    EXPECT_EQ(year[table], json::array()) << table;
+  }
+  EXPECT_EQ(year["figures"]["balanceDate"], 101);  // a year still to come starts on January 1
+  EXPECT_EQ(year["figures"]["predictedBalanceAtDecember31"], 0.0);
+}
+
+TEST_F(ToolTest, DumpWritesSettingsReadably) {
+  const std::string fresh = PathOf("fresh.pxf");
+  ASSERT_EQ(RunCommand({"new", fresh}).status, kExitOk);
+  const json defaults = Dump({"dump", fresh});
+  EXPECT_EQ(defaults["settings"], json::parse(R"({"dateOrder": "month first", "dateSeparator": "/",
+      "decimalSymbol": ".", "symbolPosition": "before", "space": false, "decimals": 2, "currencySymbol": "$"})"));
+  EXPECT_EQ(defaults["currentYear"], 1999);
+  EXPECT_EQ(defaults["years"], json::array());
+
+  CAccountBook book;
+  CDisplaySettings& settings = book.Settings();
+  settings.dateOrder = DateOrder::kDayFirst;
+  settings.dateSeparator = '.';
+  settings.decimalSymbol = DecimalSymbol::kComma;
+  settings.symbolPosition = SymbolPosition::kAfter;
+  settings.space = true;
+  settings.decimals = 0;
+  settings.currencySymbol = "EUR";
+  const std::string changed = PathOf("changed.pxf");
+  ASSERT_TRUE(StoreAccountFile(changed, book));
+  EXPECT_EQ(Dump({"dump", changed})["settings"],
+            json::parse(R"({"dateOrder": "day first", "dateSeparator": ".", "decimalSymbol": ",",
+      "symbolPosition": "after", "space": true, "decimals": 0, "currencySymbol": "EUR"})"));
+}
+
+TEST_F(ToolTest, DumpSurvivesTextsThatAreNotUtf8) {
+  CAccountBook book;
+  AddNamed(book.Ledger(1).Objects(), "Caf\xE9");
+  const std::string path = PathOf("latin.pxf");
+  ASSERT_TRUE(StoreAccountFile(path, book));
+  const json account = Dump({"dump", path});
+  EXPECT_EQ(account["years"][0]["objects"][0]["name"], "Caf\xEF\xBF\xBD");
+}
+
+TEST_F(ToolTest, HelpDescribesEveryCommandAndOption) {
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{{"--help"}, {"-h"}, {"new", "--help"}, {"dump", "-h"}}) {
+    const Outcome outcome = RunCommand(arguments);
+    EXPECT_EQ(outcome.status, kExitOk) << arguments.front();
+    EXPECT_EQ(outcome.err, "");
+    for (const char* part : {"new FILE", "--force", "check FILE", "dump FILE", "--year", "--today"}) {
+      EXPECT_NE(outcome.out.find(part), std::string::npos) << part;
+    }
+  }
+}
+
+TEST_F(ToolTest, BadCommandLinesAreUsageErrorsThatTouchNoFile) {
+  const std::string missing = PathOf("missing.pxf");
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {"frobnicate", missing},
+      {"--frobnicate"},
+      {"new"},
+      {"check"},
+      {"dump"},
+      {"new", missing, "--frobnicate"},
+      {"new", "--force=yes", missing},
+      {"new", missing, "--force", "--force"},
+      {"check", missing, "extra"},
+      {"check", "--force", missing},
+      {"dump", missing, "--year"},
+      {"dump", missing, "--year", "1997"},
+      {"dump", missing, "--year", "2025"},
+      {"dump", missing, "--year", "99"},
+      {"dump", missing, "--year", "2000x"},
+      {"dump", missing, "--year", "2000", "--year", "2001"},
+      {"dump", missing, "--today", "1999-02-29"},
+      {"dump", missing, "--today", "1999-6-30"},
+      {"dump", missing, "--today", "tomorrow"},
+      {"dump", missing, "--today="},
+  };
+  for (const std::vector<std::string>& arguments : cases) {
+    SCOPED_TRACE(arguments.empty() ? std::string("(none)") : arguments.back());
+    const Outcome outcome = RunCommand(arguments);
+    EXPECT_EQ(outcome.status, kExitUsage);
+    EXPECT_EQ(outcome.out, "");
+    ExpectOneErrorLine(outcome);
+  }
+  EXPECT_TRUE(fs::is_empty(folder_));
+}
+
+}  // namespace
+}  // namespace purso::tool

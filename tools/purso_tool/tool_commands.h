@@ -1,0 +1,35 @@
+// The commands of purso-tool, the command-line companion for account files.
+//
+//   purso-tool new FILE [--force]
+//   purso-tool check FILE
+//   purso-tool dump FILE [--year YYYY] [--today YYYY-MM-DD]
+//   purso-tool --help
+//
+// RunTool is the whole program apart from the process: it takes the
+// arguments after the program name, writes normal output to out and every
+// message to err, and returns the exit status. It touches no global state
+// except the process-wide clock, which `dump --today` replaces only for the
+// duration of the call.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace purso::tool {
+
+enum ExitStatus : int {
+  kExitOk = 0,
+  // The file cannot be read or written, is not a valid account, or would be
+  // overwritten without --force.
+  kExitFileError = 1,
+  // Unknown command or option, missing or extra argument, bad value.
+  kExitUsage = 2,
+};
+
+int RunTool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// The text printed by --help.
+std::string UsageText();
+
+}  // namespace purso::tool
