@@ -1,0 +1,52 @@
+// The two message dialogs and the one way every dialog reports bad input.
+//
+// A rejected input is shown in the Problem dialog as a problem text (what is
+// wrong) and a suggestion text (what to do); the dialog that raised it then
+// puts the keyboard focus back on the field at fault and changes nothing.
+// Yes-or-no questions go through the Confirmation dialog, where Escape and
+// the close box count as "no".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/dialog_logic.h"
+#include "platform/host.h"
+
+namespace purso {
+
+// The one report for a table that cannot take another row.
+inline constexpr std::string_view kOutOfMemoryProblem = "Out of memory.";
+inline constexpr std::string_view kOutOfMemorySuggestion =
+    "Try closing all other applications.\nIf that doesn't work, consider buying more RAM.";
+
+class CProblemDialog final : public CDialogLogic {
+ public:
+  CProblemDialog(std::string_view problem, std::string_view suggestion);
+  void OnInit() override;
+
+ private:
+  std::string problem_;
+  std::string suggestion_;
+};
+
+class CConfirmationDialog final : public CDialogLogic {
+ public:
+  explicit CConfirmationDialog(std::string_view question);
+  void OnInit() override;
+
+ private:
+  std::string question_;
+};
+
+// Shows the Problem dialog modally and returns when the user closed it.
+void ShowProblem(IHost& host, std::string_view problem, std::string_view suggestion);
+
+// Shows the problem, then moves the dialog's focus to the field at fault.
+void ReportInputError(IHost& host, CControlModel& controls, std::string_view problem, std::string_view suggestion,
+                      int field);
+
+// Asks a yes-or-no question; true only for "Yes".
+bool AskConfirmation(IHost& host, std::string_view question);
+
+}  // namespace purso

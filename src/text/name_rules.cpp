@@ -1,0 +1,136 @@
+#include "text/name_rules.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+
+#include "data/no_case.h"
+
+namespace purso {
+namespace {
+
+// Indexed by NameList, then NameCommand. The wordings differ between lists
+// on purpose ("FNAect", "FNA", the object wording of the category too-long
+// suggestion, the full stops): each list shows exactly its own texts.
+constexpr NameMessages kMessages[3][2] = {
+    {
+        {
+            "The name of the new object is invalid.",
+            "The name of the new object is invalid (zero length)",
+            "Enter a valid name for the new object",
+            "The name of the new object is invalid (too long). \nCurrent length = %u\nMaximum length = %u",
+            "Enter a shorter name for the new object",
+            "The name of the new object is invalid (already in use)",
+            "Use a different name for the new object",
+        },
+        {
+            "The name of the object is invalid.",
+            {},
+            {},
+            {},
+            {},
+            "The name of the object is invalid (already in use)",
+            "Use a different name for the object",
+        },
+    },
+    {
+        {
+            "The name of the new functional area is invalid.",
+            "The name of the new functional area is invalid (zero length)",
+            "Enter a valid name for the new functional area",
+            "The name of the new FNAect is invalid (too long). \nCurrent length = %u\nMaximum length = %u",
+            "Enter a shorter name for the new FNAect",
+            "The name of the new FNAect is invalid (already in use)",
+            "Use a different name for the new FNAect",
+        },
+        {
+            "The name of the functional area is invalid.",
+            {},
+            {},
+            {},
+            {},
+            "The name of the functional area is invalid (already in use)",
+            "Use a different name for the FNA",
+        },
+    },
+    {
+        {
+            "The name of the new category is invalid.",
+            "The name of the new category is invalid (zero length).",
+            "Enter a valid name for the new category.",
+            "The name of the new category is invalid (too long). \nCurrent length = %u\nMaximum length = %u",
+            "Enter a shorter name for the new object",
+            "The name of the new category is invalid (already in use)",
+            "Use a different name for the new category",
+        },
+        {
+            "The name of the category is invalid.",
+            "The name of the category is invalid (zero length).",
+            "Enter a valid name for the category.",
+            "The name of the category is invalid (too long). \nCurrent length = %u\nMaximum length = %u",
+            "Enter a shorter name for the category",
+            "The new name of the category is invalid (already in use)",
+            "Use a different new name for the category",
+        },
+    },
+};
+
+// Replaces each "%u" of pattern, in order, by the next number.
+std::string FormatNumbers(std::string_view pattern, std::initializer_list<std::size_t> numbers) {
+  std::string text;
+  const std::size_t* next = numbers.begin();
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == 'u' && next != numbers.end()) {
+      text += std::to_string(*next++);
+      ++i;
+    } else {
+      text += pattern[i];
+    }
+  }
+  return text;
+}
+
+NameProblem Pair(std::string_view problem, std::string_view suggestion) {
+  return NameProblem{std::string(problem), std::string(suggestion)};
+}
+
+}  // namespace
+
+const NameMessages& NameMessagesFor(NameList list, NameCommand command) {
+  return kMessages[static_cast<int>(list)][static_cast<int>(command)];
+}
+
+bool NameHasNoReservedCharacters(std::string_view text) {
+  return text.find_first_of(kReservedCharacters) == std::string_view::npos;
+}
+
+bool NameInUse(CRecordTable& table, std::string_view text) {
+  constexpr std::uint32_t kNameColumn = 0;
+  table.ClearConditions();
+  // A text the condition cannot hold (256 characters or more) is longer
+  // than any name field, so it matches no row.
+  const bool set = table.SetTextCondition(0, 0, kNameColumn, Operator::kEqual, text);
+  const bool inUse = set && table.ApplyConditions() > 0;
+  table.ClearConditions();
+  return inUse;
+}
+
+std::optional<NameProblem> CheckName(CRecordTable& table, std::string_view typed, NameList list,
+                                     NameCommand command, std::string_view oldName) {
+  const std::string_view name = typed.substr(0, std::min(typed.size(), kNameReadLength));
+  const NameMessages& messages = NameMessagesFor(list, command);
+  // Objects and functional areas have no length checks on Update.
+  const bool checksLength = command == NameCommand::kAdd || list == NameList::kCategories;
+
+  if (!NameHasNoReservedCharacters(name)) return Pair(messages.reservedProblem, kReservedSuggestion);
+  if (checksLength && name.empty()) return Pair(messages.emptyProblem, messages.emptySuggestion);
+  if (checksLength && name.size() > kMaxNameLength) {
+    return NameProblem{FormatNumbers(messages.tooLongProblem, {name.size(), kMaxNameLength}),
+                       std::string(messages.tooLongSuggestion)};
+  }
+  const bool renamesItself = command == NameCommand::kUpdate && EqualNoCase(name, oldName);
+  if (!renamesItself && NameInUse(table, name)) return Pair(messages.inUseProblem, messages.inUseSuggestion);
+  return std::nullopt;
+}
+
+}  // namespace purso
