@@ -1,0 +1,55 @@
+#include "dialogs/opening_balance_dialog.h"
+
+#include <cmath>
+
+#include "dialogs/message_dialogs.h"
+#include "resources/opening_balance_dialog_resource.h"
+#include "text/amount_text.h"
+
+namespace purso {
+namespace {
+
+namespace ids = opening_balance_dialog;
+
+// The amount field is read as a fixed-size field of this many characters.
+constexpr std::size_t kAmountFieldLength = 79;
+
+}  // namespace
+
+COpeningBalanceDialog::COpeningBalanceDialog(const CDisplaySettings& settings, double balance)
+    : CDialogLogic(opening_balance_dialog::kResource), settings_(settings), balance_(balance) {}
+
+void COpeningBalanceDialog::OnInit() {
+  CControlModel& controls = Controls();
+  controls.SetText(ids::kAmount, FormatAmount(settings_, std::fabs(balance_)));
+  controls.SetChecked(balance_ < 0.0 ? ids::kNegative : ids::kPositive, true);
+  controls.SetFocus(ids::kAmount);
+}
+
+void COpeningBalanceDialog::OnCommand(int controlId) {
+  if (controlId == ids::kOk) {
+    OnOk();
+  } else {
+    CDialogLogic::OnCommand(controlId);
+  }
+}
+
+void COpeningBalanceDialog::OnOk() {
+  CControlModel& controls = Controls();
+  const bool negative = controls.IsChecked(ids::kNegative);
+  double value = 0.0;
+  if (!ParseAmount(settings_, controls.GetText(ids::kAmount, kAmountFieldLength), value)) {
+    ReportInputError(Host(), controls, "The opening balance is invalid (bad format)", "Enter a valid number.",
+                     ids::kAmount);
+    return;
+  }
+  if (value > kMaxAmount) {
+    ReportInputError(Host(), controls, "The balance is invalid (number too big)", "Enter a number < 999999999",
+                     ids::kAmount);
+    return;
+  }
+  balance_ = negative ? -value : value;
+  EndDialog(ids::kOk);
+}
+
+}  // namespace purso

@@ -1,0 +1,87 @@
+#include "dialogs/settings_dialog.h"
+
+#include <string>
+
+#include "dialogs/message_dialogs.h"
+#include "platform/help_launcher.h"
+#include "resources/settings_dialog_resource.h"
+#include "text/date_text.h"
+
+namespace purso {
+namespace {
+
+namespace ids = settings_dialog;
+
+constexpr std::string_view kHelpPage = "set_dlg.htm";
+
+// The decimals field is read as a fixed-size field of this many characters.
+constexpr std::size_t kDecimalsFieldLength = 10;
+
+bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+CSettingsDialog::CSettingsDialog(CDisplaySettings& settings)
+    : CDialogLogic(settings_dialog::kResource), settings_(settings) {}
+
+void CSettingsDialog::OnInit() {
+  CControlModel& controls = Controls();
+  const bool dayFirst = settings_.dateOrder == DateOrder::kDayFirst;
+  controls.SetChecked(dayFirst ? ids::kDayFirst : ids::kMonthFirst, true);
+  controls.SetText(ids::kSeparator, std::string(1, settings_.dateSeparator));
+  controls.SetText(ids::kCurrencySymbol, settings_.currencySymbol);
+  const bool after = settings_.symbolPosition == SymbolPosition::kAfter;
+  controls.SetChecked(after ? ids::kSymbolAfter : ids::kSymbolBefore, true);
+  controls.SetChecked(ids::kSpace, settings_.space);
+  const bool comma = settings_.decimalSymbol == DecimalSymbol::kComma;
+  controls.SetChecked(comma ? ids::kDecimalComma : ids::kDecimalPoint, true);
+  controls.SetText(ids::kDecimals, std::to_string(settings_.decimals));
+  controls.SetFocus(dayFirst ? ids::kDayFirst : ids::kMonthFirst);
+}
+
+void CSettingsDialog::OnCommand(int controlId) {
+  if (controlId == ids::kHelp) {
+    OpenHelpPage(Host(), kHelpPage);
+  } else if (controlId == ids::kDone) {
+    OnDone();
+  }
+}
+
+void CSettingsDialog::OnDone() {
+  CControlModel& controls = Controls();
+
+  const int decimals = ReadWholeNumber(controls.GetText(ids::kDecimals, kDecimalsFieldLength));
+  if (decimals < 0 || decimals > CDisplaySettings::kMaxDecimals) {
+    ReportInputError(Host(), controls, "The number of decimals is invalid.", "Enter a number between 0 and 4.",
+                     ids::kDecimals);
+    return;
+  }
+  const std::string& symbol = controls.GetText(ids::kCurrencySymbol);
+  if (symbol.empty() || symbol.size() > CDisplaySettings::kMaxSymbolLength) {
+    ReportInputError(Host(), controls, "The currency symbol is invalid.", "Enter 1, 2 or 3 characters.",
+                     ids::kCurrencySymbol);
+    return;
+  }
+  if (symbol.find_first_of(" ,.") != std::string::npos) {
+    ReportInputError(Host(), controls, "The currency symbol is invalid.",
+                     "The ' ', ',' and '.' characters can not be used.", ids::kCurrencySymbol);
+    return;
+  }
+  const std::string& separator = controls.GetText(ids::kSeparator);
+  if (separator.size() != 1 || IsDecimalDigit(separator[0])) {
+    ReportInputError(Host(), controls, "The date separator is invalid.", "Enter 1 character that is not a number.",
+                     ids::kSeparator);
+    return;
+  }
+
+  settings_.dateOrder = controls.IsChecked(ids::kDayFirst) ? DateOrder::kDayFirst : DateOrder::kMonthFirst;
+  settings_.dateSeparator = separator[0];
+  settings_.currencySymbol = symbol;
+  settings_.symbolPosition = controls.IsChecked(ids::kSymbolAfter) ? SymbolPosition::kAfter : SymbolPosition::kBefore;
+  settings_.space = controls.IsChecked(ids::kSpace);
+  settings_.decimalSymbol = controls.IsChecked(ids::kDecimalComma) ? DecimalSymbol::kComma : DecimalSymbol::kPoint;
+  settings_.decimals = decimals;
+  EndDialog(ids::kDone);
+}
+
+}  // namespace purso
