@@ -1,0 +1,151 @@
+#include "app/purso_document.h"
+
+#include <algorithm>
+
+#include "data/account_file.h"
+#include "dialogs/change_year_dialog.h"
+#include "dialogs/message_dialogs.h"
+#include "dialogs/opening_balance_dialog.h"
+#include "dialogs/settings_dialog.h"
+
+namespace purso {
+namespace {
+
+struct GuardText {
+  CommandGuard guard;
+  std::string_view problem;
+  std::string_view suggestion;
+};
+
+constexpr GuardText kGuardTexts[] = {
+    {CommandGuard::kHasObjects,
+     "You have not defined any objects.\nYou need some objects to define categories.",
+     "Select \"Categories|Objects...\" to define objects."},
+    {CommandGuard::kHasFunctionalAreas,
+     "You have not defined any functional areas.\nYou need some functional areas to define categories.",
+     "Select \"Categories|Functional Areas...\" to define functional areas."},
+    {CommandGuard::kHasCategories,
+     "You have not defined any categories.\nYou need some categories to create transactions.",
+     "Select \"Categories|Categories...\" to define categories."},
+};
+
+std::string FileNameOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+// One row of the routing table: the command, its guards in order, and the
+// dialog it runs with what follows it.
+struct CpursoPXFDoc::Command {
+  int id;
+  std::vector<CommandGuard> guards;
+  void (CpursoPXFDoc::*run)();
+};
+
+const CpursoPXFDoc::Command* CpursoPXFDoc::FindCommand(int commandId) {
+  // Commands join this table as their dialogs join the program.
+  static const Command kCommands[] = {
+      {account_command::kSettings, {}, &CpursoPXFDoc::RunSettings},
+      {account_command::kOpeningBalance, {}, &CpursoPXFDoc::RunOpeningBalance},
+      {account_command::kChangeYear, {}, &CpursoPXFDoc::RunChangeYear},
+  };
+  for (const Command& command : kCommands) {
+    if (command.id == commandId) return &command;
+  }
+  return nullptr;
+}
+
+CpursoPXFDoc::CpursoPXFDoc(IHost& host) : host_(host) {}
+
+bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
+  if (!LoadAccountFile(path, book_)) {
+    ShowProblem(host_, kReadingProblem, kReadingSuggestion);
+    return false;
+  }
+  pathName_ = path;
+  title_ = FileNameOf(path);
+  modified_ = false;
+  recalculate_ = true;
+  return true;
+}
+
+bool CpursoPXFDoc::OnSaveDocument(const std::string& path) {
+  if (!StoreAccountFile(path, book_)) {
+    ShowProblem(host_, kWritingProblem, kWritingSuggestion);
+    return false;
+  }
+  pathName_ = path;
+  title_ = FileNameOf(path);
+  modified_ = false;
+  return true;
+}
+
+bool CpursoPXFDoc::IsCommandAvailable(int commandId) const { return FindCommand(commandId) != nullptr; }
+
+bool CpursoPXFDoc::OnCommand(int commandId) {
+  const Command* command = FindCommand(commandId);
+  if (command == nullptr) return false;
+  for (CommandGuard guard : command->guards) {
+    if (!CheckGuard(guard)) return true;
+  }
+  (this->*command->run)();
+  return true;
+}
+
+bool CpursoPXFDoc::CheckGuard(CommandGuard guard) {
+  CYearLedger& ledger = CurrentLedger();
+  bool holds = false;
+  switch (guard) {
+    case CommandGuard::kHasObjects: holds = ledger.Objects().GetRowCount() > 0; break;
+    case CommandGuard::kHasFunctionalAreas: holds = ledger.FunctionalAreas().GetRowCount() > 0; break;
+    case CommandGuard::kHasCategories: holds = ledger.Categories().GetRowCount() > 0; break;
+  }
+  if (holds) return true;
+  for (const GuardText& text : kGuardTexts) {
+    if (text.guard == guard) ShowProblem(host_, text.problem, text.suggestion);
+  }
+  return false;
+}
+
+void CpursoPXFDoc::RunSettings() {
+  const CDisplaySettings before = book_.Settings();
+  CSettingsDialog dialog(book_.Settings());
+  host_.RunModal(dialog);
+  if (!book_.Settings().SameSettings(before)) book_.SetModified();
+  Bookkeeping();
+}
+
+void CpursoPXFDoc::RunOpeningBalance() {
+  CYearLedger& ledger = CurrentLedger();
+  COpeningBalanceDialog dialog(book_.Settings(), ledger.GetOpeningBalance());
+  if (host_.RunModal(dialog) == kCommandOk && dialog.Balance() != ledger.GetOpeningBalance()) {
+    ledger.SetOpeningBalance(dialog.Balance());
+  }
+  Bookkeeping();
+}
+
+void CpursoPXFDoc::RunChangeYear() {
+  CChangeYearDialog dialog(book_);
+  host_.RunModal(dialog);
+  Bookkeeping();
+}
+
+void CpursoPXFDoc::Bookkeeping() {
+  modified_ = book_.IsModified();
+  recalculate_ = true;
+  UpdateAllViews();
+}
+
+void CpursoPXFDoc::AddView(IDocumentView& view) { views_.push_back(&view); }
+
+void CpursoPXFDoc::RemoveView(IDocumentView& view) { std::erase(views_, &view); }
+
+void CpursoPXFDoc::UpdateAllViews() {
+  // A view may unregister while it is told; walk a copy.
+  const std::vector<IDocumentView*> views = views_;
+  for (IDocumentView* view : views) view->OnDocumentChanged();
+}
+
+}  // namespace purso

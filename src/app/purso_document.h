@@ -1,0 +1,116 @@
+// CpursoPXFDoc: one open account.
+//
+// The document owns the account book for as long as its window is open,
+// reads and writes it as an account file, and carries the account commands:
+// each opens its dialog on the current year, some behind a guard, and ends
+// with the same bookkeeping, so that the unsaved-changes state follows the
+// book and the views recompute their figures.
+//
+// Views register to be told when the account changed. The recalculation
+// flag says that the balances must be computed again; the view clears it
+// when it has done so.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/account_book.h"
+#include "platform/host.h"
+
+namespace purso {
+
+// Command ids of the account commands; each equals the id of the dialog it opens.
+namespace account_command {
+inline constexpr int kObjects = 130;
+inline constexpr int kFunctionalAreas = 132;
+inline constexpr int kSettings = 141;
+inline constexpr int kCategories = 142;
+inline constexpr int kTransactions = 146;
+inline constexpr int kOpeningBalance = 151;
+inline constexpr int kSolver = 152;
+inline constexpr int kBudgetWizard = 161;
+inline constexpr int kChangeYear = 162;
+}  // namespace account_command
+
+// What a document tells its views.
+class IDocumentView {
+ public:
+  virtual ~IDocumentView() = default;
+  // The account changed; repaint everything.
+  virtual void OnDocumentChanged() = 0;
+};
+
+// The checks some commands make before their dialog opens.
+enum class CommandGuard {
+  kHasObjects,
+  kHasFunctionalAreas,
+  kHasCategories,
+};
+
+class CpursoPXFDoc {
+ public:
+  // A new, empty account; host runs its dialogs and must outlive it.
+  explicit CpursoPXFDoc(IHost& host);
+
+  CAccountBook& Book() { return book_; }
+  const CAccountBook& Book() const { return book_; }
+  CYearLedger& CurrentLedger() { return book_.CurrentLedger(); }
+
+  // The file the account was read from or last saved to; empty for a new account.
+  const std::string& PathName() const { return pathName_; }
+  // The name shown in titles and prompts: the file's name, or for a new
+  // account the name it was given ("Purso1").
+  const std::string& Title() const { return title_; }
+  void SetTitle(std::string title) { title_ = std::move(title); }
+
+  bool IsModified() const { return modified_; }
+  void SetModified(bool modified) { modified_ = modified; }
+
+  bool NeedsRecalculation() const { return recalculate_; }
+  void SetRecalculation() { recalculate_ = true; }
+  void ClearRecalculation() { recalculate_ = false; }
+
+  // Reads the account file. On failure shows the reading message and leaves
+  // the document as it was; a document that failed to read must not be shown.
+  bool OnOpenDocument(const std::string& path);
+  // Writes the account file. On failure shows the writing message; the file
+  // keeps its old content and the account stays modified.
+  bool OnSaveDocument(const std::string& path);
+
+  // Whether the command is an account command whose dialog the program has.
+  bool IsCommandAvailable(int commandId) const;
+  // Runs an account command; false for a command the document does not carry.
+  bool OnCommand(int commandId);
+
+  // True when the guard holds; otherwise shows its Problem dialog.
+  bool CheckGuard(CommandGuard guard);
+
+  void AddView(IDocumentView& view);
+  void RemoveView(IDocumentView& view);
+  void UpdateAllViews();
+
+  IHost& Host() { return host_; }
+
+ private:
+  struct Command;
+  static const Command* FindCommand(int commandId);
+
+  void RunSettings();
+  void RunOpeningBalance();
+  void RunChangeYear();
+  // Modified state from the book, recalculation flag, views told.
+  void Bookkeeping();
+
+  IHost& host_;
+  CAccountBook book_;
+  std::string pathName_;
+  std::string title_;
+  bool modified_ = false;
+  bool recalculate_ = true;
+  std::vector<IDocumentView*> views_;
+};
+
+}  // namespace purso

@@ -1,0 +1,470 @@
+#include "platform/qt/main_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+#include "app/account_view.h"
+#include "app/recent_file_list.h"
+#include "dialogs/about_dialog.h"
+#include "platform/help_launcher.h"
+#include "platform/qt/lock_keys.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/toolbar_icons.h"
+
+namespace purso {
+namespace {
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QKeySequence KeyOf(const Accelerator& accelerator) {
+  int key = accelerator.key >= kFunctionKey ? Qt::Key_F1 + (accelerator.key - kFunctionKey - 1)
+                                            : Qt::Key_A + (accelerator.key - 'A');
+  if ((accelerator.modifiers & key_modifier::kControl) != 0) key |= Qt::CTRL;
+  if ((accelerator.modifiers & key_modifier::kShift) != 0) key |= Qt::SHIFT;
+  return QKeySequence(key);
+}
+
+bool IsAccountCommand(int command) {
+  using namespace account_command;
+  for (int id : {kObjects, kFunctionalAreas, kSettings, kCategories, kTransactions, kOpeningBalance, kSolver,
+                 kBudgetWizard, kChangeYear}) {
+    if (command == id) return true;
+  }
+  return false;
+}
+
+// The commands of the view: month buttons, toggles and its help.
+bool IsViewCommand(int command) {
+  return (command >= account_view::kFromMonth && command < account_view::kFromMonth + 12) ||
+         (command >= account_view::kToMonth && command < account_view::kToMonth + 12) ||
+         command == account_view::kBudgetToggle || command == account_view::kActualToggle ||
+         command == account_view::kHelp;
+}
+
+QString CanonicalPath(const QString& path) {
+  const QFileInfo info(path);
+  const QString canonical = info.canonicalFilePath();
+  return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+}  // namespace
+
+QString MainWindowTitle(const QString& accountName, TitleForm form) {
+  const QString title = Text(kMainWindowTitle);
+  if (accountName.isEmpty()) return title;
+  // A maximized account window shows its name in brackets, as the desktop's
+  // multiple-document windows do; Qt adds nothing to a title that has it.
+  return title + QStringLiteral(" - ") +
+         (form == TitleForm::kMaximized ? QStringLiteral("[%1]").arg(accountName) : accountName);
+}
+
+CpursoMainFrame::CpursoMainFrame(CQtHost& host, CRecentFileList& recentFiles)
+    : host_(host), recentFiles_(recentFiles), mdi_(new QMdiArea(this)), lockKeys_(new CLockKeys(this)) {
+  setObjectName(QStringLiteral("CpursoMainFrame"));
+  setWindowTitle(MainWindowTitle({}));
+  setAcceptDrops(true);
+  mdi_->setObjectName(QStringLiteral("MdiArea"));
+  mdi_->setViewMode(QMdiArea::SubWindowView);
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(mdi_);
+  CreateActions();
+  BuildToolBar();
+  BuildStatusBar();
+  UpdateFrame();
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { UpdateFrame(); });
+  connect(lockKeys_, &CLockKeys::Changed, this, [this] { UpdateIndicators(); });
+}
+
+CpursoMainFrame::~CpursoMainFrame() {
+  // The child windows go when the QWidget part of this window goes; by then
+  // they must not call back into the frame.
+  QObject::disconnect(mdi_, nullptr, this, nullptr);
+  // Closed windows wait for their deletion and are no longer listed; find them all.
+  for (CpursoChildFrame* child : mdi_->findChildren<CpursoChildFrame*>()) {
+    QObject::disconnect(child, nullptr, this, nullptr);
+  }
+}
+
+void CpursoMainFrame::CreateActions() {
+  const auto add = [this](int command, const QString& text) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::number(command));
+    action->setStatusTip(Text(StatusPrompt(command)));
+    const std::string_view tip = Tooltip(command);
+    if (!tip.empty()) action->setToolTip(Text(tip));
+    const QIcon icon = ToolbarIcon(command);
+    if (!icon.isNull()) action->setIcon(icon);
+    connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
+    actions_.insert(command, action);
+    return action;
+  };
+  for (const MenuResource* menu : {&kNoAccountMenu, &kAccountMenu}) {
+    for (const MenuPopup& popup : menu->popups) {
+      for (const MenuEntry& entry : popup.entries) {
+        if (entry.kind != MenuEntryKind::kCommand || actions_.contains(entry.command)) continue;
+        // The key shown after the tab comes from the action's shortcut.
+        const std::string_view caption = entry.text.substr(0, entry.text.find('\t'));
+        add(entry.command, Text(caption));
+      }
+    }
+  }
+  for (int i = 0; i < frame_command::kRecentFileCount; ++i) {
+    QAction* action = add(frame_command::kRecentFileFirst + i, QString());
+    action->setVisible(false);
+  }
+  noRecentFile_ = new QAction(QStringLiteral("Recent File"), this);
+  noRecentFile_->setEnabled(false);
+  for (const Accelerator& accelerator : AcceleratorTable()) {
+    QAction* action = actions_.value(accelerator.command);
+    if (action == nullptr) {
+      // Keys of the view have no menu item; the window carries them.
+      action = add(accelerator.command, QString());
+      addAction(action);
+    }
+    action->setShortcut(KeyOf(accelerator));
+    action->setShortcutContext(Qt::WindowShortcut);
+  }
+}
+
+void CpursoMainFrame::BuildMenuBar() {
+  const bool accountOpen = !Children().isEmpty();
+  if (menuBuilt_ && accountOpen == showingAccountMenu_) return;
+  menuBuilt_ = true;
+  showingAccountMenu_ = accountOpen;
+  QMenuBar* bar = menuBar();
+  bar->clear();
+  const MenuResource& resource = accountOpen ? kAccountMenu : kNoAccountMenu;
+  for (const MenuPopup& popup : resource.popups) {
+    QMenu* menu = bar->addMenu(Text(popup.title));
+    menu->setObjectName(Text(popup.title).remove(QLatin1Char('&')));
+    for (const MenuEntry& entry : popup.entries) {
+      switch (entry.kind) {
+        case MenuEntryKind::kSeparator:
+          menu->addSeparator();
+          break;
+        case MenuEntryKind::kCommand:
+          menu->addAction(actions_.value(entry.command));
+          break;
+        case MenuEntryKind::kRecentFiles:
+          menu->addAction(noRecentFile_);
+          for (int i = 0; i < frame_command::kRecentFileCount; ++i) {
+            menu->addAction(actions_.value(frame_command::kRecentFileFirst + i));
+          }
+          break;
+      }
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this] { UpdateCommandStates(); });
+  }
+  UpdateRecentFiles();
+}
+
+void CpursoMainFrame::BuildToolBar() {
+  auto* toolbar = addToolBar(QStringLiteral("Toolbar"));
+  toolbar->setObjectName(QStringLiteral("Toolbar"));
+  toolbar->setIconSize(QSize(16, 15));
+  toolbar->setMovable(true);
+  toolbar->setAllowedAreas(Qt::AllToolBarAreas);
+  for (int command : ToolbarCommands()) {
+    if (command == 0) {
+      toolbar->addSeparator();
+    } else {
+      toolbar->addAction(actions_.value(command));
+    }
+  }
+}
+
+void CpursoMainFrame::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(QStringLiteral("StatusBar"));
+  // The message pane falls back to the idle prompt whenever a prompt ends.
+  connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
+    if (message.isEmpty()) bar->showMessage(Text(kIdlePrompt));
+  });
+  bar->showMessage(Text(kIdlePrompt));
+  const char* names[3] = {"CAP", "NUM", "SCRL"};
+  for (int i = 0; i < 3; ++i) {
+    indicators_[i] = new QLabel(QLatin1String(names[i]), bar);
+    indicators_[i]->setObjectName(QLatin1String(names[i]));
+    indicators_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    indicators_[i]->setAlignment(Qt::AlignCenter);
+    indicators_[i]->setMinimumWidth(indicators_[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+    bar->addPermanentWidget(indicators_[i]);
+  }
+  UpdateIndicators();
+}
+
+void CpursoMainFrame::UpdateIndicators() {
+  const LockKey keys[3] = {LockKey::kCapsLock, LockKey::kNumLock, LockKey::kScrollLock};
+  for (int i = 0; i < 3; ++i) indicators_[i]->setEnabled(lockKeys_->IsOn(keys[i]));
+}
+
+void CpursoMainFrame::UpdateFrame() {
+  BuildMenuBar();
+  CpursoChildFrame* child = ActiveChild();
+  setWindowTitle(child == nullptr ? MainWindowTitle({})
+                                  : MainWindowTitle(QString::fromStdString(child->Document().Title()),
+                                                    child->isMaximized() ? TitleForm::kMaximized : TitleForm::kNormal));
+  UpdateCommandStates();
+}
+
+void CpursoMainFrame::UpdateCommandStates() {
+  for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
+    const int command = it.key();
+    if (command >= frame_command::kRecentFileFirst &&
+        command < frame_command::kRecentFileFirst + frame_command::kRecentFileCount) {
+      continue;
+    }
+    it.value()->setEnabled(IsCommandEnabled(command));
+  }
+}
+
+bool CpursoMainFrame::IsCommandEnabled(int command) const {
+  CpursoChildFrame* child = ActiveChild();
+  if (IsAccountCommand(command)) return child != nullptr && child->Document().IsCommandAvailable(command);
+  if (IsViewCommand(command)) return child != nullptr;
+  switch (command) {
+    case frame_command::kFileClose:
+    case frame_command::kFileSave:
+    case frame_command::kFileSaveAs:
+    case frame_command::kWindowArrange:
+    case frame_command::kWindowCascade:
+    case frame_command::kWindowTile:
+      return child != nullptr;
+    default:
+      return true;
+  }
+}
+
+void CpursoMainFrame::UpdateRecentFiles() {
+  const auto& files = recentFiles_.Files();
+  noRecentFile_->setVisible(files.empty());
+  for (int i = 0; i < frame_command::kRecentFileCount; ++i) {
+    QAction* action = actions_.value(frame_command::kRecentFileFirst + i);
+    const bool used = static_cast<std::size_t>(i) < files.size();
+    action->setVisible(used);
+    if (used) {
+      action->setText(QString::fromStdString(recentFiles_.MenuText(static_cast<std::size_t>(i))));
+      action->setData(QString::fromStdString(files[static_cast<std::size_t>(i)]));
+    }
+  }
+}
+
+CpursoChildFrame* CpursoMainFrame::ActiveChild() const {
+  auto* active = qobject_cast<CpursoChildFrame*>(mdi_->activeSubWindow());
+  if (active != nullptr) return active;
+  // While the main window is inactive (a dialog is up) QMdiArea reports no
+  // active window; the current one is still the one the user works in.
+  return qobject_cast<CpursoChildFrame*>(mdi_->currentSubWindow());
+}
+
+QList<CpursoChildFrame*> CpursoMainFrame::Children() const {
+  QList<CpursoChildFrame*> children;
+  for (QMdiSubWindow* window : mdi_->subWindowList()) {
+    if (auto* child = qobject_cast<CpursoChildFrame*>(window)) children.append(child);
+  }
+  return children;
+}
+
+void CpursoMainFrame::AddChild(std::unique_ptr<CpursoPXFDoc> document) {
+  auto* child = new CpursoChildFrame(std::move(document), *this);
+  mdi_->addSubWindow(child);
+  connect(child, &QObject::destroyed, this, [this] { UpdateFrame(); });
+  connect(child, &CpursoChildFrame::DocumentStateChanged, this, [this] { UpdateFrame(); });
+  connect(child, &QMdiSubWindow::windowStateChanged, this, [this] { UpdateFrame(); });
+  child->showMaximized();
+  mdi_->setActiveSubWindow(child);
+  UpdateFrame();
+}
+
+void CpursoMainFrame::NewDocument() {
+  auto document = std::make_unique<CpursoPXFDoc>(host_);
+  document->SetTitle(std::string(kNewDocumentBaseName) + std::to_string(++newDocumentCount_));
+  AddChild(std::move(document));
+}
+
+CpursoChildFrame* CpursoMainFrame::FindChild(const QString& path) const {
+  const QString wanted = CanonicalPath(path);
+  for (CpursoChildFrame* child : Children()) {
+    const std::string& own = child->Document().PathName();
+    if (!own.empty() && CanonicalPath(QString::fromStdString(own)) == wanted) return child;
+  }
+  return nullptr;
+}
+
+bool CpursoMainFrame::OpenDocument(const QString& path) {
+  if (CpursoChildFrame* open = FindChild(path)) {
+    mdi_->setActiveSubWindow(open);
+    return true;
+  }
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  auto document = std::make_unique<CpursoPXFDoc>(host_);
+  if (!document->OnOpenDocument(absolute.toStdString())) return false;
+  recentFiles_.Add(absolute.toStdString());
+  UpdateRecentFiles();
+  AddChild(std::move(document));
+  return true;
+}
+
+void CpursoMainFrame::OnCommand(int command) {
+  if (!IsCommandEnabled(command)) return;
+  CpursoChildFrame* child = ActiveChild();
+  using namespace frame_command;
+  if (command >= kRecentFileFirst && command < kRecentFileFirst + kRecentFileCount) {
+    OpenRecentFile(command - kRecentFileFirst);
+    return;
+  }
+  switch (command) {
+    case kFileNew:
+      NewDocument();
+      return;
+    case kFileOpen: {
+      const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QString(), Text(kFileFilter));
+      if (!path.isEmpty()) OpenDocument(path);
+      return;
+    }
+    case kFileClose:
+      CloseActive();
+      return;
+    case kFileSave:
+      Save(child->Document());
+      return;
+    case kFileSaveAs:
+      SaveAs(child->Document());
+      return;
+    case kWindowCascade:
+      mdi_->cascadeSubWindows();
+      return;
+    case kWindowTile:
+      mdi_->tileSubWindows();
+      return;
+    case kWindowArrange:
+      ArrangeIcons();
+      return;
+    case kAppExit:
+      close();
+      return;
+    case kHelpIndex:
+      OpenHelpPage(host_, kHelpIndexPage);
+      return;
+    case kAppAbout: {
+      CAboutDialog about;
+      host_.RunModal(about);
+      return;
+    }
+    default:
+      break;
+  }
+  if (IsAccountCommand(command)) {
+    child->Document().OnCommand(command);
+  } else if (IsViewCommand(command)) {
+    child->View().OnCommand(command);
+  }
+  UpdateFrame();
+}
+
+void CpursoMainFrame::OpenRecentFile(int index) {
+  const auto& files = recentFiles_.Files();
+  if (static_cast<std::size_t>(index) >= files.size()) return;
+  const std::string path = files[static_cast<std::size_t>(index)];
+  // A file that cannot be opened any more leaves the list.
+  if (!OpenDocument(QString::fromStdString(path))) {
+    recentFiles_.Remove(path);
+    UpdateRecentFiles();
+  }
+}
+
+void CpursoMainFrame::CloseActive() {
+  if (CpursoChildFrame* child = ActiveChild()) child->close();
+}
+
+void CpursoMainFrame::ArrangeIcons() {
+  // Minimized windows line up along the bottom edge of the area.
+  int x = 0;
+  for (QMdiSubWindow* window : mdi_->subWindowList()) {
+    if (!window->isMinimized()) continue;
+    const QSize size = window->size();
+    window->move(x, mdi_->viewport()->height() - size.height());
+    x += size.width();
+  }
+}
+
+bool CpursoMainFrame::Save(CpursoPXFDoc& document) {
+  if (document.PathName().empty()) return SaveAs(document);
+  if (!document.OnSaveDocument(document.PathName())) return false;
+  recentFiles_.Add(document.PathName());
+  UpdateRecentFiles();
+  UpdateFrame();
+  return true;
+}
+
+bool CpursoMainFrame::SaveAs(CpursoPXFDoc& document) {
+  const QString start = document.PathName().empty()
+                            ? QString::fromStdString(document.Title()) + Text(kDefaultExtension)
+                            : QString::fromStdString(document.PathName());
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), start, Text(kFileFilter));
+  if (path.isEmpty()) return false;
+  if (QFileInfo(path).suffix().isEmpty()) path += Text(kDefaultExtension);
+  if (!document.OnSaveDocument(QFileInfo(path).absoluteFilePath().toStdString())) return false;
+  recentFiles_.Add(document.PathName());
+  UpdateRecentFiles();
+  for (CpursoChildFrame* child : Children()) {
+    if (&child->Document() == &document) child->UpdateTitle();
+  }
+  UpdateFrame();
+  return true;
+}
+
+bool CpursoMainFrame::SaveModified(CpursoPXFDoc& document) {
+  if (!document.IsModified()) return true;
+  QString question = Text(kSaveChangesQuestion);
+  question.replace(QStringLiteral("%1"), QString::fromStdString(document.Title()));
+  QMessageBox box(QMessageBox::Warning, Text(kApplicationTitle), question,
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+  box.setObjectName(QStringLiteral("SaveChangesQuestion"));
+  box.setDefaultButton(QMessageBox::Yes);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return Save(document);
+    case QMessageBox::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CpursoMainFrame::closeEvent(QCloseEvent* event) {
+  // Each account is asked about once; a cancel keeps the program running.
+  for (CpursoChildFrame* child : Children()) {
+    if (!child->close()) {
+      event->ignore();
+      return;
+    }
+  }
+  event->accept();
+}
+
+void CpursoMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CpursoMainFrame::dropEvent(QDropEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) OpenDocument(url.toLocalFile());
+  }
+  event->acceptProposedAction();
+}
+
+}  // namespace purso

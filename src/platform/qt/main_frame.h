@@ -1,0 +1,93 @@
+// CpursoMainFrame: the program's main window.
+//
+// A multiple-document window: a menu bar that shows menu 128 while no
+// account is open and menu 129 while one is, the toolbar, the status bar
+// with its message pane and lock-key indicators, and one maximized child
+// window per open account. The frame carries the file and window commands;
+// account commands go to the active account's document and the view's keys
+// to its view.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+
+#include "platform/qt/child_frame.h"
+#include "resources/frame_resources.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+
+namespace purso {
+
+class CQtHost;
+class CRecentFileList;
+class CLockKeys;
+
+class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
+  Q_OBJECT
+
+ public:
+  // host and recentFiles must outlive the window.
+  CpursoMainFrame(CQtHost& host, CRecentFileList& recentFiles);
+  ~CpursoMainFrame() override;
+
+  // File New: a new, empty account window ("Purso1", "Purso2", ...).
+  void NewDocument();
+  // Opens an account file, or brings its window forward when it is open
+  // already; false when it could not be read (the reason was shown).
+  bool OpenDocument(const QString& path);
+
+  // Carries out a command of the menus, toolbar or keys.
+  void OnCommand(int command);
+  bool IsCommandEnabled(int command) const;
+
+  CpursoChildFrame* ActiveChild() const;
+  QList<CpursoChildFrame*> Children() const;
+  QMdiArea& MdiArea() const { return *mdi_; }
+  // The action of a command; nullptr for a command without one.
+  QAction* Action(int command) const { return actions_.value(command); }
+
+  bool Save(CpursoPXFDoc& document) override;
+  bool SaveModified(CpursoPXFDoc& document) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void CreateActions();
+  void BuildMenuBar();
+  void BuildToolBar();
+  void BuildStatusBar();
+  void UpdateFrame();
+  void UpdateCommandStates();
+  void UpdateRecentFiles();
+  void UpdateIndicators();
+  bool SaveAs(CpursoPXFDoc& document);
+  void OpenRecentFile(int index);
+  void CloseActive();
+  void ArrangeIcons();
+  CpursoChildFrame* FindChild(const QString& path) const;
+  void AddChild(std::unique_ptr<CpursoPXFDoc> document);
+
+  CQtHost& host_;
+  CRecentFileList& recentFiles_;
+  QMdiArea* mdi_;
+  QHash<int, QAction*> actions_;
+  QAction* noRecentFile_ = nullptr;
+  bool showingAccountMenu_ = false;
+  bool menuBuilt_ = false;
+  int newDocumentCount_ = 0;
+  CLockKeys* lockKeys_;
+  QLabel* indicators_[3] = {nullptr, nullptr, nullptr};
+};
+
+enum class TitleForm { kNormal, kMaximized };
+
+// The main window's title for the active account ("" when none).
+QString MainWindowTitle(const QString& accountName, TitleForm form = TitleForm::kNormal);
+
+}  // namespace purso

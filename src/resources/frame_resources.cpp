@@ -1,0 +1,157 @@
+#include "resources/frame_resources.h"
+
+#include "resources/account_view_resource.h"
+
+namespace purso {
+namespace {
+
+using namespace frame_command;
+constexpr MenuEntry Item(std::string_view text, int command) { return {MenuEntryKind::kCommand, text, command}; }
+constexpr MenuEntry kSeparator{MenuEntryKind::kSeparator, "", 0};
+constexpr MenuEntry kRecentFiles{MenuEntryKind::kRecentFiles, "Recent File", kRecentFileFirst};
+
+constexpr MenuEntry kHelpEntries[] = {
+    Item("&Help Index", kHelpIndex),
+    kSeparator,
+    Item("&About Tolva Account Organizer...", kAppAbout),
+};
+
+constexpr MenuEntry kNoAccountFileEntries[] = {
+    Item("&New\tCtrl+N", kFileNew), Item("&Open...\tCtrl+O", kFileOpen), kSeparator, kRecentFiles, kSeparator,
+    Item("E&xit", kAppExit),
+};
+
+constexpr MenuPopup kNoAccountPopups[] = {
+    {"&File", kNoAccountFileEntries},
+    {"&Help", kHelpEntries},
+};
+
+constexpr MenuEntry kAccountFileEntries[] = {
+    Item("&New\tCtrl+N", kFileNew),
+    Item("&Open...\tCtrl+O", kFileOpen),
+    Item("&Close", kFileClose),
+    Item("&Save\tCtrl+S", kFileSave),
+    Item("Save &As...", kFileSaveAs),
+    kSeparator,
+    Item("Change &Year...", 162),
+    Item("Se&ttings...", 141),
+    kSeparator,
+    kRecentFiles,
+    kSeparator,
+    Item("E&xit", kAppExit),
+};
+
+constexpr MenuEntry kCategoriesEntries[] = {
+    Item("&Objects...", 130),  Item("&Functional Areas...", 132), kSeparator,
+    Item("&Categories...", 142), kSeparator, Item("Budget &Wizard...", 161),
+};
+
+constexpr MenuEntry kOperationsEntries[] = {
+    Item("Opening &Balance", 151),
+    kSeparator,
+    Item("&Transactions", 146),
+    Item("&Solver", 152),
+};
+
+constexpr MenuEntry kWindowEntries[] = {
+    Item("&Cascade", kWindowCascade),
+    Item("&Tile", kWindowTile),
+    Item("&Arrange Icons", kWindowArrange),
+};
+
+constexpr MenuPopup kAccountPopups[] = {
+    {"&File", kAccountFileEntries},       {"&Categories", kCategoriesEntries}, {"&Operations", kOperationsEntries},
+    {"&Window", kWindowEntries},          {"&Help", kHelpEntries},
+};
+
+constexpr Accelerator kAccelerators[] = {
+    {key_modifier::kControl, 'N', kFileNew},
+    {key_modifier::kControl, 'O', kFileOpen},
+    {key_modifier::kControl, 'S', kFileSave},
+    {key_modifier::kControl, 'B', account_view::kBudgetToggle},
+    {key_modifier::kControl, 'A', account_view::kActualToggle},
+    {key_modifier::kNone, kFunctionKey + 1, account_view::kHelp},
+    {key_modifier::kControl, kFunctionKey + 1, account_view::kFromMonth + 0},
+    {key_modifier::kControl, kFunctionKey + 2, account_view::kFromMonth + 1},
+    {key_modifier::kControl, kFunctionKey + 3, account_view::kFromMonth + 2},
+    {key_modifier::kControl, kFunctionKey + 4, account_view::kFromMonth + 3},
+    {key_modifier::kControl, kFunctionKey + 5, account_view::kFromMonth + 4},
+    {key_modifier::kControl, kFunctionKey + 6, account_view::kFromMonth + 5},
+    {key_modifier::kControl, kFunctionKey + 7, account_view::kFromMonth + 6},
+    {key_modifier::kControl, kFunctionKey + 8, account_view::kFromMonth + 7},
+    {key_modifier::kControl, kFunctionKey + 9, account_view::kFromMonth + 8},
+    {key_modifier::kControl, kFunctionKey + 10, account_view::kFromMonth + 9},
+    {key_modifier::kControl, kFunctionKey + 11, account_view::kFromMonth + 10},
+    {key_modifier::kControl, kFunctionKey + 12, account_view::kFromMonth + 11},
+    {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 1, account_view::kToMonth + 0},
+    {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 2, account_view::kToMonth + 1},
+    {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 3, account_view::kToMonth + 2},
+    {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 4, account_view::kToMonth + 3},
+    {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 5, account_view::kToMonth + 4},
+    {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 6, account_view::kToMonth + 5},
+    {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 7, account_view::kToMonth + 6},
+    {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 8, account_view::kToMonth + 7},
+    {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 9, account_view::kToMonth + 8},
+    {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 10, account_view::kToMonth + 9},
+    {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 11, account_view::kToMonth + 10},
+    {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 12, account_view::kToMonth + 11},
+};
+
+constexpr int kToolbar[] = {kFileNew, kFileOpen, kFileSave, 0, 141, 162, 0, 161, 130, 132, 142, 0, 151, 146, 152};
+
+struct Prompt {
+  int command;
+  std::string_view text;
+};
+
+constexpr Prompt kPrompts[] = {
+    {kFileNew, "Create a new account\nNew"},
+    {kFileOpen, "Open an existing account\nOpen"},
+    {kFileClose, "Close the active account\nClose"},
+    {kFileSave, "Save the active account\nSave"},
+    {kFileSaveAs, "Save the active account with a new name\nSave As"},
+    {130, "Objects\nObjects"},
+    {132, "Functional Areas\nFunctional Areas"},
+    {141, "Settings\nSettings"},
+    {142, "Categories\nCategories"},
+    {146, "Transactions\nTransactions"},
+    {151, "Opening balance...\nOpening balance..."},
+    {152, "Solver\nSolver"},
+    {161, "Budget Wizard\nBudget Wizard"},
+    {162, "Change Year\nChange Year"},
+    {kAppExit, "Quit the application; prompts to save accounts\nExit"},
+    {kHelpIndex, "Opens Help\nHelp Topics"},
+    {kRecentFileFirst + 0, "Open this document"},
+    {kRecentFileFirst + 1, "Open this document"},
+    {kRecentFileFirst + 2, "Open this document"},
+    {kRecentFileFirst + 3, "Open this document"},
+};
+
+}  // namespace
+
+const MenuResource kNoAccountMenu{128, kNoAccountPopups};
+const MenuResource kAccountMenu{129, kAccountPopups};
+
+std::span<const Accelerator> AcceleratorTable() { return kAccelerators; }
+
+std::span<const int> ToolbarCommands() { return kToolbar; }
+
+std::string_view CommandPrompt(int command) {
+  for (const Prompt& prompt : kPrompts) {
+    if (prompt.command == command) return prompt.text;
+  }
+  return {};
+}
+
+std::string_view StatusPrompt(int command) {
+  const std::string_view text = CommandPrompt(command);
+  return text.substr(0, text.find('\n'));
+}
+
+std::string_view Tooltip(int command) {
+  const std::string_view text = CommandPrompt(command);
+  const auto newline = text.find('\n');
+  return newline == std::string_view::npos ? std::string_view() : text.substr(newline + 1);
+}
+
+}  // namespace purso

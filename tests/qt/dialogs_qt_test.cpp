@@ -1,0 +1,171 @@
+// The dialogs through the real Qt adapter: every control of the resource is
+// a widget named after its id, showing the model's caption and enabled
+// state; an input error goes end to end; a picture of each dialog is kept.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "data/account_book.h"
+#include "dialogs/change_year_dialog.h"
+#include "dialogs/message_dialogs.h"
+#include "dialogs/opening_balance_dialog.h"
+#include "dialogs/settings_dialog.h"
+#include "platform/qt/qt_dialog.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/text_codec.h"
+#include "qt/qt_test_support.h"
+#include "resources/message_dialog_resources.h"
+#include "resources/opening_balance_dialog_resource.h"
+
+namespace purso::testing {
+namespace {
+
+QString ShownText(QWidget* widget) {
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
+  if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
+  return {};
+}
+
+// Every control of the dialog's resource against its widget.
+void ExpectWidgetsMatch(CQtDialog& window, const CDialogLogic& dialog) {
+  const CControlModel& model = dialog.Controls();
+  for (const ControlResource& control : dialog.Resource().controls) {
+    SCOPED_TRACE("control " + std::to_string(control.id) + " \"" + std::string(control.caption) + "\"");
+    if (control.id == kNoControlId) {
+      // Labels nobody addresses are found by their caption.
+      bool found = false;
+      for (QWidget* child : window.findChildren<QWidget*>(QStringLiteral("-1"))) {
+        found = found || ShownText(child) == FromAccountText(control.caption);
+      }
+      EXPECT_TRUE(found);
+      continue;
+    }
+    QWidget* widget = window.Widget(control.id);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->objectName(), QString::number(control.id));
+    EXPECT_EQ(widget->isEnabled(), model.IsEnabled(control.id));
+    if (control.kind == ControlKind::kLabel || control.kind == ControlKind::kPushButton ||
+        control.kind == ControlKind::kRadioButton || control.kind == ControlKind::kCheckBox ||
+        control.kind == ControlKind::kGroupBox || control.kind == ControlKind::kEdit) {
+      EXPECT_EQ(ShownText(widget), FromAccountText(model.GetText(control.id)));
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget); button != nullptr && button->isCheckable()) {
+      EXPECT_EQ(button->isChecked(), model.IsChecked(control.id));
+    }
+    const QRect inside = window.rect();
+    EXPECT_TRUE(inside.contains(widget->geometry())) << "outside the dialog";
+  }
+}
+
+// Opens the dialog through the adapter, checks it, keeps its picture, then
+// runs close to end it.
+void CheckDialog(CDialogLogic& dialog, const std::function<void(CQtDialog&)>& close) {
+  CQtHost host;
+  bool shown = false;
+  host.SetDialogObserver([&](CQtDialog& window) {
+    WhenShown([&] {
+      shown = true;
+      ExpectWidgetsMatch(window, dialog);
+      SavePicture(window, QStringLiteral("dialog_%1").arg(dialog.Resource().id));
+      close(window);
+    });
+  });
+  host.RunModal(dialog);
+  EXPECT_TRUE(shown);
+}
+
+void Click(CQtDialog& window, int id) { QTest::mouseClick(window.Widget(id), Qt::LeftButton); }
+
+TEST(DialogsQtTest, ProblemAndConfirmationDialogs) {
+  CProblemDialog problem("The opening balance is invalid (bad format)", "Enter a valid number.");
+  CheckDialog(problem, [](CQtDialog& window) { QTest::keyClick(&window, Qt::Key_Escape); });
+  EXPECT_EQ(problem.Controls().Result(), kCommandCancel);
+
+  CConfirmationDialog yes("All predactions of this category will be removed.\nDo you want to continue?");
+  CheckDialog(yes, [](CQtDialog& window) { QTest::keyClick(&window, Qt::Key_Return); });
+  EXPECT_EQ(yes.Controls().Result(), confirmation_dialog::kYes);
+
+  CConfirmationDialog no("Continue?");
+  CheckDialog(no, [](CQtDialog& window) { QTest::keyClick(&window, Qt::Key_Escape); });
+  EXPECT_EQ(no.Controls().Result(), confirmation_dialog::kNo);
+}
+
+TEST(DialogsQtTest, SettingsDialogStaysOpenOnEscapeAndClosesOnDone) {
+  CAccountBook book;
+  CSettingsDialog dialog(book.Settings());
+  CheckDialog(dialog, [&](CQtDialog& window) {
+    QTest::keyClick(&window, Qt::Key_Escape);  // help, not close
+    EXPECT_TRUE(window.isVisible());
+    auto* decimals = qobject_cast<QLineEdit*>(window.Widget(1023));
+    decimals->selectAll();
+    QTest::keyClicks(decimals, QStringLiteral("3"));
+    Click(window, 1);
+  });
+  EXPECT_EQ(dialog.Controls().Result(), kCommandOk);
+  EXPECT_EQ(book.Settings().decimals, 3);
+}
+
+TEST(DialogsQtTest, ChangeYearDialogChoosesFromItsList) {
+  CAccountBook book;
+  CChangeYearDialog dialog(book);
+  CheckDialog(dialog, [&](CQtDialog& window) {
+    auto* years = qobject_cast<QComboBox*>(window.Widget(1105));
+    ASSERT_NE(years, nullptr);
+    EXPECT_EQ(years->count(), 27);
+    EXPECT_EQ(years->currentText(), QStringLiteral("1999"));
+    years->setFocus();
+    QTest::keyClick(years, Qt::Key_End);  // the user moves to the last year
+    Click(window, 1);
+  });
+  EXPECT_EQ(book.GetYearIndex(), 26);
+}
+
+TEST(DialogsQtTest, InputErrorShowsTheProblemThenFocusesTheField) {
+  CAccountBook book;
+  COpeningBalanceDialog dialog(book.Settings(), -250);
+  CQtHost host;
+  QStringList problemTexts;
+  QString focusAfterProblem;
+  host.SetDialogObserver([&](CQtDialog& window) {
+    const int id = window.objectName().toInt();
+    if (id == problem_dialog::kDialogId) {
+      WhenShown([&window, &problemTexts] {
+        for (int text : {problem_dialog::kProblemText, problem_dialog::kSuggestionText}) {
+          problemTexts << qobject_cast<QLabel*>(window.Widget(text))->text();
+        }
+        SavePicture(window, QStringLiteral("dialog_131"));
+        QTest::mouseClick(window.Widget(problem_dialog::kClose), Qt::LeftButton);
+      });
+      return;
+    }
+    WhenShown([&] {
+      ExpectWidgetsMatch(window, dialog);
+      SavePicture(window, QStringLiteral("dialog_151"));
+      auto* amount = qobject_cast<QLineEdit*>(window.Widget(opening_balance_dialog::kAmount));
+      EXPECT_EQ(amount->text(), QStringLiteral("$250.00"));
+      EXPECT_TRUE(qobject_cast<QAbstractButton*>(window.Widget(opening_balance_dialog::kNegative))->isChecked());
+      amount->selectAll();
+      QTest::keyClicks(amount, QStringLiteral("abc"));
+      QTest::mouseClick(window.Widget(opening_balance_dialog::kOk), Qt::LeftButton);
+      if (QWidget* focus = window.focusWidget()) focusAfterProblem = focus->objectName();
+      EXPECT_TRUE(window.isVisible());
+      EXPECT_EQ(amount->selectedText(), QStringLiteral("abc"));
+      QTest::keyClick(&window, Qt::Key_Escape);
+    });
+  });
+  EXPECT_EQ(host.RunModal(dialog), kCommandCancel);
+  EXPECT_EQ(problemTexts,
+            (QStringList{QStringLiteral("The opening balance is invalid (bad format)"), QStringLiteral("Enter a valid number.")}));
+  EXPECT_EQ(focusAfterProblem, QString::number(opening_balance_dialog::kAmount));
+}
+
+}  // namespace
+}  // namespace purso::testing

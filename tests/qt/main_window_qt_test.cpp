@@ -1,0 +1,173 @@
+// The program's main window through the real Qt adapter: start-up with and
+// without a file, the menus as accounts open and close, and a picture of a
+// filled account.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include "data/account_file.h"
+#include "data/calendar.h"
+#include "platform/qt/account_view_widget.h"
+#include "platform/qt/child_frame.h"
+#include "platform/qt/main_frame.h"
+#include "platform/qt/purso_application.h"
+#include "qt/qt_test_support.h"
+#include "support/ledger_builder.h"
+
+namespace purso::testing {
+namespace {
+
+QStringList MenuTitles(QMainWindow& window) {
+  QStringList titles;
+  for (QAction* action : window.menuBar()->actions()) titles << action->text();
+  return titles;
+}
+
+// Writes an account file and returns its path.
+QString WriteAccount(const QTemporaryDir& folder, const QString& name, CAccountBook& book) {
+  const QString path = folder.filePath(name);
+  EXPECT_TRUE(StoreAccountFile(path.toStdString(), book));
+  return path;
+}
+
+// Answers every message box and modal dialog that opens with Escape,
+// noting its title, until it goes out of scope.
+class CModalCloser {
+ public:
+  CModalCloser() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        titles_ << modal->windowTitle();
+        QTest::keyClick(modal, Qt::Key_Escape);
+      }
+    });
+    timer_.start(20);
+  }
+  const QStringList& Titles() const { return titles_; }
+
+ private:
+  QTimer timer_;
+  QStringList titles_;
+};
+
+TEST(MainWindowQtTest, StartWithoutArgumentOpensOneNewAccount) {
+  CpursoApp app;
+  ASSERT_EQ(app.Start({}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  ASSERT_EQ(frame.Children().size(), 1);
+  CpursoChildFrame* child = frame.Children().front();
+  EXPECT_EQ(child->windowTitle(), QStringLiteral("Purso1"));
+  EXPECT_TRUE(child->isMaximized());
+  EXPECT_TRUE(frame.isMaximized());
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Tolva Account Organizer - [Purso1]"));
+  EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "&Categories", "&Operations", "&Window", "&Help"}));
+  EXPECT_EQ(frame.statusBar()->currentMessage(), QStringLiteral("For Help, press F1"));
+  for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+    EXPECT_NE(frame.statusBar()->findChild<QLabel*>(QLatin1String(indicator)), nullptr) << indicator;
+  }
+
+  frame.OnCommand(frame_command::kFileNew);
+  EXPECT_EQ(frame.Children().size(), 2);
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Tolva Account Organizer - [Purso2]"));
+  frame.OnCommand(frame_command::kWindowCascade);
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Tolva Account Organizer - Purso2"));
+}
+
+TEST(MainWindowQtTest, StartWithAFileOpensThatAccountAndNoEmptyOne) {
+  QTemporaryDir folder;
+  CAccountBook book;
+  book.SetYearIndex(26);
+  const QString path = WriteAccount(folder, QStringLiteral("household.pxf"), book);
+
+  CpursoApp app;
+  ASSERT_EQ(app.Start({path}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  ASSERT_EQ(frame.Children().size(), 1);
+  CpursoChildFrame* child = frame.Children().front();
+  EXPECT_EQ(child->windowTitle(), QStringLiteral("household.pxf"));
+  EXPECT_EQ(child->Document().Book().GetYear(), 2024);
+  EXPECT_FALSE(child->Document().IsModified());
+
+  // Opening the same file again brings its window forward instead.
+  EXPECT_TRUE(frame.OpenDocument(path));
+  EXPECT_EQ(frame.Children().size(), 1);
+}
+
+TEST(MainWindowQtTest, StartWithAnUnreadableFileFailsAfterTheMessage) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("broken.pxf"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("PURSO12 this is not an account");
+  file.close();
+
+  CModalCloser closer;
+  CpursoApp app;
+  EXPECT_EQ(app.Start({path}), CpursoApp::StartResult::kFailed);
+  EXPECT_EQ(closer.Titles(), QStringList{QStringLiteral("Error")});
+}
+
+TEST(MainWindowQtTest, ClosingTheLastAccountLeavesOnlyFileAndHelp) {
+  CpursoApp app;
+  ASSERT_EQ(app.Start({}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  frame.OnCommand(frame_command::kFileClose);
+  QApplication::processEvents();
+  EXPECT_TRUE(frame.Children().isEmpty());
+  EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "&Help"}));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Tolva Account Organizer"));
+  EXPECT_FALSE(frame.Action(frame_command::kFileSave)->isEnabled());
+}
+
+TEST(MainWindowQtTest, ClosingAModifiedAccountAsksAndCancelKeepsIt) {
+  CpursoApp app;
+  ASSERT_EQ(app.Start({}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  CpursoChildFrame* child = frame.Children().front();
+  child->Document().CurrentLedger().SetOpeningBalance(10);
+  child->Document().SetModified(true);
+  QString question;
+  WhenShown([&question] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    question = box->text();
+    box->button(QMessageBox::Cancel)->click();
+  });
+  frame.OnCommand(frame_command::kFileClose);
+  EXPECT_EQ(question, QStringLiteral("Save changes to Purso1?"));
+  EXPECT_EQ(frame.Children().size(), 1);
+}
+
+TEST(MainWindowQtTest, PictureOfAFilledAccount) {
+  const CFixedClock midYear(CivilDate{2024, 7, 15});
+  const CScopedClock clock(midYear);
+  QTemporaryDir folder;
+  CAccountBook book;
+  book.SetYearIndex(26);
+  FillSampleYear(book);
+  const QString path = WriteAccount(folder, QStringLiteral("Household 2024.pxf"), book);
+
+  CpursoApp app;
+  ASSERT_EQ(app.Start({path}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  frame.showNormal();
+  frame.resize(1024, 680);
+  frame.Children().front()->showMaximized();
+  QApplication::processEvents();
+  const QString picture = SavePicture(frame, QStringLiteral("main_window"));
+  EXPECT_FALSE(QImage(picture).isNull());
+}
+
+}  // namespace
+}  // namespace purso::testing

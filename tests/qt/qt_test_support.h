@@ -1,0 +1,30 @@
+// Helpers of the Qt tests: pictures of windows written into the build
+// folder, and actions run once a modal dialog's event loop is running.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <ostream>
+
+// Readable failure messages for Qt's strings.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+  *out << '{';
+  for (const QString& text : texts) *out << " \"" << text.toStdString() << '"';
+  *out << " }";
+}
+
+namespace purso::testing {
+
+// Writes a picture of the widget as <name>.png into the folder the tests
+// run in (the build folder), and returns its path.
+QString SavePicture(QWidget& widget, const QString& name);
+
+// Runs action as soon as the event loop that is about to start (a modal
+// dialog's) processes events.
+void WhenShown(std::function<void()> action);
+
+}  // namespace purso::testing
