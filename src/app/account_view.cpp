@@ -1,0 +1,275 @@
+#include "app/account_view.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/help_launcher.h"
+#include "text/amount_text.h"
+#include "text/date_text.h"
+#include "text/list_layouts.h"
+#include "text/list_row.h"
+
+namespace purso {
+namespace {
+
+using namespace view_style;
+namespace ids = account_view;
+
+constexpr int kMonths = 12;
+
+// The outstanding lists' captions and totals stand on the same row.
+constexpr int kOutstandingLeft = 590;
+constexpr int kOutstandingRight = 782;
+constexpr int kExpensesCaptionY = 14;
+constexpr int kIncomesCaptionY = 242;
+
+Rgb SignColour(double amount) { return amount < 0 ? kRed : kBlue; }
+
+cash_flow_chart::BarShown Shown(bool shown) {
+  return shown ? cash_flow_chart::BarShown::kShown : cash_flow_chart::BarShown::kHidden;
+}
+
+void TextEndingAt(ICanvas& canvas, int right, int y, const std::string& text, const FontSpec& font, Rgb colour) {
+  canvas.Text(right - canvas.TextWidth(text, font), y, text, font, colour, kLightGrey);
+}
+
+}  // namespace
+
+CpursoPXFView::CpursoPXFView(CpursoPXFDoc& document)
+    : CControlLogic(ids::kResource), document_(document), lastDay_(DayIndex(1231)) {
+  document_.AddView(*this);
+}
+
+CpursoPXFView::~CpursoPXFView() { document_.RemoveView(*this); }
+
+int CpursoPXFView::DayIndex(double monthDay) const {
+  return static_cast<int>(document_.Book().CurrentLedger().DayIndex(monthDay));
+}
+
+void CpursoPXFView::OnInitialUpdate() {
+  fromMonth_ = 0;
+  toMonth_ = kMonths - 1;
+  firstDay_ = 0;
+  lastDay_ = DayIndex(1231);
+  Rescale();
+  CControlModel& controls = Controls();
+  for (int k = 0; k < kMonths; ++k) {
+    controls.SetChecked(ids::kFromMonth + k, k == fromMonth_);
+    controls.SetChecked(ids::kToMonth + k, k == toMonth_);
+  }
+  controls.SetChecked(ids::kBudgetToggle, showBudget_);
+  controls.SetChecked(ids::kActualToggle, showActual_);
+  Invalidate(ids::kWholeView);
+}
+
+void CpursoPXFView::Paint(ICanvas& canvas) {
+  if (document_.NeedsRecalculation()) {
+    Recompute();
+    document_.ClearRecalculation();
+  }
+  PaintLegend(canvas);
+  const CAccountBook& book = document_.Book();
+  cash_flow_chart::Draw(canvas, cash_flow_chart::Picture{
+                                    .predicted = predicted_,
+                                    .actual = actual_,
+                                    .range = Range(),
+                                    .budgetBars = Shown(showBudget_),
+                                    .actualBars = Shown(showActual_),
+                                    .balanceDay = DayIndex(balanceDate_),
+                                    .year = book.GetYear(),
+                                    .settings = book.Settings(),
+                                    .scale = scale_,
+                                });
+  DrawPanelBox(canvas, ids::kOutstandingPanel);
+  PaintOutstandingCaptions(canvas);
+}
+
+void CpursoPXFView::Recompute() {
+  CYearLedger& ledger = document_.CurrentLedger();
+  ledger.PredictedBalances(predicted_);
+  ledger.ActualBalances(actual_);
+  budgetBalance_ = ledger.NetBudget();
+  balanceDate_ = ledger.BalanceDate();
+  const std::size_t day = ledger.DayIndex(balanceDate_);
+  predactionBalanceAtDate_ = predicted_[day];
+  transactionBalanceAtDate_ = actual_[day];
+  Rescale();
+  RefillOutstanding();
+}
+
+void CpursoPXFView::Rescale() {
+  scale_ = cash_flow_chart::Rescale(predicted_, actual_, Range(), document_.Book().Settings().decimals);
+}
+
+void CpursoPXFView::RefillOutstanding() {
+  CControlModel& controls = Controls();
+  controls.ClearItems(ids::kOutstandingExpenses);
+  controls.ClearItems(ids::kOutstandingIncomes);
+  outstandingExpensesTotal_ = 0.0;
+  outstandingIncomesTotal_ = 0.0;
+
+  CYearLedger& ledger = document_.CurrentLedger();
+  const CDisplaySettings& settings = document_.Book().Settings();
+  CRecordTable& predactions = ledger.Predactions();
+  CRecordTable& transactions = ledger.Transactions();
+  CRecordTable& categories = ledger.Categories();
+  predactions.ClearConditions();
+  predactions.SetNumberCondition(0, 0, predaction_column::kDate, Operator::kLessOrEqual, balanceDate_);
+  predactions.ApplyConditions();
+  CListRowBuilder row;
+  for (bool more = predactions.First(); more; more = predactions.Next()) {
+    const std::uint32_t predactionId = predactions.GetRowId();
+    transactions.ClearConditions();
+    transactions.SetNumberCondition(0, 0, transaction_column::kMatch, Operator::kEqual, predactionId);
+    const bool matched = transactions.ApplyConditions() != 0;
+    transactions.ClearConditions();
+    if (matched) continue;
+
+    if (!categories.Find(RowIdFromNumber(predactions.GetNumber(predaction_column::kCategory)))) continue;
+    const CategoryType type = CategoryTypeFromCode(categories.GetNumber(category_column::kType));
+    if (!IsFixed(type)) continue;
+    const bool expense = IsExpense(type);
+
+    const double date = predactions.GetNumber(predaction_column::kDate);
+    const double amount = predactions.GetNumber(predaction_column::kAmount);
+    row.DateColumn(layout::outstanding::kDate, date, FormatDate(settings, date))
+        .Id(predactionId)
+        .Column(expense ? layout::outstanding::kAmountExpense : layout::outstanding::kAmountIncome,
+                FormatAmountPlain(settings, amount))
+        .Column(layout::outstanding::kName, categories.GetText(category_column::kName));
+    if (expense) {
+      controls.AddItem(ids::kOutstandingExpenses, row.Finish());
+      outstandingExpensesTotal_ += amount;
+    } else {
+      controls.AddItem(ids::kOutstandingIncomes, row.Finish());
+      outstandingIncomesTotal_ += amount;
+    }
+  }
+  predactions.ClearConditions();
+}
+
+void CpursoPXFView::OnCommand(int controlId) {
+  if (controlId >= ids::kFromMonth && controlId < ids::kFromMonth + kMonths) {
+    SetFromMonth(controlId - ids::kFromMonth);
+  } else if (controlId >= ids::kToMonth && controlId < ids::kToMonth + kMonths) {
+    SetToMonth(controlId - ids::kToMonth);
+  } else if (controlId == ids::kBudgetToggle) {
+    Toggle(controlId, showBudget_);
+  } else if (controlId == ids::kActualToggle) {
+    Toggle(controlId, showActual_);
+  } else if (controlId == ids::kHelp) {
+    OpenHelpPage(document_.Host(), ids::kHelpPage);
+  } else {
+    document_.OnCommand(controlId);
+  }
+}
+
+void CpursoPXFView::SetFromMonth(int month) {
+  firstDay_ = DayIndex((month + 1) * 100 + 1);
+  Controls().SetChecked(ids::kFromMonth + fromMonth_, false);
+  fromMonth_ = month;
+  Controls().SetChecked(ids::kFromMonth + month, true);
+  if (lastDay_ < firstDay_) {
+    SetToMonth(month);
+  } else {
+    RangeChanged();
+  }
+}
+
+void CpursoPXFView::SetToMonth(int month) {
+  lastDay_ = month == kMonths - 1 ? DayIndex(1231) : DayIndex((month + 2) * 100 + 1) - 1;
+  Controls().SetChecked(ids::kToMonth + toMonth_, false);
+  toMonth_ = month;
+  Controls().SetChecked(ids::kToMonth + month, true);
+  if (lastDay_ < firstDay_) {
+    SetFromMonth(month);
+  } else {
+    RangeChanged();
+  }
+}
+
+void CpursoPXFView::RangeChanged() {
+  Rescale();
+  Invalidate(cash_flow_chart::kPlotArea);
+  Invalidate(cash_flow_chart::kLeftLabels);
+  Invalidate(cash_flow_chart::kRightLabels);
+  Invalidate(cash_flow_chart::kMonthStrip);
+}
+
+void CpursoPXFView::Toggle(int controlId, bool& shown) {
+  // A click has already flipped the button, a key has not: the flag decides.
+  shown = !shown;
+  Controls().SetChecked(controlId, shown);
+  Invalidate(cash_flow_chart::kPlotArea);
+}
+
+void CpursoPXFView::OnDoubleClick(int controlId) {
+  if (controlId != ids::kOutstandingExpenses && controlId != ids::kOutstandingIncomes) return;
+  const CControlModel& controls = Controls();
+  const int selection = controls.GetSelection(controlId);
+  if (selection < 0 || static_cast<std::size_t>(selection) >= controls.ItemCount(controlId)) return;
+  const std::optional<std::uint32_t> predactionId =
+      ReadRowId(controls.Item(controlId, static_cast<std::size_t>(selection)));
+  if (!predactionId) return;
+
+  CYearLedger& ledger = document_.CurrentLedger();
+  CRecordTable& predactions = ledger.Predactions();
+  if (!predactions.Find(*predactionId)) return;
+  const std::uint32_t categoryId = RowIdFromNumber(predactions.GetNumber(predaction_column::kCategory));
+  if (!ledger.Categories().Find(categoryId)) return;
+
+  RunPredactionDialog(categoryId, *predactionId);
+  // The dialog may have changed any predaction; the modified state is the
+  // dialog's own business.
+  document_.SetRecalculation();
+  Invalidate(ids::kWholeView);
+}
+
+void CpursoPXFView::RunPredactionDialog(std::uint32_t /*categoryId*/, std::uint32_t /*predactionId*/) {}
+
+void CpursoPXFView::OnDocumentChanged() { Invalidate(ids::kWholeView); }
+
+void CpursoPXFView::PaintLegend(ICanvas& canvas) {
+  const CDisplaySettings& settings = document_.Book().Settings();
+  struct Cell {
+    std::string title;
+    std::string value;
+    Rgb colour;
+  };
+  const Cell cells[ids::kLegendCells] = {
+      {std::to_string(document_.Book().GetYear()) + " Budget Balance",
+       FormatAmount(settings, std::fabs(budgetBalance_)), SignColour(budgetBalance_)},
+      {"Xaction Balance Date", FormatDate(settings, balanceDate_), kYellow},
+      {"Transaction Balance", FormatAmount(settings, std::fabs(transactionBalanceAtDate_)),
+       SignColour(transactionBalanceAtDate_)},
+      {"Predaction Balance", FormatAmount(settings, std::fabs(predactionBalanceAtDate_)),
+       SignColour(predactionBalanceAtDate_)},
+  };
+  DrawPanelBox(canvas, ids::kLegendBox);
+  for (int k = 0; k < ids::kLegendCells; ++k) {
+    const PixelRect cell = ids::LegendCell(k);
+    const Cell& content = cells[k];
+    DrawSunkenFrame(canvas, cell);
+    canvas.Line(cell.left + 4, cell.top + 20, cell.right - 4, cell.top + 20, kBlack);
+    canvas.Text(cell.left + 4, cell.top + 4, content.title, kSmallFont, kBlack, kLightGrey);
+    TextEndingAt(canvas, cell.right - 4, cell.top + 24, content.value, kLargeFont, content.colour);
+  }
+}
+
+void CpursoPXFView::PaintOutstandingCaptions(ICanvas& canvas) {
+  const CDisplaySettings& settings = document_.Book().Settings();
+  canvas.Text(kOutstandingLeft, kExpensesCaptionY, "Outst. expenses", kSmallFont, kBlack, kLightGrey);
+  canvas.Text(kOutstandingLeft, kIncomesCaptionY, "Outst. incomes", kSmallFont, kBlack, kLightGrey);
+  TextEndingAt(canvas, kOutstandingRight, kExpensesCaptionY, FormatAmount(settings, outstandingExpensesTotal_),
+               kSmallFont, kRed);
+  TextEndingAt(canvas, kOutstandingRight, kIncomesCaptionY, FormatAmount(settings, outstandingIncomesTotal_),
+               kSmallFont, kBlue);
+}
+
+void CpursoPXFView::Invalidate(const PixelRect& area) {
+  if (surface_ != nullptr) surface_->Invalidate(area);
+}
+
+}  // namespace purso
