@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 namespace purso {
 namespace {
@@ -76,6 +77,52 @@ std::string ResolvedTarget(const std::string& path) {
   return target;
 }
 
+// Reads a file through its descriptor for a streaming archive.
+class CFileSource final : public CByteSource {
+ public:
+  explicit CFileSource(int fd) : fd_(fd) {}
+  std::size_t ReadSome(std::uint8_t* destination, std::size_t n) override {
+    for (;;) {
+      const ssize_t got = ::read(fd_, destination, n);
+      if (got >= 0) return static_cast<std::size_t>(got);
+      if (errno != EINTR) return 0;
+    }
+  }
+
+ private:
+  int fd_;
+};
+
+// Passes an archive's bytes on to a file descriptor.
+class CFileSink final : public CByteSink {
+ public:
+  explicit CFileSink(int fd) : fd_(fd) {}
+  bool WriteAll(const std::uint8_t* source, std::size_t n) override { return purso::WriteAll(fd_, source, n); }
+
+ private:
+  int fd_;
+};
+
+// Replaces path with what writeContent writes to a temporary file beside it,
+// flushed and then renamed over path. False, with path untouched and no
+// temporary left, when any step fails.
+bool ReplaceFile(const std::string& requestedPath, const std::function<bool(int fd)>& writeContent) {
+  const std::string path = ResolvedTarget(requestedPath);
+  std::string temporary = path + ".XXXXXX";
+  CFileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+  if (fd.Get() < 0) return false;
+
+  const mode_t mode = ModeFor(path);
+  const bool written =
+      ::fchmod(fd.Get(), mode) == 0 && writeContent(fd.Get()) && ::fsync(fd.Get()) == 0 && fd.Close();
+  if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  FlushFolder(FolderOf(path));
+  return true;
+}
+
 }  // namespace
 
 bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
@@ -88,8 +135,16 @@ bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
     content.resize(static_cast<std::size_t>(info.st_size));
     std::size_t filled = 0;
     for (;;) {
-      if (filled == content.size()) content.resize(content.size() + 4096);
-      const ssize_t got = ::read(fd.Get(), content.data() + filled, content.size() - filled);
+      ssize_t got = 0;
+      if (filled < content.size()) {
+        got = ::read(fd.Get(), content.data() + filled, content.size() - filled);
+      } else {
+        // The file may have grown since fstat; look for more through a small
+        // buffer rather than growing (and copying) the whole content first.
+        std::uint8_t more[4096];
+        got = ::read(fd.Get(), more, sizeof more);
+        if (got > 0) content.insert(content.end(), more, more + got);
+      }
       if (got < 0) {
         if (errno == EINTR) continue;
         return false;
@@ -106,20 +161,7 @@ bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
 }
 
 bool WriteFileAtomically(const std::string& requestedPath, const std::vector<std::uint8_t>& bytes) {
-  const std::string path = ResolvedTarget(requestedPath);
-  std::string temporary = path + ".XXXXXX";
-  CFileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-  if (fd.Get() < 0) return false;
-
-  const mode_t mode = ModeFor(path);
-  const bool written = ::fchmod(fd.Get(), mode) == 0 && WriteAll(fd.Get(), bytes.data(), bytes.size()) &&
-                       ::fsync(fd.Get()) == 0 && fd.Close();
-  if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  FlushFolder(FolderOf(path));
-  return true;
+  return ReplaceFile(requestedPath, [&bytes](int fd) { return WriteAll(fd, bytes.data(), bytes.size()); });
 }
 
 bool LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& book) {
@@ -128,13 +170,31 @@ bool LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& book) {
 }
 
 bool LoadAccountFile(const std::string& path, CAccountBook& book) {
-  std::vector<std::uint8_t> bytes;
-  return ReadFileBytes(path, bytes) && LoadAccount(bytes, book);
+  CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.Get() < 0) return false;
+  struct stat info {};
+  if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (info.st_size <= 0) {
+    // A file that reports no size may still have content; read it to its end.
+    std::vector<std::uint8_t> bytes;
+    return ReadFileBytes(path, bytes) && LoadAccount(bytes, book);
+  }
+  // The tables read their rows straight from the file, so that its bytes are
+  // copied once; the book is still adopted only when all of it was read and checked.
+  CFileSource source(fd.Get());
+  CArchiveReader archive(source, static_cast<std::size_t>(info.st_size));
+  return book.Load(archive);
 }
 
 bool StoreAccountFile(const std::string& path, CAccountBook& book) {
-  CArchiveWriter archive;
-  if (!book.Write(archive) || !WriteFileAtomically(path, archive.Bytes())) return false;
+  // The tables write their rows straight into the temporary file, so that
+  // the account is not first collected in memory.
+  const bool stored = ReplaceFile(path, [&book](int fd) {
+    CFileSink sink(fd);
+    CArchiveWriter archive(sink);
+    return book.Write(archive) && archive.Flush();
+  });
+  if (!stored) return false;
   book.ClearModified();
   return true;
 }

@@ -1,9 +1,11 @@
 // Reading and writing an account book as a file.
 //
-// A file is read whole into memory and checked before the caller's book is
+// A file is read completely and checked before the caller's book is
 // touched. A file is written to a temporary file in the same folder, flushed
 // to disk, and renamed over the old file only when every byte was written,
 // so a failed save never damages the old file and the book stays modified.
+// Both stream the tables' rows between the file and the tables, so that the
+// bulk of an account is copied once.
 #pragma once
 
 #include <cstdint>

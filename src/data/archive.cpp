@@ -1,47 +1,91 @@
 #include "data/archive.h"
 
-#include <bit>
+#include <algorithm>
 #include <cstring>
 #include <new>
 
 namespace purso {
 
-void EncodeU32(std::uint32_t value, std::uint8_t* out) {
-  out[0] = static_cast<std::uint8_t>(value);
-  out[1] = static_cast<std::uint8_t>(value >> 8);
-  out[2] = static_cast<std::uint8_t>(value >> 16);
-  out[3] = static_cast<std::uint8_t>(value >> 24);
-}
+namespace {
 
-std::uint32_t DecodeU32(const std::uint8_t* in) {
-  return static_cast<std::uint32_t>(in[0]) | (static_cast<std::uint32_t>(in[1]) << 8) |
-         (static_cast<std::uint32_t>(in[2]) << 16) | (static_cast<std::uint32_t>(in[3]) << 24);
-}
+// A streaming reader or writer buffers this much at a time; Reads and
+// Writes of at least kDirectTransfer bytes bypass the buffer.
+constexpr std::size_t kStreamBuffer = 16 * 1024;
+constexpr std::size_t kDirectTransfer = 4 * 1024;
 
-void EncodeDouble(double value, std::uint8_t* out) {
-  const auto bits = std::bit_cast<std::uint64_t>(value);
-  for (int i = 0; i < 8; ++i) out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
-}
-
-double DecodeDouble(const std::uint8_t* in) {
-  std::uint64_t bits = 0;
-  for (int i = 7; i >= 0; --i) bits = (bits << 8) | in[i];
-  return std::bit_cast<double>(bits);
-}
+}  // namespace
 
 bool CArchiveReader::Read(void* destination, std::size_t n) {
-  const auto bytes = Take(n);
-  if (bytes.size() != n) return false;
-  if (n != 0) std::memcpy(destination, bytes.data(), n);
+  if (source_ == nullptr || n < kDirectTransfer) {
+    const auto bytes = Take(n);
+    if (bytes.size() != n) return false;
+    if (n != 0) std::memcpy(destination, bytes.data(), n);
+    return true;
+  }
+  if (failed_ || n > size_ - position_) {
+    failed_ = true;
+    return false;
+  }
+  auto* out = static_cast<std::uint8_t*>(destination);
+  const std::size_t buffered = windowEnd_ - position_;
+  if (n <= buffered) {
+    std::memcpy(out, buffer_.data() + (position_ - windowStart_), n);
+    position_ += n;
+    return true;
+  }
+  // What the buffer holds, then the rest straight from the source.
+  std::size_t done = buffered;
+  if (done != 0) std::memcpy(out, buffer_.data() + (position_ - windowStart_), done);
+  while (done < n) {
+    const std::size_t got = source_->ReadSome(out + done, n - done);
+    if (got == 0) {
+      failed_ = true;
+      return false;
+    }
+    done += got;
+  }
+  position_ += n;
+  windowStart_ = windowEnd_ = position_;
+  return true;
+}
+
+bool CArchiveReader::Fill(std::size_t n) {
+  // The caller checked that n bytes remain. Keep what is buffered but not
+  // yet taken, and read ahead as far as the buffer allows.
+  const std::size_t kept = windowEnd_ - position_;
+  const std::size_t wanted = std::min(std::max(n, kStreamBuffer), size_ - position_);
+  try {
+    if (buffer_.size() < wanted) buffer_.resize(wanted);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  if (kept != 0) std::memmove(buffer_.data(), buffer_.data() + (position_ - windowStart_), kept);
+  windowStart_ = position_;
+  windowEnd_ = position_ + kept;
+  while (windowEnd_ - windowStart_ < n) {
+    const std::size_t filled = windowEnd_ - windowStart_;
+    const std::size_t got = source_->ReadSome(buffer_.data() + filled, wanted - filled);
+    if (got == 0) return false;
+    windowEnd_ += got;
+  }
   return true;
 }
 
 std::span<const std::uint8_t> CArchiveReader::Take(std::size_t n) {
-  if (failed_ || n > bytes_.size() - position_) {
+  if (failed_ || n > size_ - position_) {
     failed_ = true;
     return {};
   }
-  const auto result = bytes_.subspan(position_, n);
+  if (source_ == nullptr) {
+    const auto result = bytes_.subspan(position_, n);
+    position_ += n;
+    return result;
+  }
+  if (n > windowEnd_ - position_ && !Fill(n)) {
+    failed_ = true;
+    return {};
+  }
+  const std::span<const std::uint8_t> result(buffer_.data() + (position_ - windowStart_), n);
   position_ += n;
   return result;
 }
@@ -70,17 +114,41 @@ bool CArchiveReader::ReadDouble(double& value) {
 }
 
 bool CArchiveWriter::Write(const void* source, std::size_t n) {
-  if (failed_ || n > limit_ - bytes_.size()) {
+  if (failed_ || n > limit_ - written_) {
     failed_ = true;
     return false;
   }
+  const auto* first = static_cast<const std::uint8_t*>(source);
+  if (sink_ != nullptr && (n >= kDirectTransfer || bytes_.size() + n > kStreamBuffer)) {
+    // Whatever is buffered goes first; a large block then goes on whole.
+    if (!Flush()) return false;
+    if (n >= kDirectTransfer) {
+      if (n != 0 && !sink_->WriteAll(first, n)) {
+        failed_ = true;
+        return false;
+      }
+      written_ += n;
+      return true;
+    }
+  }
   try {
-    const auto* first = static_cast<const std::uint8_t*>(source);
     bytes_.insert(bytes_.end(), first, first + n);
   } catch (const std::bad_alloc&) {
     failed_ = true;
     return false;
   }
+  written_ += n;
+  return true;
+}
+
+bool CArchiveWriter::Flush() {
+  if (failed_) return false;
+  if (sink_ == nullptr || bytes_.empty()) return true;
+  if (!sink_->WriteAll(bytes_.data(), bytes_.size())) {
+    failed_ = true;
+    return false;
+  }
+  bytes_.clear();
   return true;
 }
 

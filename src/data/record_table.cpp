@@ -53,8 +53,14 @@ bool CRecordTable::AddColumn(ColumnType type, std::uint32_t width) {
 }
 
 bool CRecordTable::AddRow() {
+  // The last id is the no-row marker (and, as a predaction id, the no-match
+  // marker); handing it out would also wrap the counter round to 0.
+  if (nextRowId_ == kNoRow) return false;
   const std::uint64_t capacity = static_cast<std::uint64_t>(blocks_) * blockRows_;
   const bool needsBlock = rowCount_ >= capacity;
+  // A table never grows past what Load accepts, or the file it is saved to
+  // could not be opened again.
+  if (needsBlock && (capacity + blockRows_) * rowWidth_ > std::numeric_limits<std::uint32_t>::max()) return false;
   try {
     if (needsBlock) {
       rows_.reserve(static_cast<std::size_t>((capacity + blockRows_) * rowWidth_));
@@ -270,27 +276,38 @@ bool CRecordTable::Load(CArchiveReader& archive) {
   if (!columns_.empty() && columns != columns_) return false;
   if (blockRows == 0) return false;
 
+  // Compared by division: blocks * rows per block * row width can pass 2^64
+  // and wrap round to a small number. The row width is at least 5.
   const std::uint64_t capacity = static_cast<std::uint64_t>(blocks) * blockRows;
-  if (capacity * rowWidth > std::numeric_limits<std::uint32_t>::max()) return false;
+  if (capacity > std::numeric_limits<std::uint32_t>::max() / rowWidth) return false;
   if (rowCount > capacity) return false;
   const std::size_t rowBytes = static_cast<std::size_t>(rowCount) * rowWidth;
-  const auto stored = archive.Take(rowBytes);
-  if (archive.Failed()) return false;
-
-  // Ids must rise along the rows and stay below the next id, or a later
-  // AddRow would hand out an id that is already taken.
-  std::uint64_t previous = 0;
-  for (std::uint32_t i = 0; i < rowCount; ++i) {
-    const std::uint64_t id = DecodeU32(stored.data() + static_cast<std::size_t>(i) * rowWidth);
-    if ((i > 0 && id <= previous) || id >= nextRowId) return false;
-    previous = id;
+  // Checked before allocating, so that a damaged count cannot ask for more
+  // memory than the archive holds.
+  if (rowBytes > archive.Remaining()) {
+    archive.Fail();
+    return false;
   }
-
-  std::vector<std::uint8_t> rows;
+  RowBuffer rows;
   try {
-    rows.assign(stored.begin(), stored.end());
+    rows.resize(rowBytes);
   } catch (const std::bad_alloc&) {
     return false;
+  }
+  // The rows are read straight into their buffer: for a file, this is the
+  // one copy of its bulk.
+  if (!archive.Read(rows.data(), rowBytes)) return false;
+
+  // Ids must rise along the rows and stay below the next id, or a later
+  // AddRow would hand out an id that is already taken. The same pass selects
+  // every row, as clearing the conditions would.
+  std::uint64_t previous = 0;
+  for (std::uint32_t i = 0; i < rowCount; ++i) {
+    std::uint8_t* row = rows.data() + static_cast<std::size_t>(i) * rowWidth;
+    const std::uint64_t id = DecodeU32(row);
+    if ((i > 0 && id <= previous) || id >= nextRowId) return false;
+    previous = id;
+    row[kSelectionFlag] = 1;
   }
 
   rows_ = std::move(rows);
@@ -300,7 +317,8 @@ bool CRecordTable::Load(CArchiveReader& archive) {
   nextRowId_ = nextRowId;
   rowCount_ = rowCount;
   rowWidth_ = rowWidth;
-  ClearConditions();
+  for (Condition& condition : grid_) condition = Condition{};
+  usedConditionRows_ = 0;
   modified_ = false;
   cursor_ = 0;
   return true;

@@ -18,8 +18,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "data/archive.h"
@@ -67,7 +70,9 @@ class CRecordTable {
   bool AddColumn(ColumnType type, std::uint32_t width);
 
   // Appends a zeroed, selected row with the next row id and makes it current.
-  // False only when memory for a new block cannot be had.
+  // False when memory for a new block cannot be had, when the new block would
+  // take the capacity past 2^32 - 1 bytes (more than a file can hold), or when
+  // the ids are used up (the next id would be kNoRow).
   bool AddRow();
   // Removes the current row; later rows move up one place and the cursor keeps
   // its index. Nothing happens when the cursor is not on a row.
@@ -155,12 +160,36 @@ class CRecordTable {
   bool SeekSelected(std::uint32_t from);
   Condition* ConditionAt(std::uint32_t gridRow, std::uint32_t position, std::uint32_t column);
 
+  // Grows a row buffer without zeroing it when no value is given, so that
+  // loading a table does not clear the bytes it is about to read; AddRow
+  // still gives its value.
+  template <typename T>
+  struct CUninitializedAllocator : std::allocator<T> {
+    using value_type = T;
+    CUninitializedAllocator() = default;
+    template <typename U>
+    CUninitializedAllocator(const CUninitializedAllocator<U>&) noexcept {}
+    template <typename U>
+    struct rebind {
+      using other = CUninitializedAllocator<U>;
+    };
+    template <typename U>
+    void construct(U* p) noexcept {
+      ::new (static_cast<void*>(p)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args) {
+      ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+  };
+  using RowBuffer = std::vector<std::uint8_t, CUninitializedAllocator<std::uint8_t>>;
+
   bool modified_ = false;
   // The rows in use, rowCount_ * rowWidth_ bytes. Its capacity is reserved a
   // block at a time as rows are added; a loaded table reserves only what it
   // holds, so that a damaged capacity in a file cannot make the loader ask
   // for unbounded memory.
-  std::vector<std::uint8_t> rows_;
+  RowBuffer rows_;
   std::uint32_t blocks_ = 0;
   std::uint32_t blockRows_ = kDefaultBlockRows;
   std::uint32_t cursor_ = 0;

@@ -6,7 +6,10 @@
 namespace purso {
 
 CategoryType CategoryTypeFromCode(double code) {
-  return static_cast<CategoryType>(static_cast<int>(RowIdFromNumber(code)));
+  // Truncation toward zero, as for every whole number held in a double; a
+  // code beyond the range of int (or not a number) is no type at all.
+  if (!(code > -2147483648.0 && code < 2147483648.0)) return static_cast<CategoryType>(-1);
+  return static_cast<CategoryType>(static_cast<int>(code));
 }
 
 std::uint32_t RowIdFromNumber(double value) {

@@ -1,5 +1,7 @@
 // The balance calculations of a year ledger.
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "data/year_ledger.h"
@@ -8,38 +10,85 @@ namespace purso {
 namespace {
 
 // The sign of every category, looked up by row id. Built once per pass so
-// that a pass over thousands of predactions does not search the Categories
-// table for each one; the ids rise along the table, so the list is sorted.
+// that a pass over thousands of records does not search the Categories table
+// for each one. Row ids are handed out one after the other, so a table
+// indexed by id stays small; only when most ids were removed does it fall
+// back to a binary search of the rows, whose ids rise along the table.
 class CCategorySigns {
  public:
   explicit CCategorySigns(const CRecordTable& categories) {
     const std::uint32_t count = categories.GetRowCount();
-    entries_.reserve(count);
-    for (std::uint32_t i = 0; i < count; ++i) {
-      const bool expense = IsExpense(CategoryTypeFromCode(categories.NumberAt(i, category_column::kType)));
-      entries_.push_back(Entry{categories.RowIdAt(i), expense ? -1.0 : 1.0});
+    const std::uint64_t ids = categories.GetNextRowId();
+    const bool dense = ids <= 4 * std::uint64_t{count} + 64;
+    if (dense) {
+      byId_.assign(static_cast<std::size_t>(ids), kMissing);
+    } else {
+      sorted_.reserve(count);
     }
+    for (std::uint32_t i = 0; i < count; ++i) {
+      const double sign = IsExpense(CategoryTypeFromCode(categories.NumberAt(i, category_column::kType))) ? -1.0 : 1.0;
+      if (dense) {
+        byId_[categories.RowIdAt(i)] = sign;
+      } else {
+        sorted_.push_back(Entry{categories.RowIdAt(i), sign});
+      }
+    }
+    directLimit_ = static_cast<double>(byId_.size());
   }
 
-  // A reference to a category that does not exist counts as an income, as
-  // every type but the two expense types does.
-  double Of(double categoryNumber) {
-    const std::uint32_t id = RowIdFromNumber(categoryNumber);
-    if (last_ < entries_.size() && entries_[last_].id == id) return entries_[last_].sign;
-    const auto found = std::lower_bound(entries_.begin(), entries_.end(), id,
-                                        [](const Entry& entry, std::uint32_t wanted) { return entry.id < wanted; });
-    if (found == entries_.end() || found->id != id) return 1.0;
-    last_ = static_cast<std::size_t>(found - entries_.begin());
-    return found->sign;
+  // The sign of the category a record's number column refers to.
+  double Of(double categoryNumber) const {
+    // A whole number below the table size truncates to its own slot.
+    if (categoryNumber >= 0.0 && categoryNumber < directLimit_) return byId_[static_cast<std::size_t>(categoryNumber)];
+    return OfId(RowIdFromNumber(categoryNumber));
   }
 
  private:
+  // A reference to a category that does not exist counts as an income, as
+  // every type but the two expense types does (and as Sign answers).
+  static constexpr double kMissing = 1.0;
+
   struct Entry {
     std::uint32_t id;
     double sign;
   };
-  std::vector<Entry> entries_;
-  std::size_t last_ = 0;
+
+  double OfId(std::uint32_t id) const {
+    if (!byId_.empty() || sorted_.empty()) return id < byId_.size() ? byId_[id] : kMissing;
+    const auto found = std::lower_bound(sorted_.begin(), sorted_.end(), id,
+                                        [](const Entry& entry, std::uint32_t wanted) { return entry.id < wanted; });
+    return found == sorted_.end() || found->id != id ? kMissing : found->sign;
+  }
+
+  std::vector<double> byId_;
+  std::vector<Entry> sorted_;
+  double directLimit_ = 0.0;
+};
+
+// DayIndex of every month-day number of one year, for passes that need one
+// per record; numbers beyond the table (all of them invalid dates) and
+// those that are not numbers at all are left to DayIndex.
+class CDayIndexes {
+ public:
+  explicit CDayIndexes(const CYearLedger& ledger) : ledger_(ledger) {
+    const int year = ledger.GetYear();
+    for (int month = 1; month <= 12; ++month) {
+      for (int day = 1; day <= DaysInMonth(year, month); ++day) {
+        byMonthDay_[static_cast<std::size_t>(month * 100 + day)] =
+            static_cast<std::uint16_t>(DayOfYear(year, month, day) - 1);
+      }
+    }
+  }
+
+  std::uint32_t Of(double monthDay) const {
+    if (monthDay >= 0.0 && monthDay < kTableSize) return byMonthDay_[static_cast<std::size_t>(monthDay)];
+    return ledger_.DayIndex(monthDay);
+  }
+
+ private:
+  static constexpr std::size_t kTableSize = 1232;  // one past December 31
+  const CYearLedger& ledger_;
+  std::array<std::uint16_t, kTableSize> byMonthDay_{};  // 0 for the numbers that are no date
 };
 
 void RunningSum(CYearLedger::BalanceArray& balances) {
@@ -71,26 +120,33 @@ double CYearLedger::BudgetFlow(std::uint32_t dayIndex) const {
 double CYearLedger::PredictedBalances(BalanceArray& balances) {
   ComputeVariableBudget();
   predactions_.ClearConditions();
-  for (std::uint32_t i = 0; i < kBalanceSlots; ++i) balances[i] = BudgetFlow(i);
-  CCategorySigns signs(categories_);
-  for (std::uint32_t i = 0; i < predactions_.GetRowCount(); ++i) {
+  // BudgetFlow has two values: one up to December 30, one from December 31.
+  const std::uint32_t lastDay = DayIndex(1231);
+  std::fill(balances.begin(), balances.begin() + lastDay, BudgetFlow(0));
+  std::fill(balances.begin() + lastDay, balances.end(), BudgetFlow(lastDay));
+  const CCategorySigns signs(categories_);
+  const CDayIndexes days(*this);
+  const std::uint32_t count = predactions_.GetRowCount();
+  for (std::uint32_t i = 0; i < count; ++i) {
     const double amount = predactions_.NumberAt(i, predaction_column::kAmount);
-    balances[DayIndex(predactions_.NumberAt(i, predaction_column::kDate))] +=
+    balances[days.Of(predactions_.NumberAt(i, predaction_column::kDate))] +=
         signs.Of(predactions_.NumberAt(i, predaction_column::kCategory)) * amount;
   }
   balances[0] += openingBalance_;
   RunningSum(balances);
-  return balances[DayIndex(1231)];
+  return balances[lastDay];
 }
 
 double CYearLedger::ActualBalances(BalanceArray& balances) {
   const double balanceDate = BalanceDate();
   transactions_.ClearConditions();
   balances.fill(0.0);
-  CCategorySigns signs(categories_);
-  for (std::uint32_t i = 0; i < transactions_.GetRowCount(); ++i) {
+  const CCategorySigns signs(categories_);
+  const CDayIndexes days(*this);
+  const std::uint32_t count = transactions_.GetRowCount();
+  for (std::uint32_t i = 0; i < count; ++i) {
     const double amount = transactions_.NumberAt(i, transaction_column::kAmount);
-    balances[DayIndex(transactions_.NumberAt(i, transaction_column::kDate))] +=
+    balances[days.Of(transactions_.NumberAt(i, transaction_column::kDate))] +=
         signs.Of(transactions_.NumberAt(i, transaction_column::kCategory)) * amount;
   }
   balances[0] += openingBalance_;
@@ -124,7 +180,7 @@ double CYearLedger::BalanceDate(CivilDate today) const {
 
 double CYearLedger::TransactionBalance() {
   transactions_.ClearConditions();
-  CCategorySigns signs(categories_);
+  const CCategorySigns signs(categories_);
   double balance = openingBalance_;
   for (std::uint32_t i = 0; i < transactions_.GetRowCount(); ++i) {
     balance += signs.Of(transactions_.NumberAt(i, transaction_column::kCategory)) *
