@@ -1,0 +1,63 @@
+#include "calc/solver_figures.h"
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace purso {
+
+SolverFigures ComputeSolverFigures(CYearLedger& ledger, std::uint32_t categoryId, CategoryType type, double budget,
+                                   double balanceDate) {
+  SolverFigures figures;
+  figures.actual = std::fabs(ledger.CategoryActual(categoryId));
+  figures.proRata = ledger.ProRata(budget, balanceDate);
+  // An expense is in surplus while less was spent than budgeted; an income
+  // while more was received.
+  if (IsExpense(type)) {
+    figures.surplusAtDate = figures.proRata - figures.actual;
+    figures.surplusAtYearEnd = budget - figures.actual;
+  } else {
+    figures.surplusAtDate = figures.actual - figures.proRata;
+    figures.surplusAtYearEnd = figures.actual - budget;
+  }
+  return figures;
+}
+
+SolverSplit SplitVariableCategories(CYearLedger& ledger, double balanceDate) {
+  CRecordTable& categories = ledger.Categories();
+  std::vector<SolverCategory> selected;
+  categories.ClearConditions();
+  // Type codes above 1 are the variable types.
+  categories.SetNumberCondition(0, 0, category_column::kType, Operator::kGreater, 1.0);
+  categories.ApplyConditions();
+  for (bool more = categories.First(); more; more = categories.Next()) {
+    SolverCategory category;
+    category.id = categories.GetRowId();
+    category.name = categories.GetText(category_column::kName);
+    category.type = CategoryTypeFromCode(categories.GetNumber(category_column::kType));
+    category.budget = categories.GetNumber(category_column::kBudget);
+    selected.push_back(std::move(category));
+  }
+  categories.ClearConditions();
+
+  // The figures are taken after the walk, so that the queries they make
+  // cannot disturb the Categories table's cursor while it is in use.
+  SolverSplit split;
+  for (SolverCategory& category : selected) {
+    category.figures = ComputeSolverFigures(ledger, category.id, category.type, category.budget, balanceDate);
+    (category.figures.InSurplus() ? split.surplus : split.deficit).push_back(std::move(category));
+  }
+  return split;
+}
+
+bool TransferBudget(CYearLedger& ledger, std::uint32_t fromCategory, std::uint32_t toCategory, double amount) {
+  CRecordTable& categories = ledger.Categories();
+  // Both must exist before either budget changes.
+  if (!categories.Find(toCategory) || !categories.Find(fromCategory)) return false;
+  categories.SetNumber(category_column::kBudget, categories.GetNumber(category_column::kBudget) - amount);
+  categories.Find(toCategory);
+  categories.SetNumber(category_column::kBudget, categories.GetNumber(category_column::kBudget) + amount);
+  return true;
+}
+
+}  // namespace purso
