@@ -1,0 +1,58 @@
+// Writes a handful of valid account files into a folder, to start the
+// account loader fuzzer from:
+//   make_seeds FOLDER
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "data/account_book.h"
+#include "data/account_file.h"
+#include "sample_account.h"
+
+namespace {
+
+bool WriteSeed(const std::filesystem::path& folder, const char* name, const purso::CAccountBook& book,
+               const char* magic = nullptr) {
+  purso::CArchiveWriter writer;
+  if (!book.Write(writer)) return false;
+  std::vector<std::uint8_t> bytes = writer.TakeBytes();
+  if (magic != nullptr) std::copy(magic, magic + 7, bytes.begin());
+  if (!purso::WriteFileAtomically((folder / name).string(), bytes)) {
+    std::fprintf(stderr, "make_seeds: cannot write %s\n", (folder / name).c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    return 2;
+  }
+  const std::filesystem::path folder = argv[1];
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error) {
+    std::fprintf(stderr, "make_seeds: cannot make %s: %s\n", argv[1], error.message().c_str());
+    return 1;
+  }
+
+  const purso::CAccountBook fresh;
+  const purso::CAccountBook filled = purso::fuzzing::FilledAccount();
+
+  // One filled year only, the last one, as the current year.
+  purso::CAccountBook lastYear;
+  lastYear.SetYearIndex(26);
+  purso::fuzzing::FillLedger(lastYear.Ledger(26), 3);
+  lastYear.Settings().currencySymbol = "EUR";
+
+  bool written = WriteSeed(folder, "new.pxf", fresh);
+  written = WriteSeed(folder, "filled.pxf", filled) && written;
+  written = WriteSeed(folder, "earlier_version.pxf", filled, "PURSO10") && written;
+  written = WriteSeed(folder, "last_year.pxf", lastYear) && written;
+  return written ? 0 : 1;
+}
