@@ -95,6 +95,24 @@ void RunningSum(CYearLedger::BalanceArray& balances) {
   for (std::size_t i = 1; i < balances.size(); ++i) balances[i] += balances[i - 1];
 }
 
+// Adds each record's signed amount to the slot of its date.
+struct RecordColumns {
+  std::uint32_t date;
+  std::uint32_t category;
+  std::uint32_t amount;
+};
+
+void AddSignedAmounts(const CYearLedger& ledger, const CRecordTable& records, RecordColumns columns,
+                      CYearLedger::BalanceArray& balances) {
+  const CCategorySigns signs(ledger.Categories());
+  const CDayIndexes days(ledger);
+  const std::uint32_t count = records.GetRowCount();
+  for (std::uint32_t i = 0; i < count; ++i) {
+    balances[days.Of(records.NumberAt(i, columns.date))] +=
+        signs.Of(records.NumberAt(i, columns.category)) * records.NumberAt(i, columns.amount);
+  }
+}
+
 }  // namespace
 
 void CYearLedger::ComputeVariableBudget() {
@@ -124,14 +142,8 @@ double CYearLedger::PredictedBalances(BalanceArray& balances) {
   const std::uint32_t lastDay = DayIndex(1231);
   std::fill(balances.begin(), balances.begin() + lastDay, BudgetFlow(0));
   std::fill(balances.begin() + lastDay, balances.end(), BudgetFlow(lastDay));
-  const CCategorySigns signs(categories_);
-  const CDayIndexes days(*this);
-  const std::uint32_t count = predactions_.GetRowCount();
-  for (std::uint32_t i = 0; i < count; ++i) {
-    const double amount = predactions_.NumberAt(i, predaction_column::kAmount);
-    balances[days.Of(predactions_.NumberAt(i, predaction_column::kDate))] +=
-        signs.Of(predactions_.NumberAt(i, predaction_column::kCategory)) * amount;
-  }
+  AddSignedAmounts(*this, predactions_,
+                   {predaction_column::kDate, predaction_column::kCategory, predaction_column::kAmount}, balances);
   balances[0] += openingBalance_;
   RunningSum(balances);
   return balances[lastDay];
@@ -141,14 +153,8 @@ double CYearLedger::ActualBalances(BalanceArray& balances) {
   const double balanceDate = BalanceDate();
   transactions_.ClearConditions();
   balances.fill(0.0);
-  const CCategorySigns signs(categories_);
-  const CDayIndexes days(*this);
-  const std::uint32_t count = transactions_.GetRowCount();
-  for (std::uint32_t i = 0; i < count; ++i) {
-    const double amount = transactions_.NumberAt(i, transaction_column::kAmount);
-    balances[days.Of(transactions_.NumberAt(i, transaction_column::kDate))] +=
-        signs.Of(transactions_.NumberAt(i, transaction_column::kCategory)) * amount;
-  }
+  AddSignedAmounts(*this, transactions_,
+                   {transaction_column::kDate, transaction_column::kCategory, transaction_column::kAmount}, balances);
   balances[0] += openingBalance_;
   RunningSum(balances);
   const std::uint32_t last = DayIndex(balanceDate);

@@ -10,6 +10,8 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -147,6 +149,78 @@ TEST(MainWindowQtTest, ClosingAModifiedAccountAsksAndCancelKeepsIt) {
   frame.OnCommand(frame_command::kFileClose);
   EXPECT_EQ(question, QStringLiteral("Save changes to Purso1?"));
   EXPECT_EQ(frame.Children().size(), 1);
+}
+
+TEST(MainWindowQtTest, TheViewsKeysWorkFromTheMainWindow) {
+  CpursoApp app;
+  ASSERT_EQ(app.Start({}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  frame.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+  CpursoPXFView& view = frame.Children().front()->View();
+
+  QTest::keyClick(&frame, Qt::Key_F6, Qt::ControlModifier);
+  EXPECT_EQ(view.FromMonth(), 5);
+  QTest::keyClick(&frame, Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier);
+  // A to month before the from month pulls the from month along.
+  EXPECT_EQ(view.FromMonth(), 2);
+  EXPECT_EQ(view.ToMonth(), 2);
+  QTest::keyClick(&frame, Qt::Key_B, Qt::ControlModifier);
+  EXPECT_FALSE(view.ShowBudget());
+  QTest::keyClick(&frame, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_FALSE(view.ShowActual());
+  auto* budget = qobject_cast<QAbstractButton*>(frame.Children().front()->ViewWidget().Widget(2740));
+  ASSERT_NE(budget, nullptr);
+  EXPECT_FALSE(budget->isChecked());
+}
+
+TEST(MainWindowQtTest, FilesDroppedOrHandedOverOpen) {
+  QTemporaryDir folder;
+  CAccountBook book;
+  const QString dropped = WriteAccount(folder, QStringLiteral("dropped.pxf"), book);
+  const QString handed = WriteAccount(folder, QStringLiteral("handed.pxf"), book);
+
+  CpursoApp app;
+  ASSERT_EQ(app.Start({}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(dropped)});
+  QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&frame, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&frame, &drop);
+  ASSERT_EQ(frame.Children().size(), 2);
+
+  // A second start of the program with a file hands it to this one and ends.
+  QProcess second;
+  second.start(QStringLiteral(PURSO_PROGRAM), {handed});
+  ASSERT_TRUE(second.waitForStarted());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000));
+  EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+  QStringList titles;
+  for (CpursoChildFrame* child : frame.Children()) titles << child->windowTitle();
+  EXPECT_EQ(titles, (QStringList{"Purso1", "dropped.pxf", "handed.pxf"}));
+}
+
+TEST(MainWindowQtTest, RecentFilesAreListedAndOpen) {
+  QTemporaryDir folder;
+  CAccountBook book;
+  const QString path = WriteAccount(folder, QStringLiteral("recent.pxf"), book);
+  {
+    CpursoApp first;
+    ASSERT_EQ(first.Start({path}), CpursoApp::StartResult::kRunning);
+  }
+  CpursoApp app;
+  ASSERT_EQ(app.Start({}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  QAction* recent = frame.Action(frame_command::kRecentFileFirst);
+  ASSERT_TRUE(recent->isVisible());
+  EXPECT_EQ(recent->text(), QStringLiteral("&1 recent.pxf"));
+  recent->trigger();
+  ASSERT_EQ(frame.Children().size(), 2);
+  EXPECT_EQ(frame.Children().back()->windowTitle(), QStringLiteral("recent.pxf"));
 }
 
 TEST(MainWindowQtTest, PictureOfAFilledAccount) {
