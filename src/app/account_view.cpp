@@ -1,9 +1,11 @@
 #include "app/account_view.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/help_launcher.h"
 #include "text/amount_text.h"
@@ -113,19 +115,24 @@ void CpursoPXFView::RefillOutstanding() {
   CYearLedger& ledger = document_.CurrentLedger();
   const CDisplaySettings& settings = document_.Book().Settings();
   CRecordTable& predactions = ledger.Predactions();
-  CRecordTable& transactions = ledger.Transactions();
+  const CRecordTable& transactions = ledger.Transactions();
   CRecordTable& categories = ledger.Categories();
   predactions.ClearConditions();
   predactions.SetNumberCondition(0, 0, predaction_column::kDate, Operator::kLessOrEqual, balanceDate_);
   predactions.ApplyConditions();
+  // The matched predactions, taken in one pass rather than one search of the
+  // transactions per predaction.
+  std::vector<double> matched;
+  matched.reserve(transactions.GetRowCount());
+  for (std::uint32_t i = 0; i < transactions.GetRowCount(); ++i) {
+    const double match = transactions.NumberAt(i, transaction_column::kMatch);
+    if (match == match) matched.push_back(match);  // a damaged NaN matches nothing
+  }
+  std::sort(matched.begin(), matched.end());
   CListRowBuilder row;
   for (bool more = predactions.First(); more; more = predactions.Next()) {
     const std::uint32_t predactionId = predactions.GetRowId();
-    transactions.ClearConditions();
-    transactions.SetNumberCondition(0, 0, transaction_column::kMatch, Operator::kEqual, predactionId);
-    const bool matched = transactions.ApplyConditions() != 0;
-    transactions.ClearConditions();
-    if (matched) continue;
+    if (std::binary_search(matched.begin(), matched.end(), static_cast<double>(predactionId))) continue;
 
     if (!categories.Find(RowIdFromNumber(predactions.GetNumber(predaction_column::kCategory)))) continue;
     const CategoryType type = CategoryTypeFromCode(categories.GetNumber(category_column::kType));
