@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "data/account_book.h"
+#include "dialogs/about_dialog.h"
 #include "dialogs/change_year_dialog.h"
 #include "dialogs/message_dialogs.h"
 #include "dialogs/opening_balance_dialog.h"
@@ -96,6 +97,12 @@ TEST(DialogsQtTest, ProblemAndConfirmationDialogs) {
   CConfirmationDialog no("Continue?");
   CheckDialog(no, [](CQtDialog& window) { QTest::keyClick(&window, Qt::Key_Escape); });
   EXPECT_EQ(no.Controls().Result(), confirmation_dialog::kNo);
+}
+
+TEST(DialogsQtTest, AboutBoxClosesWithEnter) {
+  CAboutDialog about;
+  CheckDialog(about, [](CQtDialog& window) { QTest::keyClick(&window, Qt::Key_Return); });
+  EXPECT_EQ(about.Controls().Result(), kCommandOk);
 }
 
 TEST(DialogsQtTest, SettingsDialogStaysOpenOnEscapeAndClosesOnDone) {
