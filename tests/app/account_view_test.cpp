@@ -12,6 +12,7 @@
 #include "data/calendar.h"
 #include "resources/opening_balance_dialog_resource.h"
 #include "resources/settings_dialog_resource.h"
+#include "support/ledger_records.h"
 #include "support/recording_canvas.h"
 #include "support/scripted_host.h"
 #include "text/list_row.h"
@@ -62,31 +63,15 @@ class AccountViewTest : public ::testing::Test {
   CControlModel& Controls() { return view_.Controls(); }
 
   std::uint32_t Category(std::string_view name, CategoryType type, double budget) {
-    CRecordTable& categories = Ledger().Categories();
-    categories.AddRow();
-    categories.SetText(category_column::kName, name);
-    categories.SetNumber(category_column::kType, static_cast<double>(type));
-    categories.SetNumber(category_column::kBudget, budget);
-    return categories.GetRowId();
+    return testing::AddCategory(Ledger(), name, type, budget);
   }
 
   std::uint32_t Predaction(std::uint32_t category, double date, double amount) {
-    CRecordTable& predactions = Ledger().Predactions();
-    predactions.AddRow();
-    predactions.SetNumber(predaction_column::kCategory, category);
-    predactions.SetNumber(predaction_column::kDate, date);
-    predactions.SetNumber(predaction_column::kAmount, amount);
-    return predactions.GetRowId();
+    return testing::AddPredaction(Ledger(), category, date, amount, testing::PredactionBudget::kUntouched);
   }
 
   void Transaction(double date, std::uint32_t category, double amount, std::uint32_t match) {
-    CRecordTable& transactions = Ledger().Transactions();
-    transactions.AddRow();
-    transactions.SetNumber(transaction_column::kDate, date);
-    transactions.SetNumber(transaction_column::kCategory, category);
-    transactions.SetNumber(transaction_column::kAmount, amount);
-    transactions.SetText(transaction_column::kDescription, "Paid");
-    transactions.SetNumber(transaction_column::kMatch, match);
+    testing::AddTransaction(Ledger(), date, category, amount, "Paid", match);
   }
 
   // 1999 with today June 15: two fixed and two variable categories, the
@@ -101,8 +86,7 @@ class AccountViewTest : public ::testing::Test {
   Year FillYear(double openingBalance) {
     Ledger().SetOpeningBalance(openingBalance);
     // Ids that differ from row indexes.
-    Ledger().Predactions().AddRow();
-    Ledger().Predactions().RemoveRow();
+    testing::BurnRowId(Ledger().Predactions());
     Year year{};
     year.rent = Category("Rent", CategoryType::kFixEx, 1500);
     const std::uint32_t salary = Category("Salary", CategoryType::kFixIn, 2000);

@@ -5,54 +5,23 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string_view>
 #include <vector>
 
 #include "data/record_table.h"
 #include "data/year_ledger.h"
+#include "support/ledger_records.h"
 
 namespace purso {
 namespace {
 
-class SolverLedger {
+class SolverLedger : public testing::CYearLedgerBuilder {
  public:
-  explicit SolverLedger(int year) {
-    ledger_.SetYear(year);
-    // Row ids then differ from row indexes.
-    ledger_.Categories().AddRow();
-    ledger_.Categories().RemoveRow();
-  }
-
-  std::uint32_t Category(std::string_view name, double typeCode, double budget) {
-    CRecordTable& categories = ledger_.Categories();
-    categories.AddRow();
-    categories.SetText(category_column::kName, name);
-    categories.SetNumber(category_column::kType, typeCode);
-    categories.SetNumber(category_column::kBudget, budget);
-    return categories.GetRowId();
-  }
-  std::uint32_t Category(std::string_view name, CategoryType type, double budget) {
-    return Category(name, static_cast<double>(type), budget);
-  }
-
-  void Transaction(double date, std::uint32_t category, double amount) {
-    CRecordTable& transactions = ledger_.Transactions();
-    transactions.AddRow();
-    transactions.SetNumber(transaction_column::kDate, date);
-    transactions.SetNumber(transaction_column::kCategory, category);
-    transactions.SetNumber(transaction_column::kAmount, amount);
-    transactions.SetNumber(transaction_column::kMatch, kNoMatch);
-  }
+  explicit SolverLedger(int year) : CYearLedgerBuilder(year) {}
 
   double Budget(std::uint32_t category) {
-    EXPECT_TRUE(ledger_.Categories().Find(category));
-    return ledger_.Categories().GetNumber(category_column::kBudget);
+    EXPECT_TRUE(Ledger().Categories().Find(category));
+    return Ledger().Categories().GetNumber(category_column::kBudget);
   }
-
-  CYearLedger& Ledger() { return ledger_; }
-
- private:
-  CYearLedger ledger_;
 };
 
 std::vector<std::uint32_t> IdsOf(const std::vector<SolverCategory>& list) {

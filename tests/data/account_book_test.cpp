@@ -9,6 +9,7 @@
 
 #include "data/account_file.h"
 #include "data/byte_builder.h"
+#include "support/ledger_records.h"
 
 namespace purso {
 namespace {
@@ -16,6 +17,7 @@ namespace {
 using testing_bytes::ByteBuilder;
 using testing_bytes::GetU32;
 using testing_bytes::PutU32;
+using namespace purso::testing;  // the ledger record helpers
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::size_t kSettingsAt = 7;
@@ -24,63 +26,27 @@ constexpr std::size_t kFirstLedgerAt = 48;
 
 // --- Building filled accounts ------------------------------------------------
 
-std::uint32_t AddName(CRecordTable& table, std::string_view name) {
-  EXPECT_TRUE(table.AddRow());
-  EXPECT_TRUE(table.SetText(name_column::kName, name));
-  return table.GetRowId();
-}
-
-std::uint32_t AddCategory(CYearLedger& ledger, std::string_view name, std::uint32_t object, std::uint32_t area,
-                          CategoryType type, double budget) {
-  CRecordTable& t = ledger.Categories();
-  EXPECT_TRUE(t.AddRow());
-  t.SetText(category_column::kName, name);
-  t.SetNumber(category_column::kObject, object);
-  t.SetNumber(category_column::kFunctionalArea, area);
-  t.SetNumber(category_column::kType, static_cast<double>(type));
-  t.SetNumber(category_column::kBudget, budget);
-  return t.GetRowId();
-}
-
-std::uint32_t AddPredaction(CYearLedger& ledger, std::uint32_t category, double date, double amount) {
-  CRecordTable& t = ledger.Predactions();
-  EXPECT_TRUE(t.AddRow());
-  t.SetNumber(predaction_column::kCategory, category);
-  t.SetNumber(predaction_column::kDate, date);
-  t.SetNumber(predaction_column::kAmount, amount);
-  return t.GetRowId();
-}
-
-void AddTransaction(CYearLedger& ledger, double date, std::uint32_t category, double amount,
-                    std::string_view description, std::uint32_t match) {
-  CRecordTable& t = ledger.Transactions();
-  EXPECT_TRUE(t.AddRow());
-  t.SetNumber(transaction_column::kDate, date);
-  t.SetNumber(transaction_column::kCategory, category);
-  t.SetNumber(transaction_column::kAmount, amount);
-  t.SetText(transaction_column::kDescription, description);
-  t.SetNumber(transaction_column::kMatch, match);
-}
-
 // Rows in all five tables, with removed rows leaving gaps in the ids and
 // texts that fill their whole field.
 void FillLedger(CYearLedger& ledger, int variant) {
-  const std::uint32_t car = AddName(ledger.Objects(), "Car");
-  AddName(ledger.Objects(), "Boat");
-  const std::uint32_t house = AddName(ledger.Objects(), "House " + std::to_string(variant));
+  const std::uint32_t car = AddObject(ledger, "Car");
+  AddObject(ledger, "Boat");
+  const std::uint32_t house = AddObject(ledger, "House " + std::to_string(variant));
   ASSERT_TRUE(ledger.Objects().Find(car + 1));
   ledger.Objects().RemoveRow();
-  const std::uint32_t insurance = AddName(ledger.FunctionalAreas(), "Insurance");
-  const std::uint32_t food = AddName(ledger.FunctionalAreas(), "Food and drink for all of");  // cut at 24
+  const std::uint32_t insurance = AddFunctionalArea(ledger, "Insurance");
+  const std::uint32_t food = AddFunctionalArea(ledger, "Food and drink for all of");  // cut at 24
 
-  const std::uint32_t carInsurance = AddCategory(ledger, "Car Insurance", car, insurance, CategoryType::kFixEx, 900);
-  const std::uint32_t salary = AddCategory(ledger, "Salary", house, food, CategoryType::kFixIn, 24000 + variant);
-  const std::uint32_t groceries = AddCategory(ledger, "Groceries", house, food, CategoryType::kVarEx, 5200.5);
-  AddCategory(ledger, "Tips", car, food, CategoryType::kVarIn, 120);
+  const std::uint32_t carInsurance = AddCategory(ledger, "Car Insurance", CategoryType::kFixEx, 900, car, insurance);
+  const std::uint32_t salary = AddCategory(ledger, "Salary", CategoryType::kFixIn, 24000 + variant, house, food);
+  const std::uint32_t groceries = AddCategory(ledger, "Groceries", CategoryType::kVarEx, 5200.5, house, food);
+  AddCategory(ledger, "Tips", CategoryType::kVarIn, 120, car, food);
 
-  const std::uint32_t march = AddPredaction(ledger, carInsurance, 315, 450);
-  AddPredaction(ledger, carInsurance, 915, 450);
-  for (int month = 1; month <= 12; ++month) AddPredaction(ledger, salary, month * 100 + 25, 2000 + variant);
+  const std::uint32_t march = AddPredaction(ledger, carInsurance, 315, 450, PredactionBudget::kUntouched);
+  AddPredaction(ledger, carInsurance, 915, 450, PredactionBudget::kUntouched);
+  for (int month = 1; month <= 12; ++month) {
+    AddPredaction(ledger, salary, month * 100 + 25, 2000 + variant, PredactionBudget::kUntouched);
+  }
   ASSERT_TRUE(ledger.Predactions().Find(march + 2));
   ledger.Predactions().RemoveRow();
 

@@ -3,65 +3,19 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "data/calendar.h"
 #include "data/record_table.h"
 #include "data/year_ledger.h"
+#include "support/ledger_records.h"
 
 namespace purso {
 namespace {
 
-// Builds ledgers record by record, the way the editing dialogs add rows.
-class LedgerBuilder {
+// Ledgers of one year whose transactions read "Payment".
+class LedgerBuilder : public testing::CYearLedgerBuilder {
  public:
-  explicit LedgerBuilder(int year) {
-    ledger_.SetYear(year);
-    // A removed first category makes every later row id differ from its row
-    // index, so that a lookup by index instead of id gives wrong signs.
-    CRecordTable& categories = ledger_.Categories();
-    categories.AddRow();
-    categories.RemoveRow();
-  }
-
-  std::uint32_t Category(std::string_view name, double typeCode, double budget) {
-    CRecordTable& categories = ledger_.Categories();
-    categories.AddRow();
-    categories.SetText(category_column::kName, name);
-    categories.SetNumber(category_column::kObject, 0);
-    categories.SetNumber(category_column::kFunctionalArea, 0);
-    categories.SetNumber(category_column::kType, typeCode);
-    categories.SetNumber(category_column::kBudget, budget);
-    return categories.GetRowId();
-  }
-  std::uint32_t Category(std::string_view name, CategoryType type, double budget) {
-    return Category(name, static_cast<double>(type), budget);
-  }
-
-  std::uint32_t Predaction(std::uint32_t category, double date, double amount) {
-    CRecordTable& predactions = ledger_.Predactions();
-    predactions.AddRow();
-    predactions.SetNumber(predaction_column::kCategory, category);
-    predactions.SetNumber(predaction_column::kDate, date);
-    predactions.SetNumber(predaction_column::kAmount, amount);
-    return predactions.GetRowId();
-  }
-
-  std::uint32_t Transaction(double date, std::uint32_t category, double amount) {
-    CRecordTable& transactions = ledger_.Transactions();
-    transactions.AddRow();
-    transactions.SetNumber(transaction_column::kDate, date);
-    transactions.SetNumber(transaction_column::kCategory, category);
-    transactions.SetNumber(transaction_column::kAmount, amount);
-    transactions.SetText(transaction_column::kDescription, "Payment");
-    transactions.SetNumber(transaction_column::kMatch, kNoMatch);
-    return transactions.GetRowId();
-  }
-
-  CYearLedger& Ledger() { return ledger_; }
-
- private:
-  CYearLedger ledger_;
+  explicit LedgerBuilder(int year) : CYearLedgerBuilder(year, "Payment") {}
 };
 
 // A condition that no row of the table meets, applied, as a careless earlier

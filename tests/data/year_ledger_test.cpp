@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "data/byte_builder.h"
+#include "support/ledger_records.h"
 
 namespace purso {
 namespace {
 
 using testing_bytes::ByteBuilder;
+using namespace purso::testing;  // the ledger record helpers
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes Stored(const CYearLedger& ledger) {
@@ -20,35 +22,16 @@ Bytes Stored(const CYearLedger& ledger) {
   return writer.Bytes();
 }
 
-std::uint32_t AddCategory(CYearLedger& ledger, std::string_view name, CategoryType type, double budget) {
-  CRecordTable& t = ledger.Categories();
-  EXPECT_TRUE(t.AddRow());
-  EXPECT_TRUE(t.SetText(category_column::kName, name));
-  EXPECT_TRUE(t.SetNumber(category_column::kType, static_cast<double>(type)));
-  EXPECT_TRUE(t.SetNumber(category_column::kBudget, budget));
-  return t.GetRowId();
-}
-
 // A ledger with a row in each of its five tables.
 CYearLedger FilledLedger(int year) {
   CYearLedger ledger;
   ledger.SetYear(year);
   ledger.SetOpeningBalance(1234.5);
-  ledger.Objects().AddRow();
-  ledger.Objects().SetText(name_column::kName, "Car");
-  ledger.FunctionalAreas().AddRow();
-  ledger.FunctionalAreas().SetText(name_column::kName, "Insurance");
+  AddObject(ledger, "Car");
+  AddFunctionalArea(ledger, "Insurance");
   const std::uint32_t category = AddCategory(ledger, "Car Insurance", CategoryType::kFixEx, 600);
-  ledger.Predactions().AddRow();
-  ledger.Predactions().SetNumber(predaction_column::kCategory, category);
-  ledger.Predactions().SetNumber(predaction_column::kDate, 315);
-  ledger.Predactions().SetNumber(predaction_column::kAmount, 600);
-  ledger.Transactions().AddRow();
-  ledger.Transactions().SetNumber(transaction_column::kDate, 316);
-  ledger.Transactions().SetNumber(transaction_column::kCategory, category);
-  ledger.Transactions().SetNumber(transaction_column::kAmount, 612.25);
-  ledger.Transactions().SetText(transaction_column::kDescription, "Yearly premium");
-  ledger.Transactions().SetNumber(transaction_column::kMatch, kNoMatch);
+  AddPredaction(ledger, category, 315, 600, PredactionBudget::kUntouched);
+  AddTransaction(ledger, 316, category, 612.25, "Yearly premium", kNoMatch);
   return ledger;
 }
 

@@ -1,60 +1,6 @@
 #include "support/ledger_builder.h"
 
 namespace purso::testing {
-namespace {
-
-std::uint32_t AddName(CRecordTable& table, std::string_view name) {
-  table.AddRow();
-  table.SetText(name_column::kName, name);
-  return table.GetRowId();
-}
-
-}  // namespace
-
-std::uint32_t AddObject(CYearLedger& ledger, std::string_view name) { return AddName(ledger.Objects(), name); }
-
-std::uint32_t AddFunctionalArea(CYearLedger& ledger, std::string_view name) {
-  return AddName(ledger.FunctionalAreas(), name);
-}
-
-std::uint32_t AddCategory(CYearLedger& ledger, std::string_view name, CategoryType type, double budget,
-                          std::uint32_t object, std::uint32_t functionalArea) {
-  CRecordTable& categories = ledger.Categories();
-  categories.AddRow();
-  categories.SetText(category_column::kName, name);
-  categories.SetNumber(category_column::kObject, object);
-  categories.SetNumber(category_column::kFunctionalArea, functionalArea);
-  categories.SetNumber(category_column::kType, static_cast<int>(type));
-  categories.SetNumber(category_column::kBudget, budget);
-  return categories.GetRowId();
-}
-
-std::uint32_t AddPredaction(CYearLedger& ledger, std::uint32_t category, double monthDay, double amount) {
-  CRecordTable& predactions = ledger.Predactions();
-  predactions.AddRow();
-  predactions.SetNumber(predaction_column::kCategory, category);
-  predactions.SetNumber(predaction_column::kDate, monthDay);
-  predactions.SetNumber(predaction_column::kAmount, amount);
-  const std::uint32_t id = predactions.GetRowId();
-  CRecordTable& categories = ledger.Categories();
-  if (categories.Find(category) &&
-      IsFixed(CategoryTypeFromCode(categories.GetNumber(category_column::kType)))) {
-    categories.SetNumber(category_column::kBudget, categories.GetNumber(category_column::kBudget) + amount);
-  }
-  return id;
-}
-
-std::uint32_t AddTransaction(CYearLedger& ledger, double monthDay, std::uint32_t category, double amount,
-                             std::string_view description, std::uint32_t match) {
-  CRecordTable& transactions = ledger.Transactions();
-  transactions.AddRow();
-  transactions.SetNumber(transaction_column::kDate, monthDay);
-  transactions.SetNumber(transaction_column::kCategory, category);
-  transactions.SetNumber(transaction_column::kAmount, amount);
-  transactions.SetText(transaction_column::kDescription, description);
-  transactions.SetNumber(transaction_column::kMatch, match);
-  return transactions.GetRowId();
-}
 
 void FillSampleYear(CAccountBook& book) {
   CYearLedger& ledger = book.CurrentLedger();

@@ -16,12 +16,14 @@
 #include "data/archive.h"
 #include "data/calendar.h"
 #include "data/year_ledger.h"
+#include "support/ledger_records.h"
 
 namespace purso::tool {
 namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
+using namespace purso::testing;  // the ledger record helpers
 
 struct Outcome {
   int status = -1;
@@ -66,50 +68,6 @@ std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
   return bytes;
 }
 
-std::uint32_t AddNamed(CRecordTable& table, const std::string& name) {
-  EXPECT_TRUE(table.AddRow());
-  EXPECT_TRUE(table.SetText(name_column::kName, name));
-  return table.GetRowId();
-}
-
-// Adds a row and drops it, so that later row ids differ from row positions.
-void BurnRowId(CRecordTable& table) {
-  ASSERT_TRUE(table.AddRow());
-  table.RemoveRow();
-}
-
-std::uint32_t AddCategory(CYearLedger& ledger, const std::string& name, std::uint32_t object,
-                          std::uint32_t functionalArea, CategoryType type, double budget) {
-  CRecordTable& table = ledger.Categories();
-  EXPECT_TRUE(table.AddRow());
-  table.SetText(category_column::kName, name);
-  table.SetNumber(category_column::kObject, object);
-  table.SetNumber(category_column::kFunctionalArea, functionalArea);
-  table.SetNumber(category_column::kType, static_cast<double>(type));
-  table.SetNumber(category_column::kBudget, budget);
-  return table.GetRowId();
-}
-
-std::uint32_t AddPredaction(CYearLedger& ledger, std::uint32_t category, double date, double amount) {
-  CRecordTable& table = ledger.Predactions();
-  EXPECT_TRUE(table.AddRow());
-  table.SetNumber(predaction_column::kCategory, category);
-  table.SetNumber(predaction_column::kDate, date);
-  table.SetNumber(predaction_column::kAmount, amount);
-  return table.GetRowId();
-}
-
-void AddTransaction(CYearLedger& ledger, double date, std::uint32_t category, double amount,
-                    const std::string& description, std::uint32_t match) {
-  CRecordTable& table = ledger.Transactions();
-  ASSERT_TRUE(table.AddRow());
-  table.SetNumber(transaction_column::kDate, date);
-  table.SetNumber(transaction_column::kCategory, category);
-  table.SetNumber(transaction_column::kAmount, amount);
-  table.SetText(transaction_column::kDescription, description);
-  table.SetNumber(transaction_column::kMatch, match);
-}
-
 class ToolTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -132,15 +90,15 @@ class ToolTest : public ::testing::Test {
     CYearLedger& ledger = book.Ledger(1);
     ledger.SetOpeningBalance(100);
     BurnRowId(ledger.Objects());
-    const std::uint32_t car = AddNamed(ledger.Objects(), "Car");
-    const std::uint32_t household = AddNamed(ledger.Objects(), "Household");
-    const std::uint32_t insurance = AddNamed(ledger.FunctionalAreas(), "Insurance");
-    const std::uint32_t dayJob = AddNamed(ledger.FunctionalAreas(), "Day job");
-    const std::uint32_t carInsurance = AddCategory(ledger, "Car insurance", car, insurance, CategoryType::kFixEx, 1200);
-    const std::uint32_t salary = AddCategory(ledger, "Salary", household, dayJob, CategoryType::kVarIn, 3640);
+    const std::uint32_t car = AddObject(ledger, "Car");
+    const std::uint32_t household = AddObject(ledger, "Household");
+    const std::uint32_t insurance = AddFunctionalArea(ledger, "Insurance");
+    const std::uint32_t dayJob = AddFunctionalArea(ledger, "Day job");
+    const std::uint32_t carInsurance = AddCategory(ledger, "Car insurance", CategoryType::kFixEx, 1200, car, insurance);
+    const std::uint32_t salary = AddCategory(ledger, "Salary", CategoryType::kVarIn, 3640, household, dayJob);
     BurnRowId(ledger.Predactions());
-    const std::uint32_t march = AddPredaction(ledger, carInsurance, 315, 600);
-    AddPredaction(ledger, carInsurance, 915, 600);
+    const std::uint32_t march = AddPredaction(ledger, carInsurance, 315, 600, PredactionBudget::kUntouched);
+    AddPredaction(ledger, carInsurance, 915, 600, PredactionBudget::kUntouched);
     AddTransaction(ledger, 316, carInsurance, 580, "Insurance paid", march);
     AddTransaction(ledger, 131, salary, 300, "January pay", kNoMatch);
     book.Ledger(5).SetOpeningBalance(50);
@@ -343,7 +301,7 @@ TEST_F(ToolTest, DumpWritesSettingsReadably) {
 
 TEST_F(ToolTest, DumpSurvivesTextsThatAreNotUtf8) {
   CAccountBook book;
-  AddNamed(book.Ledger(1).Objects(), "Caf\xE9");
+  AddObject(book.Ledger(1), "Caf\xE9");
   const std::string path = PathOf("latin.pxf");
   ASSERT_TRUE(StoreAccountFile(path, book));
   const json account = Dump({"dump", path});

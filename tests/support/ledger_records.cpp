@@ -1,0 +1,106 @@
+#include "support/ledger_records.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace purso::testing {
+namespace {
+
+void Require(bool done, const char* what) {
+  if (!done) throw std::runtime_error(std::string("ledger records: cannot add ") + what);
+}
+
+std::uint32_t AddName(CRecordTable& table, std::string_view name, const char* what) {
+  Require(table.AddRow(), what);
+  Require(table.SetText(name_column::kName, name), what);
+  return table.GetRowId();
+}
+
+}  // namespace
+
+std::uint32_t AddObject(CYearLedger& ledger, std::string_view name) {
+  return AddName(ledger.Objects(), name, "an object");
+}
+
+std::uint32_t AddFunctionalArea(CYearLedger& ledger, std::string_view name) {
+  return AddName(ledger.FunctionalAreas(), name, "a functional area");
+}
+
+std::uint32_t AddCategory(CYearLedger& ledger, std::string_view name, CategoryType type, double budget,
+                          std::uint32_t object, std::uint32_t functionalArea) {
+  return AddCategory(ledger, name, static_cast<double>(type), budget, object, functionalArea);
+}
+
+std::uint32_t AddCategory(CYearLedger& ledger, std::string_view name, double typeCode, double budget,
+                          std::uint32_t object, std::uint32_t functionalArea) {
+  CRecordTable& categories = ledger.Categories();
+  const char* what = "a category";
+  Require(categories.AddRow(), what);
+  Require(categories.SetText(category_column::kName, name), what);
+  Require(categories.SetNumber(category_column::kObject, object), what);
+  Require(categories.SetNumber(category_column::kFunctionalArea, functionalArea), what);
+  Require(categories.SetNumber(category_column::kType, typeCode), what);
+  Require(categories.SetNumber(category_column::kBudget, budget), what);
+  return categories.GetRowId();
+}
+
+std::uint32_t AddPredaction(CYearLedger& ledger, std::uint32_t category, double monthDay, double amount,
+                            PredactionBudget budget) {
+  CRecordTable& predactions = ledger.Predactions();
+  const char* what = "a predaction";
+  Require(predactions.AddRow(), what);
+  Require(predactions.SetNumber(predaction_column::kCategory, category), what);
+  Require(predactions.SetNumber(predaction_column::kDate, monthDay), what);
+  Require(predactions.SetNumber(predaction_column::kAmount, amount), what);
+  const std::uint32_t id = predactions.GetRowId();
+  if (budget == PredactionBudget::kUntouched) return id;
+  CRecordTable& categories = ledger.Categories();
+  if (categories.Find(category) &&
+      IsFixed(CategoryTypeFromCode(categories.GetNumber(category_column::kType)))) {
+    Require(categories.SetNumber(category_column::kBudget, categories.GetNumber(category_column::kBudget) + amount),
+            what);
+  }
+  return id;
+}
+
+std::uint32_t AddTransaction(CYearLedger& ledger, double monthDay, std::uint32_t category, double amount,
+                             std::string_view description, std::uint32_t match) {
+  CRecordTable& transactions = ledger.Transactions();
+  const char* what = "a transaction";
+  Require(transactions.AddRow(), what);
+  Require(transactions.SetNumber(transaction_column::kDate, monthDay), what);
+  Require(transactions.SetNumber(transaction_column::kCategory, category), what);
+  Require(transactions.SetNumber(transaction_column::kAmount, amount), what);
+  Require(transactions.SetText(transaction_column::kDescription, description), what);
+  Require(transactions.SetNumber(transaction_column::kMatch, match), what);
+  return transactions.GetRowId();
+}
+
+void BurnRowId(CRecordTable& table) {
+  Require(table.AddRow(), "a row to remove");
+  table.RemoveRow();
+}
+
+CYearLedgerBuilder::CYearLedgerBuilder(int year, std::string_view transactionText)
+    : transactionText_(transactionText) {
+  ledger_.SetYear(year);
+  BurnRowId(ledger_.Categories());
+}
+
+std::uint32_t CYearLedgerBuilder::Category(std::string_view name, double typeCode, double budget) {
+  return AddCategory(ledger_, name, typeCode, budget);
+}
+
+std::uint32_t CYearLedgerBuilder::Category(std::string_view name, CategoryType type, double budget) {
+  return AddCategory(ledger_, name, type, budget);
+}
+
+std::uint32_t CYearLedgerBuilder::Predaction(std::uint32_t category, double monthDay, double amount) {
+  return AddPredaction(ledger_, category, monthDay, amount, PredactionBudget::kUntouched);
+}
+
+std::uint32_t CYearLedgerBuilder::Transaction(double monthDay, std::uint32_t category, double amount) {
+  return AddTransaction(ledger_, monthDay, category, amount, transactionText_);
+}
+
+}  // namespace purso::testing
