@@ -16,11 +16,11 @@ QString ToQString(std::string_view text) { return FromAccountText(text); }
 
 QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
 
-QFont CQtCanvas::FontFor(const FontSpec& spec) {
+QFont CQtCanvas::FontFor(const FontSpec& font) {
   // Looking a family up in the font database is slow; a paint asks for the
   // same few fonts many times.
   static QHash<QString, QString> families;
-  const QString wanted = ToQString(spec.face);
+  const QString wanted = ToQString(font.face);
   auto found = families.find(wanted);
   if (found == families.end()) {
     const QString family = QFontDatabase::hasFamily(wanted)
@@ -28,10 +28,10 @@ QFont CQtCanvas::FontFor(const FontSpec& spec) {
                                : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     found = families.insert(wanted, family);
   }
-  QFont font(*found);
-  font.setPointSizeF(spec.points);
-  font.setStyleStrategy(QFont::PreferAntialias);
-  return font;
+  QFont result(*found);
+  result.setPointSizeF(font.points);
+  result.setStyleStrategy(QFont::PreferAntialias);
+  return result;
 }
 
 CQtCanvas::CQtCanvas(QPainter& painter) : painter_(painter) {
