@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/file_name.h"
 #include "data/account_file.h"
 #include "dialogs/change_year_dialog.h"
 #include "dialogs/message_dialogs.h"
@@ -28,11 +29,6 @@ constexpr GuardText kGuardTexts[] = {
      "You have not defined any categories.\nYou need some categories to create transactions.",
      "Select \"Categories|Categories...\" to define categories."},
 };
-
-std::string FileNameOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 }  // namespace
 
@@ -64,9 +60,7 @@ bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
     ShowProblem(host_, kReadingProblem, kReadingSuggestion);
     return false;
   }
-  pathName_ = path;
-  title_ = FileNameOf(path);
-  modified_ = false;
+  TakePath(path);
   recalculate_ = true;
   return true;
 }
@@ -76,10 +70,14 @@ bool CpursoPXFDoc::OnSaveDocument(const std::string& path) {
     ShowProblem(host_, kWritingProblem, kWritingSuggestion);
     return false;
   }
+  TakePath(path);
+  return true;
+}
+
+void CpursoPXFDoc::TakePath(const std::string& path) {
   pathName_ = path;
   title_ = FileNameOf(path);
   modified_ = false;
-  return true;
 }
 
 bool CpursoPXFDoc::IsCommandAvailable(int commandId) const { return FindCommand(commandId) != nullptr; }

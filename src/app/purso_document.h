@@ -98,6 +98,8 @@ class CpursoPXFDoc {
   struct Command;
   static const Command* FindCommand(int commandId);
 
+  // The account now is the file at path, as read or written.
+  void TakePath(const std::string& path);
   void RunSettings();
   void RunOpeningBalance();
   void RunChangeYear();

@@ -2,17 +2,14 @@
 
 #include <algorithm>
 
+#include "app/file_name.h"
+
 namespace purso {
 namespace {
 
 constexpr const char* kSection = "Recent File List";
 
 std::string KeyOf(std::size_t index) { return "File" + std::to_string(index + 1); }
-
-std::string NameOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 }  // namespace
 
@@ -38,9 +35,9 @@ void CRecentFileList::Remove(const std::string& path) {
 }
 
 std::string CRecentFileList::MenuText(std::size_t index) const {
-  const std::string name = NameOf(files_[index]);
+  const std::string name = FileNameOf(files_[index]);
   const bool clash = std::count_if(files_.begin(), files_.end(),
-                                   [&name](const std::string& other) { return NameOf(other) == name; }) > 1;
+                                   [&name](const std::string& other) { return FileNameOf(other) == name; }) > 1;
   std::string shown = clash ? files_[index] : name;
   // A "&" in a file name would underline the next letter instead of showing.
   for (std::size_t at = shown.find('&'); at != std::string::npos; at = shown.find('&', at + 2)) shown.insert(at, "&");

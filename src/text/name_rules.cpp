@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "data/no_case.h"
+#include "text/date_text.h"
 
 namespace purso {
 namespace {
@@ -100,10 +101,6 @@ const NameMessages& NameMessagesFor(NameList list, NameCommand command) {
   return kMessages[static_cast<int>(list)][static_cast<int>(command)];
 }
 
-bool NameHasNoReservedCharacters(std::string_view text) {
-  return text.find_first_of(kReservedCharacters) == std::string_view::npos;
-}
-
 bool NameInUse(CRecordTable& table, std::string_view text) {
   constexpr std::uint32_t kNameColumn = 0;
   table.ClearConditions();
@@ -122,7 +119,7 @@ std::optional<NameProblem> CheckName(CRecordTable& table, std::string_view typed
   // Objects and functional areas have no length checks on Update.
   const bool checksLength = command == NameCommand::kAdd || list == NameList::kCategories;
 
-  if (!NameHasNoReservedCharacters(name)) return Pair(messages.reservedProblem, kReservedSuggestion);
+  if (!HasNoReservedCharacters(name)) return Pair(messages.reservedProblem, kReservedSuggestion);
   if (checksLength && name.empty()) return Pair(messages.emptyProblem, messages.emptySuggestion);
   if (checksLength && name.size() > kMaxNameLength) {
     return NameProblem{FormatNumbers(messages.tooLongProblem, {name.size(), kMaxNameLength}),

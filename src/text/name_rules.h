@@ -28,7 +28,6 @@ inline constexpr std::size_t kNameReadLength = 79;
 // The longest name the 24-character name field holds.
 inline constexpr std::size_t kMaxNameLength = 24;
 
-inline constexpr std::string_view kReservedCharacters = "%|@";
 // The suggestion for every text that holds a reserved character.
 inline constexpr std::string_view kReservedSuggestion = "Remove the '%', '|' & '@' characters.";
 
@@ -54,10 +53,6 @@ struct NameMessages {
 };
 
 const NameMessages& NameMessagesFor(NameList list, NameCommand command);
-
-// True when none of '%', '|', '@' occurs in text. Transaction descriptions
-// follow the same rule.
-bool NameHasNoReservedCharacters(std::string_view text);
 
 // True when a row of table has a column 0 equal to text, ignoring the case
 // of A-Z. Uses the table's selection conditions and clears them again.

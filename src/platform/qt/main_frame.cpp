@@ -21,12 +21,11 @@
 #include "platform/help_launcher.h"
 #include "platform/qt/lock_keys.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/text_codec.h"
 #include "platform/qt/toolbar_icons.h"
 
 namespace purso {
 namespace {
-
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QKeySequence KeyOf(const Accelerator& accelerator) {
   int key = accelerator.key >= kFunctionKey ? Qt::Key_F1 + (accelerator.key - kFunctionKey - 1)
@@ -62,7 +61,7 @@ QString CanonicalPath(const QString& path) {
 }  // namespace
 
 QString MainWindowTitle(const QString& accountName, TitleForm form) {
-  const QString title = Text(kMainWindowTitle);
+  const QString title = FromAccountText(kMainWindowTitle);
   if (accountName.isEmpty()) return title;
   // A maximized account window shows its name in brackets, as the desktop's
   // multiple-document windows do; Qt adds nothing to a title that has it.
@@ -102,9 +101,9 @@ void CpursoMainFrame::CreateActions() {
   const auto add = [this](int command, const QString& text) {
     auto* action = new QAction(text, this);
     action->setObjectName(QString::number(command));
-    action->setStatusTip(Text(StatusPrompt(command)));
+    action->setStatusTip(FromAccountText(StatusPrompt(command)));
     const std::string_view tip = Tooltip(command);
-    if (!tip.empty()) action->setToolTip(Text(tip));
+    if (!tip.empty()) action->setToolTip(FromAccountText(tip));
     const QIcon icon = ToolbarIcon(command);
     if (!icon.isNull()) action->setIcon(icon);
     connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
@@ -117,7 +116,7 @@ void CpursoMainFrame::CreateActions() {
         if (entry.kind != MenuEntryKind::kCommand || actions_.contains(entry.command)) continue;
         // The key shown after the tab comes from the action's shortcut.
         const std::string_view caption = entry.text.substr(0, entry.text.find('\t'));
-        add(entry.command, Text(caption));
+        add(entry.command, FromAccountText(caption));
       }
     }
   }
@@ -148,8 +147,8 @@ void CpursoMainFrame::BuildMenuBar() {
   bar->clear();
   const MenuResource& resource = accountOpen ? kAccountMenu : kNoAccountMenu;
   for (const MenuPopup& popup : resource.popups) {
-    QMenu* menu = bar->addMenu(Text(popup.title));
-    menu->setObjectName(Text(popup.title).remove(QLatin1Char('&')));
+    QMenu* menu = bar->addMenu(FromAccountText(popup.title));
+    menu->setObjectName(FromAccountText(popup.title).remove(QLatin1Char('&')));
     for (const MenuEntry& entry : popup.entries) {
       switch (entry.kind) {
         case MenuEntryKind::kSeparator:
@@ -191,9 +190,9 @@ void CpursoMainFrame::BuildStatusBar() {
   bar->setObjectName(QStringLiteral("StatusBar"));
   // The message pane falls back to the idle prompt whenever a prompt ends.
   connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
-    if (message.isEmpty()) bar->showMessage(Text(kIdlePrompt));
+    if (message.isEmpty()) bar->showMessage(FromAccountText(kIdlePrompt));
   });
-  bar->showMessage(Text(kIdlePrompt));
+  bar->showMessage(FromAccountText(kIdlePrompt));
   const char* names[3] = {"CAP", "NUM", "SCRL"};
   for (int i = 0; i < 3; ++i) {
     indicators_[i] = new QLabel(QLatin1String(names[i]), bar);
@@ -331,7 +330,7 @@ void CpursoMainFrame::OnCommand(int command) {
       NewDocument();
       return;
     case kFileOpen: {
-      const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QString(), Text(kFileFilter));
+      const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QString(), FromAccountText(kFileFilter));
       if (!path.isEmpty()) OpenDocument(path);
       return;
     }
@@ -412,11 +411,11 @@ bool CpursoMainFrame::Save(CpursoPXFDoc& document) {
 
 bool CpursoMainFrame::SaveAs(CpursoPXFDoc& document) {
   const QString start = document.PathName().empty()
-                            ? QString::fromStdString(document.Title()) + Text(kDefaultExtension)
+                            ? QString::fromStdString(document.Title()) + FromAccountText(kDefaultExtension)
                             : QString::fromStdString(document.PathName());
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), start, Text(kFileFilter));
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), start, FromAccountText(kFileFilter));
   if (path.isEmpty()) return false;
-  if (QFileInfo(path).suffix().isEmpty()) path += Text(kDefaultExtension);
+  if (QFileInfo(path).suffix().isEmpty()) path += FromAccountText(kDefaultExtension);
   if (!document.OnSaveDocument(QFileInfo(path).absoluteFilePath().toStdString())) return false;
   recentFiles_.Add(document.PathName());
   UpdateRecentFiles();
@@ -429,9 +428,9 @@ bool CpursoMainFrame::SaveAs(CpursoPXFDoc& document) {
 
 bool CpursoMainFrame::SaveModified(CpursoPXFDoc& document) {
   if (!document.IsModified()) return true;
-  QString question = Text(kSaveChangesQuestion);
+  QString question = FromAccountText(kSaveChangesQuestion);
   question.replace(QStringLiteral("%1"), QString::fromStdString(document.Title()));
-  QMessageBox box(QMessageBox::Warning, Text(kApplicationTitle), question,
+  QMessageBox box(QMessageBox::Warning, FromAccountText(kApplicationTitle), question,
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
   box.setObjectName(QStringLiteral("SaveChangesQuestion"));
   box.setDefaultButton(QMessageBox::Yes);

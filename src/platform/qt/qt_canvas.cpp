@@ -1,18 +1,13 @@
 #include "platform/qt/qt_canvas.h"
 
-#include "platform/qt/text_codec.h"
-
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHash>
 #include <QString>
 
+#include "platform/qt/text_codec.h"
+
 namespace purso {
-namespace {
-
-QString ToQString(std::string_view text) { return FromAccountText(text); }
-
-}  // namespace
 
 QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
 
@@ -20,7 +15,7 @@ QFont CQtCanvas::FontFor(const FontSpec& font) {
   // Looking a family up in the font database is slow; a paint asks for the
   // same few fonts many times.
   static QHash<QString, QString> families;
-  const QString wanted = ToQString(font.face);
+  const QString wanted = FromAccountText(font.face);
   auto found = families.find(wanted);
   if (found == families.end()) {
     const QString family = QFontDatabase::hasFamily(wanted)
@@ -62,7 +57,7 @@ void CQtCanvas::Line(int x1, int y1, int x2, int y2, Rgb colour) {
 void CQtCanvas::Text(int x, int y, std::string_view text, const FontSpec& font, Rgb colour, Rgb background) {
   const QFont qfont = FontFor(font);
   const QFontMetrics metrics(qfont);
-  const QString string = ToQString(text);
+  const QString string = FromAccountText(text);
   painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), ToQColor(background));
   painter_.setFont(qfont);
   painter_.setPen(ToQColor(colour));
@@ -70,7 +65,7 @@ void CQtCanvas::Text(int x, int y, std::string_view text, const FontSpec& font, 
 }
 
 int CQtCanvas::TextWidth(std::string_view text, const FontSpec& font) {
-  return QFontMetrics(FontFor(font)).horizontalAdvance(ToQString(text));
+  return QFontMetrics(FontFor(font)).horizontalAdvance(FromAccountText(text));
 }
 
 int CQtCanvas::TextHeight(const FontSpec& font) { return QFontMetrics(FontFor(font)).height(); }

@@ -19,8 +19,6 @@
 namespace purso {
 namespace {
 
-QString Caption(std::string_view text) { return FromAccountText(text); }
-
 // Multi-line texts separate their lines with CR LF; the widgets want LF.
 QString MultiLine(std::string_view text) {
   QString result = FromAccountText(text);
@@ -66,7 +64,7 @@ void CQtControlBinding::Build(const Geometry& geometry) {
 
 QWidget* CQtControlBinding::CreateWidget(const ControlResource& control, QButtonGroup*& group) {
   using namespace control_style;
-  const QString caption = Caption(control.caption);
+  const QString caption = FromAccountText(control.caption);
   switch (control.kind) {
     case ControlKind::kLabel: {
       auto* label = new QLabel(caption, &parent_);
@@ -213,13 +211,13 @@ void CQtControlBinding::ShowText(int controlId) {
   QWidget* widget = Widget(controlId);
   const std::string& text = logic_.Controls().GetText(controlId);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    edit->setText(Caption(text));
+    edit->setText(FromAccountText(text));
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(Caption(text));
+    label->setText(FromAccountText(text));
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    button->setText(Caption(text));
+    button->setText(FromAccountText(text));
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-    frame->setTitle(Caption(text));
+    frame->setTitle(FromAccountText(text));
   } else if (auto* pane = qobject_cast<QPlainTextEdit*>(widget)) {
     pane->setPlainText(MultiLine(text));
   }
@@ -231,11 +229,11 @@ void CQtControlBinding::ShowItems(int controlId) {
   if (auto* list = qobject_cast<QListWidget*>(widget)) {
     const QSignalBlocker blocker(list);
     list->clear();
-    for (const std::string& item : items) list->addItem(Caption(item));
+    for (const std::string& item : items) list->addItem(FromAccountText(item));
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     const QSignalBlocker blocker(combo);
     combo->clear();
-    for (const std::string& item : items) combo->addItem(Caption(item));
+    for (const std::string& item : items) combo->addItem(FromAccountText(item));
   }
   ShowSelection(controlId);
 }
