@@ -3,8 +3,5 @@
 # program (an account file to open, for instance).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-debian.sh
-
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DPURSO_BUILD_TESTS=OFF -DPURSO_BUILD_BENCH=OFF
-cmake --build build/release -j"$(nproc)"
+scripts/build-release.sh
 exec build/release/src/purso "$@"

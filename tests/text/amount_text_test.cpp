@@ -17,12 +17,10 @@ CDisplaySettings WithDecimals(int decimals) {
 
 // "kr" after the amount with a space, decimal comma.
 CDisplaySettings Kroner() {
-  CDisplaySettings settings;
-  settings.currencySymbol = "kr";
-  settings.symbolPosition = SymbolPosition::kAfter;
-  settings.space = true;
-  settings.decimalSymbol = DecimalSymbol::kComma;
-  return settings;
+  return CDisplaySettings{.decimalSymbol = DecimalSymbol::kComma,
+                          .symbolPosition = SymbolPosition::kAfter,
+                          .space = true,
+                          .currencySymbol = "kr"};
 }
 
 CDisplaySettings Placed(SymbolPosition position, bool space) {

@@ -299,13 +299,24 @@ TEST_F(ToolTest, DumpWritesSettingsReadably) {
       "symbolPosition": "after", "space": true, "decimals": 0, "currencySymbol": "EUR"})"));
 }
 
-TEST_F(ToolTest, DumpSurvivesTextsThatAreNotUtf8) {
+TEST_F(ToolTest, DumpWritesAccountTextsAsTheProgramShowsThem) {
+  // Account texts are Windows-1252: 0xFC is "ü", 0x80 is "€", 0x81 has no character.
   CAccountBook book;
-  AddObject(book.Ledger(1), "Caf\xE9");
-  const std::string path = PathOf("latin.pxf");
+  book.Settings().currencySymbol = "\x80";
+  CYearLedger& ledger = book.Ledger(1);
+  const std::uint32_t object = AddObject(ledger, "M\xFCller");
+  const std::uint32_t area = AddFunctionalArea(ledger, "Caf\xE9");
+  const std::uint32_t category = AddCategory(ledger, "K\xFC" "che \x80", CategoryType::kVarEx, 10, object, area);
+  AddTransaction(ledger, 101, category, 5, "Stra\xDF" "e \x81");
+  const std::string path = PathOf("western.pxf");
   ASSERT_TRUE(StoreAccountFile(path, book));
   const json account = Dump({"dump", path});
-  EXPECT_EQ(account["years"][0]["objects"][0]["name"], "Caf\xEF\xBF\xBD");
+  const json& year = account["years"][0];
+  EXPECT_EQ(account["settings"]["currencySymbol"], "€");
+  EXPECT_EQ(year["objects"][0]["name"], "Müller");
+  EXPECT_EQ(year["functionalAreas"][0]["name"], "Café");
+  EXPECT_EQ(year["categories"][0]["name"], "Küche €");
+  EXPECT_EQ(year["transactions"][0]["description"], "Straße �");
 }
 
 TEST_F(ToolTest, HelpDescribesEveryCommandAndOption) {

@@ -14,6 +14,7 @@
 
 #include "data/account_book.h"
 #include "data/account_file.h"
+#include "data/account_text.h"
 #include "data/calendar.h"
 #include "data/display_settings.h"
 #include "data/record_table.h"
@@ -225,18 +226,19 @@ Json Rows(const CRecordTable& table, const std::function<void(std::uint32_t, Jso
 }
 
 Json NameRows(const CRecordTable& table) {
-  return Rows(table, [&](std::uint32_t i, Json& row) { row["name"] = table.TextAt(i, name_column::kName); });
+  return Rows(table,
+              [&](std::uint32_t i, Json& row) { row["name"] = AccountTextToUtf8(table.TextAt(i, name_column::kName)); });
 }
 
 Json SettingsJson(const CDisplaySettings& settings) {
   Json json;
   json["dateOrder"] = settings.dateOrder == DateOrder::kDayFirst ? "day first" : "month first";
-  json["dateSeparator"] = std::string(1, settings.dateSeparator);
+  json["dateSeparator"] = AccountTextToUtf8(std::string(1, settings.dateSeparator));
   json["decimalSymbol"] = std::string(1, settings.DecimalChar());
   json["symbolPosition"] = settings.symbolPosition == SymbolPosition::kAfter ? "after" : "before";
   json["space"] = settings.space;
   json["decimals"] = settings.decimals;
-  json["currencySymbol"] = settings.currencySymbol;
+  json["currencySymbol"] = AccountTextToUtf8(settings.currencySymbol);
   return json;
 }
 
@@ -267,7 +269,7 @@ Json LedgerJson(CYearLedger& ledger) {
   json["functionalAreas"] = NameRows(ledger.FunctionalAreas());
   json["categories"] = Rows(categories, [&](std::uint32_t i, Json& row) {
     namespace column = category_column;
-    row["name"] = categories.TextAt(i, column::kName);
+    row["name"] = AccountTextToUtf8(categories.TextAt(i, column::kName));
     row["object"] = IdJson(categories.NumberAt(i, column::kObject));
     row["functionalArea"] = IdJson(categories.NumberAt(i, column::kFunctionalArea));
     row["type"] = TypeLabel(categories.NumberAt(i, column::kType));
@@ -286,7 +288,7 @@ Json LedgerJson(CYearLedger& ledger) {
     row["date"] = MonthDayJson(transactions.NumberAt(i, column::kDate));
     row["category"] = IdJson(transactions.NumberAt(i, column::kCategory));
     row["amount"] = transactions.NumberAt(i, column::kAmount);
-    row["description"] = transactions.TextAt(i, column::kDescription);
+    row["description"] = AccountTextToUtf8(transactions.TextAt(i, column::kDescription));
     row["match"] = match == kNoMatch ? Json(nullptr) : Json(match);
   });
   json["figures"] = FiguresJson(ledger);
@@ -321,8 +323,7 @@ int RunDump(const Options& options, std::ostream& out, std::ostream& err) {
     if (wanted) years.push_back(LedgerJson(ledger));
   }
   json["years"] = std::move(years);
-  // Texts are bytes as the account holds them; a byte that is not UTF-8
-  // becomes U+FFFD rather than stopping the dump.
+  // Every text went through AccountTextToUtf8, so the output is UTF-8.
   out << json.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
   return kExitOk;
 }

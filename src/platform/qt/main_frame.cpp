@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -23,6 +24,10 @@
 #include "platform/qt/qt_host.h"
 #include "platform/qt/text_codec.h"
 #include "platform/qt/toolbar_icons.h"
+
+// What the shell shows, for whoever starts the program to check it
+// (QT_LOGGING_RULES="purso.shell.info=true"); silent otherwise.
+Q_LOGGING_CATEGORY(lcShell, "purso.shell", QtWarningMsg)
 
 namespace purso {
 namespace {
@@ -216,6 +221,7 @@ void CpursoMainFrame::UpdateFrame() {
   setWindowTitle(child == nullptr ? MainWindowTitle({})
                                   : MainWindowTitle(QString::fromStdString(child->Document().Title()),
                                                     child->isMaximized() ? TitleForm::kMaximized : TitleForm::kNormal));
+  qCInfo(lcShell).noquote() << "main window title:" << windowTitle();
   UpdateCommandStates();
 }
 

@@ -1,0 +1,27 @@
+// The character set of account texts.
+//
+// Names, descriptions and the currency symbol are single-byte texts (a name
+// is at most 24 characters, so one character must be one byte). They are held
+// in Windows-1252, which account files have always used: it has the euro sign
+// and the accented letters of western languages. Whatever shows or reads such
+// a text in Unicode (the Qt adapter, purso-tool's JSON) converts it here.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace purso {
+
+// The Unicode character of one account byte; std::nullopt for the five bytes
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) that Windows-1252 leaves without one.
+std::optional<char32_t> AccountCharToUnicode(unsigned char byte);
+
+// The account byte of a Unicode character; std::nullopt when the account's
+// character set has no such character.
+std::optional<unsigned char> UnicodeToAccountChar(char32_t character);
+
+// An account text as UTF-8; a byte without a character becomes U+FFFD.
+std::string AccountTextToUtf8(std::string_view text);
+
+}  // namespace purso
