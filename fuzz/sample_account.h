@@ -13,12 +13,12 @@
 namespace purso::fuzzing {
 
 inline void FillLedger(CYearLedger& ledger, int variant) {
-  using testing::PredactionBudget;
-  for (const char* name : {"Car", "Boat", "House"}) testing::AddObject(ledger, name);
+  using test::PredactionBudget;
+  for (const char* name : {"Car", "Boat", "House"}) test::AddObject(ledger, name);
   CRecordTable& objects = ledger.Objects();
   objects.Find(1);
   objects.RemoveRow();
-  for (const char* name : {"Insurance", "Food and drink every day!"}) testing::AddFunctionalArea(ledger, name);
+  for (const char* name : {"Insurance", "Food and drink every day!"}) test::AddFunctionalArea(ledger, name);
 
   const struct {
     const char* name;
@@ -26,17 +26,17 @@ inline void FillLedger(CYearLedger& ledger, int variant) {
     double type, budget;
   } kCategories[] = {
       {"Car Insurance", 0, 0, 0, 900}, {"Salary", 2, 1, 1, 24000}, {"Groceries", 2, 1, 2, 5200.5}, {"Tips", 0, 1, 3, 120}};
-  for (const auto& c : kCategories) testing::AddCategory(ledger, c.name, c.type, c.budget + variant, c.object, c.area);
+  for (const auto& c : kCategories) test::AddCategory(ledger, c.name, c.type, c.budget + variant, c.object, c.area);
 
   for (int month = 1; month <= 12; ++month) {
-    testing::AddPredaction(ledger, month % 2, month * 100 + 15, 75.0 * month, PredactionBudget::kUntouched);
+    test::AddPredaction(ledger, month % 2, month * 100 + 15, 75.0 * month, PredactionBudget::kUntouched);
   }
   CRecordTable& predactions = ledger.Predactions();
   predactions.Find(4);
   predactions.RemoveRow();
 
   for (int i = 0; i < 6; ++i) {
-    testing::AddTransaction(ledger, 101 + 100 * i + i, i % 4, 12.5 * (i + 1),
+    test::AddTransaction(ledger, 101 + 100 * i + i, i % 4, 12.5 * (i + 1),
                             i == 0 ? std::string(48, 'x') : "Paid " + std::to_string(i), i % 4 < 2 ? i : kNoMatch);
   }
   ledger.SetOpeningBalance(-150.25 + variant);

@@ -20,9 +20,9 @@
 namespace purso {
 namespace {
 
-using testing::CDialogDriver;
-using testing::CRecordingCanvas;
-using testing::CScriptedHost;
+using test::CDialogDriver;
+using test::CRecordingCanvas;
+using test::CScriptedHost;
 using namespace view_style;
 namespace ids = account_view;
 namespace chart = cash_flow_chart;
@@ -63,15 +63,15 @@ class AccountViewTest : public ::testing::Test {
   CControlModel& Controls() { return view_.Controls(); }
 
   std::uint32_t Category(std::string_view name, CategoryType type, double budget) {
-    return testing::AddCategory(Ledger(), name, type, budget);
+    return test::AddCategory(Ledger(), name, type, budget);
   }
 
   std::uint32_t Predaction(std::uint32_t category, double date, double amount) {
-    return testing::AddPredaction(Ledger(), category, date, amount, testing::PredactionBudget::kUntouched);
+    return test::AddPredaction(Ledger(), category, date, amount, test::PredactionBudget::kUntouched);
   }
 
   void Transaction(double date, std::uint32_t category, double amount, std::uint32_t match) {
-    testing::AddTransaction(Ledger(), date, category, amount, "Paid", match);
+    test::AddTransaction(Ledger(), date, category, amount, "Paid", match);
   }
 
   // 1999 with today June 15: two fixed and two variable categories, the
@@ -86,7 +86,7 @@ class AccountViewTest : public ::testing::Test {
   Year FillYear(double openingBalance) {
     Ledger().SetOpeningBalance(openingBalance);
     // Ids that differ from row indexes.
-    testing::BurnRowId(Ledger().Predactions());
+    test::BurnRowId(Ledger().Predactions());
     Year year{};
     year.rent = Category("Rent", CategoryType::kFixEx, 1500);
     const std::uint32_t salary = Category("Salary", CategoryType::kFixIn, 2000);

@@ -16,7 +16,7 @@ namespace {
 using cash_flow_chart::BalanceArray;
 using cash_flow_chart::BarShown;
 using cash_flow_chart::DayRange;
-using testing::CRecordingCanvas;
+using test::CRecordingCanvas;
 using namespace view_style;
 
 constexpr DayRange kYear1999{0, 364};

@@ -14,7 +14,7 @@
 #include "support/ledger_builder.h"
 #include "support/scripted_host.h"
 
-namespace purso::testing {
+namespace purso::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -186,4 +186,4 @@ TEST_F(DocumentTest, CommandsWithoutTheirDialogAreNotCarried) {
 }
 
 }  // namespace
-}  // namespace purso::testing
+}  // namespace purso::test

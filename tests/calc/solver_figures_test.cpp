@@ -14,7 +14,7 @@
 namespace purso {
 namespace {
 
-class SolverLedger : public testing::CYearLedgerBuilder {
+class SolverLedger : public test::CYearLedgerBuilder {
  public:
   explicit SolverLedger(int year) : CYearLedgerBuilder(year) {}
 

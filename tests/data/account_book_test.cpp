@@ -14,10 +14,10 @@
 namespace purso {
 namespace {
 
-using testing_bytes::ByteBuilder;
-using testing_bytes::GetU32;
-using testing_bytes::PutU32;
-using namespace purso::testing;  // the ledger record helpers
+using test_bytes::ByteBuilder;
+using test_bytes::GetU32;
+using test_bytes::PutU32;
+using namespace purso::test;  // the ledger record helpers
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::size_t kSettingsAt = 7;

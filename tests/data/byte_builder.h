@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace purso::testing_bytes {
+namespace purso::test_bytes {
 
 class ByteBuilder {
  public:
@@ -74,4 +74,4 @@ inline std::uint32_t GetU32(const std::vector<std::uint8_t>& bytes, std::size_t 
   return value;
 }
 
-}  // namespace purso::testing_bytes
+}  // namespace purso::test_bytes

@@ -12,7 +12,7 @@
 namespace purso {
 namespace {
 
-using testing_bytes::ByteBuilder;
+using test_bytes::ByteBuilder;
 using ::testing::ElementsAre;
 
 using Bytes = std::vector<std::uint8_t>;

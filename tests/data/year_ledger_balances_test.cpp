@@ -13,7 +13,7 @@ namespace purso {
 namespace {
 
 // Ledgers of one year whose transactions read "Payment".
-class LedgerBuilder : public testing::CYearLedgerBuilder {
+class LedgerBuilder : public test::CYearLedgerBuilder {
  public:
   explicit LedgerBuilder(int year) : CYearLedgerBuilder(year, "Payment") {}
 };

@@ -12,8 +12,8 @@
 namespace purso {
 namespace {
 
-using testing_bytes::ByteBuilder;
-using namespace purso::testing;  // the ledger record helpers
+using test_bytes::ByteBuilder;
+using namespace purso::test;  // the ledger record helpers
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes Stored(const CYearLedger& ledger) {

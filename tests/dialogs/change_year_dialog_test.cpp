@@ -12,8 +12,8 @@
 namespace purso {
 namespace {
 
-using testing::CDialogDriver;
-using testing::CScriptedHost;
+using test::CDialogDriver;
+using test::CScriptedHost;
 namespace ids = change_year_dialog;
 
 TEST(ChangeYearDialogTest, ListsTheYearsInOrderAndOpensOnTheCurrentOne) {

@@ -8,8 +8,8 @@
 namespace purso {
 namespace {
 
-using testing::CDialogDriver;
-using testing::CScriptedHost;
+using test::CDialogDriver;
+using test::CScriptedHost;
 namespace ids = opening_balance_dialog;
 
 // Not the defaults, so that an amount read or shown with default settings

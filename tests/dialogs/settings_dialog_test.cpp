@@ -11,8 +11,8 @@
 namespace purso {
 namespace {
 
-using testing::CDialogDriver;
-using testing::CScriptedHost;
+using test::CDialogDriver;
+using test::CScriptedHost;
 namespace ids = settings_dialog;
 
 // Every setting away from its default.

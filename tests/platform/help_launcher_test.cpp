@@ -10,7 +10,7 @@
 namespace purso {
 namespace {
 
-using testing::CScriptedHost;
+using test::CScriptedHost;
 
 TEST(HelpLauncherTest, OpensThePageFromTheProgramFolder) {
   struct Case {

@@ -7,7 +7,7 @@
 
 #include "resources/message_dialog_resources.h"
 
-namespace purso::testing {
+namespace purso::test {
 namespace {
 
 constexpr int kAsk = 100;
@@ -102,4 +102,4 @@ TEST(ScriptedHostTest, FailsOnUnexpectedDialogsAndUnansweredQuestions) {
 }
 
 }  // namespace
-}  // namespace purso::testing
+}  // namespace purso::test

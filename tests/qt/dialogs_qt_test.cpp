@@ -24,7 +24,7 @@
 #include "resources/message_dialog_resources.h"
 #include "resources/opening_balance_dialog_resource.h"
 
-namespace purso::testing {
+namespace purso::test {
 namespace {
 
 QString ShownText(QWidget* widget) {
@@ -175,4 +175,4 @@ TEST(DialogsQtTest, InputErrorShowsTheProblemThenFocusesTheField) {
 }
 
 }  // namespace
-}  // namespace purso::testing
+}  // namespace purso::test

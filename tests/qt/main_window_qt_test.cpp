@@ -27,7 +27,7 @@
 #include "qt/qt_test_support.h"
 #include "support/ledger_builder.h"
 
-namespace purso::testing {
+namespace purso::test {
 namespace {
 
 QStringList MenuTitles(QMainWindow& window) {
@@ -244,4 +244,4 @@ TEST(MainWindowQtTest, PictureOfAFilledAccount) {
 }
 
 }  // namespace
-}  // namespace purso::testing
+}  // namespace purso::test

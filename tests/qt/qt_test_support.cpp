@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QTimer>
 
-namespace purso::testing {
+namespace purso::test {
 
 QString SavePicture(QWidget& widget, const QString& name) {
   const QString path = QDir::current().absoluteFilePath(name + QStringLiteral(".png"));
@@ -14,4 +14,4 @@ QString SavePicture(QWidget& widget, const QString& name) {
 
 void WhenShown(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
 
-}  // namespace purso::testing
+}  // namespace purso::test

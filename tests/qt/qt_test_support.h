@@ -17,7 +17,7 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) {
   *out << " }";
 }
 
-namespace purso::testing {
+namespace purso::test {
 
 // Writes a picture of the widget as <name>.png into the folder the tests
 // run in (the build folder), and returns its path.
@@ -27,4 +27,4 @@ QString SavePicture(QWidget& widget, const QString& name);
 // dialog's) processes events.
 void WhenShown(std::function<void()> action);
 
-}  // namespace purso::testing
+}  // namespace purso::test

@@ -1,6 +1,6 @@
 #include "support/ledger_builder.h"
 
-namespace purso::testing {
+namespace purso::test {
 
 void FillSampleYear(CAccountBook& book) {
   CYearLedger& ledger = book.CurrentLedger();
@@ -39,4 +39,4 @@ void FillSampleYear(CAccountBook& book) {
   AddTransaction(ledger, 412, tutoring, 450, "Spring term");
 }
 
-}  // namespace purso::testing
+}  // namespace purso::test

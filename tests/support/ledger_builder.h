@@ -5,7 +5,7 @@
 #include "data/account_book.h"
 #include "support/ledger_records.h"
 
-namespace purso::testing {
+namespace purso::test {
 
 // A household's year in the current ledger of book: objects, functional
 // areas, categories of all four types with predactions, some of them
@@ -13,4 +13,4 @@ namespace purso::testing {
 // today in the middle of that year.
 void FillSampleYear(CAccountBook& book);
 
-}  // namespace purso::testing
+}  // namespace purso::test

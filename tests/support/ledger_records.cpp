@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace purso::testing {
+namespace purso::test {
 namespace {
 
 void Require(bool done, const char* what) {
@@ -103,4 +103,4 @@ std::uint32_t CYearLedgerBuilder::Transaction(double monthDay, std::uint32_t cat
   return AddTransaction(ledger_, monthDay, category, amount, transactionText_);
 }
 
-}  // namespace purso::testing
+}  // namespace purso::test

@@ -14,7 +14,7 @@
 #include "data/record_table.h"
 #include "data/year_ledger.h"
 
-namespace purso::testing {
+namespace purso::test {
 
 std::uint32_t AddObject(CYearLedger& ledger, std::string_view name);
 std::uint32_t AddFunctionalArea(CYearLedger& ledger, std::string_view name);
@@ -60,4 +60,4 @@ class CYearLedgerBuilder {
   std::string transactionText_;
 };
 
-}  // namespace purso::testing
+}  // namespace purso::test

@@ -14,7 +14,7 @@ void PrintTo(const PixelRect& rect, std::ostream* out) {
   *out << "[" << rect.left << ", " << rect.top << " .. " << rect.right << ", " << rect.bottom << ")";
 }
 
-namespace testing {
+namespace test {
 namespace {
 
 // Point sizes are given with one decimal; compare them as such.
@@ -151,5 +151,5 @@ void CRecordingCanvas::Clear() {
   next_ = 0;
 }
 
-}  // namespace testing
+}  // namespace test
 }  // namespace purso

@@ -32,7 +32,7 @@ namespace purso {
 void PrintTo(const Rgb& colour, std::ostream* out);
 void PrintTo(const PixelRect& rect, std::ostream* out);
 
-namespace testing {
+namespace test {
 
 struct FontMetrics {
   int charWidth = 6;
@@ -128,5 +128,5 @@ class CRecordingCanvas final : public ICanvas {
 
 std::ostream& operator<<(std::ostream& out, const CRecordingCanvas::TextOp& op);
 
-}  // namespace testing
+}  // namespace test
 }  // namespace purso

@@ -4,7 +4,7 @@
 
 #include "resources/message_dialog_resources.h"
 
-namespace purso::testing {
+namespace purso::test {
 
 bool CDialogDriver::Usable(int controlId, const char* action) {
   CControlModel& controls = Controls();
@@ -178,4 +178,4 @@ void CScriptedHost::OpenDocument(const std::string& path, const std::string& fol
   openedFolders_.push_back(folder);
 }
 
-}  // namespace purso::testing
+}  // namespace purso::test

@@ -17,7 +17,7 @@
 #include "platform/dialog_logic.h"
 #include "platform/host.h"
 
-namespace purso::testing {
+namespace purso::test {
 
 class CScriptedHost;
 
@@ -110,4 +110,4 @@ class CScriptedHost final : public IHost {
   std::string programPath_ = "/opt/tolva/purso";
 };
 
-}  // namespace purso::testing
+}  // namespace purso::test

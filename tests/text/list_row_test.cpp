@@ -188,7 +188,7 @@ TEST(ListRowTextTest, LayoutsAreWellFormedAndInColumnOrder) {
     for (const std::string_view column : list) {
       const std::string text(column);
       SCOPED_TRACE(text);
-      EXPECT_THAT(text, testing::MatchesRegex("%[0-9]{3}[!|][0-9]{3}[!|][LR][BR]%"));
+      EXPECT_THAT(text, ::testing::MatchesRegex("%[0-9]{3}[!|][0-9]{3}[!|][LR][BR]%"));
       ASSERT_EQ(kLayoutLength, text.size());
       const int start = std::stoi(text.substr(1, 3));
       const int end = std::stoi(text.substr(5, 3));

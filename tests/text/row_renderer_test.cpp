@@ -14,7 +14,7 @@ namespace purso {
 namespace {
 
 using namespace std::string_literals;
-using testing::CRecordingCanvas;
+using test::CRecordingCanvas;
 
 constexpr int kRight = 480;
 

@@ -23,7 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
-using namespace purso::testing;  // the ledger record helpers
+using namespace purso::test;  // the ledger record helpers
 
 struct Outcome {
   int status = -1;
