@@ -1,7 +1,7 @@
 // The Tolva Account Organizer: plans and follows a household budget.
 #include <QApplication>
 
-#include "platform/qt/purso_application.h"
+#include "shell/purso_application.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -1,12 +1,6 @@
 #include "platform/settings_store.h"
 
 namespace purso {
-namespace {
-
-CMemorySettingsStore g_defaultStore;
-ISettingsStore* g_store = &g_defaultStore;
-
-}  // namespace
 
 std::optional<std::string> CMemorySettingsStore::Read(const std::string& section, const std::string& key) const {
   const auto found = values_.find({section, key});
@@ -19,11 +13,5 @@ void CMemorySettingsStore::Write(const std::string& section, const std::string& 
 }
 
 void CMemorySettingsStore::Remove(const std::string& section, const std::string& key) { values_.erase({section, key}); }
-
-ISettingsStore& CurrentSettingsStore() { return *g_store; }
-
-CScopedSettingsStore::CScopedSettingsStore(ISettingsStore& store) : previous_(g_store) { g_store = &store; }
-
-CScopedSettingsStore::~CScopedSettingsStore() { g_store = previous_; }
 
 }  // namespace purso

@@ -2,8 +2,8 @@
 //
 // The program keeps only its recent-file list there; everything that
 // matters to an account is in the account's file. Values are texts filed by
-// section and key. The store in force is process-wide so that tests can
-// replace it with a CMemorySettingsStore.
+// section and key. Whoever needs the store is given it; tests give a
+// CMemorySettingsStore.
 #pragma once
 
 #include <map>
@@ -30,22 +30,6 @@ class CMemorySettingsStore final : public ISettingsStore {
 
  private:
   std::map<std::pair<std::string, std::string>, std::string> values_;
-};
-
-// The store in force; a memory store until the program installs its own.
-ISettingsStore& CurrentSettingsStore();
-
-// Puts a store in force for its own lifetime and restores the previous one.
-// The store must outlive the scope.
-class CScopedSettingsStore {
- public:
-  explicit CScopedSettingsStore(ISettingsStore& store);
-  ~CScopedSettingsStore();
-  CScopedSettingsStore(const CScopedSettingsStore&) = delete;
-  CScopedSettingsStore& operator=(const CScopedSettingsStore&) = delete;
-
- private:
-  ISettingsStore* previous_;
 };
 
 }  // namespace purso

@@ -20,10 +20,10 @@
 
 #include "data/account_file.h"
 #include "data/calendar.h"
-#include "platform/qt/account_view_widget.h"
-#include "platform/qt/child_frame.h"
-#include "platform/qt/main_frame.h"
-#include "platform/qt/purso_application.h"
+#include "shell/account_view_widget.h"
+#include "shell/child_frame.h"
+#include "shell/main_frame.h"
+#include "shell/purso_application.h"
 #include "qt/qt_test_support.h"
 #include "support/ledger_builder.h"
 

@@ -1,11 +1,11 @@
-#include "platform/qt/qt_dialog.h"
+#include "qt/qt_dialog.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 
-#include "platform/qt/qt_control_binding.h"
-#include "platform/qt/text_codec.h"
+#include "qt/qt_control_binding.h"
+#include "qt/text_codec.h"
 
 namespace purso {
 

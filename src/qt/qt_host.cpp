@@ -1,11 +1,11 @@
-#include "platform/qt/qt_host.h"
+#include "qt/qt_host.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "platform/qt/qt_dialog.h"
-#include "platform/qt/text_codec.h"
+#include "qt/qt_dialog.h"
+#include "qt/text_codec.h"
 
 namespace purso {
 

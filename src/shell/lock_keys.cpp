@@ -1,4 +1,4 @@
-#include "platform/qt/lock_keys.h"
+#include "shell/lock_keys.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "platform/qt/column_list_delegate.h"
+#include "qt/column_list_delegate.h"
 
 #include <QListWidget>
 #include <QPainter>
 
-#include "platform/qt/qt_canvas.h"
-#include "platform/qt/text_codec.h"
+#include "qt/qt_canvas.h"
+#include "qt/text_codec.h"
 #include "text/row_renderer.h"
 
 namespace purso {

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_control_binding.h"
+#include "qt/qt_control_binding.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -13,8 +13,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "platform/qt/column_list_delegate.h"
-#include "platform/qt/text_codec.h"
+#include "qt/column_list_delegate.h"
+#include "qt/text_codec.h"
 
 namespace purso {
 namespace {

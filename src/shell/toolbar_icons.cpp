@@ -1,4 +1,4 @@
-#include "platform/qt/toolbar_icons.h"
+#include "shell/toolbar_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -12,7 +12,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
-#include "platform/qt/child_frame.h"
+#include "shell/child_frame.h"
 #include "resources/frame_resources.h"
 
 class QAction;

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_settings_store.h"
+#include "qt/qt_settings_store.h"
 
 namespace purso {
 namespace {

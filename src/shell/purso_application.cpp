@@ -1,12 +1,12 @@
-#include "platform/qt/purso_application.h"
+#include "shell/purso_application.h"
 
 #include <QCommandLineParser>
 
 #include "app/recent_file_list.h"
-#include "platform/qt/instance_channel.h"
-#include "platform/qt/main_frame.h"
-#include "platform/qt/qt_host.h"
-#include "platform/qt/qt_settings_store.h"
+#include "shell/instance_channel.h"
+#include "shell/main_frame.h"
+#include "qt/qt_host.h"
+#include "qt/qt_settings_store.h"
 
 namespace purso {
 
@@ -30,7 +30,6 @@ CpursoApp::StartResult CpursoApp::Start(const QStringList& arguments) {
   if (!files.isEmpty() && CInstanceChannel::HandOver(files)) return StartResult::kHandedOver;
 
   settings_ = std::make_unique<CQtSettingsStore>();
-  settingsInForce_ = std::make_unique<CScopedSettingsStore>(*settings_);
   recentFiles_ = std::make_unique<CRecentFileList>(*settings_);
   host_ = std::make_unique<CQtHost>();
   mainFrame_ = std::make_unique<CpursoMainFrame>(*host_, *recentFiles_);

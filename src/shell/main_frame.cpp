@@ -1,4 +1,4 @@
-#include "platform/qt/main_frame.h"
+#include "shell/main_frame.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -20,10 +20,10 @@
 #include "app/recent_file_list.h"
 #include "dialogs/about_dialog.h"
 #include "platform/help_launcher.h"
-#include "platform/qt/lock_keys.h"
-#include "platform/qt/qt_host.h"
-#include "platform/qt/text_codec.h"
-#include "platform/qt/toolbar_icons.h"
+#include "shell/lock_keys.h"
+#include "qt/qt_host.h"
+#include "qt/text_codec.h"
+#include "shell/toolbar_icons.h"
 
 // What the shell shows, for whoever starts the program to check it
 // (QT_LOGGING_RULES="purso.shell.info=true"); silent otherwise.

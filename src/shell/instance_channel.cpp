@@ -1,4 +1,4 @@
-#include "platform/qt/instance_channel.h"
+#include "shell/instance_channel.h"
 
 #include <QDataStream>
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "platform/qt/child_frame.h"
+#include "shell/child_frame.h"
 
 #include <QCloseEvent>
 
 #include "app/account_view.h"
-#include "platform/qt/account_view_widget.h"
+#include "shell/account_view_widget.h"
 
 namespace purso {
 

@@ -1,10 +1,10 @@
-#include "platform/qt/account_view_widget.h"
+#include "shell/account_view_widget.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "platform/qt/qt_canvas.h"
-#include "platform/qt/qt_control_binding.h"
+#include "qt/qt_canvas.h"
+#include "qt/qt_control_binding.h"
 
 namespace purso {
 namespace {

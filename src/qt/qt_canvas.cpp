@@ -1,11 +1,11 @@
-#include "platform/qt/qt_canvas.h"
+#include "qt/qt_canvas.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHash>
 #include <QString>
 
-#include "platform/qt/text_codec.h"
+#include "qt/text_codec.h"
 
 namespace purso {
 

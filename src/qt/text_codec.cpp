@@ -1,4 +1,4 @@
-#include "platform/qt/text_codec.h"
+#include "qt/text_codec.h"
 
 #include "data/account_text.h"
 

@@ -18,7 +18,6 @@ class CQtHost;
 class CQtSettingsStore;
 class CRecentFileList;
 class CInstanceChannel;
-class CScopedSettingsStore;
 
 class CpursoApp {
  public:
@@ -39,7 +38,6 @@ class CpursoApp {
 
  private:
   std::unique_ptr<CQtSettingsStore> settings_;
-  std::unique_ptr<CScopedSettingsStore> settingsInForce_;
   std::unique_ptr<CRecentFileList> recentFiles_;
   std::unique_ptr<CQtHost> host_;
   std::unique_ptr<CpursoMainFrame> mainFrame_;
