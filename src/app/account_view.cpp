@@ -63,14 +63,17 @@ void CpursoPXFView::OnInitialUpdate() {
   }
   controls.SetChecked(ids::kBudgetToggle, showBudget_);
   controls.SetChecked(ids::kActualToggle, showActual_);
+  RecomputeIfNeeded();
   Invalidate(ids::kWholeView);
 }
 
+void CpursoPXFView::RecomputeIfNeeded() {
+  if (!document_.NeedsRecalculation()) return;
+  Recompute();
+  document_.ClearRecalculation();
+}
+
 void CpursoPXFView::Paint(ICanvas& canvas) {
-  if (document_.NeedsRecalculation()) {
-    Recompute();
-    document_.ClearRecalculation();
-  }
   PaintLegend(canvas);
   const CAccountBook& book = document_.Book();
   cash_flow_chart::Draw(canvas, cash_flow_chart::Picture{
@@ -106,9 +109,8 @@ void CpursoPXFView::Rescale() {
 }
 
 void CpursoPXFView::RefillOutstanding() {
-  CControlModel& controls = Controls();
-  controls.ClearItems(ids::kOutstandingExpenses);
-  controls.ClearItems(ids::kOutstandingIncomes);
+  std::vector<std::string> expenses;
+  std::vector<std::string> incomes;
   outstandingExpensesTotal_ = 0.0;
   outstandingIncomesTotal_ = 0.0;
 
@@ -147,14 +149,16 @@ void CpursoPXFView::RefillOutstanding() {
                 FormatAmountPlain(settings, amount))
         .Column(layout::outstanding::kName, categories.GetText(category_column::kName));
     if (expense) {
-      controls.AddItem(ids::kOutstandingExpenses, row.Finish());
+      expenses.push_back(row.Finish());
       outstandingExpensesTotal_ += amount;
     } else {
-      controls.AddItem(ids::kOutstandingIncomes, row.Finish());
+      incomes.push_back(row.Finish());
       outstandingIncomesTotal_ += amount;
     }
   }
   predactions.ClearConditions();
+  Controls().SetItems(ids::kOutstandingExpenses, std::move(expenses));
+  Controls().SetItems(ids::kOutstandingIncomes, std::move(incomes));
 }
 
 void CpursoPXFView::OnCommand(int controlId) {
@@ -231,12 +235,16 @@ void CpursoPXFView::OnDoubleClick(int controlId) {
   // The dialog may have changed any predaction; the modified state is the
   // dialog's own business.
   document_.SetRecalculation();
+  RecomputeIfNeeded();
   Invalidate(ids::kWholeView);
 }
 
 void CpursoPXFView::RunPredactionDialog(std::uint32_t /*categoryId*/, std::uint32_t /*predactionId*/) {}
 
-void CpursoPXFView::OnDocumentChanged() { Invalidate(ids::kWholeView); }
+void CpursoPXFView::OnDocumentChanged() {
+  RecomputeIfNeeded();
+  Invalidate(ids::kWholeView);
+}
 
 void CpursoPXFView::PaintLegend(ICanvas& canvas) {
   const CDisplaySettings& settings = document_.Book().Settings();

@@ -9,8 +9,9 @@
 // The view is a control logic over account_view::kResource and a view of
 // its document, which it registers with for as long as it lives. It edits
 // nothing itself and keeps only figures derived from the current ledger;
-// they are computed again on the first paint after the document set its
-// recalculation flag. Painting draws the whole canvas on any ICanvas; when
+// they are computed again when the view is first shown and whenever the
+// document, having set its recalculation flag, tells its views that it
+// changed; never during a paint. Painting draws the whole canvas on any ICanvas; when
 // something changed, the view asks its surface (the window that shows it)
 // to paint an area again.
 #pragma once
@@ -62,16 +63,18 @@ class CpursoPXFView final : public CControlLogic, public IDocumentView {
   void SetSurface(IViewSurface* surface) { surface_ = surface; }
 
   // First show: the whole year charted, from-month button 01 and to-month
-  // button 12 checked, the toggles as their flags; everything repainted.
+  // button 12 checked, the toggles as their flags, the figures computed;
+  // everything repainted.
   void OnInitialUpdate();
 
-  // Paints the whole canvas, first computing the figures again when the
-  // document asks for it.
+  // Paints the whole canvas from the figures last computed.
   void Paint(ICanvas& canvas);
 
   // Fills the balances, the key figures and the chart scale from the
   // current ledger, and refills the outstanding lists.
   void Recompute();
+  // Recompute, when the document has set its recalculation flag; clears it.
+  void RecomputeIfNeeded();
 
   // Month buttons set the range, the toggles flip their bars, Help opens
   // the help page; every other command (the Categories, Solver and

@@ -21,7 +21,7 @@ CControlModel::CControlModel(const DialogResource& resource) : resource_(&resour
     state.text = std::string(control.caption);
     state.group = control.kind == ControlKind::kRadioButton ? group : 0;
     controls_.push_back(std::move(state));
-    for (std::string_view item : control.items) AddItem(control.id, item);
+    SetItems(control.id, std::vector<std::string>(control.items.begin(), control.items.end()));
   }
 }
 
@@ -53,8 +53,8 @@ const CControlModel::ControlState& CControlModel::StateOf(int controlId) const {
   return const_cast<CControlModel*>(this)->StateOf(controlId);
 }
 
-void CControlModel::Announce(int controlId, ControlAspect aspect) {
-  if (observer_ != nullptr) observer_->OnControlChanged(controlId, aspect);
+void CControlModel::Announce(int controlId, ControlAspect aspect, std::size_t item) {
+  if (observer_ != nullptr) observer_->OnControlChanged(ControlChange{controlId, aspect, item});
 }
 
 ControlKind CControlModel::KindOf(int controlId) const { return StateOf(controlId).kind; }
@@ -114,8 +114,21 @@ int CControlModel::AddItem(int controlId, std::string_view text) {
   const int index = static_cast<int>(at - state.items.begin());
   state.items.insert(at, std::string(text));
   if (state.selection >= index) ++state.selection;
-  Announce(controlId, ControlAspect::kItems);
+  Announce(controlId, ControlAspect::kItemInserted, static_cast<std::size_t>(index));
   return index;
+}
+
+void CControlModel::SetItems(int controlId, std::vector<std::string> items) {
+  ControlState& state = StateOf(controlId);
+  if (state.sorted) {
+    const auto before = [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; };
+    // Rows built in table order often arrive sorted already; a stable sort
+    // keeps equal items in their arrival order, as inserting one by one would.
+    if (!std::is_sorted(items.begin(), items.end(), before)) std::stable_sort(items.begin(), items.end(), before);
+  }
+  state.items = std::move(items);
+  state.selection = kNoSelection;
+  Announce(controlId, ControlAspect::kItemsReset);
 }
 
 void CControlModel::DeleteItem(int controlId, std::size_t index) {
@@ -128,15 +141,10 @@ void CControlModel::DeleteItem(int controlId, std::size_t index) {
   } else if (state.selection > removed) {
     --state.selection;
   }
-  Announce(controlId, ControlAspect::kItems);
+  Announce(controlId, ControlAspect::kItemRemoved, index);
 }
 
-void CControlModel::ClearItems(int controlId) {
-  ControlState& state = StateOf(controlId);
-  state.items.clear();
-  state.selection = kNoSelection;
-  Announce(controlId, ControlAspect::kItems);
-}
+void CControlModel::ClearItems(int controlId) { SetItems(controlId, {}); }
 
 int CControlModel::FindItemPrefix(int controlId, std::string_view prefix) const {
   const auto& items = Items(controlId);

@@ -9,7 +9,9 @@
 //
 // Changes made by the logic are announced to one observer (the adapter);
 // changes that come from the user through the adapter go through the
-// Apply... operations, which do not announce them back.
+// Apply... operations, which do not announce them back. A list's changes are
+// announced as what they are, a refill, one inserted item or one removed
+// item, so that an adapter never has to rebuild a long list for one row.
 #pragma once
 
 #include <cstdint>
@@ -26,15 +28,25 @@ enum class ControlAspect : std::uint8_t {
   kText,
   kEnabled,
   kChecked,
-  kItems,
+  kItemsReset,    // the items were replaced as a whole (a refill, a clear)
+  kItemInserted,  // one item arrived at ControlChange::item
+  kItemRemoved,   // the item at ControlChange::item left
   kSelection,
   kFocus,
+};
+
+struct ControlChange {
+  int controlId = kNoControlId;
+  ControlAspect aspect = ControlAspect::kText;
+  std::size_t item = 0;  // the index of an inserted or removed item
+
+  friend bool operator==(const ControlChange&, const ControlChange&) = default;
 };
 
 class IControlObserver {
  public:
   virtual ~IControlObserver() = default;
-  virtual void OnControlChanged(int controlId, ControlAspect aspect) = 0;
+  virtual void OnControlChanged(const ControlChange& change) = 0;
 };
 
 class CControlModel {
@@ -64,9 +76,13 @@ class CControlModel {
   const std::vector<std::string>& Items(int controlId) const;
   std::size_t ItemCount(int controlId) const { return Items(controlId).size(); }
   const std::string& Item(int controlId, std::size_t index) const { return Items(controlId)[index]; }
-  // Adds an item, at its sorted place in a sorted control, else at the end;
-  // its index. Keeps the selected item selected.
+  // Adds an item, at its sorted place in a sorted control (after the items
+  // that do not sort after it), else at the end; its index. Keeps the
+  // selected item selected. For filling a list use SetItems.
   int AddItem(int controlId, std::string_view text);
+  // Replaces all items at once (sorted as AddItem would place them one by
+  // one, in n log n) and selects nothing: the way to fill or refill a list.
+  void SetItems(int controlId, std::vector<std::string> items);
   // Removes one item; a removed selected item leaves nothing selected.
   void DeleteItem(int controlId, std::size_t index);
   void ClearItems(int controlId);
@@ -116,7 +132,7 @@ class CControlModel {
   const ControlState* FindState(int controlId) const;
   ControlState& StateOf(int controlId);
   const ControlState& StateOf(int controlId) const;
-  void Announce(int controlId, ControlAspect aspect);
+  void Announce(int controlId, ControlAspect aspect, std::size_t item = 0);
   void Check(ControlState& state, bool checked, bool announce);
 
   const DialogResource* resource_;

@@ -1,17 +1,18 @@
 #include "qt/column_list_delegate.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QPainter>
 
 #include "qt/qt_canvas.h"
-#include "qt/text_codec.h"
+#include "qt/qt_list_model.h"
 #include "text/row_renderer.h"
 
 namespace purso {
 
 void CColumnListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {
-  const std::string row = ToAccountText(index.data(Qt::DisplayRole).toString());
+  const QByteArray bytes = index.data(CQtListModel::kAccountTextRole).toByteArray();
+  const std::string_view row(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   const bool selected = (option.state & QStyle::State_Selected) != 0;
   CQtCanvas canvas(*painter);
   painter->setClipRect(option.rect);
@@ -23,9 +24,8 @@ QSize CColumnListDelegate::sizeHint(const QStyleOptionViewItem& option, const QM
   return QSize(option.rect.width(), kListRowHeight);
 }
 
-void MakeColumnList(QListWidget& list) {
+void MakeColumnList(QListView& list) {
   list.setItemDelegate(new CColumnListDelegate(&list));
-  list.setUniformItemSizes(true);
   list.setFont(CQtCanvas::FontFor(kListFont));
   // The renderer draws the whole row; no focus rectangle, no hover tint.
   list.setMouseTracking(false);

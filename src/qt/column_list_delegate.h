@@ -3,7 +3,7 @@
 
 #include <QStyledItemDelegate>
 
-class QListWidget;
+class QListView;
 
 namespace purso {
 
@@ -17,8 +17,8 @@ class CColumnListDelegate final : public QStyledItemDelegate {
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
-// Makes a list widget a column list: rows of the renderer's height, drawn by
-// the renderer, in its font; the widget's object name and other settings stay.
-void MakeColumnList(QListWidget& list);
+// Makes a list view a column list: rows of the renderer's height, drawn by
+// the renderer, in its font; the view's object name and other settings stay.
+void MakeColumnList(QListView& list);
 
 }  // namespace purso

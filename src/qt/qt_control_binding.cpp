@@ -6,14 +6,17 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 #include "qt/column_list_delegate.h"
+#include "qt/qt_list_model.h"
 #include "qt/text_codec.h"
 
 namespace purso {
@@ -50,16 +53,11 @@ void CQtControlBinding::Build(const Geometry& geometry) {
     if (control.id != kNoControlId) {
       widgets_.insert(control.id, widget);
       ids_.insert(widget, control.id);
-      Connect(control.id, widget);
+      Connect(control, widget);
     }
   }
   // Group boxes are frames behind the controls they surround, not their parents.
   for (QWidget* frame : frames) frame->lower();
-  for (auto it = widgets_.cbegin(); it != widgets_.cend(); ++it) {
-    if (qobject_cast<QListWidget*>(it.value()) != nullptr || qobject_cast<QComboBox*>(it.value()) != nullptr) {
-      ShowItems(it.key());
-    }
-  }
 }
 
 QWidget* CQtControlBinding::CreateWidget(const ControlResource& control, QButtonGroup*& group) {
@@ -120,24 +118,36 @@ QWidget* CQtControlBinding::CreateWidget(const ControlResource& control, QButton
     }
     case ControlKind::kList:
     case ControlKind::kColumnList: {
-      auto* list = new QListWidget(&parent_);
+      auto* list = new QListView(&parent_);
+      auto* model = new CQtListModel(logic_.Controls(), control.id, list);
+      lists_.insert(control.id, model);
+      list->setModel(model);
+      // Every row has the same height, so the view lays out and draws only
+      // the rows in sight, however long the list.
+      list->setUniformItemSizes(true);
       list->setSelectionMode(QAbstractItemView::SingleSelection);
+      list->setEditTriggers(QAbstractItemView::NoEditTriggers);
       list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
       if (control.kind == ControlKind::kColumnList) MakeColumnList(*list);
       return list;
     }
     case ControlKind::kDropDownList: {
       auto* combo = new QComboBox(&parent_);
+      auto* model = new CQtListModel(logic_.Controls(), control.id, combo);
+      lists_.insert(control.id, model);
+      combo->setModel(model);
       combo->setEditable(false);
       combo->setMaxVisibleItems(12);
+      combo->setCurrentIndex(-1);
       return combo;
     }
   }
   return new QWidget(&parent_);
 }
 
-void CQtControlBinding::Connect(int id, QWidget* widget) {
+void CQtControlBinding::Connect(const ControlResource& control, QWidget* widget) {
   CControlModel& controls = logic_.Controls();
+  const int id = control.id;
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     connect(edit, &QLineEdit::textEdited, this,
             [&controls, id](const QString& text) { controls.ApplyText(id, ToAccountText(text)); });
@@ -146,19 +156,35 @@ void CQtControlBinding::Connect(int id, QWidget* widget) {
       if (button->isCheckable()) controls.ApplyChecked(id, button->isChecked());
       Dispatch([this, id] { logic_.OnCommand(id); });
     });
-  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-    connect(list, &QListWidget::currentRowChanged, this, [this, &controls, id](int row) {
-      controls.ApplySelection(id, row);
-      Dispatch([this, id] { logic_.OnSelectionChange(id); });
-    });
-    connect(list, &QListWidget::itemDoubleClicked, this,
-            [this, id](QListWidgetItem*) { Dispatch([this, id] { logic_.OnDoubleClick(id); }); });
+  } else if (auto* list = qobject_cast<QListView*>(widget)) {
+    connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, id](const QModelIndex& current) { OnUserSelection(id, current.isValid() ? current.row() : -1); });
+    connect(list, &QAbstractItemView::doubleClicked, this,
+            [this, id](const QModelIndex&) { Dispatch([this, id] { logic_.OnDoubleClick(id); }); });
+    if (control.Has(control_style::kEnterOpens)) list->installEventFilter(this);
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-    connect(combo, &QComboBox::activated, this, [this, &controls, id](int index) {
-      controls.ApplySelection(id, index);
-      Dispatch([this, id] { logic_.OnSelectionChange(id); });
-    });
+    connect(combo, &QComboBox::activated, this, [this, id](int index) { OnUserSelection(id, index); });
   }
+}
+
+void CQtControlBinding::OnUserSelection(int controlId, int row) {
+  if (showingSelection_) return;
+  logic_.Controls().ApplySelection(controlId, row);
+  Dispatch([this, controlId] { logic_.OnSelectionChange(controlId); });
+}
+
+bool CQtControlBinding::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto key = static_cast<QKeyEvent*>(event)->key();
+    const auto found = ids_.constFind(static_cast<QWidget*>(watched));
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && found != ids_.constEnd() &&
+        logic_.Controls().GetSelection(found.value()) != CControlModel::kNoSelection) {
+      const int id = found.value();
+      Dispatch([this, id] { logic_.OnDoubleClick(id); });
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void CQtControlBinding::Dispatch(const std::function<void()>& handler) {
@@ -178,11 +204,12 @@ void CQtControlBinding::OnApplicationFocus(QWidget* now) {
   }
 }
 
-void CQtControlBinding::OnControlChanged(int controlId, ControlAspect aspect) {
+void CQtControlBinding::OnControlChanged(const ControlChange& change) {
+  const int controlId = change.controlId;
   QWidget* widget = Widget(controlId);
   if (widget == nullptr) return;
   const CControlModel& controls = logic_.Controls();
-  switch (aspect) {
+  switch (change.aspect) {
     case ControlAspect::kText:
       ShowText(controlId);
       break;
@@ -195,8 +222,10 @@ void CQtControlBinding::OnControlChanged(int controlId, ControlAspect aspect) {
         button->setChecked(controls.IsChecked(controlId));
       }
       break;
-    case ControlAspect::kItems:
-      ShowItems(controlId);
+    case ControlAspect::kItemsReset:
+    case ControlAspect::kItemInserted:
+    case ControlAspect::kItemRemoved:
+      ShowItems(change);
       break;
     case ControlAspect::kSelection:
       ShowSelection(controlId);
@@ -223,35 +252,41 @@ void CQtControlBinding::ShowText(int controlId) {
   }
 }
 
-void CQtControlBinding::ShowItems(int controlId) {
-  QWidget* widget = Widget(controlId);
-  const auto& items = logic_.Controls().Items(controlId);
-  if (auto* list = qobject_cast<QListWidget*>(widget)) {
-    const QSignalBlocker blocker(list);
-    list->clear();
-    for (const std::string& item : items) list->addItem(FromAccountText(item));
-  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-    const QSignalBlocker blocker(combo);
-    combo->clear();
-    for (const std::string& item : items) combo->addItem(FromAccountText(item));
+void CQtControlBinding::ShowItems(const ControlChange& change) {
+  CQtListModel* model = lists_.value(change.controlId);
+  if (model == nullptr) return;
+  {
+    // The view moves its own current row when rows come and go; the control
+    // model's selection is the one that counts, and is shown again below.
+    const QScopedValueRollback guard(showingSelection_, true);
+    const int row = static_cast<int>(change.item);
+    switch (change.aspect) {
+      case ControlAspect::kItemInserted: model->Inserted(row); break;
+      case ControlAspect::kItemRemoved: model->Removed(row); break;
+      default: model->Reset(); break;
+    }
   }
-  ShowSelection(controlId);
+  ShowSelection(change.controlId);
 }
 
 void CQtControlBinding::ShowSelection(int controlId) {
   QWidget* widget = Widget(controlId);
+  CQtListModel* model = lists_.value(controlId);
+  if (model == nullptr) return;
+  const QScopedValueRollback guard(showingSelection_, true);
   const int selection = logic_.Controls().GetSelection(controlId);
-  if (auto* list = qobject_cast<QListWidget*>(widget)) {
-    const QSignalBlocker blocker(list);
+  if (auto* list = qobject_cast<QListView*>(widget)) {
+    QItemSelectionModel* selectionModel = list->selectionModel();
     if (selection == CControlModel::kNoSelection) {
-      list->setCurrentRow(-1);
-      list->clearSelection();
+      selectionModel->clear();
     } else {
-      list->setCurrentRow(selection);
-      list->scrollToItem(list->item(selection));
+      const QModelIndex index = model->index(selection);
+      if (selectionModel->currentIndex() != index || !selectionModel->isSelected(index)) {
+        selectionModel->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+      }
+      list->scrollTo(index);
     }
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-    const QSignalBlocker blocker(combo);
     combo->setCurrentIndex(selection);
   }
 }

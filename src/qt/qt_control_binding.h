@@ -7,9 +7,11 @@
 // model and then to the logic (clicks, list and drop-down selection changes,
 // double-clicks); the keyboard focus goes where the logic puts it. After
 // each handler the binding calls back its owner, which may close a dialog.
+//
+// Lists and drop-downs show the control model's own items through a
+// CQtListModel, so a list of any length costs only its visible rows.
 #pragma once
 
-#include <QFont>
 #include <QHash>
 #include <QObject>
 #include <QRect>
@@ -22,6 +24,8 @@ class QButtonGroup;
 class QWidget;
 
 namespace purso {
+
+class CQtListModel;
 
 class CQtControlBinding final : public QObject, private IControlObserver {
   Q_OBJECT
@@ -40,22 +44,30 @@ class CQtControlBinding final : public QObject, private IControlObserver {
   // the model has ended.
   void Dispatch(const std::function<void()>& handler);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void Build(const Geometry& geometry);
   QWidget* CreateWidget(const ControlResource& control, QButtonGroup*& group);
-  void Connect(int controlId, QWidget* widget);
-  void OnControlChanged(int controlId, ControlAspect aspect) override;
+  void Connect(const ControlResource& control, QWidget* widget);
+  void OnControlChanged(const ControlChange& change) override;
   void ShowText(int controlId);
-  void ShowItems(int controlId);
+  void ShowItems(const ControlChange& change);
   void ShowSelection(int controlId);
   void ShowFocus(int controlId);
   void OnApplicationFocus(QWidget* now);
+  void OnUserSelection(int controlId, int row);
 
   QWidget& parent_;
   CControlLogic& logic_;
   std::function<void()> afterHandler_;
   QHash<int, QWidget*> widgets_;
   QHash<QWidget*, int> ids_;
+  QHash<int, CQtListModel*> lists_;
+  // Set while the binding itself moves a list's selection, so that the
+  // view's echo of it is not taken for the user's choice.
+  bool showingSelection_ = false;
 };
 
 }  // namespace purso

@@ -36,8 +36,8 @@ constexpr ControlResource kControls[] = {
     {kCheckBox, kToMonth + 9, "10", 382, 440, 30, 23, kPushLike},
     {kCheckBox, kToMonth + 10, "11", 412, 440, 30, 23, kPushLike},
     {kCheckBox, kToMonth + 11, "12", 442, 440, 30, 23, kPushLike | kChecked},
-    {kColumnList, kOutstandingExpenses, "", 590, 30, 192, 208, kSorted | kVScroll},
-    {kColumnList, kOutstandingIncomes, "", 590, 258, 192, 208, kSorted | kVScroll},
+    {kColumnList, kOutstandingExpenses, "", 590, 30, 192, 208, kSorted | kVScroll | kEnterOpens},
+    {kColumnList, kOutstandingIncomes, "", 590, 258, 192, 208, kSorted | kVScroll | kEnterOpens},
 };
 }  // namespace
 

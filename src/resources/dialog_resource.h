@@ -43,6 +43,7 @@ constexpr std::uint32_t kCenter = 1u << 8;     // label text centred
 constexpr std::uint32_t kSunken = 1u << 9;     // label drawn in a sunken box (read-only value)
 constexpr std::uint32_t kChecked = 1u << 10;   // check box or radio button starts checked
 constexpr std::uint32_t kPushLike = 1u << 11;  // check box shown as a button that stays pressed
+constexpr std::uint32_t kEnterOpens = 1u << 12;  // Enter on a list's selected row acts as a double-click
 }  // namespace control_style
 
 // Controls that nothing addresses (most labels) share this id.

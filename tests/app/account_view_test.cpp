@@ -100,7 +100,14 @@ class AccountViewTest : public ::testing::Test {
     Predaction(food, 201, 50);
     Predaction(bonus, 201, 20);
     Transaction(401, year.rent, 500, rentApril);
+    Recalculate();
     return year;
+  }
+
+  // What the document's commands do after a change: set the flag, tell the views.
+  void Recalculate() {
+    document_.SetRecalculation();
+    document_.UpdateAllViews();
   }
 
   // A click on a view button: a check box flips before its command, as
@@ -233,7 +240,7 @@ TEST_F(AccountViewTest, LegendShowsMagnitudesRedWhenNegative) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.openingBalance);
     Ledger().SetOpeningBalance(c.openingBalance);
-    document_.SetRecalculation();
+    Recalculate();
     const CRecordingCanvas& canvas = Paint();
     EXPECT_EQ(view_.BudgetBalance(), -2776);
     EXPECT_EQ(canvas.TextsContaining("-"), std::vector<const CRecordingCanvas::TextOp*>{});
@@ -277,13 +284,15 @@ TEST_F(AccountViewTest, FiguresAreComputedAgainOnlyWhenTheDocumentAsks) {
   Paint();
   ASSERT_EQ(Controls().ItemCount(ids::kOutstandingExpenses), 1u);
 
-  // Matching the March rent, without telling the view: the old figures stay.
+  // Matching the March rent, without telling the view: the old figures
+  // stay, and a paint does not compute them either.
   Transaction(301, year.rent, 500, year.rentMarch);
+  document_.SetRecalculation();
   Paint();
   EXPECT_EQ(Controls().ItemCount(ids::kOutstandingExpenses), 1u);
   EXPECT_EQ(view_.TransactionBalanceAtDate(), 500);
 
-  document_.SetRecalculation();
+  document_.UpdateAllViews();
   const CRecordingCanvas& canvas = Paint();
   EXPECT_FALSE(document_.NeedsRecalculation());
   EXPECT_EQ(Controls().ItemCount(ids::kOutstandingExpenses), 0u);
@@ -350,7 +359,8 @@ TEST_F(AccountViewTest, MonthButtonsSetTheRangeAndPullTheOtherEndAlong) {
 TEST_F(AccountViewTest, ARangeChangeRescalesAndRepaintsThePlotItsLabelsAndTheMonthStrip) {
   const std::uint32_t salary = Category("Salary", CategoryType::kFixIn, 1000);
   Predaction(salary, 701, 1000);
-  Paint();
+  Recalculate();
+  surface_.areas.clear();
   EXPECT_DOUBLE_EQ(view_.ChartScale().pixelsPerUnit, 0.284);
   EXPECT_EQ(view_.ChartScale().gridStep, 100u);
 
@@ -432,8 +442,11 @@ TEST_F(AccountViewTest, DoubleClickOnAnOutstandingRowOpensItsPredaction) {
     Paint();
     surface_.areas.clear();
     Controls().ApplySelection(c.list, c.selection);
+    const double before = view_.TransactionBalanceAtDate();
+    Transaction(101, Ledger().Categories().RowIdAt(0), 1, kNoMatch);  // seen only by a recomputation
     view_.OnDoubleClick(c.list);
-    EXPECT_EQ(document_.NeedsRecalculation(), c.opens);
+    EXPECT_EQ(view_.TransactionBalanceAtDate() != before, c.opens);
+    EXPECT_FALSE(document_.NeedsRecalculation());
     EXPECT_EQ(surface_.areas, c.opens ? std::vector<PixelRect>{ids::kWholeView} : std::vector<PixelRect>{});
     EXPECT_FALSE(document_.IsModified());
   }
@@ -478,8 +491,8 @@ TEST_F(AccountViewTest, OtherCommandsGoToTheDocumentAsFromTheMenu) {
     host.Expect(c.command, c.steps);
     view.OnCommand(c.command);
     EXPECT_EQ(host.OpenedDialogs(), std::vector<int>{c.command});
-    // The document's bookkeeping tells the view.
-    EXPECT_TRUE(document.NeedsRecalculation());
+    // The document's bookkeeping tells the view, which computes its figures again.
+    EXPECT_FALSE(document.NeedsRecalculation());
     EXPECT_EQ(surface.areas, std::vector<PixelRect>{ids::kWholeView});
   }
 }

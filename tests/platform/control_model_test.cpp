@@ -29,16 +29,10 @@ constexpr ControlResource kControls[] = {
 };
 const DialogResource kDialog{900, "Test", 100, 100, "MS Sans Serif", 8, kControls};
 
-struct Change {
-  int id;
-  ControlAspect aspect;
-  friend bool operator==(const Change&, const Change&) = default;
-};
-
 class CRecordingObserver : public IControlObserver {
  public:
-  void OnControlChanged(int id, ControlAspect aspect) override { changes.push_back({id, aspect}); }
-  std::vector<Change> changes;
+  void OnControlChanged(const ControlChange& change) override { changes.push_back(change); }
+  std::vector<ControlChange> changes;
 };
 
 TEST(ControlModelTest, StartsFromTheResource) {
@@ -106,14 +100,38 @@ TEST(ControlModelTest, AnnouncesTheLogicsChangesButNotTheUsers) {
   model.ApplyText(kEditId, "typed");
   model.ApplySelection(kPlainId, 1);
   model.ApplyFocus(kButton);
-  const std::vector<Change> expected = {{kEditId, ControlAspect::kText},
-                                        {kButton, ControlAspect::kEnabled},
-                                        {kFirstA, ControlAspect::kChecked},
-                                        {kSecondA, ControlAspect::kChecked},
-                                        {kEditId, ControlAspect::kFocus}};
+  const std::vector<ControlChange> expected = {{kEditId, ControlAspect::kText},
+                                               {kButton, ControlAspect::kEnabled},
+                                               {kFirstA, ControlAspect::kChecked},
+                                               {kSecondA, ControlAspect::kChecked},
+                                               {kEditId, ControlAspect::kFocus}};
   EXPECT_EQ(observer.changes, expected);
   EXPECT_EQ(model.GetText(kEditId), "typed");
   EXPECT_EQ(model.GetFocus(), kButton);
+}
+
+TEST(ControlModelTest, AnnouncesAListChangeAsWhatItIs) {
+  CControlModel model(kDialog);
+  CRecordingObserver observer;
+  model.SetObserver(&observer);
+  model.SetItems(kSortedId, {"pear", "Apple", "fig", "apple"});
+  EXPECT_EQ(model.Items(kSortedId), (std::vector<std::string>{"Apple", "apple", "fig", "pear"}));
+  model.AddItem(kSortedId, "banana");
+  model.DeleteItem(kSortedId, 3);
+  model.ClearItems(kSortedId);
+  const std::vector<ControlChange> expected = {{kSortedId, ControlAspect::kItemsReset},
+                                               {kSortedId, ControlAspect::kItemInserted, 2},
+                                               {kSortedId, ControlAspect::kItemRemoved, 3},
+                                               {kSortedId, ControlAspect::kItemsReset}};
+  EXPECT_EQ(observer.changes, expected);
+}
+
+TEST(ControlModelTest, RefillOfAnUnsortedListKeepsTheGivenOrderAndDropsTheSelection) {
+  CControlModel model(kDialog);
+  model.SetSelection(kPlainId, 1);
+  model.SetItems(kPlainId, {"z", "a"});
+  EXPECT_EQ(model.Items(kPlainId), (std::vector<std::string>{"z", "a"}));
+  EXPECT_EQ(model.GetSelection(kPlainId), CControlModel::kNoSelection);
 }
 
 TEST(ControlModelTest, ReadsAFieldAsAFixedSizeBufferWould) {

@@ -1,0 +1,44 @@
+// CQtListModel: the items of one list or drop-down of a control model, as a
+// Qt item model.
+//
+// The rows live once, in the control model; this model only reads them, so a
+// view over it draws the visible rows and holds nothing per row. The binding
+// tells it what changed, as the control model announced it: a refill, one
+// inserted row or one removed row.
+#pragma once
+
+#include <QAbstractListModel>
+
+#include <string>
+#include <vector>
+
+#include "platform/control_model.h"
+
+namespace purso {
+
+class CQtListModel final : public QAbstractListModel {
+  Q_OBJECT
+
+ public:
+  // The row's bytes as the account holds them (a QByteArray), for the row
+  // renderer, which reads the row's own layout.
+  static constexpr int kAccountTextRole = Qt::UserRole + 1;
+
+  // The control model must outlive this model.
+  CQtListModel(const CControlModel& controls, int controlId, QObject* parent);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+  void Reset();
+  void Inserted(int row);
+  void Removed(int row);
+
+ private:
+  const std::vector<std::string>& items_;
+  // The rows the views know of: between a change of the items and its
+  // announcement the two counts differ.
+  int count_ = 0;
+};
+
+}  // namespace purso
