@@ -1,7 +1,9 @@
 #include "qt/column_list_delegate.h"
 
-#include <QListView>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QPainter>
+#include <QTableView>
 
 #include "qt/qt_canvas.h"
 #include "qt/qt_list_model.h"
@@ -24,12 +26,35 @@ QSize CColumnListDelegate::sizeHint(const QStyleOptionViewItem& option, const QM
   return QSize(option.rect.width(), kListRowHeight);
 }
 
-void MakeColumnList(QListView& list) {
-  list.setItemDelegate(new CColumnListDelegate(&list));
-  list.setFont(CQtCanvas::FontFor(kListFont));
-  // The renderer draws the whole row; no focus rectangle, no hover tint.
-  list.setMouseTracking(false);
-  list.setAttribute(Qt::WA_Hover, false);
+void ShowAsList(QTableView& list, ListRows rows) {
+  int rowHeight = 0;
+  if (rows == ListRows::kColumns) {
+    list.setItemDelegate(new CColumnListDelegate(&list));
+    list.setFont(CQtCanvas::FontFor(kListFont));
+    rowHeight = kListRowHeight;
+    // The renderer draws the whole row; no hover tint.
+    list.setMouseTracking(false);
+    list.setAttribute(Qt::WA_Hover, false);
+  } else {
+    rowHeight = QFontMetrics(list.font()).height() + 2;
+  }
+  list.horizontalHeader()->hide();
+  list.horizontalHeader()->setStretchLastSection(true);
+  list.verticalHeader()->hide();
+  // Rows of one fixed height: the header keeps no entry per row.
+  list.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  list.verticalHeader()->setMinimumSectionSize(1);
+  list.verticalHeader()->setDefaultSectionSize(rowHeight);
+  list.setShowGrid(false);
+  list.setWordWrap(false);
+  list.setCornerButtonEnabled(false);
+  list.setTabKeyNavigation(false);
+  list.setSelectionBehavior(QAbstractItemView::SelectRows);
+  list.setSelectionMode(QAbstractItemView::SingleSelection);
+  list.setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list.setFocusPolicy(Qt::StrongFocus);
+  list.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  list.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListView>
+#include <QTableView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -118,17 +118,11 @@ QWidget* CQtControlBinding::CreateWidget(const ControlResource& control, QButton
     }
     case ControlKind::kList:
     case ControlKind::kColumnList: {
-      auto* list = new QListView(&parent_);
+      auto* list = new QTableView(&parent_);
       auto* model = new CQtListModel(logic_.Controls(), control.id, list);
       lists_.insert(control.id, model);
       list->setModel(model);
-      // Every row has the same height, so the view lays out and draws only
-      // the rows in sight, however long the list.
-      list->setUniformItemSizes(true);
-      list->setSelectionMode(QAbstractItemView::SingleSelection);
-      list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-      list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-      if (control.kind == ControlKind::kColumnList) MakeColumnList(*list);
+      ShowAsList(*list, control.kind == ControlKind::kColumnList ? ListRows::kColumns : ListRows::kPlain);
       return list;
     }
     case ControlKind::kDropDownList: {
@@ -156,7 +150,7 @@ void CQtControlBinding::Connect(const ControlResource& control, QWidget* widget)
       if (button->isCheckable()) controls.ApplyChecked(id, button->isChecked());
       Dispatch([this, id] { logic_.OnCommand(id); });
     });
-  } else if (auto* list = qobject_cast<QListView*>(widget)) {
+  } else if (auto* list = qobject_cast<QTableView*>(widget)) {
     connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this, id](const QModelIndex& current) { OnUserSelection(id, current.isValid() ? current.row() : -1); });
     connect(list, &QAbstractItemView::doubleClicked, this,
@@ -275,7 +269,7 @@ void CQtControlBinding::ShowSelection(int controlId) {
   if (model == nullptr) return;
   const QScopedValueRollback guard(showingSelection_, true);
   const int selection = logic_.Controls().GetSelection(controlId);
-  if (auto* list = qobject_cast<QListView*>(widget)) {
+  if (auto* list = qobject_cast<QTableView*>(widget)) {
     QItemSelectionModel* selectionModel = list->selectionModel();
     if (selection == CControlModel::kNoSelection) {
       selectionModel->clear();

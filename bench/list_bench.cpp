@@ -1,0 +1,115 @@
+// How long the Qt adapter takes to show a long owner-drawn list, and to
+// insert or remove one row of it, through the real control binding on the
+// offscreen platform. A fill counts from handing the rows to the control
+// model (which sorts them) to the list's visible rows painted.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "large_account.h"
+#include "platform/control_logic.h"
+#include "qt/qt_control_binding.h"
+
+namespace {
+
+using namespace purso;
+
+constexpr int kList = 1000;
+constexpr ControlResource kControls[] = {
+    {ControlKind::kColumnList, kList, "", 0, 0, 470, 300, control_style::kSorted | control_style::kVScroll},
+};
+const DialogResource kResource{1, "List", 470, 300, "MS Sans Serif", 8, kControls, LayoutUnits::kPixels};
+
+// A window holding one sorted column list, bound as a dialog's would be.
+class CBoundList {
+ public:
+  CBoundList() : logic_(kResource) {
+    window_.resize(470, 300);
+    binding_ = std::make_unique<CQtControlBinding>(
+        window_, logic_,
+        [](const ControlResource& control) { return QRect(control.x, control.y, control.width, control.height); },
+        nullptr);
+    window_.show();
+  }
+  CControlModel& Controls() { return logic_.Controls(); }
+  // Paints the window and its list now, as the screen would.
+  void Paint() { window_.repaint(); }
+
+ private:
+  QWidget window_;
+  CControlLogic logic_;
+  std::unique_ptr<CQtControlBinding> binding_;
+};
+
+void BM_FillList(benchmark::State& state) {
+  const std::vector<std::string> rows = bench::TransactionRows(static_cast<int>(state.range(0)), 2024);
+  CBoundList list;
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::vector<std::string> copy = rows;
+    list.Controls().ClearItems(kList);
+    list.Paint();
+    state.ResumeTiming();
+    list.Controls().SetItems(kList, std::move(copy));
+    list.Paint();
+  }
+  state.SetComplexityN(state.range(0));
+}
+
+// One row added to, or taken from, a list of n rows, and the list painted.
+void InsertOrRemove(benchmark::State& state, bool insert) {
+  const int n = static_cast<int>(state.range(0));
+  CBoundList list;
+  list.Controls().SetItems(kList, bench::TransactionRows(n, 2024));
+  list.Controls().SetSelection(kList, n / 2);
+  list.Paint();
+  const std::string extra = bench::TransactionRows(1, 7).front();
+  for (auto _ : state) {
+    if (!insert) {
+      state.PauseTiming();
+      list.Controls().AddItem(kList, extra);
+      list.Paint();
+      state.ResumeTiming();
+    }
+    const int at = list.Controls().AddItem(kList, extra);
+    if (insert) {
+      list.Paint();
+      state.PauseTiming();
+    }
+    list.Controls().DeleteItem(kList, static_cast<std::size_t>(at));
+    list.Paint();
+    if (insert) state.ResumeTiming();
+  }
+}
+
+void BM_InsertOneRow(benchmark::State& state) { InsertOrRemove(state, true); }
+void BM_RemoveOneRow(benchmark::State& state) { InsertOrRemove(state, false); }
+
+BENCHMARK(BM_FillList)
+    ->Arg(1500)
+    ->Arg(15000)
+    ->Arg(50000)
+    ->Arg(150000)
+    ->Complexity(benchmark::oNLogN)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_InsertOneRow)->Arg(150000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_RemoveOneRow)->Arg(150000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Measured without a display; the offscreen platform draws all the same.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
