@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-dev
   fonts-dejavu-core
   xdg-utils
+  xvfb xauth xdotool
 )
 
 missing=()

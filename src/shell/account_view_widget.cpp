@@ -5,6 +5,7 @@
 
 #include "qt/qt_canvas.h"
 #include "qt/qt_control_binding.h"
+#include "shell/shell_log.h"
 
 namespace purso {
 namespace {
@@ -25,10 +26,15 @@ class CViewCanvas final : public QWidget {
     painter.setClipRegion(event->region());
     CQtCanvas canvas(painter);
     view_.Paint(canvas);
+    if (!painted_) {
+      painted_ = true;
+      qCInfo(lcShell).noquote() << "account view painted:" << QString::fromStdString(view_.Document().Title());
+    }
   }
 
  private:
   CpursoPXFView& view_;
+  bool painted_ = false;
 };
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -21,13 +20,10 @@
 #include "dialogs/about_dialog.h"
 #include "platform/help_launcher.h"
 #include "shell/lock_keys.h"
+#include "shell/shell_log.h"
 #include "qt/qt_host.h"
 #include "qt/text_codec.h"
 #include "shell/toolbar_icons.h"
-
-// What the shell shows, for whoever starts the program to check it
-// (QT_LOGGING_RULES="purso.shell.info=true"); silent otherwise.
-Q_LOGGING_CATEGORY(lcShell, "purso.shell", QtWarningMsg)
 
 namespace purso {
 namespace {
