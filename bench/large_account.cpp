@@ -12,8 +12,8 @@ namespace purso::bench {
 namespace {
 
 constexpr int kNames = 10;  // objects and functional areas per year
-constexpr const char* kShops[] = {"Grocery store", "Fuel station", "Pharmacy", "Bakery", "Book shop",
-                                  "Hardware store", "Restaurant", "Electricity", "Phone bill", "Cinema"};
+constexpr const char* kShops[] = {"Grocery store",  "Fuel station", "Pharmacy",    "Bakery",     "Book shop",
+                                  "Hardware store", "Restaurant",   "Electricity", "Phone bill", "Cinema"};
 
 double RandomMonthDay(std::mt19937& random, int year) {
   const int month = std::uniform_int_distribution<int>(1, 12)(random);
@@ -126,13 +126,13 @@ std::vector<std::string> TransactionRows(int n, std::uint32_t seed) {
     const int value = cents(random);
     std::snprintf(amount, sizeof amount, "%d.%02d", value / 100, value % 100);
     const bool expense = i % 3 != 0;
-    rows.push_back(row.DateColumn(layout::transactions::kDate, monthDay, date)
-                       .Id(static_cast<std::uint32_t>(i))
-                       .Column(layout::transactions::kCategory, Numbered("Category", anyCategory(random)))
-                       .Column(expense ? layout::transactions::kAmountExpense : layout::transactions::kAmountIncome,
-                               amount)
-                       .Column(layout::transactions::kDescription, Numbered(kShops[anyShop(random)], i))
-                       .Finish());
+    rows.push_back(
+        row.DateColumn(layout::transactions::kDate, monthDay, date)
+            .Id(static_cast<std::uint32_t>(i))
+            .Column(layout::transactions::kCategory, Numbered("Category", anyCategory(random)))
+            .Column(expense ? layout::transactions::kAmountExpense : layout::transactions::kAmountIncome, amount)
+            .Column(layout::transactions::kDescription, Numbered(kShops[anyShop(random)], i))
+            .Finish());
   }
   return rows;
 }

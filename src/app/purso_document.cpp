@@ -1,6 +1,7 @@
 #include "app/purso_document.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "app/file_name.h"
 #include "data/account_file.h"
@@ -19,8 +20,7 @@ struct GuardText {
 };
 
 constexpr GuardText kGuardTexts[] = {
-    {CommandGuard::kHasObjects,
-     "You have not defined any objects.\nYou need some objects to define categories.",
+    {CommandGuard::kHasObjects, "You have not defined any objects.\nYou need some objects to define categories.",
      "Select \"Categories|Objects...\" to define objects."},
     {CommandGuard::kHasFunctionalAreas,
      "You have not defined any functional areas.\nYou need some functional areas to define categories.",
@@ -30,28 +30,60 @@ constexpr GuardText kGuardTexts[] = {
      "Select \"Categories|Categories...\" to define categories."},
 };
 
-}  // namespace
-
-// One row of the routing table: the command, its guards in order, and the
-// dialog it runs with what follows it.
-struct CpursoPXFDoc::Command {
-  int id;
-  std::vector<CommandGuard> guards;
-  void (CpursoPXFDoc::*run)();
+// What a command does once its dialog has closed.
+enum class AfterDialog {
+  kModifiedState,  // the modified state follows the book; the figures stay
+  kBookkeeping,    // modified state, recalculation flag, views told
 };
 
-const CpursoPXFDoc::Command* CpursoPXFDoc::FindCommand(int commandId) {
-  // Commands join this table as their dialogs join the program.
-  static const Command kCommands[] = {
-      {account_command::kSettings, {}, &CpursoPXFDoc::RunSettings},
-      {account_command::kOpeningBalance, {}, &CpursoPXFDoc::RunOpeningBalance},
-      {account_command::kChangeYear, {}, &CpursoPXFDoc::RunChangeYear},
-  };
-  for (const Command& command : kCommands) {
+// One row of the routing table: the command, its guards in order, the
+// dialog it runs, and what follows the dialog.
+struct CommandRow {
+  int id;
+  std::initializer_list<CommandGuard> guards;
+  AfterDialog after;
+  void (*run)(CpursoPXFDoc& document);
+};
+
+// Commands join this table as their dialogs join the program.
+const CommandRow kCommands[] = {
+    {command_id::kSettings,
+     {},
+     AfterDialog::kBookkeeping,
+     [](CpursoPXFDoc& document) {
+       CAccountBook& book = document.Book();
+       const CDisplaySettings before = book.Settings();
+       CSettingsDialog dialog(book.Settings());
+       document.Host().RunModal(dialog);
+       if (!book.Settings().SameSettings(before)) book.SetModified();
+     }},
+    {command_id::kOpeningBalance,
+     {},
+     AfterDialog::kBookkeeping,
+     [](CpursoPXFDoc& document) {
+       CYearLedger& ledger = document.CurrentLedger();
+       COpeningBalanceDialog dialog(document.Book().Settings(), ledger.GetOpeningBalance());
+       if (document.Host().RunModal(dialog) == kCommandOk && dialog.Balance() != ledger.GetOpeningBalance()) {
+         ledger.SetOpeningBalance(dialog.Balance());
+       }
+     }},
+    {command_id::kChangeYear,
+     {},
+     AfterDialog::kBookkeeping,
+     [](CpursoPXFDoc& document) {
+       CChangeYearDialog dialog(document.Book());
+       document.Host().RunModal(dialog);
+     }},
+};
+
+const CommandRow* FindCommand(int commandId) {
+  for (const CommandRow& command : kCommands) {
     if (command.id == commandId) return &command;
   }
   return nullptr;
 }
+
+}  // namespace
 
 CpursoPXFDoc::CpursoPXFDoc(IHost& host) : host_(host) {}
 
@@ -83,12 +115,17 @@ void CpursoPXFDoc::TakePath(const std::string& path) {
 bool CpursoPXFDoc::IsCommandAvailable(int commandId) const { return FindCommand(commandId) != nullptr; }
 
 bool CpursoPXFDoc::OnCommand(int commandId) {
-  const Command* command = FindCommand(commandId);
+  const CommandRow* command = FindCommand(commandId);
   if (command == nullptr) return false;
   for (CommandGuard guard : command->guards) {
     if (!CheckGuard(guard)) return true;
   }
-  (this->*command->run)();
+  command->run(*this);
+  if (command->after == AfterDialog::kBookkeeping) {
+    Bookkeeping();
+  } else {
+    modified_ = book_.IsModified();
+  }
   return true;
 }
 
@@ -96,38 +133,21 @@ bool CpursoPXFDoc::CheckGuard(CommandGuard guard) {
   CYearLedger& ledger = CurrentLedger();
   bool holds = false;
   switch (guard) {
-    case CommandGuard::kHasObjects: holds = ledger.Objects().GetRowCount() > 0; break;
-    case CommandGuard::kHasFunctionalAreas: holds = ledger.FunctionalAreas().GetRowCount() > 0; break;
-    case CommandGuard::kHasCategories: holds = ledger.Categories().GetRowCount() > 0; break;
+    case CommandGuard::kHasObjects:
+      holds = ledger.Objects().GetRowCount() > 0;
+      break;
+    case CommandGuard::kHasFunctionalAreas:
+      holds = ledger.FunctionalAreas().GetRowCount() > 0;
+      break;
+    case CommandGuard::kHasCategories:
+      holds = ledger.Categories().GetRowCount() > 0;
+      break;
   }
   if (holds) return true;
   for (const GuardText& text : kGuardTexts) {
     if (text.guard == guard) ShowProblem(host_, text.problem, text.suggestion);
   }
   return false;
-}
-
-void CpursoPXFDoc::RunSettings() {
-  const CDisplaySettings before = book_.Settings();
-  CSettingsDialog dialog(book_.Settings());
-  host_.RunModal(dialog);
-  if (!book_.Settings().SameSettings(before)) book_.SetModified();
-  Bookkeeping();
-}
-
-void CpursoPXFDoc::RunOpeningBalance() {
-  CYearLedger& ledger = CurrentLedger();
-  COpeningBalanceDialog dialog(book_.Settings(), ledger.GetOpeningBalance());
-  if (host_.RunModal(dialog) == kCommandOk && dialog.Balance() != ledger.GetOpeningBalance()) {
-    ledger.SetOpeningBalance(dialog.Balance());
-  }
-  Bookkeeping();
-}
-
-void CpursoPXFDoc::RunChangeYear() {
-  CChangeYearDialog dialog(book_);
-  host_.RunModal(dialog);
-  Bookkeeping();
 }
 
 void CpursoPXFDoc::Bookkeeping() {

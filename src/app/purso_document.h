@@ -18,22 +18,10 @@
 #include <vector>
 
 #include "data/account_book.h"
+#include "resources/command_ids.h"
 #include "platform/host.h"
 
 namespace purso {
-
-// Command ids of the account commands; each equals the id of the dialog it opens.
-namespace account_command {
-inline constexpr int kObjects = 130;
-inline constexpr int kFunctionalAreas = 132;
-inline constexpr int kSettings = 141;
-inline constexpr int kCategories = 142;
-inline constexpr int kTransactions = 146;
-inline constexpr int kOpeningBalance = 151;
-inline constexpr int kSolver = 152;
-inline constexpr int kBudgetWizard = 161;
-inline constexpr int kChangeYear = 162;
-}  // namespace account_command
 
 // What a document tells its views.
 class IDocumentView {
@@ -94,17 +82,13 @@ class CpursoPXFDoc {
 
   IHost& Host() { return host_; }
 
- private:
-  struct Command;
-  static const Command* FindCommand(int commandId);
+  // Modified state from the book, recalculation flag, views told: what every
+  // command that can change balances does after its dialog.
+  void Bookkeeping();
 
+ private:
   // The account now is the file at path, as read or written.
   void TakePath(const std::string& path);
-  void RunSettings();
-  void RunOpeningBalance();
-  void RunChangeYear();
-  // Modified state from the book, recalculation flag, views told.
-  void Bookkeeping();
 
   IHost& host_;
   CAccountBook book_;

@@ -17,7 +17,7 @@ constexpr std::size_t kAmountFieldLength = 79;
 }  // namespace
 
 COpeningBalanceDialog::COpeningBalanceDialog(const CDisplaySettings& settings, double balance)
-    : CDialogLogic(opening_balance_dialog::kResource), settings_(settings), balance_(balance) {}
+    : CEditingDialog(opening_balance_dialog::kResource), settings_(settings), balance_(balance) {}
 
 void COpeningBalanceDialog::OnInit() {
   CControlModel& controls = Controls();
@@ -30,7 +30,7 @@ void COpeningBalanceDialog::OnCommand(int controlId) {
   if (controlId == ids::kOk) {
     OnOk();
   } else {
-    CDialogLogic::OnCommand(controlId);
+    CEditingDialog::OnCommand(controlId);
   }
 }
 
@@ -39,14 +39,10 @@ void COpeningBalanceDialog::OnOk() {
   const bool negative = controls.IsChecked(ids::kNegative);
   double value = 0.0;
   if (!ParseAmount(settings_, controls.GetText(ids::kAmount, kAmountFieldLength), value)) {
-    ReportInputError(Host(), controls, "The opening balance is invalid (bad format)", "Enter a valid number.",
-                     ids::kAmount);
-    return;
+    return Refuse("The opening balance is invalid (bad format)", "Enter a valid number.", ids::kAmount);
   }
   if (value > kMaxAmount) {
-    ReportInputError(Host(), controls, "The balance is invalid (number too big)", "Enter a number < 999999999",
-                     ids::kAmount);
-    return;
+    return Refuse("The balance is invalid (number too big)", "Enter a number < 999999999", ids::kAmount);
   }
   balance_ = negative ? -value : value;
   EndDialog(ids::kOk);

@@ -10,11 +10,11 @@
 #pragma once
 
 #include "data/display_settings.h"
-#include "platform/dialog_logic.h"
+#include "dialogs/editing_dialog.h"
 
 namespace purso {
 
-class COpeningBalanceDialog final : public CDialogLogic {
+class COpeningBalanceDialog final : public CEditingDialog {
  public:
   COpeningBalanceDialog(const CDisplaySettings& settings, double balance);
 

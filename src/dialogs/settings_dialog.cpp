@@ -22,7 +22,7 @@ bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 CSettingsDialog::CSettingsDialog(CDisplaySettings& settings)
-    : CDialogLogic(settings_dialog::kResource), settings_(settings) {}
+    : CEditingDialog(settings_dialog::kResource), settings_(settings) {}
 
 void CSettingsDialog::OnInit() {
   CControlModel& controls = Controls();
@@ -52,26 +52,19 @@ void CSettingsDialog::OnDone() {
 
   const int decimals = ReadWholeNumber(controls.GetText(ids::kDecimals, kDecimalsFieldLength));
   if (decimals < 0 || decimals > CDisplaySettings::kMaxDecimals) {
-    ReportInputError(Host(), controls, "The number of decimals is invalid.", "Enter a number between 0 and 4.",
-                     ids::kDecimals);
-    return;
+    return Refuse("The number of decimals is invalid.", "Enter a number between 0 and 4.", ids::kDecimals);
   }
   const std::string& symbol = controls.GetText(ids::kCurrencySymbol);
   if (symbol.empty() || symbol.size() > CDisplaySettings::kMaxSymbolLength) {
-    ReportInputError(Host(), controls, "The currency symbol is invalid.", "Enter 1, 2 or 3 characters.",
-                     ids::kCurrencySymbol);
-    return;
+    return Refuse("The currency symbol is invalid.", "Enter 1, 2 or 3 characters.", ids::kCurrencySymbol);
   }
   if (symbol.find_first_of(" ,.") != std::string::npos) {
-    ReportInputError(Host(), controls, "The currency symbol is invalid.",
-                     "The ' ', ',' and '.' characters can not be used.", ids::kCurrencySymbol);
-    return;
+    return Refuse("The currency symbol is invalid.", "The ' ', ',' and '.' characters can not be used.",
+                  ids::kCurrencySymbol);
   }
   const std::string& separator = controls.GetText(ids::kSeparator);
   if (separator.size() != 1 || IsDecimalDigit(separator[0])) {
-    ReportInputError(Host(), controls, "The date separator is invalid.", "Enter 1 character that is not a number.",
-                     ids::kSeparator);
-    return;
+    return Refuse("The date separator is invalid.", "Enter 1 character that is not a number.", ids::kSeparator);
   }
 
   settings_.dateOrder = controls.IsChecked(ids::kDayFirst) ? DateOrder::kDayFirst : DateOrder::kMonthFirst;

@@ -10,11 +10,11 @@
 #pragma once
 
 #include "data/display_settings.h"
-#include "platform/dialog_logic.h"
+#include "dialogs/editing_dialog.h"
 
 namespace purso {
 
-class CSettingsDialog final : public CDialogLogic {
+class CSettingsDialog final : public CEditingDialog {
  public:
   // settings must outlive the dialog.
   explicit CSettingsDialog(CDisplaySettings& settings);

@@ -11,8 +11,7 @@
 
 namespace purso {
 
-void CColumnListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                const QModelIndex& index) const {
+void CColumnListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   const QByteArray bytes = index.data(CQtListModel::kAccountTextRole).toByteArray();
   const std::string_view row(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   const bool selected = (option.state & QStyle::State_Selected) != 0;

@@ -5,15 +5,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
-#include <QTableView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <QTableView>
 
 #include "qt/column_list_delegate.h"
 #include "qt/qt_list_model.h"
@@ -255,9 +255,15 @@ void CQtControlBinding::ShowItems(const ControlChange& change) {
     const QScopedValueRollback guard(showingSelection_, true);
     const int row = static_cast<int>(change.item);
     switch (change.aspect) {
-      case ControlAspect::kItemInserted: model->Inserted(row); break;
-      case ControlAspect::kItemRemoved: model->Removed(row); break;
-      default: model->Reset(); break;
+      case ControlAspect::kItemInserted:
+        model->Inserted(row);
+        break;
+      case ControlAspect::kItemRemoved:
+        model->Removed(row);
+        break;
+      default:
+        model->Reset();
+        break;
     }
   }
   ShowSelection(change.controlId);

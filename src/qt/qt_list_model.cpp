@@ -7,9 +7,7 @@
 namespace purso {
 
 CQtListModel::CQtListModel(const CControlModel& controls, int controlId, QObject* parent)
-    : QAbstractListModel(parent),
-      items_(controls.Items(controlId)),
-      count_(static_cast<int>(items_.size())) {}
+    : QAbstractListModel(parent), items_(controls.Items(controlId)), count_(static_cast<int>(items_.size())) {}
 
 int CQtListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : count_; }
 

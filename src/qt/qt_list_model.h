@@ -8,7 +8,6 @@
 #pragma once
 
 #include <QAbstractListModel>
-
 #include <string>
 #include <vector>
 

@@ -4,11 +4,12 @@
 // Escape and the close box cancel.
 #pragma once
 
+#include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
 
 namespace purso::change_year_dialog {
 
-inline constexpr int kDialogId = 162;
+inline constexpr int kDialogId = dialog_id::kChangeYear;
 inline constexpr int kYears = 1105;
 inline constexpr int kOk = 1;
 

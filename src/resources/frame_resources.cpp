@@ -5,7 +5,7 @@
 namespace purso {
 namespace {
 
-using namespace frame_command;
+using namespace command_id;
 constexpr MenuEntry Item(std::string_view text, int command) { return {MenuEntryKind::kCommand, text, command}; }
 constexpr MenuEntry kSeparator{MenuEntryKind::kSeparator, "", 0};
 constexpr MenuEntry kRecentFiles{MenuEntryKind::kRecentFiles, "Recent File", kRecentFileFirst};
@@ -33,8 +33,8 @@ constexpr MenuEntry kAccountFileEntries[] = {
     Item("&Save\tCtrl+S", kFileSave),
     Item("Save &As...", kFileSaveAs),
     kSeparator,
-    Item("Change &Year...", 162),
-    Item("Se&ttings...", 141),
+    Item("Change &Year...", kChangeYear),
+    Item("Se&ttings...", kSettings),
     kSeparator,
     kRecentFiles,
     kSeparator,
@@ -42,15 +42,15 @@ constexpr MenuEntry kAccountFileEntries[] = {
 };
 
 constexpr MenuEntry kCategoriesEntries[] = {
-    Item("&Objects...", 130),  Item("&Functional Areas...", 132), kSeparator,
-    Item("&Categories...", 142), kSeparator, Item("Budget &Wizard...", 161),
+    Item("&Objects...", kObjects),  Item("&Functional Areas...", kFunctionalAreas), kSeparator,
+    Item("&Categories...", kCategories), kSeparator, Item("Budget &Wizard...", kBudgetWizard),
 };
 
 constexpr MenuEntry kOperationsEntries[] = {
-    Item("Opening &Balance", 151),
+    Item("Opening &Balance", kOpeningBalance),
     kSeparator,
-    Item("&Transactions", 146),
-    Item("&Solver", 152),
+    Item("&Transactions", kTransactions),
+    Item("&Solver", kSolver),
 };
 
 constexpr MenuEntry kWindowEntries[] = {
@@ -97,7 +97,7 @@ constexpr Accelerator kAccelerators[] = {
     {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 12, account_view::kToMonth + 11},
 };
 
-constexpr int kToolbar[] = {kFileNew, kFileOpen, kFileSave, 0, 141, 162, 0, 161, 130, 132, 142, 0, 151, 146, 152};
+constexpr int kToolbar[] = {kFileNew, kFileOpen, kFileSave, 0, kSettings, kChangeYear, 0, kBudgetWizard, kObjects, kFunctionalAreas, kCategories, 0, kOpeningBalance, kTransactions, kSolver};
 
 struct Prompt {
   int command;
@@ -110,15 +110,15 @@ constexpr Prompt kPrompts[] = {
     {kFileClose, "Close the active account\nClose"},
     {kFileSave, "Save the active account\nSave"},
     {kFileSaveAs, "Save the active account with a new name\nSave As"},
-    {130, "Objects\nObjects"},
-    {132, "Functional Areas\nFunctional Areas"},
-    {141, "Settings\nSettings"},
-    {142, "Categories\nCategories"},
-    {146, "Transactions\nTransactions"},
-    {151, "Opening balance...\nOpening balance..."},
-    {152, "Solver\nSolver"},
-    {161, "Budget Wizard\nBudget Wizard"},
-    {162, "Change Year\nChange Year"},
+    {kObjects, "Objects\nObjects"},
+    {kFunctionalAreas, "Functional Areas\nFunctional Areas"},
+    {kSettings, "Settings\nSettings"},
+    {kCategories, "Categories\nCategories"},
+    {kTransactions, "Transactions\nTransactions"},
+    {kOpeningBalance, "Opening balance...\nOpening balance..."},
+    {kSolver, "Solver\nSolver"},
+    {kBudgetWizard, "Budget Wizard\nBudget Wizard"},
+    {kChangeYear, "Change Year\nChange Year"},
     {kAppExit, "Quit the application; prompts to save accounts\nExit"},
     {kHelpIndex, "Opens Help\nHelp Topics"},
     {kRecentFileFirst + 0, "Open this document"},

@@ -7,24 +7,10 @@
 #include <span>
 #include <string_view>
 
+#include "resources/command_ids.h"
+
 namespace purso {
 
-// Command ids of the frame's standard commands.
-namespace frame_command {
-inline constexpr int kFileNew = 57600;
-inline constexpr int kFileOpen = 57601;
-inline constexpr int kFileClose = 57602;
-inline constexpr int kFileSave = 57603;
-inline constexpr int kFileSaveAs = 57604;
-inline constexpr int kRecentFileFirst = 57616;  // the four recent files: 57616 to 57619
-inline constexpr int kRecentFileCount = 4;
-inline constexpr int kWindowArrange = 57649;
-inline constexpr int kWindowCascade = 57650;
-inline constexpr int kWindowTile = 57651;
-inline constexpr int kAppAbout = 57664;
-inline constexpr int kAppExit = 57665;
-inline constexpr int kHelpIndex = 57666;
-}  // namespace frame_command
 
 inline constexpr std::string_view kApplicationTitle = "Purso";
 inline constexpr std::string_view kMainWindowTitle = "Tolva Account Organizer";

@@ -2,11 +2,12 @@
 // year's opening balance, typed as an amount, and its sign, chosen apart.
 #pragma once
 
+#include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
 
 namespace purso::opening_balance_dialog {
 
-inline constexpr int kDialogId = 151;
+inline constexpr int kDialogId = dialog_id::kOpeningBalance;
 inline constexpr int kAmount = 1077;
 inline constexpr int kPositive = 1101;
 inline constexpr int kNegative = 1102;

@@ -3,11 +3,12 @@
 // its position, decimal symbol and number of decimals.
 #pragma once
 
+#include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
 
 namespace purso::settings_dialog {
 
-inline constexpr int kDialogId = 141;
+inline constexpr int kDialogId = dialog_id::kSettings;
 inline constexpr int kMonthFirst = 1015;  // radio "mm/dd"
 inline constexpr int kDayFirst = 1014;    // radio "dd/mm"
 inline constexpr int kSeparator = 1016;

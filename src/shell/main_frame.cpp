@@ -36,15 +36,6 @@ QKeySequence KeyOf(const Accelerator& accelerator) {
   return QKeySequence(key);
 }
 
-bool IsAccountCommand(int command) {
-  using namespace account_command;
-  for (int id : {kObjects, kFunctionalAreas, kSettings, kCategories, kTransactions, kOpeningBalance, kSolver,
-                 kBudgetWizard, kChangeYear}) {
-    if (command == id) return true;
-  }
-  return false;
-}
-
 // The commands of the view: month buttons, toggles and its help.
 bool IsViewCommand(int command) {
   return (command >= account_view::kFromMonth && command < account_view::kFromMonth + 12) ||
@@ -121,8 +112,8 @@ void CpursoMainFrame::CreateActions() {
       }
     }
   }
-  for (int i = 0; i < frame_command::kRecentFileCount; ++i) {
-    QAction* action = add(frame_command::kRecentFileFirst + i, QString());
+  for (int i = 0; i < command_id::kRecentFileCount; ++i) {
+    QAction* action = add(command_id::kRecentFileFirst + i, QString());
     action->setVisible(false);
   }
   noRecentFile_ = new QAction(QStringLiteral("Recent File"), this);
@@ -160,8 +151,8 @@ void CpursoMainFrame::BuildMenuBar() {
           break;
         case MenuEntryKind::kRecentFiles:
           menu->addAction(noRecentFile_);
-          for (int i = 0; i < frame_command::kRecentFileCount; ++i) {
-            menu->addAction(actions_.value(frame_command::kRecentFileFirst + i));
+          for (int i = 0; i < command_id::kRecentFileCount; ++i) {
+            menu->addAction(actions_.value(command_id::kRecentFileFirst + i));
           }
           break;
       }
@@ -224,8 +215,8 @@ void CpursoMainFrame::UpdateFrame() {
 void CpursoMainFrame::UpdateCommandStates() {
   for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
     const int command = it.key();
-    if (command >= frame_command::kRecentFileFirst &&
-        command < frame_command::kRecentFileFirst + frame_command::kRecentFileCount) {
+    if (command >= command_id::kRecentFileFirst &&
+        command < command_id::kRecentFileFirst + command_id::kRecentFileCount) {
       continue;
     }
     it.value()->setEnabled(IsCommandEnabled(command));
@@ -234,15 +225,15 @@ void CpursoMainFrame::UpdateCommandStates() {
 
 bool CpursoMainFrame::IsCommandEnabled(int command) const {
   CpursoChildFrame* child = ActiveChild();
-  if (IsAccountCommand(command)) return child != nullptr && child->Document().IsCommandAvailable(command);
+  if (command_id::IsAccountCommand(command)) return child != nullptr && child->Document().IsCommandAvailable(command);
   if (IsViewCommand(command)) return child != nullptr;
   switch (command) {
-    case frame_command::kFileClose:
-    case frame_command::kFileSave:
-    case frame_command::kFileSaveAs:
-    case frame_command::kWindowArrange:
-    case frame_command::kWindowCascade:
-    case frame_command::kWindowTile:
+    case command_id::kFileClose:
+    case command_id::kFileSave:
+    case command_id::kFileSaveAs:
+    case command_id::kWindowArrange:
+    case command_id::kWindowCascade:
+    case command_id::kWindowTile:
       return child != nullptr;
     default:
       return true;
@@ -252,8 +243,8 @@ bool CpursoMainFrame::IsCommandEnabled(int command) const {
 void CpursoMainFrame::UpdateRecentFiles() {
   const auto& files = recentFiles_.Files();
   noRecentFile_->setVisible(files.empty());
-  for (int i = 0; i < frame_command::kRecentFileCount; ++i) {
-    QAction* action = actions_.value(frame_command::kRecentFileFirst + i);
+  for (int i = 0; i < command_id::kRecentFileCount; ++i) {
+    QAction* action = actions_.value(command_id::kRecentFileFirst + i);
     const bool used = static_cast<std::size_t>(i) < files.size();
     action->setVisible(used);
     if (used) {
@@ -322,7 +313,7 @@ bool CpursoMainFrame::OpenDocument(const QString& path) {
 void CpursoMainFrame::OnCommand(int command) {
   if (!IsCommandEnabled(command)) return;
   CpursoChildFrame* child = ActiveChild();
-  using namespace frame_command;
+  using namespace command_id;
   if (command >= kRecentFileFirst && command < kRecentFileFirst + kRecentFileCount) {
     OpenRecentFile(command - kRecentFileFirst);
     return;
@@ -368,7 +359,7 @@ void CpursoMainFrame::OnCommand(int command) {
     default:
       break;
   }
-  if (IsAccountCommand(command)) {
+  if (command_id::IsAccountCommand(command)) {
     child->Document().OnCommand(command);
   } else if (IsViewCommand(command)) {
     child->View().OnCommand(command);

@@ -178,18 +178,18 @@ using Painter = void (*)(QPainter&);
 
 Painter PainterFor(int command) {
   switch (command) {
-    case frame_command::kFileNew: return Page;
-    case frame_command::kFileOpen: return Open;
-    case frame_command::kFileSave: return Save;
-    case 141: return Settings;
-    case 162: return ChangeYear;
-    case 161: return Wizard;
-    case 130: return Objects;
-    case 132: return FunctionalAreas;
-    case 142: return Categories;
-    case 151: return OpeningBalance;
-    case 146: return Transactions;
-    case 152: return Solver;
+    case command_id::kFileNew: return Page;
+    case command_id::kFileOpen: return Open;
+    case command_id::kFileSave: return Save;
+    case command_id::kSettings: return Settings;
+    case command_id::kChangeYear: return ChangeYear;
+    case command_id::kBudgetWizard: return Wizard;
+    case command_id::kObjects: return Objects;
+    case command_id::kFunctionalAreas: return FunctionalAreas;
+    case command_id::kCategories: return Categories;
+    case command_id::kOpeningBalance: return OpeningBalance;
+    case command_id::kTransactions: return Transactions;
+    case command_id::kSolver: return Solver;
     default: return nullptr;
   }
 }

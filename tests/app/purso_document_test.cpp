@@ -134,7 +134,7 @@ TEST_F(DocumentTest, GuardsRefuseWithTheirTextsAndTheObjectsGuardComesFirst) {
 TEST_F(DocumentTest, OpeningBalanceOkOnAnUnchangedValueDoesNotMarkTheAccount) {
   document_.ClearRecalculation();
   host_.Expect(opening_balance_dialog::kDialogId, [](CDialogDriver& driver) { driver.Press(opening_balance_dialog::kOk); });
-  EXPECT_TRUE(document_.OnCommand(151));
+  EXPECT_TRUE(document_.OnCommand(command_id::kOpeningBalance));
   EXPECT_FALSE(document_.IsModified());
   EXPECT_EQ(view_.updates, 1);
   EXPECT_TRUE(document_.NeedsRecalculation());
@@ -144,7 +144,7 @@ TEST_F(DocumentTest, OpeningBalanceOkOnAnUnchangedValueDoesNotMarkTheAccount) {
     driver.Press(opening_balance_dialog::kNegative);
     driver.Enter();
   });
-  document_.OnCommand(151);
+  document_.OnCommand(command_id::kOpeningBalance);
   EXPECT_EQ(document_.CurrentLedger().GetOpeningBalance(), -100);
   EXPECT_TRUE(document_.IsModified());
   EXPECT_EQ(view_.updates, 2);
@@ -152,7 +152,7 @@ TEST_F(DocumentTest, OpeningBalanceOkOnAnUnchangedValueDoesNotMarkTheAccount) {
 
 TEST_F(DocumentTest, SettingsMarkTheAccountOnlyWhenAValueChanged) {
   host_.Expect(settings_dialog::kDialogId, [](CDialogDriver& driver) { driver.Press(settings_dialog::kDone); });
-  document_.OnCommand(141);
+  document_.OnCommand(command_id::kSettings);
   EXPECT_FALSE(document_.IsModified());
   EXPECT_EQ(view_.updates, 1);
 
@@ -160,7 +160,7 @@ TEST_F(DocumentTest, SettingsMarkTheAccountOnlyWhenAValueChanged) {
     driver.Press(settings_dialog::kDayFirst);
     driver.Press(settings_dialog::kDone);
   });
-  document_.OnCommand(141);
+  document_.OnCommand(command_id::kSettings);
   EXPECT_TRUE(document_.IsModified());
   EXPECT_EQ(document_.Book().Settings().dateOrder, DateOrder::kDayFirst);
 }
@@ -170,7 +170,7 @@ TEST_F(DocumentTest, ChangingTheYearAloneLeavesTheAccountUnmodified) {
     driver.Choose(change_year_dialog::kYears, "2024");
     driver.Press(change_year_dialog::kOk);
   });
-  document_.OnCommand(162);
+  document_.OnCommand(command_id::kChangeYear);
   EXPECT_EQ(document_.Book().GetYear(), 2024);
   EXPECT_FALSE(document_.IsModified());
   EXPECT_EQ(view_.updates, 1);

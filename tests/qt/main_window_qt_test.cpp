@@ -79,10 +79,10 @@ TEST(MainWindowQtTest, StartWithoutArgumentOpensOneNewAccount) {
     EXPECT_NE(frame.statusBar()->findChild<QLabel*>(QLatin1String(indicator)), nullptr) << indicator;
   }
 
-  frame.OnCommand(frame_command::kFileNew);
+  frame.OnCommand(command_id::kFileNew);
   EXPECT_EQ(frame.Children().size(), 2);
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("Tolva Account Organizer - [Purso2]"));
-  frame.OnCommand(frame_command::kWindowCascade);
+  frame.OnCommand(command_id::kWindowCascade);
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("Tolva Account Organizer - Purso2"));
 }
 
@@ -124,12 +124,12 @@ TEST(MainWindowQtTest, ClosingTheLastAccountLeavesOnlyFileAndHelp) {
   CpursoApp app;
   ASSERT_EQ(app.Start({}), CpursoApp::StartResult::kRunning);
   CpursoMainFrame& frame = app.MainFrame();
-  frame.OnCommand(frame_command::kFileClose);
+  frame.OnCommand(command_id::kFileClose);
   QApplication::processEvents();
   EXPECT_TRUE(frame.Children().isEmpty());
   EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "&Help"}));
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("Tolva Account Organizer"));
-  EXPECT_FALSE(frame.Action(frame_command::kFileSave)->isEnabled());
+  EXPECT_FALSE(frame.Action(command_id::kFileSave)->isEnabled());
 }
 
 TEST(MainWindowQtTest, ClosingAModifiedAccountAsksAndCancelKeepsIt) {
@@ -146,7 +146,7 @@ TEST(MainWindowQtTest, ClosingAModifiedAccountAsksAndCancelKeepsIt) {
     question = box->text();
     box->button(QMessageBox::Cancel)->click();
   });
-  frame.OnCommand(frame_command::kFileClose);
+  frame.OnCommand(command_id::kFileClose);
   EXPECT_EQ(question, QStringLiteral("Save changes to Purso1?"));
   EXPECT_EQ(frame.Children().size(), 1);
 }
@@ -215,7 +215,7 @@ TEST(MainWindowQtTest, RecentFilesAreListedAndOpen) {
   CpursoApp app;
   ASSERT_EQ(app.Start({}), CpursoApp::StartResult::kRunning);
   CpursoMainFrame& frame = app.MainFrame();
-  QAction* recent = frame.Action(frame_command::kRecentFileFirst);
+  QAction* recent = frame.Action(command_id::kRecentFileFirst);
   ASSERT_TRUE(recent->isVisible());
   EXPECT_EQ(recent->text(), QStringLiteral("&1 recent.pxf"));
   recent->trigger();
