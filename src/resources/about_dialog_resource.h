@@ -13,6 +13,20 @@ inline constexpr int kFirstPane = 1150;
 inline constexpr int kSecondPane = 1151;
 inline constexpr int kThirdPane = 1152;
 
-extern const DialogResource kResource;
+// The controls, positions in the resource's units.
+namespace table {
+using enum ControlKind;
+using namespace control_style;
+inline constexpr ControlResource kControls[] = {
+    {kLabel, kNoControlId, "Tolva Account Organizer v1.1", 4, 8, 150, 10},
+    {kPushButton, kClose, "&Close", 163, 6, 50, 14, kDefault},
+    {kMultiLineText, kFirstPane, "", 4, 25, 210, 45, kReadOnly | kVScroll},
+    {kMultiLineText, kSecondPane, "", 4, 80, 210, 45, kReadOnly | kVScroll},
+    {kMultiLineText, kThirdPane, "", 4, 135, 210, 45, kReadOnly | kVScroll},
+};
+}  // namespace table
+
+inline constexpr DialogResource kResource{
+    kDialogId, "About Tolva Account Organizer", 217, 186, "MS Sans Serif", 8, table::kControls};
 
 }  // namespace purso::about_dialog

@@ -16,33 +16,33 @@
 namespace purso {
 
 enum class ControlKind : std::uint8_t {
-  kLabel,           // static text
-  kGroupBox,        // a captioned frame drawn around other controls
-  kEdit,            // one-line text field
-  kMultiLineText,   // multi-line text pane
+  kLabel,          // static text
+  kGroupBox,       // a captioned frame drawn around other controls
+  kEdit,           // one-line text field
+  kMultiLineText,  // multi-line text pane
   kPushButton,
   kRadioButton,
   kCheckBox,
-  kList,            // list box of plain texts
-  kColumnList,      // list box whose rows carry their own column layout
-  kDropDownList,    // drop-down list to choose from, not typed into
+  kList,          // list box of plain texts
+  kColumnList,    // list box whose rows carry their own column layout
+  kDropDownList,  // drop-down list to choose from, not typed into
 };
 
 // Style bits of a control.
 namespace control_style {
 constexpr std::uint32_t kNone = 0;
-constexpr std::uint32_t kDefault = 1u << 0;    // the default push button (Enter)
-constexpr std::uint32_t kDisabled = 1u << 1;   // starts disabled
-constexpr std::uint32_t kGroup = 1u << 2;      // first radio button of a group
-constexpr std::uint32_t kSorted = 1u << 3;     // list items kept in the case-insensitive order
-constexpr std::uint32_t kReadOnly = 1u << 4;   // text that cannot be typed into
-constexpr std::uint32_t kVScroll = 1u << 5;    // vertical scroll bar
-constexpr std::uint32_t kWrap = 1u << 6;       // label text wraps within its box
-constexpr std::uint32_t kRight = 1u << 7;      // label text aligned right
-constexpr std::uint32_t kCenter = 1u << 8;     // label text centred
-constexpr std::uint32_t kSunken = 1u << 9;     // label drawn in a sunken box (read-only value)
-constexpr std::uint32_t kChecked = 1u << 10;   // check box or radio button starts checked
-constexpr std::uint32_t kPushLike = 1u << 11;  // check box shown as a button that stays pressed
+constexpr std::uint32_t kDefault = 1u << 0;      // the default push button (Enter)
+constexpr std::uint32_t kDisabled = 1u << 1;     // starts disabled
+constexpr std::uint32_t kGroup = 1u << 2;        // first radio button of a group
+constexpr std::uint32_t kSorted = 1u << 3;       // list items kept in the case-insensitive order
+constexpr std::uint32_t kReadOnly = 1u << 4;     // text that cannot be typed into
+constexpr std::uint32_t kVScroll = 1u << 5;      // vertical scroll bar
+constexpr std::uint32_t kWrap = 1u << 6;         // label text wraps within its box
+constexpr std::uint32_t kRight = 1u << 7;        // label text aligned right
+constexpr std::uint32_t kCenter = 1u << 8;       // label text centred
+constexpr std::uint32_t kSunken = 1u << 9;       // label drawn in a sunken box (read-only value)
+constexpr std::uint32_t kChecked = 1u << 10;     // check box or radio button starts checked
+constexpr std::uint32_t kPushLike = 1u << 11;    // check box shown as a button that stays pressed
 constexpr std::uint32_t kEnterOpens = 1u << 12;  // Enter on a list's selected row acts as a double-click
 }  // namespace control_style
 

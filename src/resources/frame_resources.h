@@ -11,7 +11,6 @@
 
 namespace purso {
 
-
 inline constexpr std::string_view kApplicationTitle = "Purso";
 inline constexpr std::string_view kMainWindowTitle = "Tolva Account Organizer";
 inline constexpr std::string_view kIdlePrompt = "For Help, press F1";

@@ -14,6 +14,23 @@ inline constexpr int kNegative = 1102;
 inline constexpr int kOk = 1;
 inline constexpr int kCancel = 2;
 
-extern const DialogResource kResource;
+// The controls, positions in the resource's units.
+namespace table {
+using enum ControlKind;
+using namespace control_style;
+// The sign radios are framed under the amount they qualify; the buttons
+// stand in a column at the right, OK level with the amount.
+inline constexpr ControlResource kControls[] = {
+    {kLabel, kNoControlId, "Opening balance", 7, 10, 72, 8},
+    {kEdit, kAmount, "", 83, 8, 96, 12},
+    {kGroupBox, kNoControlId, "", 83, 24, 96, 34},
+    {kRadioButton, kPositive, "Positive", 90, 30, 60, 10, kGroup},
+    {kRadioButton, kNegative, "Negative", 90, 42, 60, 10},
+    {kPushButton, kOk, "OK", 186, 7, 50, 14, kDefault},
+    {kPushButton, kCancel, "Cancel", 186, 25, 50, 14},
+};
+}  // namespace table
+
+inline constexpr DialogResource kResource{kDialogId, "Opening balance", 243, 65, "MS Sans Serif", 8, table::kControls};
 
 }  // namespace purso::opening_balance_dialog

@@ -101,5 +101,25 @@ TEST(ScriptedHostTest, FailsOnUnexpectedDialogsAndUnansweredQuestions) {
   EXPECT_NONFATAL_FAILURE({ CScriptedHost host; host.Expect(151, [](CDialogDriver&) {}); }, "never opened");
 }
 
+TEST(ScriptedHostTest, RefusalExpectationsFailOnTheWrongProblemFocusOrCount) {
+  const auto run = [](bool yes, const std::function<void(CDialogDriver&)>& expect) {
+    CScriptedHost host;
+    host.AnswerConfirmation(yes);
+    CAskingDialog dialog;
+    host.Run(dialog, [&](CDialogDriver& driver) {
+      driver.Focus(kField);
+      driver.Press(kAsk);  // the focus moves to the button pressed
+      expect(driver);
+      driver.Escape();
+    });
+  };
+  run(true, [](CDialogDriver& driver) { driver.ExpectRefused("Bad", "Fix it", kAsk); });
+  run(false, [](CDialogDriver& driver) { driver.ExpectAccepted(); });
+  EXPECT_NONFATAL_FAILURE(run(true, [](CDialogDriver& d) { d.ExpectRefused("Bad", "Other", kAsk); }), "Other");
+  EXPECT_NONFATAL_FAILURE(run(true, [](CDialogDriver& d) { d.ExpectRefused("Bad", "Fix it", kField); }), "focus");
+  EXPECT_NONFATAL_FAILURE(run(false, [](CDialogDriver& d) { d.ExpectRefused("Bad", "Fix it", kAsk); }), "0 Problem");
+  EXPECT_NONFATAL_FAILURE(run(true, [](CDialogDriver& d) { d.ExpectAccepted(); }), "refused: \"Bad\"");
+}
+
 }  // namespace
 }  // namespace purso::test

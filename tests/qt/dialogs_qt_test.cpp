@@ -12,7 +12,6 @@
 #include <QTest>
 
 #include "data/account_book.h"
-#include "dialogs/about_dialog.h"
 #include "dialogs/change_year_dialog.h"
 #include "dialogs/message_dialogs.h"
 #include "dialogs/opening_balance_dialog.h"
@@ -23,6 +22,8 @@
 #include "qt/qt_test_support.h"
 #include "resources/message_dialog_resources.h"
 #include "resources/opening_balance_dialog_resource.h"
+#include "support/dialog_samples.h"
+#include "support/ledger_builder.h"
 
 namespace purso::test {
 namespace {
@@ -66,17 +67,15 @@ void ExpectWidgetsMatch(CQtDialog& window, const CDialogLogic& dialog) {
   }
 }
 
-// Opens the dialog through the adapter, checks it, keeps its picture, then
-// runs close to end it.
-void CheckDialog(CDialogLogic& dialog, const std::function<void(CQtDialog&)>& close) {
+// Opens the dialog through the adapter, runs check on it once it shows,
+// then keeps its picture as dialog_<id>.png, unless check closed it.
+void OpenDialog(CDialogLogic& dialog, const std::function<void(CQtDialog&)>& check) {
   CQtHost host;
   bool shown = false;
   host.SetDialogObserver([&](CQtDialog& window) {
     WhenShown([&] {
       shown = true;
-      ExpectWidgetsMatch(window, dialog);
-      SavePicture(window, QStringLiteral("dialog_%1").arg(dialog.Resource().id));
-      close(window);
+      check(window);
     });
   });
   host.RunModal(dialog);
@@ -85,30 +84,41 @@ void CheckDialog(CDialogLogic& dialog, const std::function<void(CQtDialog&)>& cl
 
 void Click(CQtDialog& window, int id) { QTest::mouseClick(window.Widget(id), Qt::LeftButton); }
 
-TEST(DialogsQtTest, ProblemAndConfirmationDialogs) {
-  CProblemDialog problem("The opening balance is invalid (bad format)", "Enter a valid number.");
-  CheckDialog(problem, [](CQtDialog& window) { QTest::keyClick(&window, Qt::Key_Escape); });
-  EXPECT_EQ(problem.Controls().Result(), kCommandCancel);
-
-  CConfirmationDialog yes("All predactions of this category will be removed.\nDo you want to continue?");
-  CheckDialog(yes, [](CQtDialog& window) { QTest::keyClick(&window, Qt::Key_Return); });
-  EXPECT_EQ(yes.Controls().Result(), confirmation_dialog::kYes);
-
-  CConfirmationDialog no("Continue?");
-  CheckDialog(no, [](CQtDialog& window) { QTest::keyClick(&window, Qt::Key_Escape); });
-  EXPECT_EQ(no.Controls().Result(), confirmation_dialog::kNo);
+TEST(DialogsQtTest, EveryDialogShowsItsResourceAndKeepsItsPicture) {
+  for (const DialogSample& sample : DialogSamples()) {
+    SCOPED_TRACE(std::string(sample.name));
+    CAccountBook book;
+    FillSampleYear(book);
+    const std::unique_ptr<CDialogLogic> dialog = sample.make(book);
+    OpenDialog(*dialog, [&](CQtDialog& window) {
+      ExpectWidgetsMatch(window, *dialog);
+      SavePicture(window, QStringLiteral("dialog_%1").arg(dialog->Resource().id));
+      if (window.Widget(sample.closeCommand) != nullptr) {
+        Click(window, sample.closeCommand);
+      } else {
+        QTest::keyClick(&window, Qt::Key_Escape);
+      }
+    });
+    EXPECT_EQ(dialog->Controls().Result(), sample.closeCommand);
+  }
 }
 
-TEST(DialogsQtTest, AboutBoxClosesWithEnter) {
-  CAboutDialog about;
-  CheckDialog(about, [](CQtDialog& window) { QTest::keyClick(&window, Qt::Key_Return); });
-  EXPECT_EQ(about.Controls().Result(), kCommandOk);
+TEST(DialogsQtTest, EnterAndEscapeAnswerTheConfirmationDialog) {
+  const struct {
+    Qt::Key key;
+    int result;
+  } cases[] = {{Qt::Key_Return, confirmation_dialog::kYes}, {Qt::Key_Escape, confirmation_dialog::kNo}};
+  for (const auto& c : cases) {
+    CConfirmationDialog question("Continue?");
+    OpenDialog(question, [&](CQtDialog& window) { QTest::keyClick(&window, c.key); });
+    EXPECT_EQ(question.Controls().Result(), c.result);
+  }
 }
 
 TEST(DialogsQtTest, SettingsDialogStaysOpenOnEscapeAndClosesOnDone) {
   CAccountBook book;
   CSettingsDialog dialog(book.Settings());
-  CheckDialog(dialog, [&](CQtDialog& window) {
+  OpenDialog(dialog, [&](CQtDialog& window) {
     QTest::keyClick(&window, Qt::Key_Escape);  // help, not close
     EXPECT_TRUE(window.isVisible());
     auto* decimals = qobject_cast<QLineEdit*>(window.Widget(1023));
@@ -123,7 +133,7 @@ TEST(DialogsQtTest, SettingsDialogStaysOpenOnEscapeAndClosesOnDone) {
 TEST(DialogsQtTest, ChangeYearDialogChoosesFromItsList) {
   CAccountBook book;
   CChangeYearDialog dialog(book);
-  CheckDialog(dialog, [&](CQtDialog& window) {
+  OpenDialog(dialog, [&](CQtDialog& window) {
     auto* years = qobject_cast<QComboBox*>(window.Widget(1105));
     ASSERT_NE(years, nullptr);
     EXPECT_EQ(years->count(), 27);
@@ -148,14 +158,11 @@ TEST(DialogsQtTest, InputErrorShowsTheProblemThenFocusesTheField) {
         for (int text : {problem_dialog::kProblemText, problem_dialog::kSuggestionText}) {
           problemTexts << qobject_cast<QLabel*>(window.Widget(text))->text();
         }
-        SavePicture(window, QStringLiteral("dialog_131"));
         QTest::mouseClick(window.Widget(problem_dialog::kClose), Qt::LeftButton);
       });
       return;
     }
     WhenShown([&] {
-      ExpectWidgetsMatch(window, dialog);
-      SavePicture(window, QStringLiteral("dialog_151"));
       auto* amount = qobject_cast<QLineEdit*>(window.Widget(opening_balance_dialog::kAmount));
       EXPECT_EQ(amount->text(), QStringLiteral("$250.00"));
       EXPECT_TRUE(qobject_cast<QAbstractButton*>(window.Widget(opening_balance_dialog::kNegative))->isChecked());

@@ -6,6 +6,31 @@
 
 namespace purso::test {
 
+CDialogDriver::CDialogDriver(CScriptedHost& host, CDialogLogic& dialog)
+    : host_(host), dialog_(dialog), problemsSeen_(host.Problems().size()) {}
+
+void CDialogDriver::ExpectRefused(std::string_view problem, std::string_view suggestion, int field) {
+  const auto& problems = host_.Problems();
+  const std::size_t shown = problems.size() - problemsSeen_;
+  problemsSeen_ = problems.size();
+  if (shown != 1) {
+    ADD_FAILURE() << shown << " Problem dialogs where one was expected: \"" << problem << "\"";
+    return;
+  }
+  EXPECT_EQ(problems.back().problem, problem);
+  EXPECT_EQ(problems.back().suggestion, suggestion);
+  EXPECT_EQ(Controls().GetFocus(), field) << "focus after \"" << problem << "\"";
+  EXPECT_FALSE(Ended()) << "the dialog closed after \"" << problem << "\"";
+}
+
+void CDialogDriver::ExpectAccepted() {
+  const auto& problems = host_.Problems();
+  for (std::size_t i = problemsSeen_; i < problems.size(); ++i) {
+    ADD_FAILURE() << "refused: \"" << problems[i].problem << "\" / \"" << problems[i].suggestion << "\"";
+  }
+  problemsSeen_ = problems.size();
+}
+
 bool CDialogDriver::Usable(int controlId, const char* action) {
   CControlModel& controls = Controls();
   if (Ended()) {

@@ -24,7 +24,7 @@ class CScriptedHost;
 // What the user can do in one running dialog.
 class CDialogDriver {
  public:
-  CDialogDriver(CScriptedHost& host, CDialogLogic& dialog) : host_(host), dialog_(dialog) {}
+  CDialogDriver(CScriptedHost& host, CDialogLogic& dialog);
 
   CControlModel& Controls() { return dialog_.Controls(); }
   int DialogId() const { return dialog_.Resource().id; }
@@ -47,11 +47,24 @@ class CDialogDriver {
   void Escape();
   void CloseBox() { Escape(); }
 
+  // Expectations about what the last actions did, each against the Problem
+  // dialogs shown since the previous expectation:
+  // refused with exactly this problem and suggestion, the focus on field,
+  // the dialog still open;
+  void ExpectRefused(std::string_view problem, std::string_view suggestion, int field);
+  // accepted: no Problem dialog was shown.
+  void ExpectAccepted();
+
+  // The text of an item of a list, or of a field.
+  const std::string& Item(int controlId, std::size_t index) { return Controls().Item(controlId, index); }
+  const std::string& Text(int controlId) { return Controls().GetText(controlId); }
+
  private:
   bool Usable(int controlId, const char* action);
 
   CScriptedHost& host_;
   CDialogLogic& dialog_;
+  std::size_t problemsSeen_;
 };
 
 class CScriptedHost final : public IHost {
