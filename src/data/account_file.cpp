@@ -5,77 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <functional>
+
+#include "data/file_descriptor.h"
 
 namespace purso {
 namespace {
-
-// Closes a descriptor on every path out of a function.
-class CFileDescriptor {
- public:
-  explicit CFileDescriptor(int fd) : fd_(fd) {}
-  ~CFileDescriptor() { Close(); }
-  CFileDescriptor(const CFileDescriptor&) = delete;
-  CFileDescriptor& operator=(const CFileDescriptor&) = delete;
-  int Get() const { return fd_; }
-  bool Close() {
-    if (fd_ < 0) return true;
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0;
-  }
-
- private:
-  int fd_;
-};
-
-bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t written = ::write(fd, data, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += written;
-    size -= static_cast<std::size_t>(written);
-  }
-  return true;
-}
-
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-// Makes the rename itself durable; a folder that cannot be flushed is no
-// reason to report the save as failed once the file is in place.
-void FlushFolder(const std::string& folder) {
-  CFileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.Get() >= 0) ::fsync(fd.Get());
-}
-
-// The permissions of the file being replaced, or those a new document gets.
-mode_t ModeFor(const std::string& path) {
-  struct stat old {};
-  if (::stat(path.c_str(), &old) == 0) return old.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
-// A link is followed, so that saving replaces the file it names and not the link.
-std::string ResolvedTarget(const std::string& path) {
-  char* resolved = ::realpath(path.c_str(), nullptr);
-  if (resolved == nullptr) return path;
-  std::string target(resolved);
-  std::free(resolved);
-  return target;
-}
 
 // Reads a file through its descriptor for a streaming archive.
 class CFileSource final : public CByteSource {
@@ -92,36 +26,6 @@ class CFileSource final : public CByteSource {
  private:
   int fd_;
 };
-
-// Passes an archive's bytes on to a file descriptor.
-class CFileSink final : public CByteSink {
- public:
-  explicit CFileSink(int fd) : fd_(fd) {}
-  bool WriteAll(const std::uint8_t* source, std::size_t n) override { return purso::WriteAll(fd_, source, n); }
-
- private:
-  int fd_;
-};
-
-// Replaces path with what writeContent writes to a temporary file beside it,
-// flushed and then renamed over path. False, with path untouched and no
-// temporary left, when any step fails.
-bool ReplaceFile(const std::string& requestedPath, const std::function<bool(int fd)>& writeContent) {
-  const std::string path = ResolvedTarget(requestedPath);
-  std::string temporary = path + ".XXXXXX";
-  CFileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-  if (fd.Get() < 0) return false;
-
-  const mode_t mode = ModeFor(path);
-  const bool written =
-      ::fchmod(fd.Get(), mode) == 0 && writeContent(fd.Get()) && ::fsync(fd.Get()) == 0 && fd.Close();
-  if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  FlushFolder(FolderOf(path));
-  return true;
-}
 
 }  // namespace
 
@@ -160,10 +64,6 @@ bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
   return true;
 }
 
-bool WriteFileAtomically(const std::string& requestedPath, const std::vector<std::uint8_t>& bytes) {
-  return ReplaceFile(requestedPath, [&bytes](int fd) { return WriteAll(fd, bytes.data(), bytes.size()); });
-}
-
 bool LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& book) {
   CArchiveReader archive(bytes);
   return book.Load(archive);
@@ -184,19 +84,6 @@ bool LoadAccountFile(const std::string& path, CAccountBook& book) {
   CFileSource source(fd.Get());
   CArchiveReader archive(source, static_cast<std::size_t>(info.st_size));
   return book.Load(archive);
-}
-
-bool StoreAccountFile(const std::string& path, CAccountBook& book) {
-  // The tables write their rows straight into the temporary file, so that
-  // the account is not first collected in memory.
-  const bool stored = ReplaceFile(path, [&book](int fd) {
-    CFileSink sink(fd);
-    CArchiveWriter archive(sink);
-    return book.Write(archive) && archive.Flush();
-  });
-  if (!stored) return false;
-  book.ClearModified();
-  return true;
 }
 
 }  // namespace purso

@@ -1,10 +1,7 @@
-// Reading and writing an account book as a file.
+// Reading an account book from a file; writing it is account_save.h's.
 //
 // A file is read completely and checked before the caller's book is
-// touched. A file is written to a temporary file in the same folder, flushed
-// to disk, and renamed over the old file only when every byte was written,
-// so a failed save never damages the old file and the book stays modified.
-// Both stream the tables' rows between the file and the tables, so that the
+// touched. The tables' rows stream from the file into the tables, so that the
 // bulk of an account is copied once.
 #pragma once
 
@@ -14,35 +11,23 @@
 #include <vector>
 
 #include "data/account_book.h"
+#include "data/account_save.h"
 
 namespace purso {
 
-// The messages the document shows when a file cannot be read or written,
-// as a problem text and a suggestion text.
+// The message the document shows when a file cannot be read, as a problem
+// text and a suggestion text; those of writing are in save_failure.h.
 inline constexpr std::string_view kReadingProblem =
     "Error reading from .PXF file. Possible causes:\n- out of memory\n- not a valid .PXF file";
 inline constexpr std::string_view kReadingSuggestion = "- close some applications\n- try a new file";
-inline constexpr std::string_view kWritingProblem =
-    "Error writing to .PXF file. Possible causes:\n- the disk is full\n- there is no floppy in the drive\n- the "
-    "filename is invalid\n- ...";
-inline constexpr std::string_view kWritingSuggestion = "- delete some files on your disk\n- insert a floppy\n- try a new file";
 
 // The whole content of a file; false when it cannot be opened or read.
 bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
-
-// Writes bytes to path through a temporary file beside it, flushed and then
-// renamed over path. False, with path untouched and no temporary left, when
-// any step fails.
-bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 // Reads an account from bytes. On failure book is unchanged.
 bool LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& book);
 
 // Reads an account file. On failure book is unchanged.
 bool LoadAccountFile(const std::string& path, CAccountBook& book);
-
-// Writes an account file; on success clears the book's modified flags, on
-// failure leaves the file as it was and the book modified.
-bool StoreAccountFile(const std::string& path, CAccountBook& book);
 
 }  // namespace purso

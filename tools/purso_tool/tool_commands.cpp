@@ -1,5 +1,8 @@
 #include "purso_tool/tool_commands.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -159,17 +162,18 @@ std::optional<int> LoadForCommand(const std::string& path, CAccountBook& book, s
     Fail(err, "cannot read " + Quoted(path) + ": it is a folder, not a file");
     return kExitFileError;
   }
-  std::vector<std::uint8_t> bytes;
-  errno = 0;
-  if (!ReadFileBytes(path, bytes)) {
+  // Read as the program reads an account: streamed from the file into the
+  // tables, never held whole in memory besides.
+  if (LoadAccountFile(path, book)) return std::nullopt;
+  // A file that cannot even be opened is told apart from one that is no account.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
     Fail(err, "cannot read " + Quoted(path) + Reason(errno));
     return kExitFileError;
   }
-  if (!LoadAccount(bytes, book)) {
-    err << kReadingProblem << '\n' << kReadingSuggestion << '\n';
-    return kExitFileError;
-  }
-  return std::nullopt;
+  ::close(fd);
+  err << kReadingProblem << '\n' << kReadingSuggestion << '\n';
+  return kExitFileError;
 }
 
 int RunNew(const Options& options, std::ostream& err) {
@@ -179,9 +183,9 @@ int RunNew(const Options& options, std::ostream& err) {
     return kExitFileError;
   }
   CAccountBook book;
-  errno = 0;
-  if (!StoreAccountFile(options.file, book)) {
-    Fail(err, "cannot write " + Quoted(options.file) + Reason(errno));
+  const SaveResult saved = SaveAccountFile(options.file, book);
+  if (!saved.Succeeded()) {
+    Fail(err, "cannot write " + Quoted(options.file) + Reason(saved.error));
     return kExitFileError;
   }
   return kExitOk;

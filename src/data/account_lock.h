@@ -1,0 +1,72 @@
+// The lock that tells a second program that an account is already open.
+//
+// While an account is open, a lock file ".<name>.lock" lies beside it (for
+// "budget.pxf", ".budget.pxf.lock"), created with O_EXCL and holding the
+// process id, the process's start time, the host name and the user name of
+// its holder, one "key value" pair a line. A lock whose process is gone (the
+// same host, and no process of that id, or one started at another time) is
+// taken over. Acquiring, taking over and releasing are done under a lock of
+// the folder (flock), so that two programs cannot both take over the same
+// lock; where the folder cannot be locked (some network file systems) they
+// go on without it.
+//
+// The same file under two names: symbolic links are followed, so the lock lies
+// beside the file itself; for hard links, a lock of another name in the same
+// folder whose file is the same (device and inode) counts as well. A hard
+// link in another folder is not seen.
+#pragma once
+
+#include <string>
+
+namespace purso {
+
+struct LockHolder {
+  int pid = 0;  // 0 when the lock file names no process (damaged)
+  std::string user;
+  std::string host;
+};
+
+enum class LockStatus {
+  kAcquired,
+  kHeldByOther,  // holder says who; it may be this very process
+  kUnavailable,  // no lock file can be made (read-only folder or disk): error says why
+};
+
+struct LockResult {
+  LockStatus status = LockStatus::kUnavailable;
+  LockHolder holder;
+  int error = 0;
+};
+
+// The lock file of the account at accountPath.
+std::string LockPathOf(const std::string& accountPath);
+
+// Holds the lock of at most one account; releases it on destruction.
+class CAccountLock {
+ public:
+  CAccountLock() = default;
+  ~CAccountLock() { Release(); }
+  CAccountLock(const CAccountLock&) = delete;
+  CAccountLock& operator=(const CAccountLock&) = delete;
+
+  // Takes the lock unless a live process holds it, under this name or
+  // another hard link's. Releases a lock held before.
+  LockResult TryAcquire(const std::string& accountPath);
+  // Takes the lock whoever holds it, for a user who chose to open the
+  // account all the same.
+  LockResult ForceAcquire(const std::string& accountPath);
+  // Removes the lock file if it is still this lock's; does nothing when no
+  // lock is held.
+  void Release();
+
+  bool IsHeld() const { return !lockPath_.empty(); }
+
+ private:
+  enum class Takeover { kIfGone, kAlways };
+  LockResult Acquire(const std::string& accountPath, Takeover takeover);
+
+  std::string lockPath_;
+  std::string content_;  // what this lock wrote, to know its own file again
+};
+
+}  // namespace purso
