@@ -4,11 +4,20 @@
 // says what is wrong and what to do, the focus goes back to the field at
 // fault, and nothing is changed. A handler does that with one call and stops:
 //
-//   if (!ParseAmount(settings, text, value)) return Refuse(kBadAmount, kEnterANumber, ids::kAmount);
+//   if (!amount) return Refuse("The amount is invalid (bad format)", "Enter a valid number.", ids::kAmount);
+//
+// A field that shows a stored amount for editing stands for the stored value
+// for as long as it holds the text the dialog put there: an amount text can
+// be longer than a typed amount may be (a three-letter currency symbol after
+// a large amount), and OK on an untouched field must not refuse it.
 #pragma once
 
+#include <map>
+#include <optional>
+#include <string>
 #include <string_view>
 
+#include "data/display_settings.h"
 #include "dialogs/message_dialogs.h"
 #include "platform/dialog_logic.h"
 
@@ -27,6 +36,20 @@ class CEditingDialog : public CDialogLogic {
   void Problem(std::string_view problem, std::string_view suggestion) { ShowProblem(Host(), problem, suggestion); }
   // Asks a yes-or-no question; true only for "Yes".
   bool Confirm(std::string_view question) { return AskConfirmation(Host(), question); }
+
+  // Puts the amount text of a stored, non-negative amount into field.
+  void ShowStoredAmount(const CDisplaySettings& settings, int field, double amount);
+  // What field holds: the stored amount while it holds the text that
+  // ShowStoredAmount put there, otherwise its first maxChars characters read
+  // as an amount; none when they do not read as one.
+  std::optional<double> FieldAmount(const CDisplaySettings& settings, int field, std::size_t maxChars) const;
+
+ private:
+  struct StoredAmount {
+    std::string text;
+    double amount = 0.0;
+  };
+  std::map<int, StoredAmount> storedAmounts_;
 };
 
 }  // namespace purso

@@ -21,7 +21,7 @@ COpeningBalanceDialog::COpeningBalanceDialog(const CDisplaySettings& settings, d
 
 void COpeningBalanceDialog::OnInit() {
   CControlModel& controls = Controls();
-  controls.SetText(ids::kAmount, FormatAmount(settings_, std::fabs(balance_)));
+  ShowStoredAmount(settings_, ids::kAmount, std::fabs(balance_));
   controls.SetChecked(balance_ < 0.0 ? ids::kNegative : ids::kPositive, true);
   controls.SetFocus(ids::kAmount);
 }
@@ -37,10 +37,9 @@ void COpeningBalanceDialog::OnCommand(int controlId) {
 void COpeningBalanceDialog::OnOk() {
   CControlModel& controls = Controls();
   const bool negative = controls.IsChecked(ids::kNegative);
-  double value = 0.0;
-  if (!ParseAmount(settings_, controls.GetText(ids::kAmount, kAmountFieldLength), value)) {
-    return Refuse("The opening balance is invalid (bad format)", "Enter a valid number.", ids::kAmount);
-  }
+  const std::optional<double> amount = FieldAmount(settings_, ids::kAmount, kAmountFieldLength);
+  if (!amount) return Refuse("The opening balance is invalid (bad format)", "Enter a valid number.", ids::kAmount);
+  const double value = *amount;
   if (value > kMaxAmount) {
     return Refuse("The balance is invalid (number too big)", "Enter a number < 999999999", ids::kAmount);
   }

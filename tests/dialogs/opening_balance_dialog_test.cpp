@@ -99,6 +99,21 @@ TEST(OpeningBalanceDialogTest, RefusesABadOrTooBigAmountAndStaysOpen) {
   }
 }
 
+TEST(OpeningBalanceDialogTest, AnUntouchedFieldStandsForTheStoredBalanceHoweverLongItsText) {
+  CDisplaySettings euros;
+  euros.currencySymbol = "EUR";
+  euros.symbolPosition = SymbolPosition::kAfter;
+  euros.space = true;
+  COpeningBalanceDialog dialog(euros, -1000000);
+  CScriptedHost host;
+  host.Run(dialog, [](CDialogDriver& driver) {
+    EXPECT_EQ(driver.Text(ids::kAmount), "1,000,000.00 EUR");  // 16 characters: more than a typed amount may hold
+    driver.Press(ids::kOk);
+    driver.ExpectAccepted();
+  });
+  EXPECT_EQ(dialog.Balance(), -1000000);
+}
+
 TEST(OpeningBalanceDialogTest, CancelAndEscapeKeepTheBalance) {
   for (const bool escape : {false, true}) {
     SCOPED_TRACE(escape ? "Escape" : "Cancel");
