@@ -53,8 +53,7 @@ int CpursoPXFView::DayIndex(double monthDay) const {
 void CpursoPXFView::OnInitialUpdate() {
   fromMonth_ = 0;
   toMonth_ = kMonths - 1;
-  firstDay_ = 0;
-  lastDay_ = DayIndex(1231);
+  SetRangeDays();
   Rescale();
   CControlModel& controls = Controls();
   for (int k = 0; k < kMonths; ++k) {
@@ -91,7 +90,22 @@ void CpursoPXFView::Paint(ICanvas& canvas) {
   PaintOutstandingCaptions(canvas);
 }
 
+void CpursoPXFView::SetRangeDays() {
+  firstDay_ = DayIndex((fromMonth_ + 1) * 100 + 1);
+  lastDay_ = toMonth_ == kMonths - 1 ? DayIndex(1231) : DayIndex((toMonth_ + 2) * 100 + 1) - 1;
+}
+
+void CpursoPXFView::EnableCommandButtons() {
+  // A button is usable only when the document carries its command.
+  for (const int command : {ids::kCategories, ids::kSolver, ids::kTransactions}) {
+    Controls().Enable(command, document_.IsCommandAvailable(command));
+  }
+}
+
 void CpursoPXFView::Recompute() {
+  // The range is whole months of the year shown, which may have changed.
+  SetRangeDays();
+  EnableCommandButtons();
   CYearLedger& ledger = document_.CurrentLedger();
   ledger.PredictedBalances(predicted_);
   ledger.ActualBalances(actual_);
@@ -178,9 +192,9 @@ void CpursoPXFView::OnCommand(int controlId) {
 }
 
 void CpursoPXFView::SetFromMonth(int month) {
-  firstDay_ = DayIndex((month + 1) * 100 + 1);
   Controls().SetChecked(ids::kFromMonth + fromMonth_, false);
   fromMonth_ = month;
+  SetRangeDays();
   Controls().SetChecked(ids::kFromMonth + month, true);
   if (lastDay_ < firstDay_) {
     SetToMonth(month);
@@ -190,9 +204,9 @@ void CpursoPXFView::SetFromMonth(int month) {
 }
 
 void CpursoPXFView::SetToMonth(int month) {
-  lastDay_ = month == kMonths - 1 ? DayIndex(1231) : DayIndex((month + 2) * 100 + 1) - 1;
   Controls().SetChecked(ids::kToMonth + toMonth_, false);
   toMonth_ = month;
+  SetRangeDays();
   Controls().SetChecked(ids::kToMonth + month, true);
   if (lastDay_ < firstDay_) {
     SetFromMonth(month);

@@ -114,6 +114,9 @@ class CpursoPXFView final : public CControlLogic, public IDocumentView {
   void RangeChanged();
   void Toggle(int controlId, bool& shown);
 
+  // First and last day of the chosen whole months in the current year.
+  void SetRangeDays();
+  void EnableCommandButtons();
   void Rescale();
   void RefillOutstanding();
   // The Predicted Transactions dialog opens here, on the category with the predaction selected.

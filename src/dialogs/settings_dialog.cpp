@@ -1,5 +1,7 @@
 #include "dialogs/settings_dialog.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "dialogs/message_dialogs.h"
@@ -18,6 +20,14 @@ constexpr std::string_view kHelpPage = "set_dlg.htm";
 constexpr std::size_t kDecimalsFieldLength = 10;
 
 bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Names a character that account text cannot hold by its code, since the
+// message itself is account text: "The character U+20B9 can not be used.".
+std::string UnstorableSuggestion(char32_t character) {
+  char code[16];
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
+  return std::string("The character ") + code + " can not be used.";
+}
 
 }  // namespace
 
@@ -65,6 +75,19 @@ void CSettingsDialog::OnDone() {
   const std::string& separator = controls.GetText(ids::kSeparator);
   if (separator.size() != 1 || IsDecimalDigit(separator[0])) {
     return Refuse("The date separator is invalid.", "Enter 1 character that is not a number.", ids::kSeparator);
+  }
+  // A digit, a sign or a list row mark in the symbol would make amounts read
+  // wrongly (the symbol "1" turns a typed 150 into 50) or rows draw wrongly.
+  if (std::any_of(symbol.begin(), symbol.end(), [](char c) { return IsDecimalDigit(c) || c == '+' || c == '-'; })) {
+    return Refuse("The currency symbol is invalid.", "Numbers and the '+' and '-' characters can not be used.",
+                  ids::kCurrencySymbol);
+  }
+  if (!HasNoReservedCharacters(symbol)) {
+    return Refuse("The currency symbol is invalid.", "Remove the '%', '|' & '@' characters.", ids::kCurrencySymbol);
+  }
+  const std::u32string& unstorable = controls.UnstorableCharacters(ids::kCurrencySymbol);
+  if (!unstorable.empty()) {
+    return Refuse("The currency symbol is invalid.", UnstorableSuggestion(unstorable.front()), ids::kCurrencySymbol);
   }
 
   settings_.dateOrder = controls.IsChecked(ids::kDayFirst) ? DateOrder::kDayFirst : DateOrder::kMonthFirst;

@@ -66,11 +66,17 @@ std::string CControlModel::GetText(int controlId, std::size_t maxChars) const {
 }
 
 void CControlModel::SetText(int controlId, std::string_view text) {
-  StateOf(controlId).text = std::string(text);
+  ControlState& state = StateOf(controlId);
+  state.text = std::string(text);
+  state.unstorable.clear();
   Announce(controlId, ControlAspect::kText);
 }
 
-void CControlModel::ApplyText(int controlId, std::string_view text) { StateOf(controlId).text = std::string(text); }
+void CControlModel::ApplyText(int controlId, std::string_view text, std::u32string_view unstorable) {
+  ControlState& state = StateOf(controlId);
+  state.text = std::string(text);
+  state.unstorable = std::u32string(unstorable);
+}
 
 bool CControlModel::IsEnabled(int controlId) const { return StateOf(controlId).enabled; }
 
@@ -86,8 +92,7 @@ bool CControlModel::IsChecked(int controlId) const { return StateOf(controlId).c
 void CControlModel::Check(ControlState& state, bool checked, bool announce) {
   if (checked && state.kind == ControlKind::kRadioButton) {
     for (ControlState& other : controls_) {
-      if (&other != &state && other.kind == ControlKind::kRadioButton && other.group == state.group &&
-          other.checked) {
+      if (&other != &state && other.kind == ControlKind::kRadioButton && other.group == state.group && other.checked) {
         other.checked = false;
         if (announce) Announce(other.id, ControlAspect::kChecked);
       }

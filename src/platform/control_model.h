@@ -98,6 +98,10 @@ class CControlModel {
   // The text of the selected item; empty when nothing is selected.
   std::string SelectedText(int controlId) const;
 
+  // The characters typed into a field that account text cannot hold; empty
+  // once the logic sets the field's text.
+  const std::u32string& UnstorableCharacters(int controlId) const { return StateOf(controlId).unstorable; }
+
   int GetFocus() const { return focus_; }
   void SetFocus(int controlId);
 
@@ -108,7 +112,9 @@ class CControlModel {
   int Result() const { return result_; }
 
   // Changes made by the user, applied by the adapter without being announced.
-  void ApplyText(int controlId, std::string_view text);
+  // The characters the user typed that account text cannot hold come with
+  // the text (which holds '?' for each), so that a dialog can refuse them.
+  void ApplyText(int controlId, std::string_view text, std::u32string_view unstorable = {});
   void ApplyChecked(int controlId, bool checked);
   void ApplySelection(int controlId, int index);
   void ApplyFocus(int controlId);
@@ -123,6 +129,7 @@ class CControlModel {
     bool enabled = true;
     bool checked = false;
     std::string text;
+    std::u32string unstorable;
     std::vector<std::string> items;
     int selection = kNoSelection;
     std::size_t group = 0;  // radio buttons of one group share a number

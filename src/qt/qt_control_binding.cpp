@@ -144,7 +144,9 @@ void CQtControlBinding::Connect(const ControlResource& control, QWidget* widget)
   const int id = control.id;
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     connect(edit, &QLineEdit::textEdited, this,
-            [&controls, id](const QString& text) { controls.ApplyText(id, ToAccountText(text)); });
+            [&controls, id](const QString& text) {
+              controls.ApplyText(id, ToAccountText(text), UnstorableCharacters(text));
+            });
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     connect(button, &QAbstractButton::clicked, this, [this, &controls, id, button] {
       if (button->isCheckable()) controls.ApplyChecked(id, button->isChecked());

@@ -1,5 +1,7 @@
 #include "qt/text_codec.h"
 
+#include <QList>
+
 #include "data/account_text.h"
 
 namespace purso {
@@ -19,6 +21,14 @@ std::string ToAccountText(const QString& text) {
   result.reserve(static_cast<std::size_t>(text.size()));
   for (const QChar c : text) result.push_back(static_cast<char>(UnicodeToAccountChar(c.unicode()).value_or('?')));
   return result;
+}
+
+std::u32string UnstorableCharacters(const QString& text) {
+  std::u32string lost;
+  for (const char32_t c : text.toUcs4()) {
+    if (!UnicodeToAccountChar(c) && lost.find(c) == std::u32string::npos) lost.push_back(c);
+  }
+  return lost;
 }
 
 }  // namespace purso

@@ -15,5 +15,7 @@ namespace purso {
 
 QString FromAccountText(std::string_view text);
 std::string ToAccountText(const QString& text);
+// The characters of text that account text cannot hold, each once, in order.
+std::u32string UnstorableCharacters(const QString& text);
 
 }  // namespace purso

@@ -465,6 +465,27 @@ TEST_F(AccountViewTest, DoubleClickOnAnOutstandingRowOpensItsPredaction) {
   EXPECT_EQ(surface_.areas, std::vector<PixelRect>{});
 }
 
+TEST_F(AccountViewTest, AfterAChangeOfYearTheRangeIsWholeMonthsOfTheYearShown) {
+  Click(ids::kFromMonth + 1);  // February to December
+  ASSERT_EQ(view_.LastDay(), 364);  // 1999
+  document_.Book().SetYearIndex(2);  // 2000, a leap year
+  Recalculate();
+  EXPECT_EQ(view_.FirstDay(), 31);
+  EXPECT_EQ(view_.LastDay(), 365);
+  Click(ids::kToMonth + 1);  // February alone: 29 days in 2000
+  EXPECT_EQ(view_.LastDay() - view_.FirstDay() + 1, 29);
+  document_.Book().SetYearIndex(1);
+  Recalculate();
+  EXPECT_EQ(view_.LastDay() - view_.FirstDay() + 1, 28);
+}
+
+TEST_F(AccountViewTest, ACommandButtonIsEnabledOnlyWhileTheDocumentCarriesItsCommand) {
+  for (const int button : {ids::kCategories, ids::kSolver, ids::kTransactions}) {
+    SCOPED_TRACE(button);
+    EXPECT_EQ(Controls().IsEnabled(button), document_.IsCommandAvailable(button));
+  }
+}
+
 TEST_F(AccountViewTest, HelpOpensTheMainPage) {
   Click(ids::kHelp);
   EXPECT_EQ(host_.OpenedDocuments(), std::vector<std::string>{"/opt/tolva/main.htm"});

@@ -127,6 +127,15 @@ TEST(SettingsDialogTest, DoneStopsAtTheFirstFailedCheckAndChangesNothing) {
       {"2", "EUR", "9", "The date separator is invalid.", "Enter 1 character that is not a number.", ids::kSeparator},
       {"2", "EUR", "//", "The date separator is invalid.", "Enter 1 character that is not a number.", ids::kSeparator},
       {"2", "EUR", "", "The date separator is invalid.", "Enter 1 character that is not a number.", ids::kSeparator},
+      // After the checks above: characters that would make amounts read or rows draw wrongly.
+      {"2", "1", "/", "The currency symbol is invalid.", "Numbers and the '+' and '-' characters can not be used.",
+       ids::kCurrencySymbol},
+      {"2", "kr-", "/", "The currency symbol is invalid.", "Numbers and the '+' and '-' characters can not be used.",
+       ids::kCurrencySymbol},
+      {"2", "+", "-", "The currency symbol is invalid.", "Numbers and the '+' and '-' characters can not be used.",
+       ids::kCurrencySymbol},
+      {"2", "%", "/", "The currency symbol is invalid.", "Remove the '%', '|' & '@' characters.", ids::kCurrencySymbol},
+      {"2", "a@", "/", "The currency symbol is invalid.", "Remove the '%', '|' & '@' characters.", ids::kCurrencySymbol},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.decimals) + " | " + c.symbol + " | " + c.separator);
@@ -156,6 +165,23 @@ TEST(SettingsDialogTest, DoneStopsAtTheFirstFailedCheckAndChangesNothing) {
       driver.Press(ids::kDone);
     });
   }
+}
+
+TEST(SettingsDialogTest, ASymbolTypedWithACharacterAccountTextCannotHoldIsRefusedByName) {
+  CDisplaySettings record;
+  CSettingsDialog dialog(record);
+  CScriptedHost host;
+  host.Run(dialog, [](CDialogDriver& driver) {
+    // What the adapter hands over when the user types the rupee sign.
+    driver.Controls().ApplyText(ids::kCurrencySymbol, "?", U"\u20B9");
+    driver.Press(ids::kDone);
+    driver.ExpectRefused("The currency symbol is invalid.", "The character U+20B9 can not be used.",
+                         ids::kCurrencySymbol);
+    driver.Type(ids::kCurrencySymbol, "\x80");  // the euro sign, which account text holds
+    driver.Press(ids::kDone);
+    driver.ExpectAccepted();
+  });
+  EXPECT_EQ(record.currencySymbol, "\x80");
 }
 
 TEST(SettingsDialogTest, HelpEscapeAndCloseBoxOpenTheHelpPageAndStayOpen) {
