@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "data/account_book.h"
+#include "data/read_failure.h"
 
 namespace purso {
 
@@ -35,11 +36,14 @@ bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
 // any step fails.
 bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
-// Reads an account from bytes. On failure book is unchanged.
-bool LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& book);
+// Reads an account from bytes: kNone when it was read, else the check that
+// refused it. On failure book is unchanged.
+ReadFailure LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& book);
 
-// Reads an account file. On failure book is unchanged.
-bool LoadAccountFile(const std::string& path, CAccountBook& book);
+// Reads an account file: kNone when it was read, else why not (a path that
+// names nothing, a file this user may not read, and so on, or the check that
+// refused its content). On failure book is unchanged.
+ReadFailure LoadAccountFile(const std::string& path, CAccountBook& book);
 
 // Writes an account file; on success clears the book's modified flags, on
 // failure leaves the file as it was and the book modified.
