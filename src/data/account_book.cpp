@@ -11,8 +11,7 @@ namespace purso {
 CAccountBook::CAccountBook() : CAccountBook(CurrentClock().LocalToday().year) {}
 
 CAccountBook::CAccountBook(int year)
-    : yearIndex_(static_cast<std::uint8_t>((HoldsYear(year) ? year : kFallbackYear) - kFirstYear)),
-      ledgers_(kYearCount) {
+    : yearIndex_(static_cast<std::uint8_t>((HoldsYear(year) ? year : kFallbackYear) - kFirstYear)) {
   for (int i = 0; i < kYearCount; ++i) Ledger(i).SetYear(kFirstYear + i);
 }
 

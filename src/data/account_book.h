@@ -8,9 +8,9 @@
 // in the extended form, which holds the ledgers up to the last one in use.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "data/archive.h"
 #include "data/display_settings.h"
@@ -71,9 +71,9 @@ class CAccountBook {
   std::int32_t modified_ = 0;
   std::uint8_t yearIndex_ = 0;
   CDisplaySettings settings_;
-  // kYearCount ledgers in one block, so that a new book is one allocation
-  // and moving a book moves no ledger.
-  std::vector<CYearLedger> ledgers_;
+  // Held in the book itself: a new book allocates nothing (its tables are
+  // empty), and loading a file into a fresh book churns no large block.
+  std::array<CYearLedger, kYearCount> ledgers_;
 };
 
 }  // namespace purso
