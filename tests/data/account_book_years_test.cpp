@@ -2,16 +2,13 @@
 // the extended form's bytes and refusals, and what earlier programs make of it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "data/account_book.h"
 #include "data/account_file.h"
-#include "data/account_format.h"
 #include "data/byte_builder.h"
 #include "data/sample_books.h"
-#include "support/ledger_records.h"
 
 namespace purso {
 namespace {
@@ -103,16 +100,6 @@ TEST(AccountBookForms, TheFormFollowsTheYearsInUse) {
   }
 }
 
-TEST(AccountBookForms, AYearEmptiedAgainCountsAsEmpty) {
-  // A row added and removed leaves its traces in the table (a block, a used
-  // id) but nothing the user entered: the account keeps the earlier form.
-  CAccountBook book(1999);
-  CRecordTable& objects = book.Ledger(k2031).Objects();
-  ASSERT_TRUE(objects.AddRow());
-  objects.RemoveRow();
-  EXPECT_EQ(MagicOf(Stored(book)), "PURSO11");
-}
-
 TEST(AccountBookForms, ANewAccountOnALaterYearStoresItsBytes) {
   ByteBuilder b;
   b.Chars("PURSO12");
@@ -121,21 +108,6 @@ TEST(AccountBookForms, ANewAccountOnALaterYearStoresItsBytes) {
   for (int i = 0; i < 29; ++i) AppendEmptyLedger(b);
   ASSERT_EQ(b.Bytes().size(), 8981u);
   EXPECT_EQ(Stored(CAccountBook(2026)), b.Bytes());
-}
-
-TEST(AccountBookForms, AnAccountWithLaterYearsKeepsThemAll) {
-  const Bytes file = Stored(LaterBook());
-  CAccountBook loaded(1999);
-  ASSERT_EQ(LoadAccount(file, loaded), ReadFailure::kNone);
-  EXPECT_FALSE(loaded.IsModified());
-  EXPECT_EQ(Stored(loaded), file);
-  EXPECT_EQ(loaded.GetYear(), 2031);
-  EXPECT_EQ(loaded.Ledger(101).GetOpeningBalance(), 7.5);
-  EXPECT_EQ(loaded.Ledger(k2031).GetOpeningBalance(), 32999.75);
-  EXPECT_EQ(loaded.Ledger(k2031).Objects().TextAt(1, 0), "House 33");
-  EXPECT_EQ(loaded.Ledger(k2031).Predactions().GetRowCount(), 13u);
-  EXPECT_EQ(loaded.Ledger(26).Transactions().GetRowCount(), 3u);
-  for (int i = 0; i < CAccountBook::kYearCount; ++i) EXPECT_EQ(loaded.Ledger(i).GetYear(), 1998 + i);
 }
 
 TEST(AccountBookForms, AnEarlierReaderRefusesTheExtendedForm) {
@@ -147,16 +119,6 @@ TEST(AccountBookForms, AnEarlierReaderRefusesTheExtendedForm) {
   CAccountBook book(1999);
   EXPECT_FALSE(EarlierProgramLoad(Stored(LaterBook()), book));
   EXPECT_EQ(book.GetYear(), 1999);
-}
-
-TEST(AccountBookForms, ALaterYearVisitedWithoutEntriesLeavesTheEarlierForm) {
-  CAccountBook book = FilledBook();
-  book.SetYearIndex(26);
-  const Bytes before = Stored(book);
-  book.SetYearIndex(40);
-  EXPECT_EQ(MagicOf(Stored(book)), "PURSO12");
-  book.SetYearIndex(26);
-  EXPECT_EQ(Stored(book), before);
 }
 
 // --- Refused extended files ----------------------------------------------------
