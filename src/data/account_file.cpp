@@ -100,19 +100,6 @@ class CFileSource final : public CByteSource {
   bool error_ = false;
 };
 
-// Why a file could not be opened, from errno as open left it.
-ReadFailure OpenFailure(int error) {
-  switch (error) {
-    case ENOENT:
-    case ENOTDIR: return ReadFailure::kNoSuchFile;
-    case EACCES:
-    case EPERM: return ReadFailure::kNoPermission;
-    case EISDIR: return ReadFailure::kNotAFile;
-    case ENOMEM: return ReadFailure::kOutOfMemory;
-    default: return ReadFailure::kReadError;
-  }
-}
-
 // Passes an archive's bytes on to a file descriptor.
 class CFileSink final : public CByteSink {
  public:
@@ -188,6 +175,23 @@ ReadFailure LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& bo
   CArchiveReader archive(bytes);
   return book.Load(archive) ? ReadFailure::kNone : archive.Failure();
 }
+
+namespace {
+
+// Why a file could not be opened, from errno as open left it.
+ReadFailure OpenFailure(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR: return ReadFailure::kNoSuchFile;
+    case EACCES:
+    case EPERM: return ReadFailure::kNoPermission;
+    case EISDIR: return ReadFailure::kNotAFile;
+    case ENOMEM: return ReadFailure::kOutOfMemory;
+    default: return ReadFailure::kReadError;
+  }
+}
+
+}  // namespace
 
 ReadFailure LoadAccountFile(const std::string& path, CAccountBook& book) {
   // Not blocking, so that a pipe or device given as the file is refused
