@@ -41,18 +41,28 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  const purso::CAccountBook fresh;
-  const purso::CAccountBook filled = purso::fuzzing::FilledAccount();
+  using purso::CAccountBook;
+  using purso::fuzzing::SampleForm;
+  const CAccountBook fresh(1999);
+  const CAccountBook freshLater(2030);  // nothing in it but a current year after 2024
+  const CAccountBook filled = purso::fuzzing::FilledAccount(SampleForm::kEarlier);
+  const CAccountBook extended = purso::fuzzing::FilledAccount(SampleForm::kExtended);
 
-  // One filled year only, the last one, as the current year.
-  purso::CAccountBook lastYear;
-  lastYear.SetYearIndex(26);
+  // One filled year only, the last one of the earlier form, as the current year.
+  CAccountBook lastYear(2024);
   purso::fuzzing::FillLedger(lastYear.Ledger(26), 3);
   lastYear.Settings().currencySymbol = "EUR";
 
+  // One filled year after 2024 on an account whose current year is earlier.
+  CAccountBook laterYear(2001);
+  purso::fuzzing::FillLedger(laterYear.Ledger(2031 - CAccountBook::kFirstYear), 5);
+
   bool written = WriteSeed(folder, "new.pxf", fresh);
+  written = WriteSeed(folder, "new_later.pxf", freshLater) && written;
   written = WriteSeed(folder, "filled.pxf", filled) && written;
   written = WriteSeed(folder, "earlier_version.pxf", filled, "PURSO10") && written;
   written = WriteSeed(folder, "last_year.pxf", lastYear) && written;
+  written = WriteSeed(folder, "extended.pxf", extended) && written;
+  written = WriteSeed(folder, "later_year.pxf", laterYear) && written;
   return written ? 0 : 1;
 }

@@ -1,6 +1,6 @@
-// A filled account for the fuzz targets and their seed files: rows in all
+// Filled accounts for the fuzz targets and their seed files: rows in all
 // five tables of several years, ids with gaps, texts that fill their field,
-// settings other than the defaults. The records are added with the tests'
+// settings other than the defaults; one in each file form. The records are added with the tests'
 // ledger_records, which the fuzz targets compile in.
 #pragma once
 
@@ -42,9 +42,13 @@ inline void FillLedger(CYearLedger& ledger, int variant) {
   ledger.SetOpeningBalance(-150.25 + variant);
 }
 
-// Modified, as a book being edited is.
-inline CAccountBook FilledAccount() {
-  CAccountBook book;
+// Which of the two file forms a filled account is written in.
+enum class SampleForm { kEarlier, kExtended };
+
+// Modified, as a book being edited is. The earlier form uses years up to
+// 2024; the extended one adds 2031, its current year, and 2099.
+inline CAccountBook FilledAccount(SampleForm form = SampleForm::kExtended) {
+  CAccountBook book(CAccountBook::kFirstYear);
   CDisplaySettings& s = book.Settings();
   s.dateOrder = DateOrder::kDayFirst;
   s.dateSeparator = '-';
@@ -55,6 +59,10 @@ inline CAccountBook FilledAccount() {
   s.currencySymbol = "Kc";
   book.SetYearIndex(21);
   for (int year : {0, 2, 21, 26}) FillLedger(book.Ledger(year), year);
+  if (form == SampleForm::kExtended) {
+    book.SetYearIndex(33);
+    for (int year : {33, CAccountBook::kYearCount - 1}) FillLedger(book.Ledger(year), year);
+  }
   book.SetModified();
   return book;
 }

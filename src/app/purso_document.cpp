@@ -88,7 +88,7 @@ const CommandRow* FindCommand(int commandId) {
 CpursoPXFDoc::CpursoPXFDoc(IHost& host) : host_(host) {}
 
 bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
-  if (!LoadAccountFile(path, book_)) {
+  if (LoadAccountFile(path, book_) != ReadFailure::kNone) {
     ShowProblem(host_, kReadingProblem, kReadingSuggestion);
     return false;
   }

@@ -5,6 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
 
 #include "data/file_descriptor.h"
 
@@ -19,12 +24,17 @@ class CFileSource final : public CByteSource {
     for (;;) {
       const ssize_t got = ::read(fd_, destination, n);
       if (got >= 0) return static_cast<std::size_t>(got);
-      if (errno != EINTR) return 0;
+      if (errno != EINTR) {
+        error_ = true;
+        return 0;
+      }
     }
   }
+  bool HadError() const override { return error_; }
 
  private:
   int fd_;
+  bool error_ = false;
 };
 
 }  // namespace
@@ -64,26 +74,60 @@ bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
   return true;
 }
 
-bool LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& book) {
+ReadFailure LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& book) {
   CArchiveReader archive(bytes);
-  return book.Load(archive);
+  return book.Load(archive) ? ReadFailure::kNone : archive.Failure();
 }
 
-bool LoadAccountFile(const std::string& path, CAccountBook& book) {
-  CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.Get() < 0) return false;
+namespace {
+
+// Why a file could not be opened, from errno as open left it.
+ReadFailure OpenFailure(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR: return ReadFailure::kNoSuchFile;
+    case EACCES:
+    case EPERM: return ReadFailure::kNoPermission;
+    case EISDIR: return ReadFailure::kNotAFile;
+    case ENOMEM: return ReadFailure::kOutOfMemory;
+    default: return ReadFailure::kReadError;
+  }
+}
+
+}  // namespace
+
+ReadFailure LoadAccountFile(const std::string& path, CAccountBook& book) {
+  // Not blocking, so that a pipe or device given as the file is refused
+  // rather than waited on; a regular file reads the same either way.
+  CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (fd.Get() < 0) return OpenFailure(errno);
   struct stat info {};
-  if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (::fstat(fd.Get(), &info) != 0) return ReadFailure::kReadError;
+  if (!S_ISREG(info.st_mode)) return ReadFailure::kNotAFile;
   if (info.st_size <= 0) {
     // A file that reports no size may still have content; read it to its end.
     std::vector<std::uint8_t> bytes;
-    return ReadFileBytes(path, bytes) && LoadAccount(bytes, book);
+    if (!ReadFileBytes(path, bytes)) return ReadFailure::kReadError;
+    return LoadAccount(bytes, book);
   }
   // The tables read their rows straight from the file, so that its bytes are
-  // copied once; the book is still adopted only when all of it was read and checked.
+  // copied once. The account is read into a book of its own, adopted only
+  // when all of it was read and checked and the file ends where it does.
   CFileSource source(fd.Get());
   CArchiveReader archive(source, static_cast<std::size_t>(info.st_size));
-  return book.Load(archive);
+  std::unique_ptr<CAccountBook> loaded;
+  try {
+    loaded = std::make_unique<CAccountBook>(CAccountBook::kFirstYear);
+  } catch (const std::bad_alloc&) {
+    return ReadFailure::kOutOfMemory;
+  }
+  if (!loaded->Load(archive)) return archive.Failure();
+  // A file that grew while it was read has bytes after the last ledger.
+  std::uint8_t more = 0;
+  if (source.ReadSome(&more, 1) != 0) return ReadFailure::kTrailingBytes;
+  if (source.HadError()) return ReadFailure::kReadError;
+  book = std::move(*loaded);
+  return ReadFailure::kNone;
 }
 
 }  // namespace purso

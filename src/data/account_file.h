@@ -12,6 +12,7 @@
 
 #include "data/account_book.h"
 #include "data/account_save.h"
+#include "data/read_failure.h"
 
 namespace purso {
 
@@ -24,10 +25,13 @@ inline constexpr std::string_view kReadingSuggestion = "- close some application
 // The whole content of a file; false when it cannot be opened or read.
 bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
 
-// Reads an account from bytes. On failure book is unchanged.
-bool LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& book);
+// Reads an account from bytes: kNone when it was read, else the check that
+// refused it. On failure book is unchanged.
+ReadFailure LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& book);
 
-// Reads an account file. On failure book is unchanged.
-bool LoadAccountFile(const std::string& path, CAccountBook& book);
+// Reads an account file: kNone when it was read, else why not (a path that
+// names nothing, a file this user may not read, and so on, or the check that
+// refused its content). On failure book is unchanged.
+ReadFailure LoadAccountFile(const std::string& path, CAccountBook& book);
 
 }  // namespace purso

@@ -22,8 +22,8 @@ bool CArchiveReader::Read(void* destination, std::size_t n) {
     if (n != 0) std::memcpy(destination, bytes.data(), n);
     return true;
   }
-  if (failed_ || n > size_ - position_) {
-    failed_ = true;
+  if (Failed() || n > size_ - position_) {
+    Fail(ReadFailure::kTruncated);
     return false;
   }
   auto* out = static_cast<std::uint8_t*>(destination);
@@ -39,7 +39,7 @@ bool CArchiveReader::Read(void* destination, std::size_t n) {
   while (done < n) {
     const std::size_t got = source_->ReadSome(out + done, n - done);
     if (got == 0) {
-      failed_ = true;
+      Fail(SourceFailure());
       return false;
     }
     done += got;
@@ -57,6 +57,7 @@ bool CArchiveReader::Fill(std::size_t n) {
   try {
     if (buffer_.size() < wanted) buffer_.resize(wanted);
   } catch (const std::bad_alloc&) {
+    Fail(ReadFailure::kOutOfMemory);
     return false;
   }
   if (kept != 0) std::memmove(buffer_.data(), buffer_.data() + (position_ - windowStart_), kept);
@@ -65,15 +66,24 @@ bool CArchiveReader::Fill(std::size_t n) {
   while (windowEnd_ - windowStart_ < n) {
     const std::size_t filled = windowEnd_ - windowStart_;
     const std::size_t got = source_->ReadSome(buffer_.data() + filled, wanted - filled);
-    if (got == 0) return false;
+    if (got == 0) {
+      Fail(SourceFailure());
+      return false;
+    }
     windowEnd_ += got;
   }
   return true;
 }
 
+ReadFailure CArchiveReader::SourceFailure() const {
+  // A source that ends before the size it was given is a file that is
+  // shorter than it said.
+  return source_->HadError() ? ReadFailure::kReadError : ReadFailure::kTruncated;
+}
+
 std::span<const std::uint8_t> CArchiveReader::Take(std::size_t n) {
-  if (failed_ || n > size_ - position_) {
-    failed_ = true;
+  if (Failed() || n > size_ - position_) {
+    Fail(ReadFailure::kTruncated);
     return {};
   }
   if (source_ == nullptr) {
@@ -81,10 +91,7 @@ std::span<const std::uint8_t> CArchiveReader::Take(std::size_t n) {
     position_ += n;
     return result;
   }
-  if (n > windowEnd_ - position_ && !Fill(n)) {
-    failed_ = true;
-    return {};
-  }
+  if (n > windowEnd_ - position_ && !Fill(n)) return {};
   const std::span<const std::uint8_t> result(buffer_.data() + (position_ - windowStart_), n);
   position_ += n;
   return result;

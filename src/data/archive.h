@@ -5,7 +5,8 @@
 // Endian-neutral encoding: every integer and double is written and read
 // little-endian, field by field, whatever the host. A reader never reads past
 // the end of its bytes; once a read fails, every later read fails too, so a
-// caller may check once after a group of reads.
+// caller may check once after a group of reads. A reader keeps the reason of
+// its first failure, whether a read or a check of its caller gave it.
 #pragma once
 
 #include <bit>
@@ -16,6 +17,8 @@
 #include <span>
 #include <vector>
 
+#include "data/read_failure.h"
+
 namespace purso {
 
 // Where a streaming reader takes its bytes from.
@@ -25,6 +28,8 @@ class CByteSource {
   // Copies between 1 and n bytes (n > 0) to destination and returns how
   // many; 0 at the end of the source or on an error.
   virtual std::size_t ReadSome(std::uint8_t* destination, std::size_t n) = 0;
+  // True when ReadSome gave 0 because of an error rather than the end.
+  virtual bool HadError() const { return false; }
 };
 
 class CArchiveReader {
@@ -50,21 +55,28 @@ class CArchiveReader {
   // good until the next read.
   std::span<const std::uint8_t> Take(std::size_t n);
 
-  std::size_t Remaining() const { return failed_ ? 0 : size_ - position_; }
+  std::size_t Remaining() const { return Failed() ? 0 : size_ - position_; }
   std::size_t Position() const { return position_; }
-  bool Failed() const { return failed_; }
+  bool Failed() const { return failure_ != ReadFailure::kNone; }
+  // Why the first failure happened; kNone while nothing failed.
+  ReadFailure Failure() const { return failure_; }
 
-  // Marks the archive as failed, for callers that find the content unacceptable.
-  void Fail() { failed_ = true; }
+  // Marks the archive as failed, for callers that find the content
+  // unacceptable; a reason given earlier is kept.
+  void Fail(ReadFailure reason) {
+    if (failure_ == ReadFailure::kNone) failure_ = reason;
+  }
 
  private:
   // Makes the buffer hold the next n bytes of the source.
   bool Fill(std::size_t n);
+  // The failure of a source that gave no more bytes.
+  ReadFailure SourceFailure() const;
 
   std::span<const std::uint8_t> bytes_;  // all the bytes, when they are in memory
   std::size_t size_;
   std::size_t position_ = 0;
-  bool failed_ = false;
+  ReadFailure failure_ = ReadFailure::kNone;
   // A streaming reader's buffer holds the bytes from windowStart_ to
   // windowEnd_; windowStart_ <= position_ <= windowEnd_.
   CByteSource* source_ = nullptr;

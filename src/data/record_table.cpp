@@ -35,9 +35,15 @@ bool Compare(const T& left, const T& right, Operator op) {
   return false;
 }
 
+// Refuses the content of an archive: it keeps the reason, and every later read fails.
+bool Refuse(CArchiveReader& archive, ReadFailure reason) {
+  archive.Fail(reason);
+  return false;
+}
+
 }  // namespace
 
-CRecordTable::CRecordTable() : grid_(kGridRows * kGridPositions) {}
+CRecordTable::CRecordTable() = default;
 
 void CRecordTable::SetBlockRows(std::uint32_t rows) {
   // A block of no rows could never make room for one.
@@ -46,16 +52,17 @@ void CRecordTable::SetBlockRows(std::uint32_t rows) {
 }
 
 bool CRecordTable::AddColumn(ColumnType type, std::uint32_t width) {
-  if (HasBuffer() || columns_.size() >= kMaxColumns || width > kMaxColumnWidth) return false;
-  columns_.push_back(ColumnDescriptor{static_cast<std::uint8_t>(type), width, rowWidth_});
+  if (HasBuffer() || columnCount_ >= kMaxColumns || width > kMaxColumnWidth) return false;
+  columns_[columnCount_++] = ColumnDescriptor{static_cast<std::uint8_t>(type), width, rowWidth_};
   rowWidth_ += width;
   return true;
 }
 
 bool CRecordTable::AddRow() {
   // The last id is the no-row marker (and, as a predaction id, the no-match
-  // marker); handing it out would also wrap the counter round to 0.
-  if (nextRowId_ == kNoRow) return false;
+  // marker); the counter never reaches it, so that the next id of a table is
+  // always one that can still be handed out.
+  if (nextRowId_ >= kNoRow - 1) return false;
   const std::uint64_t capacity = static_cast<std::uint64_t>(blocks_) * blockRows_;
   const bool needsBlock = rowCount_ >= capacity;
   // A table never grows past what Load accepts, or the file it is saved to
@@ -135,14 +142,14 @@ bool CRecordTable::Find(std::uint32_t rowId) {
 }
 
 bool CRecordTable::GetValue(std::uint32_t column, void* destination) const {
-  if (column >= columns_.size() || !CursorOnRow()) return false;
+  if (column >= columnCount_ || !CursorOnRow()) return false;
   const ColumnDescriptor& c = columns_[column];
   std::memcpy(destination, Row(cursor_) + c.offset, c.width);
   return true;
 }
 
 bool CRecordTable::SetValue(std::uint32_t column, const void* source) {
-  if (column >= columns_.size() || !CursorOnRow()) return false;
+  if (column >= columnCount_ || !CursorOnRow()) return false;
   const ColumnDescriptor& c = columns_[column];
   std::memcpy(Row(cursor_) + c.offset, source, c.width);
   modified_ = true;
@@ -150,25 +157,25 @@ bool CRecordTable::SetValue(std::uint32_t column, const void* source) {
 }
 
 double CRecordTable::GetNumber(std::uint32_t column) const {
-  if (column >= columns_.size() || !CursorOnRow() || columns_[column].width < 8) return 0.0;
+  if (column >= columnCount_ || !CursorOnRow() || columns_[column].width < 8) return 0.0;
   return DecodeDouble(Row(cursor_) + columns_[column].offset);
 }
 
 std::string CRecordTable::GetText(std::uint32_t column) const {
-  if (column >= columns_.size() || !CursorOnRow()) return {};
+  if (column >= columnCount_ || !CursorOnRow()) return {};
   const ColumnDescriptor& c = columns_[column];
   return std::string(TextOf(Row(cursor_) + c.offset, c.width));
 }
 
 bool CRecordTable::SetNumber(std::uint32_t column, double value) {
-  if (column >= columns_.size() || !CursorOnRow() || columns_[column].width < 8) return false;
+  if (column >= columnCount_ || !CursorOnRow() || columns_[column].width < 8) return false;
   EncodeDouble(value, Row(cursor_) + columns_[column].offset);
   modified_ = true;
   return true;
 }
 
 bool CRecordTable::SetText(std::uint32_t column, std::string_view text) {
-  if (column >= columns_.size() || !CursorOnRow()) return false;
+  if (column >= columnCount_ || !CursorOnRow()) return false;
   const ColumnDescriptor& c = columns_[column];
   std::uint8_t* value = Row(cursor_) + c.offset;
   const std::size_t length = std::min<std::size_t>(text.size(), c.width);
@@ -190,7 +197,14 @@ bool CRecordTable::IsSelected(std::uint32_t rowIndex) const {
 
 CRecordTable::Condition* CRecordTable::ConditionAt(std::uint32_t gridRow, std::uint32_t position,
                                                    std::uint32_t column) {
-  if (gridRow >= kGridRows || position >= kGridPositions || column >= columns_.size()) return nullptr;
+  if (gridRow >= kGridRows || position >= kGridPositions || column >= columnCount_) return nullptr;
+  if (grid_.empty()) {
+    try {
+      grid_.resize(kGridRows * kGridPositions);
+    } catch (const std::bad_alloc&) {
+      return nullptr;
+    }
+  }
   return &grid_[gridRow * kGridPositions + position];
 }
 
@@ -257,42 +271,52 @@ bool CRecordTable::Load(CArchiveReader& archive) {
   archive.ReadU32(nextRowId);
   archive.ReadU32(rowCount);
   archive.ReadU32(rowWidth);
-  if (archive.Failed() || columnCount > kMaxColumns) return false;
+  if (archive.Failed()) return false;
+  if (columnCount > kMaxColumns) return Refuse(archive, ReadFailure::kBadColumns);
 
-  std::vector<ColumnDescriptor> columns(columnCount);
+  std::array<ColumnDescriptor, kMaxColumns> columns{};
   std::uint64_t expectedOffset = kRowHeader;
-  for (ColumnDescriptor& column : columns) {
+  for (std::uint32_t i = 0; i < columnCount; ++i) {
+    ColumnDescriptor& column = columns[i];
     std::uint8_t unused[3];
     archive.ReadU8(column.type);
     archive.Read(unused, sizeof unused);
     archive.ReadU32(column.width);
     archive.ReadU32(column.offset);
-    if (archive.Failed() || column.width > kMaxColumnWidth || column.offset != expectedOffset) return false;
+    if (archive.Failed()) return false;
+    if (column.width > kMaxColumnWidth || column.offset != expectedOffset) {
+      return Refuse(archive, ReadFailure::kBadColumns);
+    }
     expectedOffset += column.width;
   }
-  if (rowWidth != expectedOffset) return false;
+  if (rowWidth != expectedOffset) return Refuse(archive, ReadFailure::kBadColumns);
   // A table whose columns were declared accepts only that schema: a file that
   // disagrees would have every column read from the wrong bytes.
-  if (!columns_.empty() && columns != columns_) return false;
-  if (blockRows == 0) return false;
+  const std::span<const ColumnDescriptor> stored(columns.data(), columnCount);
+  if (columnCount_ != 0 && !std::equal(stored.begin(), stored.end(), Columns().begin(), Columns().end())) {
+    return Refuse(archive, ReadFailure::kWrongSchema);
+  }
+  if (blockRows == 0) return Refuse(archive, ReadFailure::kBadBlockRows);
 
   // Compared by division: blocks * rows per block * row width can pass 2^64
   // and wrap round to a small number. The row width is at least 5.
   const std::uint64_t capacity = static_cast<std::uint64_t>(blocks) * blockRows;
-  if (capacity > std::numeric_limits<std::uint32_t>::max() / rowWidth) return false;
-  if (rowCount > capacity) return false;
+  if (capacity > std::numeric_limits<std::uint32_t>::max() / rowWidth) {
+    return Refuse(archive, ReadFailure::kCapacityTooLarge);
+  }
+  if (rowCount > capacity) return Refuse(archive, ReadFailure::kRowCountAboveCapacity);
+  // AddRow never lets the counter reach the marker; a table holding it could
+  // take no row.
+  if (nextRowId == kNoRow) return Refuse(archive, ReadFailure::kBadNextRowId);
   const std::size_t rowBytes = static_cast<std::size_t>(rowCount) * rowWidth;
   // Checked before allocating, so that a damaged count cannot ask for more
   // memory than the archive holds.
-  if (rowBytes > archive.Remaining()) {
-    archive.Fail();
-    return false;
-  }
+  if (rowBytes > archive.Remaining()) return Refuse(archive, ReadFailure::kTruncated);
   RowBuffer rows;
   try {
     rows.resize(rowBytes);
   } catch (const std::bad_alloc&) {
-    return false;
+    return Refuse(archive, ReadFailure::kOutOfMemory);
   }
   // The rows are read straight into their buffer: for a file, this is the
   // one copy of its bulk.
@@ -305,19 +329,20 @@ bool CRecordTable::Load(CArchiveReader& archive) {
   for (std::uint32_t i = 0; i < rowCount; ++i) {
     std::uint8_t* row = rows.data() + static_cast<std::size_t>(i) * rowWidth;
     const std::uint64_t id = DecodeU32(row);
-    if ((i > 0 && id <= previous) || id >= nextRowId) return false;
+    if ((i > 0 && id <= previous) || id >= nextRowId) return Refuse(archive, ReadFailure::kBadRowIds);
     previous = id;
     row[kSelectionFlag] = 1;
   }
 
   rows_ = std::move(rows);
-  columns_ = std::move(columns);
+  columns_ = columns;
+  columnCount_ = columnCount;
   blocks_ = blocks;
   blockRows_ = blockRows;
   nextRowId_ = nextRowId;
   rowCount_ = rowCount;
   rowWidth_ = rowWidth;
-  for (Condition& condition : grid_) condition = Condition{};
+  grid_.clear();
   usedConditionRows_ = 0;
   modified_ = false;
   cursor_ = 0;
@@ -327,11 +352,11 @@ bool CRecordTable::Load(CArchiveReader& archive) {
 bool CRecordTable::Write(CArchiveWriter& archive) const {
   archive.WriteU32(blocks_);
   archive.WriteU32(blockRows_);
-  archive.WriteU32(static_cast<std::uint32_t>(columns_.size()));
+  archive.WriteU32(columnCount_);
   archive.WriteU32(nextRowId_);
   archive.WriteU32(rowCount_);
   archive.WriteU32(rowWidth_);
-  for (const ColumnDescriptor& column : columns_) {
+  for (const ColumnDescriptor& column : Columns()) {
     const std::uint8_t unused[3] = {0, 0, 0};
     archive.WriteU8(column.type);
     archive.Write(unused, sizeof unused);

@@ -15,11 +15,16 @@
 // GetValue/SetValue unless the bytes themselves are wanted.
 //
 // Operations that can fail return false and then change nothing.
+//
+// A table allocates nothing until it holds a row or a search condition: an
+// account keeps hundreds of empty tables, and a new one must be cheap.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <new>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -72,7 +77,7 @@ class CRecordTable {
   // Appends a zeroed, selected row with the next row id and makes it current.
   // False when memory for a new block cannot be had, when the new block would
   // take the capacity past 2^32 - 1 bytes (more than a file can hold), or when
-  // the ids are used up (the next id would be kNoRow).
+  // the ids are used up (the next id after it would be kNoRow, which Load refuses).
   bool AddRow();
   // Removes the current row; later rows move up one place and the cursor keeps
   // its index. Nothing happens when the cursor is not on a row.
@@ -114,8 +119,9 @@ class CRecordTable {
 
   // Archive form. Load replaces the whole table and fails, leaving the table
   // as it was, on an archive error or on content that breaks the table's
-  // invariants or disagrees with its declared columns. Store writes the table
-  // and clears the modified flag; Write does the same without touching the flag.
+  // invariants or disagrees with its declared columns; the archive then holds
+  // the reason. Store writes the table and clears the modified flag; Write
+  // does the same without touching the flag.
   bool Load(CArchiveReader& archive);
   bool Store(CArchiveWriter& archive);
   bool Write(CArchiveWriter& archive) const;
@@ -123,7 +129,7 @@ class CRecordTable {
   // Inspection, for the archive's readers and for tests.
   std::uint32_t GetBlocks() const { return blocks_; }
   std::uint32_t GetBlockRows() const { return blockRows_; }
-  std::uint32_t GetColumnCount() const { return static_cast<std::uint32_t>(columns_.size()); }
+  std::uint32_t GetColumnCount() const { return columnCount_; }
   const ColumnDescriptor& GetColumn(std::uint32_t column) const { return columns_[column]; }
   std::uint32_t GetRowWidth() const { return rowWidth_; }
   std::uint32_t GetNextRowId() const { return nextRowId_; }
@@ -150,6 +156,7 @@ class CRecordTable {
   };
 
   bool HasBuffer() const { return blocks_ != 0; }
+  std::span<const ColumnDescriptor> Columns() const { return {columns_.data(), columnCount_}; }
   bool CursorOnRow() const { return cursor_ < rowCount_; }
   std::uint8_t* Row(std::uint32_t index) { return rows_.data() + static_cast<std::size_t>(index) * rowWidth_; }
   const std::uint8_t* Row(std::uint32_t index) const {
@@ -197,8 +204,10 @@ class CRecordTable {
   std::uint32_t usedConditionRows_ = 0;
   std::uint32_t rowCount_ = 0;
   std::uint32_t rowWidth_ = kRowHeader;
-  std::vector<Condition> grid_;  // kGridRows * kGridPositions
-  std::vector<ColumnDescriptor> columns_;
+  // kGridRows * kGridPositions conditions once one was set; empty before.
+  std::vector<Condition> grid_;
+  std::uint32_t columnCount_ = 0;
+  std::array<ColumnDescriptor, kMaxColumns> columns_{};
 };
 
 }  // namespace purso

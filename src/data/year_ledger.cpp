@@ -68,6 +68,11 @@ std::uint32_t CYearLedger::DayIndex(double monthDay) const {
   return static_cast<std::uint32_t>(DayOfYear(year_, month, day) - 1);
 }
 
+bool CYearLedger::IsEmpty() const {
+  return openingBalance_ == 0.0 && categories_.GetRowCount() == 0 && functionalAreas_.GetRowCount() == 0 &&
+         objects_.GetRowCount() == 0 && predactions_.GetRowCount() == 0 && transactions_.GetRowCount() == 0;
+}
+
 bool CYearLedger::IsModified() const {
   return modified_ != 0 || categories_.IsModified() || functionalAreas_.IsModified() || objects_.IsModified() ||
          predactions_.IsModified() || transactions_.IsModified();
@@ -82,12 +87,30 @@ void CYearLedger::ClearModified() {
   transactions_.ClearModified();
 }
 
+namespace {
+
+// Loads a table of a new ledger. Its rows per block, as the ledger set it,
+// decides how the table grows; a file that gives another was not written by
+// the program and is refused.
+bool LoadTable(CRecordTable& table, CArchiveReader& archive) {
+  const std::uint32_t ownBlockRows = table.GetBlockRows();
+  if (!table.Load(archive)) return false;
+  if (table.GetBlockRows() != ownBlockRows) {
+    archive.Fail(ReadFailure::kBadBlockRows);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool CYearLedger::Load(CArchiveReader& archive) {
   CYearLedger loaded;
   loaded.year_ = year_;
   if (!archive.ReadDouble(loaded.openingBalance_)) return false;
-  if (!loaded.categories_.Load(archive) || !loaded.functionalAreas_.Load(archive) || !loaded.objects_.Load(archive) ||
-      !loaded.predactions_.Load(archive) || !loaded.transactions_.Load(archive)) {
+  if (!LoadTable(loaded.categories_, archive) || !LoadTable(loaded.functionalAreas_, archive) ||
+      !LoadTable(loaded.objects_, archive) || !LoadTable(loaded.predactions_, archive) ||
+      !LoadTable(loaded.transactions_, archive)) {
     return false;
   }
   loaded.modified_ = 0;

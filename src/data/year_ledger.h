@@ -107,12 +107,17 @@ class CYearLedger {
   // 0 for a date that is not in the calendar.
   std::uint32_t DayIndex(double monthDay) const;
 
+  // No row in any table and an opening balance of 0: what a new year holds,
+  // as far as anything the user entered goes.
+  bool IsEmpty() const;
+
   // The ledger's own flag or any table's.
   bool IsModified() const;
   void ClearModified();
 
   // Opening balance, then the five tables in their order; stops at the first
-  // failure. Load leaves the ledger unchanged when it fails.
+  // failure. Load leaves the ledger unchanged when it fails, and refuses a
+  // table whose rows per block is not the one the ledger gives that table.
   bool Load(CArchiveReader& archive);
   bool Store(CArchiveWriter& archive);
   bool Write(CArchiveWriter& archive) const;

@@ -11,7 +11,7 @@ constexpr std::string_view kPurpose =
     "flow chart shows the predicted and the actual balance of the year day by day.";
 
 constexpr std::string_view kFiles =
-    "Each account is one file with the extension .pxf. It holds the years 1998 to 2024, each with its own "
+    "Each account is one file with the extension .pxf. It holds the years 1998 to 2099, each with its own "
     "opening balance, categories, predicted transactions and transactions, and the account's settings for "
     "dates and amounts. Nothing of an account is kept anywhere else.";
 

@@ -1,5 +1,5 @@
 // Dialog resource of the Change Year dialog, which chooses the account's
-// current year. The drop-down comes with the 27 years "1998" to "2024" in
+// current year. The drop-down comes with the 102 years "1998" to "2099" in
 // order, so an item's position is its year index. There is no Cancel button:
 // Escape and the close box cancel.
 #pragma once

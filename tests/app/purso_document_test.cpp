@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "data/account_file.h"
+#include "data/calendar.h"
 #include "resources/change_year_dialog_resource.h"
 #include "resources/opening_balance_dialog_resource.h"
 #include "resources/settings_dialog_resource.h"
@@ -39,6 +40,9 @@ class DocumentTest : public ::testing::Test {
   }
   std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
 
+  // A new document's account opens on today's year.
+  CFixedClock clock_{CivilDate{1999, 6, 15}};
+  CScopedClock scopedClock_{clock_};
   CScriptedHost host_;
   CpursoPXFDoc document_{host_};
   CCountingView view_;
@@ -50,8 +54,13 @@ std::string ReadAll(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-TEST_F(DocumentTest, ANewAccountStartsOn1999WithDefaultsAndNeedsItsFigures) {
+TEST_F(DocumentTest, ANewAccountStartsOnTodaysYearWithDefaultsAndNeedsItsFigures) {
   EXPECT_EQ(document_.Book().GetYear(), 1999);
+  {
+    const CFixedClock december(CivilDate{2026, 12, 8});
+    const CScopedClock scoped(december);
+    EXPECT_EQ(CpursoPXFDoc(host_).Book().GetYear(), 2026);
+  }
   EXPECT_EQ(document_.Book().Settings().currencySymbol, "$");
   EXPECT_EQ(document_.Book().Settings().decimals, 2);
   EXPECT_FALSE(document_.IsModified());
@@ -174,6 +183,23 @@ TEST_F(DocumentTest, ChangingTheYearAloneLeavesTheAccountUnmodified) {
   EXPECT_EQ(document_.Book().GetYear(), 2024);
   EXPECT_FALSE(document_.IsModified());
   EXPECT_EQ(view_.updates, 1);
+}
+
+TEST_F(DocumentTest, ChangingToAYearStartedWithTheBudgetBeforeModifiesTheAccount) {
+  FillSampleYear(document_.Book());
+  document_.Book().ClearModified();
+  host_.AnswerConfirmation(true);
+  host_.Expect(change_year_dialog::kDialogId, [](CDialogDriver& driver) {
+    driver.Choose(change_year_dialog::kYears, "2000");
+    driver.Press(change_year_dialog::kOk);
+  });
+  document_.OnCommand(162);
+  ASSERT_EQ(host_.Questions().size(), 1u);
+  EXPECT_EQ(document_.Book().GetYear(), 2000);
+  EXPECT_EQ(document_.Book().CurrentLedger().Categories().GetRowCount(),
+            document_.Book().Ledger(1).Categories().GetRowCount());
+  EXPECT_TRUE(document_.IsModified());
+  EXPECT_TRUE(document_.NeedsRecalculation());
 }
 
 TEST_F(DocumentTest, CommandsWithoutTheirDialogAreNotCarried) {

@@ -9,7 +9,8 @@
 
 #include "data/account_file.h"
 #include "data/byte_builder.h"
-#include "support/ledger_records.h"
+#include "data/calendar.h"
+#include "data/sample_books.h"
 
 namespace purso {
 namespace {
@@ -17,91 +18,23 @@ namespace {
 using test_bytes::ByteBuilder;
 using test_bytes::GetU32;
 using test_bytes::PutU32;
-using namespace purso::test;  // the ledger record helpers
-using Bytes = std::vector<std::uint8_t>;
+using namespace purso::test;  // the sample books
 
 constexpr std::size_t kSettingsAt = 7;
 constexpr std::size_t kYearIndexAt = 47;
 constexpr std::size_t kFirstLedgerAt = 48;
 
-// --- Building filled accounts ------------------------------------------------
-
-// Rows in all five tables, with removed rows leaving gaps in the ids and
-// texts that fill their whole field.
-void FillLedger(CYearLedger& ledger, int variant) {
-  const std::uint32_t car = AddObject(ledger, "Car");
-  AddObject(ledger, "Boat");
-  const std::uint32_t house = AddObject(ledger, "House " + std::to_string(variant));
-  ASSERT_TRUE(ledger.Objects().Find(car + 1));
-  ledger.Objects().RemoveRow();
-  const std::uint32_t insurance = AddFunctionalArea(ledger, "Insurance");
-  const std::uint32_t food = AddFunctionalArea(ledger, "Food and drink for all of");  // cut at 24
-
-  const std::uint32_t carInsurance = AddCategory(ledger, "Car Insurance", CategoryType::kFixEx, 900, car, insurance);
-  const std::uint32_t salary = AddCategory(ledger, "Salary", CategoryType::kFixIn, 24000 + variant, house, food);
-  const std::uint32_t groceries = AddCategory(ledger, "Groceries", CategoryType::kVarEx, 5200.5, house, food);
-  AddCategory(ledger, "Tips", CategoryType::kVarIn, 120, car, food);
-
-  const std::uint32_t march = AddPredaction(ledger, carInsurance, 315, 450, PredactionBudget::kUntouched);
-  AddPredaction(ledger, carInsurance, 915, 450, PredactionBudget::kUntouched);
-  for (int month = 1; month <= 12; ++month) {
-    AddPredaction(ledger, salary, month * 100 + 25, 2000 + variant, PredactionBudget::kUntouched);
-  }
-  ASSERT_TRUE(ledger.Predactions().Find(march + 2));
-  ledger.Predactions().RemoveRow();
-
-  AddTransaction(ledger, 316, carInsurance, 452.3, "Premium, paid by transfer", march);
-  AddTransaction(ledger, 102, groceries, 81.15, std::string(48, 'd'), kNoMatch);
-  AddTransaction(ledger, 1231, groceries, 0.01, "", kNoMatch);
-  ledger.SetOpeningBalance(1000.0 * variant - 0.25);
-}
-
-// Non-default settings, a current year other than the first, and several
-// filled years, all marked modified.
-CAccountBook FilledBook() {
-  CAccountBook book;
-  CDisplaySettings& s = book.Settings();
-  s.dateOrder = DateOrder::kDayFirst;
-  s.dateSeparator = '.';
-  s.decimalSymbol = DecimalSymbol::kComma;
-  s.symbolPosition = SymbolPosition::kAfter;
-  s.space = true;
-  s.decimals = 3;
-  s.currencySymbol = "EUR";
-  book.SetYearIndex(24);
-  book.SetModified();
-  for (int year : {0, 1, 24, 26}) FillLedger(book.Ledger(year), year);
-  book.Ledger(13).SetOpeningBalance(-250.75);
-  return book;
-}
-
-Bytes Stored(const CAccountBook& book) {
-  CArchiveWriter writer;
-  EXPECT_TRUE(book.Write(writer));
-  return writer.Bytes();
-}
-
-bool LoadBytes(const Bytes& bytes, CAccountBook& book) { return LoadAccount(bytes, book); }
-
-// The bytes of a new, empty ledger.
-void AppendEmptyLedger(ByteBuilder& b) {
-  b.Double(0.0);
-  b.TableHead(0, 64, 5, 0, 0, 61).Descriptor(2, 24, 5).Descriptor(1, 8, 29).Descriptor(1, 8, 37);
-  b.Descriptor(1, 8, 45).Descriptor(1, 8, 53);
-  b.TableHead(0, 16, 1, 0, 0, 29).Descriptor(2, 24, 5);
-  b.TableHead(0, 16, 1, 0, 0, 29).Descriptor(2, 24, 5);
-  b.TableHead(0, 256, 3, 0, 0, 29).Descriptor(1, 8, 5).Descriptor(1, 8, 13).Descriptor(1, 8, 21);
-  b.TableHead(0, 1024, 5, 0, 0, 85).Descriptor(1, 8, 5).Descriptor(1, 8, 13).Descriptor(1, 8, 21);
-  b.Descriptor(2, 48, 29).Descriptor(1, 8, 77);
-}
+ReadFailure LoadBytes(const Bytes& bytes, CAccountBook& book) { return LoadAccount(bytes, book); }
 
 // --- A new account -----------------------------------------------------------
 
-TEST(AccountBookNew, StartsOn1999WithDefaultSettings) {
+TEST(AccountBookNew, OpensOnTodaysYearWithDefaultSettings) {
+  const CFixedClock clock(CivilDate{2026, 12, 8});
+  const CScopedClock scoped(clock);
   const CAccountBook book;
-  EXPECT_EQ(book.GetYear(), 1999);
-  EXPECT_EQ(book.GetYearIndex(), 1);
-  EXPECT_EQ(book.CurrentLedger().GetYear(), 1999);
+  EXPECT_EQ(book.GetYear(), 2026);
+  EXPECT_EQ(book.GetYearIndex(), 28);
+  EXPECT_EQ(book.CurrentLedger().GetYear(), 2026);
   const CDisplaySettings& s = book.Settings();
   EXPECT_EQ(s.dateOrder, DateOrder::kMonthFirst);
   EXPECT_EQ(s.dateSeparator, '/');
@@ -110,6 +43,7 @@ TEST(AccountBookNew, StartsOn1999WithDefaultSettings) {
   EXPECT_FALSE(s.space);
   EXPECT_EQ(s.decimals, 2);
   EXPECT_EQ(s.currencySymbol, "$");
+  ASSERT_EQ(CAccountBook::kYearCount, 102);
   for (int i = 0; i < CAccountBook::kYearCount; ++i) {
     EXPECT_EQ(book.Ledger(i).GetYear(), 1998 + i);
     EXPECT_EQ(book.Ledger(i).GetOpeningBalance(), 0.0);
@@ -118,12 +52,32 @@ TEST(AccountBookNew, StartsOn1999WithDefaultSettings) {
   EXPECT_FALSE(book.IsModified());
 }
 
-TEST(AccountBookNew, YearIndexStaysWithinTheTwentySevenYears) {
-  CAccountBook book;
+TEST(AccountBookNew, OpensOn1999WhenTodayIsNotOneOfItsYears) {
+  const struct {
+    CivilDate today;
+    int year;
+  } cases[] = {
+      {{1998, 1, 1}, 1998}, {{1999, 6, 15}, 1999}, {{2024, 12, 31}, 2024}, {{2025, 1, 1}, 2025},
+      {{2099, 12, 31}, 2099}, {{1997, 12, 31}, 1999}, {{2100, 1, 1}, 1999}, {{1970, 1, 1}, 1999},
+  };
+  for (const auto& c : cases) {
+    const CFixedClock clock(c.today);
+    const CScopedClock scoped(clock);
+    EXPECT_EQ(CAccountBook().GetYear(), c.year) << c.today.year;
+    EXPECT_EQ(CAccountBook(c.today.year).GetYear(), c.year) << c.today.year;
+  }
+}
+
+TEST(AccountBookNew, YearIndexStaysWithinTheAccountsYears) {
+  CAccountBook book(1999);
   book.SetYearIndex(26);
   EXPECT_EQ(book.GetYear(), 2024);
-  book.SetYearIndex(27);
-  EXPECT_EQ(book.GetYear(), 2024);
+  book.SetYearIndex(101);
+  EXPECT_EQ(book.GetYear(), 2099);
+  book.SetYearIndex(102);
+  EXPECT_EQ(book.GetYear(), 2099);
+  book.SetYearIndex(255);
+  EXPECT_EQ(book.GetYear(), 2099);
   book.SetYearIndex(0);
   EXPECT_EQ(book.GetYear(), 1998);
   EXPECT_EQ(&book.CurrentLedger(), &book.Ledger(0));
@@ -139,7 +93,7 @@ TEST(AccountBookNew, StoresThe8364ByteEmptyAccount) {
   for (int i = 0; i < 27; ++i) AppendEmptyLedger(b);
   ASSERT_EQ(b.Bytes().size(), 8364u);
 
-  CAccountBook book;
+  CAccountBook book(1999);
   CArchiveWriter writer;
   ASSERT_TRUE(book.Store(writer));
   EXPECT_EQ(writer.Bytes(), b.Bytes());
@@ -148,7 +102,7 @@ TEST(AccountBookNew, StoresThe8364ByteEmptyAccount) {
 // --- Modified flags -----------------------------------------------------------
 
 TEST(AccountBookModified, OpeningBalanceMarksExactlyThatLedger) {
-  CAccountBook book;
+  CAccountBook book(1999);
   book.Ledger(5).SetOpeningBalance(100.0);
   EXPECT_TRUE(book.IsModified());
   for (int i = 0; i < CAccountBook::kYearCount; ++i) EXPECT_EQ(book.Ledger(i).IsModified(), i == 5) << i;
@@ -159,8 +113,8 @@ TEST(AccountBookModified, OpeningBalanceMarksExactlyThatLedger) {
 }
 
 TEST(AccountBookModified, ARowInAnyYearMarksTheBook) {
-  CAccountBook book;
-  ASSERT_TRUE(book.Ledger(26).Objects().AddRow());
+  CAccountBook book(1999);
+  ASSERT_TRUE(book.Ledger(101).Objects().AddRow());
   EXPECT_TRUE(book.IsModified());
   book.ClearModified();
   EXPECT_FALSE(book.IsModified());
@@ -193,7 +147,7 @@ TEST(AccountBookRoundTrip, FilledAccountStoresBackByteForByte) {
   const Bytes file = Stored(FilledBook());
   CAccountBook loaded;
   loaded.SetModified();
-  ASSERT_TRUE(LoadBytes(file, loaded));
+  ASSERT_EQ(LoadBytes(file, loaded), ReadFailure::kNone);
   EXPECT_FALSE(loaded.IsModified());
   EXPECT_EQ(Stored(loaded), file);
 
@@ -222,7 +176,7 @@ TEST(AccountBookRoundTrip, UnusedSettingsBytesAreWrittenBackAsFound) {
   for (std::size_t at : {5, 6, 7, 26, 27}) file[kSettingsAt + at] = static_cast<std::uint8_t>(0xA0 + at);
   for (std::size_t at = 28; at < 40; ++at) file[kSettingsAt + at] = static_cast<std::uint8_t>(at);
   CAccountBook loaded;
-  ASSERT_TRUE(LoadBytes(file, loaded));
+  ASSERT_EQ(LoadBytes(file, loaded), ReadFailure::kNone);
   EXPECT_TRUE(loaded.Settings().SameSettings(FilledBook().Settings()));
   EXPECT_EQ(Stored(loaded), file);
 
@@ -237,32 +191,35 @@ TEST(AccountBookRoundTrip, EarlierVersionIsReadAndWrittenAsTheCurrentOne) {
   Bytes earlier = current;
   earlier[6] = '0';  // "PURSO10"
   CAccountBook loaded;
-  ASSERT_TRUE(LoadBytes(earlier, loaded));
+  ASSERT_EQ(LoadBytes(earlier, loaded), ReadFailure::kNone);
   const Bytes written = Stored(loaded);
   EXPECT_EQ(std::string(written.begin(), written.begin() + 7), "PURSO11");
   EXPECT_EQ(written, current);
 }
 
 TEST(AccountBookRoundTrip, NewAccountLoadsAsANewAccount) {
-  CAccountBook loaded = FilledBook();
-  ASSERT_TRUE(LoadBytes(Stored(CAccountBook()), loaded));
-  EXPECT_FALSE(loaded.IsModified());
-  EXPECT_EQ(Stored(loaded), Stored(CAccountBook()));
-  // The loaded tables take rows as a new account's would.
-  ASSERT_TRUE(loaded.Ledger(3).Transactions().AddRow());
-  EXPECT_EQ(loaded.Ledger(3).Transactions().GetRowId(), 0u);
-  EXPECT_EQ(loaded.Ledger(3).Transactions().GetBlocks(), 1u);
+  for (int year : {1999, 2030}) {
+    CAccountBook loaded = FilledBook();
+    ASSERT_EQ(LoadBytes(Stored(CAccountBook(year)), loaded), ReadFailure::kNone) << year;
+    EXPECT_FALSE(loaded.IsModified());
+    EXPECT_EQ(loaded.GetYear(), year);
+    EXPECT_EQ(Stored(loaded), Stored(CAccountBook(year)));
+    // The loaded tables take rows as a new account's would.
+    ASSERT_TRUE(loaded.Ledger(3).Transactions().AddRow());
+    EXPECT_EQ(loaded.Ledger(3).Transactions().GetRowId(), 0u);
+    EXPECT_EQ(loaded.Ledger(3).Transactions().GetBlocks(), 1u);
+  }
 }
 
 // --- Refused files ------------------------------------------------------------------
 
 // Loads into a filled, modified book and checks that a refusal left it exactly so.
-bool LoadIntoFilledBook(const Bytes& bytes) {
+ReadFailure LoadIntoFilledBook(const Bytes& bytes) {
   CAccountBook book = FilledBook();
   book.SetYearIndex(3);
   const Bytes before = Stored(book);
-  const bool loaded = LoadBytes(bytes, book);
-  if (!loaded) {
+  const ReadFailure loaded = LoadBytes(bytes, book);
+  if (loaded != ReadFailure::kNone) {
     EXPECT_EQ(Stored(book), before);
     EXPECT_TRUE(book.IsModified());
     EXPECT_TRUE(book.Ledger(13).IsModified());
@@ -277,13 +234,14 @@ TEST(AccountBookRefused, EveryOtherMagic) {
     for (std::uint8_t flip : {0x02, 0x20, 0x80}) {
       Bytes bad = good;
       bad[i] ^= flip;
-      EXPECT_FALSE(LoadIntoFilledBook(bad)) << i << " " << int{flip};
+      EXPECT_EQ(LoadIntoFilledBook(bad), ReadFailure::kBadMagic) << i << " " << int{flip};
     }
   }
-  for (const char* magic : {"PURSO12", "PURSO09", "PURSO1\0", "purso11", "       "}) {
+  // PURSO12 is the extended form's.
+  for (const char* magic : {"PURSO13", "PURSO09", "PURSO1\0", "purso11", "       "}) {
     Bytes bad = good;
     std::copy(magic, magic + 7, bad.begin());
-    EXPECT_FALSE(LoadIntoFilledBook(bad)) << magic;
+    EXPECT_EQ(LoadIntoFilledBook(bad), ReadFailure::kBadMagic) << magic;
   }
 }
 
@@ -294,6 +252,7 @@ TEST(AccountBookRefused, EveryTruncation) {
   for (std::size_t n = 0; n < good.size(); ++n) {
     CArchiveReader reader(std::span(good.data(), n));
     ASSERT_FALSE(book.Load(reader)) << n << " of " << good.size();
+    ASSERT_EQ(reader.Failure(), ReadFailure::kTruncated) << n;
     // Storing the whole book each time would take longer than the loads;
     // what a half-adopted file would change first is checked every time.
     ASSERT_EQ(book.GetYearIndex(), 24) << n;
@@ -305,7 +264,7 @@ TEST(AccountBookRefused, EveryTruncation) {
     }
   }
   EXPECT_EQ(Stored(book), before);
-  EXPECT_TRUE(LoadBytes(good, book));
+  EXPECT_EQ(LoadBytes(good, book), ReadFailure::kNone);
 }
 
 // One damaged field of a filled account per test.
@@ -342,29 +301,29 @@ class AccountBookDamageTest : public ::testing::Test {
     return DescriptorAt(year, table, GetCount(year, table, kColumns)) + row * GetCount(year, table, kRowWidth);
   }
 
-  bool Load() const { return LoadIntoFilledBook(file_); }
+  ReadFailure Load() const { return LoadIntoFilledBook(file_); }
 
   Bytes file_;
   std::size_t tables_[27][5] = {};
 };
 
-TEST_F(AccountBookDamageTest, IntactFileLoads) { EXPECT_TRUE(Load()); }
+TEST_F(AccountBookDamageTest, IntactFileLoads) { EXPECT_EQ(Load(), ReadFailure::kNone); }
 
 TEST_F(AccountBookDamageTest, YearIndex26IsTheLastYear) {
   file_[kYearIndexAt] = 26;
   CAccountBook book;
-  ASSERT_TRUE(LoadBytes(file_, book));
+  ASSERT_EQ(LoadBytes(file_, book), ReadFailure::kNone);
   EXPECT_EQ(book.GetYear(), 2024);
 }
 
 TEST_F(AccountBookDamageTest, YearIndex27) {
   file_[kYearIndexAt] = 27;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadYearIndex);
 }
 
 TEST_F(AccountBookDamageTest, YearIndex255) {
   file_[kYearIndexAt] = 255;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadYearIndex);
 }
 
 TEST_F(AccountBookDamageTest, DamagedSettings) {
@@ -383,87 +342,117 @@ TEST_F(AccountBookDamageTest, DamagedSettings) {
   for (const Case& c : cases) {
     file_ = good;
     file_[kSettingsAt + c.at] = c.value;
-    EXPECT_FALSE(Load()) << c.what;
+    EXPECT_EQ(Load(), ReadFailure::kBadSettings) << c.what;
   }
 }
 
 TEST_F(AccountBookDamageTest, RowCountAboveCapacity) {
-  SetCount(24, kTransactions, kBlockRows, 2);  // room for 2 of its 3 rows
-  EXPECT_FALSE(Load());
+  SetCount(24, kTransactions, kBlocks, 0);  // room for none of its 3 rows
+  EXPECT_EQ(Load(), ReadFailure::kRowCountAboveCapacity);
 }
 
 TEST_F(AccountBookDamageTest, RowCountBeyondTheEndOfTheFile) {
   SetCount(26, kTransactions, kRowCount, 4);
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kTruncated);
 }
 
 TEST_F(AccountBookDamageTest, CapacityBeyondThirtyTwoBits) {
   SetCount(1, kTransactions, kBlocks, 0x01000000);
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kCapacityTooLarge);
 }
 
 TEST_F(AccountBookDamageTest, CapacityThatWrapsSixtyFourBits) {
   // 4294967284 * 148102321 * 29 bytes is 2^64 + 4294967140.
   SetCount(0, kObjects, kBlocks, 4294967284u);
   SetCount(0, kObjects, kBlockRows, 148102321u);
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kCapacityTooLarge);
 }
 
 TEST_F(AccountBookDamageTest, LargeCapacityWithinThirtyTwoBitsIsAccepted) {
   SetCount(1, kTransactions, kBlocks, 49344);  // 49344 * 1024 * 85 bytes < 2^32
   CAccountBook book;
-  ASSERT_TRUE(LoadBytes(file_, book));
+  ASSERT_EQ(LoadBytes(file_, book), ReadFailure::kNone);
   EXPECT_EQ(book.Ledger(1).Transactions().GetBlocks(), 49344u);
 }
 
 TEST_F(AccountBookDamageTest, RowsPerBlockZero) {
   SetCount(5, kPredactions, kBlockRows, 0);
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadBlockRows);
 }
 
 TEST_F(AccountBookDamageTest, ColumnCountDisagrees) {
   SetCount(24, kCategories, kColumns, 4);
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadColumns);
 }
 
 TEST_F(AccountBookDamageTest, ColumnTypeDisagrees) {
   file_[DescriptorAt(26, kTransactions, 3)] = 1;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kWrongSchema);
 }
 
 TEST_F(AccountBookDamageTest, ColumnWidthDisagrees) {
   // An empty table whose counts agree with its one wider column.
   PutU32(file_, DescriptorAt(7, kObjects, 0) + 4, 25);
   SetCount(7, kObjects, kRowWidth, 30);
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kWrongSchema);
 }
 
 TEST_F(AccountBookDamageTest, ColumnOffsetDisagrees) {
   PutU32(file_, DescriptorAt(24, kTransactions, 4) + 8, 78);
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadColumns);
 }
 
 TEST_F(AccountBookDamageTest, RowWidthDisagrees) {
   SetCount(0, kFunctionalAreas, kRowWidth, 30);
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadColumns);
 }
 
 TEST_F(AccountBookDamageTest, RowIdsOutOfOrder) {
   PutU32(file_, RowAt(1, kPredactions, 0), 5);
   PutU32(file_, RowAt(1, kPredactions, 1), 4);
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadRowIds);
 }
 
 TEST_F(AccountBookDamageTest, RowIdAtTheNextRowId) {
   SetCount(26, kObjects, kNextRowId, 2);  // the last object has id 2
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadRowIds);
 }
 
 TEST_F(AccountBookDamageTest, DamageInTheLastTableOfTheLastYear) {
   file_.back() ^= 0xFF;  // a byte of a stored value: still a readable file
-  EXPECT_TRUE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kNone);
   SetCount(26, kTransactions, kRowWidth, 84);
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadColumns);
+}
+
+TEST_F(AccountBookDamageTest, RowsPerBlockOtherThanTheTablesOwn) {
+  const Bytes good = file_;
+  for (Table table : {kCategories, kFunctionalAreas, kObjects, kPredactions, kTransactions}) {
+    for (std::uint32_t factor : {2u, 4u}) {
+      file_ = good;
+      // A larger block still has room for the rows: only the rows per block is wrong.
+      SetCount(1, table, kBlockRows, GetCount(1, table, kBlockRows) * factor);
+      EXPECT_EQ(Load(), ReadFailure::kBadBlockRows) << table << " " << factor;
+    }
+  }
+}
+
+TEST_F(AccountBookDamageTest, NextRowIdIsTheNoRowMarker) {
+  SetCount(24, kPredactions, kNextRowId, 4294967295u);
+  EXPECT_EQ(Load(), ReadFailure::kBadNextRowId);
+}
+
+TEST_F(AccountBookDamageTest, BytesAfterTheLastLedger) {
+  // One stray byte, and a whole 28th ledger that the earlier form has no
+  // room for: either would be dropped on the next save.
+  const Bytes good = file_;
+  file_.push_back(0);
+  EXPECT_EQ(Load(), ReadFailure::kTrailingBytes);
+  file_ = good;
+  ByteBuilder ledger;
+  AppendEmptyLedger(ledger);
+  file_.insert(file_.end(), ledger.Bytes().begin(), ledger.Bytes().end());
+  EXPECT_EQ(Load(), ReadFailure::kTrailingBytes);
 }
 
 }  // namespace

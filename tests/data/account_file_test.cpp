@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gmock/gmock.h>
@@ -98,7 +99,7 @@ TEST_F(AccountFileTest, SavedAccountReadsBackAndIsNoLongerModified) {
   EXPECT_THAT(Entries(), ElementsAre("budget.pxf"));
 
   CAccountBook loaded;
-  ASSERT_TRUE(LoadAccountFile(path.string(), loaded));
+  ASSERT_EQ(LoadAccountFile(path.string(), loaded), ReadFailure::kNone);
   EXPECT_EQ(Stored(loaded), expected);
   EXPECT_EQ(loaded.GetYear(), 2008);
   EXPECT_FALSE(loaded.IsModified());
@@ -234,14 +235,77 @@ TEST_F(AccountFileTest, ReadingFailsForWhatIsNotAnAccount) {
   const Bytes good = Stored(SmallBook());
   WriteRaw(folder_ / "short.pxf", Bytes(good.begin(), good.end() - 1));
   WriteRaw(folder_ / "empty.pxf", Bytes{});
+  Bytes trailing = good;
+  trailing.push_back(0);
+  WriteRaw(folder_ / "trailing.pxf", trailing);
   fs::create_directory(folder_ / "folder.pxf");
+  ASSERT_EQ(::mkfifo((folder_ / "pipe.pxf").c_str(), 0600), 0);
+  const struct {
+    const char* name;
+    ReadFailure reason;
+  } cases[] = {
+      {"short.pxf", ReadFailure::kTruncated},      {"empty.pxf", ReadFailure::kTruncated},
+      {"trailing.pxf", ReadFailure::kTrailingBytes}, {"folder.pxf", ReadFailure::kNotAFile},
+      {"pipe.pxf", ReadFailure::kNotAFile},        {"missing.pxf", ReadFailure::kNoSuchFile},
+      {"short.pxf/inside.pxf", ReadFailure::kNoSuchFile},
+  };
   CAccountBook book = LargeBook();
   const Bytes before = Stored(book);
-  for (const char* name : {"short.pxf", "empty.pxf", "folder.pxf", "missing.pxf"}) {
-    EXPECT_FALSE(LoadAccountFile((folder_ / name).string(), book)) << name;
-    EXPECT_EQ(Stored(book), before) << name;
-    EXPECT_TRUE(book.IsModified()) << name;
+  for (const auto& c : cases) {
+    EXPECT_EQ(LoadAccountFile((folder_ / c.name).string(), book), c.reason) << c.name;
+    EXPECT_EQ(Stored(book), before) << c.name;
+    EXPECT_TRUE(book.IsModified()) << c.name;
   }
+}
+
+// The reason LoadAccountFile gives for a file this process may not read. The
+// superuser reads every file, so it asks as the user nobody, in a child process.
+ReadFailure LoadAsOtherUser(const std::string& path) {
+  if (::geteuid() != 0) {
+    CAccountBook book;
+    return LoadAccountFile(path, book);
+  }
+  const pid_t child = ::fork();
+  if (child == 0) {
+    CAccountBook book;
+    const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+    ::_exit(dropped ? static_cast<int>(LoadAccountFile(path, book)) : 255);
+  }
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return ReadFailure::kNone;
+  return static_cast<ReadFailure>(WEXITSTATUS(status));
+}
+
+TEST_F(AccountFileTest, AFileThatMayNotBeReadIsNoMissingFile) {
+  const fs::path path = folder_ / "private.pxf";
+  CAccountBook book = SmallBook();
+  ASSERT_TRUE(StoreAccountFile(path.string(), book));
+  ASSERT_EQ(::chmod(path.c_str(), 0), 0);
+  ASSERT_EQ(::chmod(folder_.c_str(), 0755), 0);
+  EXPECT_EQ(LoadAsOtherUser(path.string()), ReadFailure::kNoPermission);
+  EXPECT_EQ(LoadAsOtherUser((folder_ / "missing.pxf").string()), ReadFailure::kNoSuchFile);
+}
+
+TEST_F(AccountFileTest, AnAccountWithLaterYearsKeepsThemThroughSaveAndOpen) {
+  CAccountBook book = SmallBook();
+  CRecordTable& objects = book.Ledger(2031 - CAccountBook::kFirstYear).Objects();
+  ASSERT_TRUE(objects.AddRow());
+  objects.SetText(name_column::kName, "Boat");
+  book.Ledger(101).SetOpeningBalance(-3.25);
+  const Bytes expected = Stored(book);
+  const fs::path path = folder_ / "later.pxf";
+  ASSERT_TRUE(StoreAccountFile(path.string(), book));
+
+  CAccountBook reopened(1999);
+  ASSERT_EQ(LoadAccountFile(path.string(), reopened), ReadFailure::kNone);
+  ASSERT_TRUE(StoreAccountFile(path.string(), reopened));
+  EXPECT_EQ(ReadRaw(path), expected);
+  CAccountBook again(1999);
+  ASSERT_EQ(LoadAccountFile(path.string(), again), ReadFailure::kNone);
+  EXPECT_EQ(again.Ledger(2031 - CAccountBook::kFirstYear).Objects().TextAt(0, name_column::kName), "Boat");
+  EXPECT_EQ(again.Ledger(101).GetOpeningBalance(), -3.25);
+  EXPECT_EQ(again.Ledger(2).GetOpeningBalance(), 99.5);
+  EXPECT_EQ(again.GetYear(), 2008);
 }
 
 TEST_F(AccountFileTest, LargeAccountReadsBackFromItsFile) {
@@ -261,14 +325,14 @@ TEST_F(AccountFileTest, LargeAccountReadsBackFromItsFile) {
   ASSERT_TRUE(StoreAccountFile(path.string(), book));
 
   CAccountBook loaded;
-  ASSERT_TRUE(LoadAccountFile(path.string(), loaded));
+  ASSERT_EQ(LoadAccountFile(path.string(), loaded), ReadFailure::kNone);
   EXPECT_EQ(Stored(loaded), expected);
 
   const Bytes before = Stored(loaded);
   for (std::size_t cut : {std::size_t{47}, std::size_t{9000}, expected.size() / 3, expected.size() / 2,
                           expected.size() - 85, expected.size() - 1}) {
     WriteRaw(path, Bytes(expected.begin(), expected.begin() + static_cast<std::ptrdiff_t>(cut)));
-    EXPECT_FALSE(LoadAccountFile(path.string(), loaded)) << cut;
+    EXPECT_EQ(LoadAccountFile(path.string(), loaded), ReadFailure::kTruncated) << cut;
     EXPECT_EQ(Stored(loaded), before) << cut;
   }
 }

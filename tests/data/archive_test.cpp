@@ -14,10 +14,14 @@
 namespace purso {
 namespace {
 
+// Ends (or fails, as a read error does) after failAt bytes.
 class CChunkedSource final : public CByteSource {
  public:
-  CChunkedSource(const std::vector<std::uint8_t>& bytes, unsigned seed, std::size_t failAt = SIZE_MAX)
-      : bytes_(bytes), random_(seed), failAt_(failAt) {}
+  enum class End { kEnds, kFails };
+  CChunkedSource(const std::vector<std::uint8_t>& bytes, unsigned seed, std::size_t failAt = SIZE_MAX,
+                 End end = End::kEnds)
+      : bytes_(bytes), random_(seed), failAt_(failAt), end_(end) {}
+  bool HadError() const override { return end_ == End::kFails && position_ >= failAt_; }
   std::size_t ReadSome(std::uint8_t* destination, std::size_t n) override {
     EXPECT_GT(n, 0u);
     if (position_ >= failAt_) return 0;
@@ -32,6 +36,7 @@ class CChunkedSource final : public CByteSource {
   std::mt19937 random_;
   std::size_t position_ = 0;
   std::size_t failAt_;
+  End end_;
 };
 
 std::vector<std::uint8_t> SampleAccount() {
@@ -87,12 +92,19 @@ TEST(ArchiveStreamTest, ShortOrFailingSourceFails) {
     CAccountBook book;
     book.SetYearIndex(5);
     EXPECT_FALSE(book.Load(archive)) << cut;
-    EXPECT_TRUE(archive.Failed());
+    EXPECT_EQ(archive.Failure(), ReadFailure::kTruncated) << cut;
     EXPECT_EQ(book.GetYearIndex(), 5);
+    // The source reports an error where it stops.
+    CChunkedSource failing(bytes, 7, cut, CChunkedSource::End::kFails);
+    CArchiveReader failingArchive(failing, bytes.size());
+    EXPECT_FALSE(book.Load(failingArchive)) << cut;
+    EXPECT_EQ(failingArchive.Failure(), ReadFailure::kReadError) << cut;
     // The size itself is short.
     CChunkedSource source2(bytes, 7);
     CArchiveReader archive2(source2, cut);
     EXPECT_FALSE(book.Load(archive2)) << cut;
+    EXPECT_EQ(archive2.Failure(), ReadFailure::kTruncated) << cut;
+    EXPECT_EQ(book.GetYearIndex(), 5);
   }
 }
 

@@ -550,13 +550,16 @@ TEST(RecordTableArchive, LoadedFullTableGrowsByOneBlock) {
 TEST(RecordTableArchive, RowIdsStopShortOfTheNoRowMarker) {
   // An id equal to the marker would read as "no row" and as "no match", and
   // the counter would start over at 0.
+  // The counter stops one short of it, so that no table ever holds the
+  // marker as its next id, which Load refuses.
   const Bytes archive =
-      ByteBuilder().TableHead(1, 16, 1, 0xFFFFFFFEu, 1, 29).Descriptor(kText, 24, 5).U32(7).U8(1).Text("a", 24).Bytes();
+      ByteBuilder().TableHead(1, 16, 1, 0xFFFFFFFDu, 1, 29).Descriptor(kText, 24, 5).U32(7).U8(1).Text("a", 24).Bytes();
   CRecordTable table = NameTable();
   ASSERT_TRUE(LoadFrom(table, archive));
   ASSERT_TRUE(table.AddRow());
-  EXPECT_EQ(table.GetRowId(), 0xFFFFFFFEu);
+  EXPECT_EQ(table.GetRowId(), 0xFFFFFFFDu);
   EXPECT_FALSE(table.AddRow());
+  EXPECT_EQ(table.GetNextRowId(), 0xFFFFFFFEu);
   EXPECT_EQ(table.GetRowCount(), 2u);
   CRecordTable reloaded = NameTable();
   EXPECT_TRUE(LoadFrom(reloaded, Stored(table)));
@@ -618,45 +621,48 @@ class RecordTableDamageTest : public ::testing::Test {
     return b.Bytes();
   }
 
-  // Loads into a declared name table; on failure also checks it is unchanged.
-  bool Load(const Bytes& archive) {
+  // Loads into a declared name table and gives the reason of a refusal; on
+  // failure also checks the table is unchanged.
+  ReadFailure Load(const Bytes& archive) {
     CRecordTable table = NameTable();
     AddName(table, "Kept");
     table.ClearModified();
     const Bytes before = Stored(table);
-    const bool loaded = LoadFrom(table, archive);
+    CArchiveReader reader(archive);
+    const bool loaded = table.Load(reader);
+    EXPECT_EQ(loaded, !reader.Failed());
     if (!loaded) {
       EXPECT_EQ(Stored(table), before);
       EXPECT_FALSE(table.IsModified());
       EXPECT_EQ(table.GetText(0), "Kept");
     }
-    return loaded;
+    return reader.Failure();
   }
-  bool Load() { return Load(Archive()); }
+  ReadFailure Load() { return Load(Archive()); }
 };
 
-TEST_F(RecordTableDamageTest, IntactArchiveLoads) { EXPECT_TRUE(Load()); }
+TEST_F(RecordTableDamageTest, IntactArchiveLoads) { EXPECT_EQ(Load(), ReadFailure::kNone); }
 
 TEST_F(RecordTableDamageTest, EveryTruncation) {
   const Bytes whole = Archive();
   for (std::size_t n = 0; n < whole.size(); ++n) {
-    EXPECT_FALSE(Load(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(n)))) << n;
+    EXPECT_EQ(Load(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(n))), ReadFailure::kTruncated) << n;
   }
 }
 
 TEST_F(RecordTableDamageTest, RowCountAboveCapacity) {
   blockRows_ = 1;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kRowCountAboveCapacity);
 }
 
 TEST_F(RecordTableDamageTest, RowCountAboveWhatFollows) {
   rowCount_ = 3;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kTruncated);
 }
 
 TEST_F(RecordTableDamageTest, CapacityBeyondThirtyTwoBits) {
   blocks_ = 0x10000000;  // 2^32 rows of 29 bytes
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kCapacityTooLarge);
 }
 
 TEST_F(RecordTableDamageTest, CapacityThatWrapsSixtyFourBits) {
@@ -664,18 +670,18 @@ TEST_F(RecordTableDamageTest, CapacityThatWrapsSixtyFourBits) {
   // would pass for a capacity of under 4 GiB.
   blocks_ = 4294967284u;
   blockRows_ = 148102321u;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kCapacityTooLarge);
 }
 
 TEST_F(RecordTableDamageTest, RowsPerBlockZero) {
   blockRows_ = 0;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadBlockRows);
 }
 
 TEST_F(RecordTableDamageTest, ColumnCountDisagreesWithTheDeclaredColumns) {
   columns_.push_back({kNumber, 8, 29});
   rowWidth_ = 37;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kWrongSchema);
 }
 
 TEST_F(RecordTableDamageTest, NoColumnsWhereColumnsWereDeclared) {
@@ -683,45 +689,50 @@ TEST_F(RecordTableDamageTest, NoColumnsWhereColumnsWereDeclared) {
   rowWidth_ = 5;
   rows_.clear();
   rowCount_ = 0;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kWrongSchema);
 }
 
 TEST_F(RecordTableDamageTest, ColumnTypeDisagrees) {
   columns_[0].type = 3;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kWrongSchema);
 }
 
 TEST_F(RecordTableDamageTest, ColumnWidthDisagrees) {
   columns_[0].width = 23;
   rowWidth_ = 28;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kWrongSchema);
 }
 
 TEST_F(RecordTableDamageTest, ColumnOffsetDisagrees) {
   columns_[0].offset = 6;
   rowWidth_ = 30;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadColumns);
 }
 
 TEST_F(RecordTableDamageTest, RowWidthDisagreesWithTheColumns) {
   rowWidth_ = 30;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadColumns);
 }
 
 TEST_F(RecordTableDamageTest, RowIdsRepeated) {
   rows_[1].id = 0;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadRowIds);
 }
 
 TEST_F(RecordTableDamageTest, RowIdsFalling) {
   rows_[0].id = 2;
   rows_[1].id = 1;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadRowIds);
 }
 
 TEST_F(RecordTableDamageTest, RowIdNotBelowTheNextRowId) {
   nextRowId_ = 2;
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load(), ReadFailure::kBadRowIds);
+}
+
+TEST_F(RecordTableDamageTest, NextRowIdIsTheNoRowMarker) {
+  nextRowId_ = 0xFFFFFFFFu;
+  EXPECT_EQ(Load(), ReadFailure::kBadNextRowId);
 }
 
 // A table without declared columns has no schema to compare with, but the
@@ -745,7 +756,9 @@ TEST(RecordTableUndeclaredDamage, ColumnDescriptorsMustBeConsistent) {
   };
   for (const Case& c : cases) {
     CRecordTable table;
-    EXPECT_FALSE(LoadFrom(table, c.archive)) << c.what;
+    CArchiveReader reader(c.archive);
+    EXPECT_FALSE(table.Load(reader)) << c.what;
+    EXPECT_EQ(reader.Failure(), ReadFailure::kBadColumns) << c.what;
     EXPECT_EQ(table.GetColumnCount(), 0u) << c.what;
   }
 }

@@ -178,6 +178,24 @@ TEST(YearLedgerArchive, FailingLoadLeavesTheLedgerUnchanged) {
   }
 }
 
+TEST(YearLedgerEmpty, AnyRowOrAnOpeningBalanceIsUse) {
+  EXPECT_TRUE(CYearLedger().IsEmpty());
+  for (int what = 0; what < 6; ++what) {
+    CYearLedger ledger;
+    CRecordTable* tables[] = {&ledger.Categories(), &ledger.FunctionalAreas(), &ledger.Objects(),
+                              &ledger.Predactions(), &ledger.Transactions()};
+    if (what < 5) {
+      ASSERT_TRUE(tables[what]->AddRow());
+      EXPECT_FALSE(ledger.IsEmpty()) << what;
+      tables[what]->RemoveRow();  // what remains of it is no use
+      EXPECT_TRUE(ledger.IsEmpty()) << what;
+    } else {
+      ledger.SetOpeningBalance(-0.01);
+      EXPECT_FALSE(ledger.IsEmpty());
+    }
+  }
+}
+
 TEST(YearLedgerArchive, FailingStoreKeepsTheLedgerModified) {
   CYearLedger ledger = FilledLedger(2003);
   CArchiveWriter writer(200);  // room for the first tables only

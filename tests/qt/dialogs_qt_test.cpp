@@ -131,18 +131,18 @@ TEST(DialogsQtTest, SettingsDialogStaysOpenOnEscapeAndClosesOnDone) {
 }
 
 TEST(DialogsQtTest, ChangeYearDialogChoosesFromItsList) {
-  CAccountBook book;
+  CAccountBook book(1999);
   CChangeYearDialog dialog(book);
   OpenDialog(dialog, [&](CQtDialog& window) {
     auto* years = qobject_cast<QComboBox*>(window.Widget(1105));
     ASSERT_NE(years, nullptr);
-    EXPECT_EQ(years->count(), 27);
+    EXPECT_EQ(years->count(), CAccountBook::kYearCount);
     EXPECT_EQ(years->currentText(), QStringLiteral("1999"));
     years->setFocus();
     QTest::keyClick(years, Qt::Key_End);  // the user moves to the last year
     Click(window, 1);
   });
-  EXPECT_EQ(book.GetYearIndex(), 26);
+  EXPECT_EQ(book.GetYearIndex(), CAccountBook::kYearCount - 1);
 }
 
 TEST(DialogsQtTest, InputErrorShowsTheProblemThenFocusesTheField) {

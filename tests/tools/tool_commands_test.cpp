@@ -119,13 +119,13 @@ class ToolTest : public ::testing::Test {
 
 TEST_F(ToolTest, NewWritesAnEmptyAccountAndNeverReplacesAFileUnasked) {
   const std::string path = PathOf("new.pxf");
-  const Outcome created = RunCommand({"new", path});
+  const Outcome created = RunCommand({"new", path, "--year", "1999"});
   EXPECT_EQ(created.status, kExitOk) << created.err;
   EXPECT_EQ(created.err, "");
-  CAccountBook fresh;
   const std::vector<std::uint8_t> written = ReadBytes(path);
   EXPECT_EQ(written.size(), 8364u);
-  EXPECT_EQ(written, BytesOf(fresh));
+  CAccountBook on1999(1999);
+  EXPECT_EQ(written, BytesOf(on1999));
 
   const std::vector<std::uint8_t> other = {'k', 'e', 'e', 'p'};
   WriteBytes(path, other);
@@ -135,15 +135,28 @@ TEST_F(ToolTest, NewWritesAnEmptyAccountAndNeverReplacesAFileUnasked) {
   EXPECT_NE(refused.err.find("--force"), std::string::npos) << refused.err;
   EXPECT_EQ(ReadBytes(path), other);
 
-  const Outcome forced = RunCommand({"new", "--force", path});
+  const Outcome forced = RunCommand({"new", "--force", path, "--year=2024"});
   EXPECT_EQ(forced.status, kExitOk) << forced.err;
-  EXPECT_EQ(ReadBytes(path).size(), 8364u);
+  CAccountBook on2024(2024);
+  EXPECT_EQ(ReadBytes(path), BytesOf(on2024));
 
   // A link whose target is missing still names something that would be replaced.
   const std::string link = PathOf("link.pxf");
   fs::create_symlink(PathOf("nowhere.pxf"), link);
   EXPECT_EQ(RunCommand({"new", link}).status, kExitFileError);
   EXPECT_FALSE(fs::exists(PathOf("nowhere.pxf")));
+}
+
+TEST_F(ToolTest, NewOpensTheAccountOnTodaysYear) {
+  for (const CivilDate today : {CivilDate{2026, 12, 8}, CivilDate{2101, 1, 1}}) {
+    const CFixedClock clock(today);
+    const CScopedClock scoped(clock);
+    const std::string path = PathOf("today" + std::to_string(today.year) + ".pxf");
+    ASSERT_EQ(RunCommand({"new", path}).status, kExitOk);
+    CAccountBook expected(today.year);
+    EXPECT_EQ(ReadBytes(path), BytesOf(expected)) << today.year;
+    EXPECT_EQ(Dump({"dump", path})["currentYear"], today.year == 2026 ? 2026 : 1999);
+  }
 }
 
 TEST_F(ToolTest, NewReportsAFileThatCannotBeWritten) {
@@ -167,30 +180,41 @@ TEST_F(ToolTest, CheckAcceptsEveryReadableAccount) {
   WriteBytes(earlier, bytes);
   EXPECT_EQ(RunCommand({"check", earlier}).status, kExitOk);
 
-  bytes.push_back(0xAB);
-  const std::string trailing = PathOf("trailing.pxf");
-  WriteBytes(trailing, bytes);
-  EXPECT_EQ(RunCommand({"check", trailing}).status, kExitOk);
+
+  // An account with a year after 2024 is read whole.
+  CAccountBook later(2031);
+  AddObject(later.CurrentLedger(), "Boat");
+  later.Ledger(101).SetOpeningBalance(5);
+  const std::string laterPath = PathOf("later.pxf");
+  ASSERT_TRUE(StoreAccountFile(laterPath, later));
+  EXPECT_EQ(RunCommand({"check", laterPath}).status, kExitOk);
 }
 
-TEST_F(ToolTest, CheckAndDumpGiveTheReadingMessageForADamagedAccount) {
+TEST_F(ToolTest, CheckAndDumpGiveTheReadingMessageAndTheFaultForADamagedAccount) {
   const std::vector<std::uint8_t> good = ReadBytes(StoreFilledAccount());
-  std::vector<std::vector<std::uint8_t>> damaged;
-  damaged.emplace_back();  // empty file
-  damaged.emplace_back(good.begin(), good.end() - 1);
-  damaged.push_back(good);
-  std::copy_n("PURSO12", 7, damaged.back().begin());
-  damaged.push_back(good);
-  damaged.back()[7 + 40] = 27;  // year index past 2024
+  struct Damage {
+    std::vector<std::uint8_t> bytes;
+    std::string fault;
+  };
+  std::vector<Damage> damaged;
+  damaged.push_back({{}, "the file ends early"});
+  damaged.push_back({{good.begin(), good.end() - 1}, "the file ends early"});
+  damaged.push_back({good, "it does not begin as an account file does"});
+  std::copy_n("PURSO13", 7, damaged.back().bytes.begin());
+  damaged.push_back({good, "its current year is not one of its years"});
+  damaged.back().bytes[7 + 40] = 27;  // year index past 2024
+  damaged.push_back({good, "there are bytes after its last year"});
+  damaged.back().bytes.push_back(0xAB);
 
   for (std::size_t i = 0; i < damaged.size(); ++i) {
     const std::string path = PathOf("damaged" + std::to_string(i) + ".pxf");
-    WriteBytes(path, damaged[i]);
+    WriteBytes(path, damaged[i].bytes);
     for (const std::string command : {"check", "dump"}) {
       const Outcome outcome = RunCommand({command, path});
       EXPECT_EQ(outcome.status, kExitFileError) << command << " " << i;
       EXPECT_EQ(outcome.out, "") << command << " " << i;
-      EXPECT_EQ(outcome.err, kReadingMessage) << command << " " << i;
+      EXPECT_EQ(outcome.err, kReadingMessage + "purso-tool: '" + path + "': " + damaged[i].fault + "\n")
+          << command << " " << i;
     }
   }
 }
@@ -254,6 +278,23 @@ TEST_F(ToolTest, DumpShowsRecordsAndFiguresOfTheYearsInUse) {
   EXPECT_DOUBLE_EQ(laterFigures["actualBalanceAtBalanceDate"], -180.0);
 }
 
+TEST_F(ToolTest, DumpShowsTheYearsAfter2024) {
+  CAccountBook book(2003);
+  book.Ledger(2031 - 1998).SetOpeningBalance(31);
+  AddObject(book.Ledger(101), "Robot");
+  const std::string path = PathOf("later.pxf");
+  ASSERT_TRUE(StoreAccountFile(path, book));
+  const json account = Dump({"dump", path, "--today", "2031-06-30"});
+  ASSERT_EQ(account["years"].size(), 2u);
+  EXPECT_EQ(account["years"][0]["year"], 2031);
+  EXPECT_EQ(account["years"][0]["openingBalance"], 31.0);
+  EXPECT_EQ(account["years"][1]["year"], 2099);
+  EXPECT_EQ(account["years"][1]["objects"][0]["name"], "Robot");
+  const json only2050 = Dump({"dump", path, "--year", "2050", "--today", "2031-06-30"});
+  ASSERT_EQ(only2050["years"].size(), 1u);
+  EXPECT_EQ(only2050["years"][0]["year"], 2050);
+}
+
 TEST_F(ToolTest, DumpOfOneYearShowsItEvenWhenEmpty) {
   const std::string path = StoreFilledAccount();
   const json only1999 = Dump({"dump", path, "--year", "1999", "--today", "1999-06-30"});
@@ -276,7 +317,7 @@ TEST_F(ToolTest, DumpOfOneYearShowsItEvenWhenEmpty) {
 
 TEST_F(ToolTest, DumpWritesSettingsReadably) {
   const std::string fresh = PathOf("fresh.pxf");
-  ASSERT_EQ(RunCommand({"new", fresh}).status, kExitOk);
+  ASSERT_EQ(RunCommand({"new", fresh, "--year", "1999"}).status, kExitOk);
   const json defaults = Dump({"dump", fresh});
   EXPECT_EQ(defaults["settings"], json::parse(R"({"dateOrder": "month first", "dateSeparator": "/",
       "decimalSymbol": ".", "symbolPosition": "before", "space": false, "decimals": 2, "currencySymbol": "$"})"));
@@ -347,7 +388,10 @@ TEST_F(ToolTest, BadCommandLinesAreUsageErrorsThatTouchNoFile) {
       {"check", "--force", missing},
       {"dump", missing, "--year"},
       {"dump", missing, "--year", "1997"},
-      {"dump", missing, "--year", "2025"},
+      {"dump", missing, "--year", "2100"},
+      {"new", missing, "--year", "1997"},
+      {"new", missing, "--year"},
+      {"new", missing, "--today", "2026-12-08"},
       {"dump", missing, "--year", "99"},
       {"dump", missing, "--year", "2000x"},
       {"dump", missing, "--year", "2000", "--year", "2001"},

@@ -76,10 +76,10 @@ int ToInt(std::string_view digits) {
 }
 
 int ParseYear(std::string_view text) {
-  const bool inRange = AllDigits(text) && text.size() == 4 && ToInt(text) >= CAccountBook::kFirstYear &&
-                       ToInt(text) < CAccountBook::kFirstYear + CAccountBook::kYearCount;
+  const bool inRange = AllDigits(text) && text.size() == 4 && CAccountBook::HoldsYear(ToInt(text));
   if (!inRange) {
-    throw UsageError{"--year must be a year from 1998 to 2024, not " + Quoted(text)};
+    throw UsageError{"--year must be a year from " + std::to_string(CAccountBook::kFirstYear) + " to " +
+                     std::to_string(CAccountBook::kLastYear) + ", not " + Quoted(text)};
   }
   return ToInt(text);
 }
@@ -146,33 +146,51 @@ Options ParseOptions(std::string_view command, const std::vector<std::string>& a
   return options;
 }
 
-// Describes why a file could not be read or written, from errno as the
-// failed call left it.
+// Describes why a file could not be written, from errno as the failed call left it.
 std::string Reason(int error) { return error != 0 ? ": " + std::system_category().message(error) : ""; }
+
+// What a refused file's content broke, for the line after the reading message.
+std::string_view ContentFault(ReadFailure failure) {
+  switch (failure) {
+    case ReadFailure::kTruncated: return "the file ends early";
+    case ReadFailure::kBadMagic: return "it does not begin as an account file does";
+    case ReadFailure::kBadSettings: return "its display settings are damaged";
+    case ReadFailure::kBadYearIndex: return "its current year is not one of its years";
+    case ReadFailure::kBadLedgerCount: return "its number of years is out of range";
+    case ReadFailure::kBadColumns: return "the columns of a table are damaged";
+    case ReadFailure::kWrongSchema: return "a table has other columns than it must";
+    case ReadFailure::kBadBlockRows: return "a table's rows per block is not its own";
+    case ReadFailure::kCapacityTooLarge: return "a table's capacity does not fit 32 bits";
+    case ReadFailure::kRowCountAboveCapacity: return "a table holds more rows than its capacity";
+    case ReadFailure::kBadNextRowId: return "a table's next row id is the no-row marker";
+    case ReadFailure::kBadRowIds: return "a table's row ids do not rise below its next row id";
+    case ReadFailure::kTrailingBytes: return "there are bytes after its last year";
+    default: return "";
+  }
+}
 
 // Loads the account, or reports why not and gives the exit status.
 std::optional<int> LoadForCommand(const std::string& path, CAccountBook& book, std::ostream& err) {
-  std::error_code ignored;
-  const fs::file_status status = fs::status(path, ignored);
-  if (status.type() == fs::file_type::not_found) {
-    Fail(err, "cannot read " + Quoted(path) + ": no such file");
-    return kExitFileError;
+  const ReadFailure failure = LoadAccountFile(path, book);
+  const std::string cannotRead = "cannot read " + Quoted(path) + ": ";
+  switch (failure) {
+    case ReadFailure::kNone: return std::nullopt;
+    case ReadFailure::kNoSuchFile: Fail(err, cannotRead + "no such file"); break;
+    case ReadFailure::kNoPermission: Fail(err, cannotRead + "permission denied"); break;
+    case ReadFailure::kNotAFile: {
+      std::error_code ignored;
+      Fail(err, cannotRead + (fs::is_directory(path, ignored) ? "it is a folder, not a file" : "it is not a file"));
+      break;
+    }
+    case ReadFailure::kReadError: Fail(err, cannotRead + "read error"); break;
+    case ReadFailure::kOutOfMemory: Fail(err, cannotRead + "out of memory"); break;
+    default:
+      // The program's own message for a file that is no valid account, then
+      // the check that refused it.
+      err << kReadingProblem << '\n' << kReadingSuggestion << '\n';
+      Fail(err, Quoted(path) + ": " + std::string(ContentFault(failure)));
+      break;
   }
-  if (status.type() == fs::file_type::directory) {
-    Fail(err, "cannot read " + Quoted(path) + ": it is a folder, not a file");
-    return kExitFileError;
-  }
-  // Read as the program reads an account: streamed from the file into the
-  // tables, never held whole in memory besides.
-  if (LoadAccountFile(path, book)) return std::nullopt;
-  // A file that cannot even be opened is told apart from one that is no account.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    Fail(err, "cannot read " + Quoted(path) + Reason(errno));
-    return kExitFileError;
-  }
-  ::close(fd);
-  err << kReadingProblem << '\n' << kReadingSuggestion << '\n';
   return kExitFileError;
 }
 
@@ -182,7 +200,8 @@ int RunNew(const Options& options, std::ostream& err) {
     Fail(err, Quoted(options.file) + " already exists; use --force to replace it");
     return kExitFileError;
   }
-  CAccountBook book;
+  // A new account opens on today's year unless a year is given.
+  CAccountBook book = options.year ? CAccountBook(*options.year) : CAccountBook();
   const SaveResult saved = SaveAccountFile(options.file, book);
   if (!saved.Succeeded()) {
     Fail(err, "cannot write " + Quoted(options.file) + Reason(saved.error));
@@ -339,8 +358,10 @@ std::string UsageText() {
          "Works with account files (.pxf) of the Tolva Account Organizer.\n"
          "\n"
          "Commands:\n"
-         "  new FILE [--force]   write a new empty account to FILE; an existing FILE\n"
-         "                       is never replaced unless --force is given\n"
+         "  new FILE [--year YYYY] [--force]\n"
+         "                       write a new empty account to FILE, on today's year\n"
+         "                       or the one given; an existing FILE is never\n"
+         "                       replaced unless --force is given\n"
          "  check FILE           read FILE and tell whether it is a valid account\n"
          "  dump FILE [--year YYYY] [--today YYYY-MM-DD]\n"
          "                       print the account as JSON: its settings, its current\n"
@@ -349,7 +370,8 @@ std::string UsageText() {
          "\n"
          "Options:\n"
          "  --force              new: replace FILE if it exists\n"
-         "  --year YYYY          dump: only that year (1998 to 2024), even if empty\n"
+         "  --year YYYY          new: the account's current year (1998 to 2099);\n"
+         "                       dump: only that year, even if empty\n"
          "  --today YYYY-MM-DD   dump: take this date as today for the balance date\n"
          "  -h, --help           show this help\n"
          "\n"
@@ -367,7 +389,7 @@ int RunTool(const std::vector<std::string>& arguments, std::ostream& out, std::o
   try {
     Options options;
     if (command == "new") {
-      options = ParseOptions(command, arguments, {{"--force", OptionKind::kFlag}});
+      options = ParseOptions(command, arguments, {{"--force", OptionKind::kFlag}, {"--year", OptionKind::kValue}});
     } else if (command == "check") {
       options = ParseOptions(command, arguments, {});
     } else if (command == "dump") {
