@@ -87,31 +87,6 @@ const CommandRow* FindCommand(int commandId) {
 
 CpursoPXFDoc::CpursoPXFDoc(IHost& host) : host_(host) {}
 
-bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
-  if (LoadAccountFile(path, book_) != ReadFailure::kNone) {
-    ShowProblem(host_, kReadingProblem, kReadingSuggestion);
-    return false;
-  }
-  TakePath(path);
-  recalculate_ = true;
-  return true;
-}
-
-bool CpursoPXFDoc::OnSaveDocument(const std::string& path) {
-  if (!StoreAccountFile(path, book_)) {
-    ShowProblem(host_, kWritingProblem, kWritingSuggestion);
-    return false;
-  }
-  TakePath(path);
-  return true;
-}
-
-void CpursoPXFDoc::TakePath(const std::string& path) {
-  pathName_ = path;
-  title_ = FileNameOf(path);
-  modified_ = false;
-}
-
 bool CpursoPXFDoc::IsCommandAvailable(int commandId) const { return FindCommand(commandId) != nullptr; }
 
 bool CpursoPXFDoc::OnCommand(int commandId) {

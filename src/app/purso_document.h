@@ -13,11 +13,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "data/account_book.h"
+#include "data/account_lock.h"
+#include "data/file_stamp.h"
 #include "resources/command_ids.h"
 #include "platform/host.h"
 
@@ -54,19 +57,30 @@ class CpursoPXFDoc {
   const std::string& Title() const { return title_; }
   void SetTitle(std::string title) { title_ = std::move(title); }
 
-  bool IsModified() const { return modified_; }
+  // Whether the account has changes that are not in its file: whatever
+  // path made them, the book reports them.
+  bool IsModified() const { return modified_ || book_.IsModified(); }
   void SetModified(bool modified) { modified_ = modified; }
 
   bool NeedsRecalculation() const { return recalculate_; }
   void SetRecalculation() { recalculate_ = true; }
   void ClearRecalculation() { recalculate_ = false; }
 
-  // Reads the account file. On failure shows the reading message and leaves
-  // the document as it was; a document that failed to read must not be shown.
+  // Reads the account file and holds its lock while the document lives. On
+  // failure shows why (the file does not exist, may not be read, or is no
+  // valid account: the reading message) and leaves the document as it was;
+  // a document that failed to read must not be shown. When another program
+  // holds the account, asks whether to open it all the same; false on No.
   bool OnOpenDocument(const std::string& path);
-  // Writes the account file. On failure shows the writing message; the file
-  // keeps its old content and the account stays modified.
+  // Writes the account file, keeping the version it replaces as a backup.
+  // Asks before overwriting a file that changed on disk since this document
+  // read or last wrote it. On failure shows why; the file keeps its old
+  // content and the account stays modified.
   bool OnSaveDocument(const std::string& path);
+  // The file Save As writes for the name the user typed: with the default
+  // extension when the name has none. When that file exists and is not this
+  // account's own, asks whether to replace it; none on No.
+  std::optional<std::string> SaveAsTarget(const std::string& typedPath);
 
   // Whether the command is an account command whose dialog the program has.
   bool IsCommandAvailable(int commandId) const;
@@ -88,12 +102,20 @@ class CpursoPXFDoc {
 
  private:
   // The account now is the file at path, as read or written.
-  void TakePath(const std::string& path);
+  void TakePath(const std::string& path, const FileStamp& stamp);
+  // Takes the lock of path into lock, asking question (with %1 the file's
+  // name) when another program holds it; false when the user says No.
+  bool LockFile(CAccountLock& lock, const std::string& path, std::string_view question);
 
   IHost& host_;
   CAccountBook book_;
   std::string pathName_;
   std::string title_;
+  // Held while the account is open; replaced as a whole on Save As.
+  std::unique_ptr<CAccountLock> lock_ = std::make_unique<CAccountLock>();
+  // The file as this document last read or wrote it, to see another
+  // program's change before overwriting it.
+  FileStamp stamp_;
   bool modified_ = false;
   bool recalculate_ = true;
   std::vector<IDocumentView*> views_;

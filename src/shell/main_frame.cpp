@@ -406,10 +406,13 @@ bool CpursoMainFrame::SaveAs(CpursoPXFDoc& document) {
   const QString start = document.PathName().empty()
                             ? QString::fromStdString(document.Title()) + FromAccountText(kDefaultExtension)
                             : QString::fromStdString(document.PathName());
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), start, FromAccountText(kFileFilter));
-  if (path.isEmpty()) return false;
-  if (QFileInfo(path).suffix().isEmpty()) path += FromAccountText(kDefaultExtension);
-  if (!document.OnSaveDocument(QFileInfo(path).absoluteFilePath().toStdString())) return false;
+  // The document asks about replacing a file once it knows the name that
+  // will really be written, the default extension added.
+  const QString typed = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), start, FromAccountText(kFileFilter),
+                                                     nullptr, QFileDialog::DontConfirmOverwrite);
+  if (typed.isEmpty()) return false;
+  const std::optional<std::string> path = document.SaveAsTarget(QFileInfo(typed).absoluteFilePath().toStdString());
+  if (!path || !document.OnSaveDocument(*path)) return false;
   recentFiles_.Add(document.PathName());
   UpdateRecentFiles();
   for (CpursoChildFrame* child : Children()) {

@@ -110,8 +110,9 @@ TEST_F(DocumentTest, AFailedSaveKeepsTheOldFileAndTheAccountModified) {
   fs::create_directories(blocked + "/inside");
   EXPECT_FALSE(document_.OnSaveDocument(blocked));
   ASSERT_EQ(host_.Problems().size(), 1u);
-  EXPECT_EQ(host_.Problems()[0].problem, kWritingProblem);
-  EXPECT_EQ(host_.Problems()[0].suggestion, kWritingSuggestion);
+  const SaveMessage why = SaveFailureMessage(SaveFailure::kInvalidName, "folder.pxf", "folder.pxf.bak");
+  EXPECT_EQ(host_.Problems()[0].problem, why.problem);
+  EXPECT_EQ(host_.Problems()[0].suggestion, why.suggestion);
   EXPECT_TRUE(document_.IsModified());
   EXPECT_TRUE(document_.Book().IsModified());
   EXPECT_EQ(document_.PathName(), path);
