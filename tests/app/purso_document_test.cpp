@@ -11,6 +11,7 @@
 #include "resources/change_year_dialog_resource.h"
 #include "resources/opening_balance_dialog_resource.h"
 #include "resources/settings_dialog_resource.h"
+#include "resources/solver_dialog_resource.h"
 #include "support/ledger_builder.h"
 #include "support/scripted_host.h"
 
@@ -176,8 +177,22 @@ TEST_F(DocumentTest, ChangingTheYearAloneLeavesTheAccountUnmodified) {
   EXPECT_EQ(view_.updates, 1);
 }
 
+TEST_F(DocumentTest, ASolverTransferMarksTheAccountAndRecalculates) {
+  FillSampleYear(document_.Book());
+  document_.Book().ClearModified();
+  document_.ClearRecalculation();
+  host_.Expect(solver_dialog::kDialogId, [](CDialogDriver& driver) {
+    driver.Press(solver_dialog::kTransferAtYearEnd);
+    driver.Press(solver_dialog::kDone);
+  });
+  EXPECT_TRUE(document_.OnCommand(command_id::kSolver));
+  EXPECT_TRUE(document_.IsModified());
+  EXPECT_TRUE(document_.NeedsRecalculation());
+  EXPECT_EQ(view_.updates, 1);
+}
+
 TEST_F(DocumentTest, CommandsWithoutTheirDialogAreNotCarried) {
-  for (int command : {130, 132, 142, 146, 152, 161, 57600}) {
+  for (int command : {130, 132, 142, 146, 161, 57600}) {
     EXPECT_FALSE(document_.IsCommandAvailable(command)) << command;
     EXPECT_FALSE(document_.OnCommand(command)) << command;
   }
