@@ -45,47 +45,49 @@ using namespace control_style;
 inline constexpr int kListX = 10;
 inline constexpr int kListWidth = 592;  // the rows' 562 pixels, a scroll bar and the frame
 inline constexpr int kListHeight = 108;
-inline constexpr int kUpperY = 10;
-inline constexpr int kLowerY = 184;
-inline constexpr int kHeaderHeight = 16;
+inline constexpr int kLineHeight = 16;
+inline constexpr int kUpperY = 8;
+inline constexpr int kLowerY = 196;
 
-// A header right-aligned to end where its column's text ends: at the
-// column's end position plus the renderer's 2 pixels, inside the list's
-// frame.
+// A header in two lines, the date above its word, right-aligned to end where
+// its column's text ends: at the column's end position plus the renderer's
+// 2 pixels, inside the list's frame. Narrower than a whole header, wide
+// enough for its word: the line breaks after the date in any ordinary
+// dialog font, since in one line the headers would run together.
 constexpr ControlResource Header(int id, std::string_view caption, int columnEnd, int y) {
-  constexpr int kWidth = 84;
+  constexpr int kWidth = 64;
   constexpr int kFrame = 1;
-  return {kLabel, id, caption, kListX + kFrame + columnEnd + 2 - kWidth, y, kWidth, kHeaderHeight, kRight};
+  return {kLabel, id, caption, kListX + kFrame + columnEnd + 2 - kWidth, y, kWidth, 2 * kLineHeight, kRight | kWrap};
 }
 
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kNoControlId, "Categories in surplus", kListX + 2, kUpperY, 130, kHeaderHeight},
+    {kLabel, kNoControlId, "Categories in surplus", kListX + 2, kUpperY + kLineHeight, 130, kLineHeight},
     Header(kSurplusBalance, "xx/yy balance", 220, kUpperY),
     Header(kSurplusBudget, "xx/yy budget", 305, kUpperY),
     Header(kSurplusAtDate, "xx/yy surplus", 390, kUpperY),
     Header(kSurplusAnnualBudget, "XX/YY budget", 475, kUpperY),
     Header(kSurplusAtYearEnd, "XX/YY surplus", 560, kUpperY),
-    {kColumnList, kSurplusList, "", kListX, kUpperY + 20, kListWidth, kListHeight, kSorted | kVScroll},
+    {kColumnList, kSurplusList, "", kListX, kUpperY + 36, kListWidth, kListHeight, kSorted | kVScroll},
 
-    {kPushButton, kTransferAtDate, "Solve for xx/yy", kListX, 146, 170, 26, kDisabled},
-    {kPushButton, kTransferAtYearEnd, "Solve for XX/YY", 186, 146, 170, 26, kDisabled},
-    {kEdit, kAmount, "", 412, 147, 100, 24},
-    {kPushButton, kTransfer, "Transfer", 518, 146, 84, 26, kDisabled},
+    {kPushButton, kTransferAtDate, "Solve for xx/yy", kListX, 160, 170, 26, kDisabled},
+    {kPushButton, kTransferAtYearEnd, "Solve for XX/YY", 186, 160, 170, 26, kDisabled},
+    {kEdit, kAmount, "", 412, 161, 100, 24},
+    {kPushButton, kTransfer, "Transfer", 518, 160, 84, 26, kDisabled},
 
-    {kLabel, kNoControlId, "Categories in deficit", kListX + 2, kLowerY, 130, kHeaderHeight},
+    {kLabel, kNoControlId, "Categories in deficit", kListX + 2, kLowerY + kLineHeight, 130, kLineHeight},
     Header(kDeficitBalance, "xx/yy balance", 220, kLowerY),
     Header(kDeficitBudget, "xx/yy budget", 305, kLowerY),
     Header(kDeficitAtDate, "xx/yy deficit", 390, kLowerY),
     Header(kDeficitAnnualBudget, "XX/YY budget", 475, kLowerY),
     Header(kDeficitAtYearEnd, "XX/YY deficit", 560, kLowerY),
-    {kColumnList, kDeficitList, "", kListX, kLowerY + 20, kListWidth, kListHeight, kSorted | kVScroll},
+    {kColumnList, kDeficitList, "", kListX, kLowerY + 36, kListWidth, kListHeight, kSorted | kVScroll},
 
-    {kPushButton, kHelp, "&Help", 434, 324, 80, 26},
-    {kPushButton, kDone, "&Done", 522, 324, 80, 26, kDefault},
+    {kPushButton, kHelp, "&Help", 434, 350, 80, 26},
+    {kPushButton, kDone, "&Done", 522, 350, 80, 26, kDefault},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId,           "Solver", 612, 360, "MS Sans Serif", 8, table::kControls,
+inline constexpr DialogResource kResource{kDialogId,           "Solver", 612, 386, "MS Sans Serif", 8, table::kControls,
                                           LayoutUnits::kPixels};
 
 }  // namespace purso::solver_dialog
