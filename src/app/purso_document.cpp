@@ -9,6 +9,7 @@
 #include "dialogs/message_dialogs.h"
 #include "dialogs/opening_balance_dialog.h"
 #include "dialogs/settings_dialog.h"
+#include "dialogs/solver_dialog.h"
 
 namespace purso {
 namespace {
@@ -66,6 +67,13 @@ const CommandRow kCommands[] = {
        if (document.Host().RunModal(dialog) == kCommandOk && dialog.Balance() != ledger.GetOpeningBalance()) {
          ledger.SetOpeningBalance(dialog.Balance());
        }
+     }},
+    {command_id::kSolver,
+     {},
+     AfterDialog::kBookkeeping,
+     [](CpursoPXFDoc& document) {
+       CSolverDialog dialog(document.Book());
+       document.Host().RunModal(dialog);
      }},
     {command_id::kChangeYear,
      {},

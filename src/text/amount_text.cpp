@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 namespace purso {
 namespace {
@@ -71,14 +72,19 @@ RoundedAmount Round(double amount, int decimals) {
   return rounded;
 }
 
-// The number part: sign, grouped whole part, decimal symbol and fraction.
-std::string NumberText(const CDisplaySettings& settings, double amount) {
+// The number part of an amount's magnitude: grouped whole part, decimal
+// symbol and fraction; and whether the amount, as rounded, is below zero.
+struct NumberParts {
+  std::string magnitude;
+  bool negative = false;
+};
+
+NumberParts NumberText(const CDisplaySettings& settings, double amount) {
   const int decimals = UsableDecimals(settings);
   const RoundedAmount rounded = Round(amount, decimals);
 
   std::string text;
   text.reserve(rounded.whole.size() * 4 / 3 + 8);
-  if (rounded.negative) text += '-';
   const std::size_t digits = rounded.whole.size();
   for (std::size_t i = 0; i < digits; ++i) {
     if (i != 0 && (digits - i) % 3 == 0) text += settings.GroupChar();
@@ -90,13 +96,13 @@ std::string NumberText(const CDisplaySettings& settings, double amount) {
     text.append(static_cast<std::size_t>(decimals) - fraction.size(), '0');
     text += fraction;
   }
-  return text;
+  return NumberParts{std::move(text), rounded.negative};
 }
 
-}  // namespace
+std::string SignedNumber(const NumberParts& number) { return (number.negative ? "-" : "") + number.magnitude; }
 
-std::string FormatAmount(const CDisplaySettings& settings, double amount) {
-  const std::string number = NumberText(settings, amount);
+// The number with the currency symbol on its side of it.
+std::string WithSymbol(const CDisplaySettings& settings, const std::string& number) {
   const std::string_view space = settings.space ? " " : "";
   std::string text;
   if (settings.symbolPosition == SymbolPosition::kAfter) {
@@ -107,13 +113,8 @@ std::string FormatAmount(const CDisplaySettings& settings, double amount) {
   return text;
 }
 
-std::string FormatAmountPlain(const CDisplaySettings& settings, double amount) {
-  return NumberText(settings, amount);
-}
-
-bool ParseAmount(const CDisplaySettings& settings, std::string_view text, double& amount) {
-  if (text.size() > kMaxAmountTextLength) return false;
-
+// ParseAmount without its limit on the length of the text.
+bool ParseAmountOfAnyLength(const CDisplaySettings& settings, std::string_view text, double& amount) {
   std::string work(text);
   const std::string& symbol = settings.currencySymbol;
   if (!symbol.empty()) {
@@ -147,6 +148,33 @@ bool ParseAmount(const CDisplaySettings& settings, std::string_view text, double
   if (result.ec != std::errc() || result.ptr != end) return false;
   amount = value;
   return true;
+}
+
+}  // namespace
+
+std::string FormatAmount(const CDisplaySettings& settings, double amount) {
+  return WithSymbol(settings, SignedNumber(NumberText(settings, amount)));
+}
+
+std::string FormatAmountPlain(const CDisplaySettings& settings, double amount) {
+  return SignedNumber(NumberText(settings, amount));
+}
+
+std::string FormatSignedAmount(const CDisplaySettings& settings, double amount) {
+  const NumberParts number = NumberText(settings, amount);
+  return (number.negative ? "-" : "") + WithSymbol(settings, number.magnitude);
+}
+
+std::string FormatSignedAmountPlain(const CDisplaySettings& settings, double amount) {
+  return SignedNumber(NumberText(settings, amount));
+}
+
+bool ParseAmount(const CDisplaySettings& settings, std::string_view text, double& amount) {
+  return text.size() <= kMaxAmountTextLength && ParseAmountOfAnyLength(settings, text, amount);
+}
+
+bool ParseShownAmount(const CDisplaySettings& settings, std::string_view text, double& amount) {
+  return ParseAmountOfAnyLength(settings, text, amount);
 }
 
 }  // namespace purso

@@ -1,7 +1,9 @@
 // The text form of amounts, by the account's display settings.
 //
-// Amounts are shown as magnitudes: every caller passes a non-negative amount
-// and shows a sign by other means (colour, a label).
+// Amounts are mostly shown as magnitudes: the caller passes a non-negative
+// amount to FormatAmount and shows a sign by other means (colour, a label).
+// A budget is the exception: a transfer between budgets may leave one below
+// zero, and it is then written as a negative amount by FormatSignedAmount.
 #pragma once
 
 #include <string>
@@ -15,12 +17,22 @@ namespace purso {
 inline constexpr double kMaxAmount = 999999999.0;
 
 // The amount with its group separators, decimals and currency symbol,
-// rounded to the settings' number of decimals ("$1,234.50").
+// rounded to the settings' number of decimals ("$1,234.50"). For a
+// magnitude: a value that may be below zero goes through FormatSignedAmount.
 std::string FormatAmount(const CDisplaySettings& settings, double amount);
 
 // The same text without the currency symbol and its separating space, for
 // columns and axis labels that have no room for it ("1,234.50").
 std::string FormatAmountPlain(const CDisplaySettings& settings, double amount);
+
+// A signed amount, such as a budget: the text of FormatAmount for its
+// magnitude, with a minus sign leading the whole text when the amount is
+// below zero, whichever side the currency symbol stands on ("-$12.50",
+// "-$ 12.50", "-12,50 kr"). An amount that rounds to zero has no sign.
+std::string FormatSignedAmount(const CDisplaySettings& settings, double amount);
+
+// The same without the currency symbol ("-12.50").
+std::string FormatSignedAmountPlain(const CDisplaySettings& settings, double amount);
 
 // Reads an amount typed by the user: digits, at most one decimal symbol,
 // spaces and group separators anywhere, the currency symbol once; no sign.
@@ -28,5 +40,10 @@ std::string FormatAmountPlain(const CDisplaySettings& settings, double amount);
 // than 15 characters. The value is exact, not rounded to the shown decimals,
 // and not limited: callers refuse values above kMaxAmount.
 bool ParseAmount(const CDisplaySettings& settings, std::string_view text, double& amount);
+
+// Reads back a non-negative amount text that FormatAmount wrote, by the
+// rules of ParseAmount but of any length: a written amount may be longer
+// than a typed one may ("999.999.999,00 kr").
+bool ParseShownAmount(const CDisplaySettings& settings, std::string_view text, double& amount);
 
 }  // namespace purso

@@ -12,6 +12,7 @@
 #include "resources/change_year_dialog_resource.h"
 #include "resources/opening_balance_dialog_resource.h"
 #include "resources/settings_dialog_resource.h"
+#include "resources/solver_dialog_resource.h"
 #include "support/ledger_builder.h"
 #include "support/scripted_host.h"
 
@@ -194,7 +195,7 @@ TEST_F(DocumentTest, ChangingToAYearStartedWithTheBudgetBeforeModifiesTheAccount
     driver.Choose(change_year_dialog::kYears, "2000");
     driver.Press(change_year_dialog::kOk);
   });
-  document_.OnCommand(162);
+  document_.OnCommand(command_id::kChangeYear);
   ASSERT_EQ(host_.Questions().size(), 1u);
   EXPECT_EQ(document_.Book().GetYear(), 2000);
   EXPECT_EQ(document_.Book().CurrentLedger().Categories().GetRowCount(),
@@ -203,8 +204,22 @@ TEST_F(DocumentTest, ChangingToAYearStartedWithTheBudgetBeforeModifiesTheAccount
   EXPECT_TRUE(document_.NeedsRecalculation());
 }
 
+TEST_F(DocumentTest, ASolverTransferMarksTheAccountAndRecalculates) {
+  FillSampleYear(document_.Book());
+  document_.Book().ClearModified();
+  document_.ClearRecalculation();
+  host_.Expect(solver_dialog::kDialogId, [](CDialogDriver& driver) {
+    driver.Press(solver_dialog::kTransferAtYearEnd);
+    driver.Press(solver_dialog::kDone);
+  });
+  EXPECT_TRUE(document_.OnCommand(command_id::kSolver));
+  EXPECT_TRUE(document_.IsModified());
+  EXPECT_TRUE(document_.NeedsRecalculation());
+  EXPECT_EQ(view_.updates, 1);
+}
+
 TEST_F(DocumentTest, CommandsWithoutTheirDialogAreNotCarried) {
-  for (int command : {130, 132, 142, 146, 152, 161, 57600}) {
+  for (int command : {130, 132, 142, 146, 161, 57600}) {
     EXPECT_FALSE(document_.IsCommandAvailable(command)) << command;
     EXPECT_FALSE(document_.OnCommand(command)) << command;
   }

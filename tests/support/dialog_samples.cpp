@@ -5,7 +5,9 @@
 #include "dialogs/message_dialogs.h"
 #include "dialogs/opening_balance_dialog.h"
 #include "dialogs/settings_dialog.h"
+#include "dialogs/solver_dialog.h"
 #include "resources/settings_dialog_resource.h"
+#include "resources/solver_dialog_resource.h"
 
 namespace purso::test {
 namespace {
@@ -30,6 +32,7 @@ const DialogSample kSamples[] = {
        return Make<COpeningBalanceDialog>(book.Settings(), book.CurrentLedger().GetOpeningBalance());
      }},
     {"Change Year", [](CAccountBook& book) { return Make<CChangeYearDialog>(book); }},
+    {"Solver", [](CAccountBook& book) { return Make<CSolverDialog>(book); }, solver_dialog::kDone},
 };
 
 }  // namespace

@@ -70,6 +70,26 @@ TEST(AmountTextTest, FormatsWithGroupingDecimalsAndSymbol) {
   }
 }
 
+// A negative budget reads as a negative amount: the minus sign leads the
+// whole text on either side of the symbol; magnitudes read as FormatAmount.
+TEST(AmountTextTest, SignedAmountsLeadWithTheirMinusSign) {
+  const FormatCase kCases[] = {
+      {"defaults", CDisplaySettings{}, -12.5, "-$12.50", "-12.50"},
+      {"kroner", Kroner(), -1234.5, "-1.234,50 kr", "-1.234,50"},
+      {"before with space", Placed(SymbolPosition::kBefore, true), -12.0, "-$ 12.00", "-12.00"},
+      {"after without space", Placed(SymbolPosition::kAfter, false), -0.5, "-0.50$", "-0.50"},
+      {"no decimals", WithDecimals(0), -2.5, "-$3", "-3"},
+      {"positive as FormatAmount", CDisplaySettings{}, 1234.5, "$1,234.50", "1,234.50"},
+      {"rounding to zero has no sign", CDisplaySettings{}, -0.004, "$0.00", "0.00"},
+      {"negative zero has no sign", CDisplaySettings{}, -0.0, "$0.00", "0.00"},
+  };
+  for (const FormatCase& c : kCases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.text, FormatSignedAmount(c.settings, c.amount));
+    EXPECT_EQ(c.plain, FormatSignedAmountPlain(c.settings, c.amount));
+  }
+}
+
 TEST(AmountTextTest, InfinityFormatsAsTheLargestAmount) {
   const std::string text = FormatAmount(CDisplaySettings{}, std::numeric_limits<double>::infinity());
   const std::string largest = FormatAmount(CDisplaySettings{}, std::numeric_limits<double>::max());
@@ -132,6 +152,15 @@ TEST(AmountTextTest, ParsesTypedAmountsWithDecimalComma) {
       {"krkr5", false, 0},
   };
   for (const ParseCase& c : kCases) ExpectParses(Kroner(), c);
+}
+
+// A shown amount reads back whatever its length, unlike a typed one.
+TEST(AmountTextTest, ShownAmountsReadBackWhateverTheirLength) {
+  double shown = 0.0;
+  double typed = 0.0;
+  EXPECT_TRUE(ParseShownAmount(Kroner(), "999.999.999,00 kr", shown));
+  EXPECT_EQ(999999999.0, shown);
+  EXPECT_FALSE(ParseAmount(Kroner(), "999.999.999,00 kr", typed));
 }
 
 }  // namespace
