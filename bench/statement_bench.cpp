@@ -255,8 +255,8 @@ class CTargetReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
       if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
-      milliseconds_[run.run_name.function_name] = run.GetAdjustedRealTime() * 1e3 /
-                                                  benchmark::GetTimeUnitMultiplier(run.time_unit);
+      milliseconds_[run.run_name.function_name] =
+          run.GetAdjustedRealTime() * 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
     }
   }
 

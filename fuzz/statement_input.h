@@ -27,7 +27,8 @@ inline QifOptions QifOptionsFrom(std::uint8_t byte) {
 inline CsvMapping CsvMappingFrom(std::uint8_t byte) {
   static constexpr char kSeparators[] = {0, ',', ';', '\t'};
   static constexpr StatementDateOrder kOrders[] = {StatementDateOrder::kYearMonthDay, StatementDateOrder::kDayMonthYear,
-                                                   StatementDateOrder::kMonthDayYear, StatementDateOrder::kYearMonthDay};
+                                                   StatementDateOrder::kMonthDayYear,
+                                                   StatementDateOrder::kYearMonthDay};
   CsvMapping mapping;
   mapping.separator = kSeparators[byte & 3];
   mapping.header = (byte & 4) != 0 ? CsvHeader::kNone : CsvHeader::kFirstLine;

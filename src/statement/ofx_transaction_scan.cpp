@@ -21,6 +21,7 @@ std::optional<std::string> ValueOf(std::string_view text, std::string_view folde
 }  // namespace
 
 bool LooksLikeOfx(std::string_view text) {
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a UTF-8 byte order mark
   const std::size_t first = text.find_first_not_of(" \t\r\n");
   if (first == std::string_view::npos) return false;
   const std::string folded = FoldedCopy(text.substr(first, 512));

@@ -24,7 +24,7 @@ struct OfxTransactionText {
   std::optional<std::string> amount;      // <TRNAMT>, blanks trimmed
 };
 
-// True when the text begins, after blanks, as an OFX file of either form:
+// True when the text begins, after a byte order mark and blanks, as an OFX file of either form:
 // "OFXHEADER:" (SGML) or "<?xml" followed by an "<?OFX" processing instruction.
 bool LooksLikeOfx(std::string_view text);
 

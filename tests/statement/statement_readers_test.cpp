@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "sample_statements.h"
@@ -36,7 +37,7 @@ TEST(StatementReadersTest, EverySampleReadsToTheSameTransactionsWithTheirLines) 
   }
 }
 
-class BadStatementTest : public ::testing::Test {
+class StatementFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = fs::temp_directory_path() / ("purso_statement_test_" + std::to_string(::getpid()));
@@ -44,9 +45,14 @@ class BadStatementTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  StatementError Refusal(StatementFormat format, const std::string& content, const StatementOptions& options = {}) {
+  std::string Write(const std::string& content) {
     const std::string path = (folder_ / "statement.txt").string();
     std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+    return path;
+  }
+
+  StatementError Refusal(StatementFormat format, const std::string& content, const StatementOptions& options = {}) {
+    const std::string path = Write(content);
     Statement statement;
     statement.lines.resize(1);
     StatementError error;
@@ -72,7 +78,7 @@ std::string Ofx(const std::string& transaction) {
          kOfxTail;
 }
 
-TEST_F(BadStatementTest, EachFaultIsRefusedWithItsLineAndWhatWasFound) {
+TEST_F(StatementFileTest, EachFaultIsRefusedWithItsLineAndWhatWasFound) {
   using enum StatementErrorKind;
   StatementOptions csvSplit;
   csvSplit.csv.debit = "Out";
@@ -170,7 +176,16 @@ TEST_F(BadStatementTest, EachFaultIsRefusedWithItsLineAndWhatWasFound) {
   }
 }
 
-TEST_F(BadStatementTest, AFileThatCannotBeOpenedNamesNoLine) {
+TEST_F(StatementFileTest, AnOfxFileMayBeginWithAByteOrderMark) {
+  std::ifstream sample(test::SamplePath("bank_xml.qfx"), std::ios::binary);
+  const std::string path = Write("\xEF\xBB\xBF" + std::string(std::istreambuf_iterator<char>(sample), {}));
+  Statement statement;
+  StatementError error;
+  ASSERT_TRUE(ReadStatementFile(path, StatementFormat::kOfx, {}, statement, error)) << StatementProblem(error).problem;
+  EXPECT_EQ(statement.lines.size(), test::SampleTransactions().size());
+}
+
+TEST_F(StatementFileTest, AFileThatCannotBeOpenedNamesNoLine) {
   Statement statement;
   StatementError error;
   const std::string path = (folder_ / "missing.qif").string();
