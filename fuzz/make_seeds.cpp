@@ -1,5 +1,6 @@
-// Writes a handful of valid account files into a folder, to start the
-// account loader fuzzer from:
+// Writes the seeds the fuzz targets start from, each target's into the
+// subfolder of its name: a handful of valid account files for the account
+// loader, and statements for the statement targets (statement_seeds.h):
 //   make_seeds FOLDER
 #include <algorithm>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "data/account_book.h"
 #include "data/account_file.h"
 #include "sample_account.h"
+#include "statement_seeds.h"
 
 namespace {
 
@@ -33,7 +35,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
     return 2;
   }
-  const std::filesystem::path folder = argv[1];
+  const std::filesystem::path folder = std::filesystem::path(argv[1]) / "account_loader_fuzzer";
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error) {
@@ -64,5 +66,6 @@ int main(int argc, char** argv) {
   written = WriteSeed(folder, "last_year.pxf", lastYear) && written;
   written = WriteSeed(folder, "extended.pxf", extended) && written;
   written = WriteSeed(folder, "later_year.pxf", laterYear) && written;
+  written = purso::fuzzing::WriteStatementSeeds(argv[1], PURSO_SAMPLE_STATEMENTS) && written;
   return written ? 0 : 1;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything under AddressSanitizer and UndefinedBehaviorSanitizer,
 # runs the whole test suite, builds the program as scripts/run.sh builds it
-# and starts it once, then fuzzes the account loader for a short while.
+# and starts it once, then fuzzes the account loader and the statement readers
+# and import for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
@@ -21,8 +22,8 @@ if grep -q "warning:" build/release-build.log; then
 fi
 scripts/smoke-test.sh build/release
 
-# The fuzz target needs clang's libFuzzer; it builds the layers without Qt.
+# The fuzz targets need clang's libFuzzer; it builds the layers without Qt.
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPURSO_FUZZ=ON \
   -DPURSO_WARNINGS_AS_ERRORS=ON
 cmake --build build/fuzz -j"$jobs"
-scripts/fuzz.sh build/fuzz "${PURSO_FUZZ_SECONDS:-30}"
+scripts/fuzz.sh build/fuzz "${PURSO_FUZZ_SECONDS:-60}"

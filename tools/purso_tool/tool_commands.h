@@ -3,6 +3,8 @@
 //   purso-tool new FILE [--force]
 //   purso-tool check FILE
 //   purso-tool dump FILE [--year YYYY] [--today YYYY-MM-DD]
+//   purso-tool import ACCOUNT STATEMENT [--apply] [...]   (statement_commands.h)
+//   purso-tool export ACCOUNT [--year YYYY]
 //   purso-tool --help
 //
 // RunTool is the whole program apart from the process: it takes the
@@ -20,8 +22,8 @@ namespace purso::tool {
 
 enum ExitStatus : int {
   kExitOk = 0,
-  // The file cannot be read or written, is not a valid account, or would be
-  // overwritten without --force.
+  // The file cannot be read or written, is not a valid account or statement,
+  // or would be overwritten without --force.
   kExitFileError = 1,
   // Unknown command or option, missing or extra argument, bad value.
   kExitUsage = 2,

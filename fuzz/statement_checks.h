@@ -1,0 +1,48 @@
+// What every statement a reader accepts must be, and what a refused one
+// must leave, checked by the statement fuzz targets. A broken check aborts,
+// which the fuzzer reports as a crash.
+#pragma once
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "data/calendar.h"
+#include "statement/statement.h"
+#include "statement/statement_error.h"
+#include "statement/statement_text.h"
+
+namespace purso::fuzzing {
+
+inline void Require(bool condition, const char* what) {
+  if (condition) return;
+  std::fprintf(stderr, "statement fuzzer: %s\n", what);
+  std::abort();
+}
+
+// Checks the outcome of a read into a statement that held one sentinel line.
+inline void CheckRead(bool accepted, const Statement& statement, const StatementError& error) {
+  if (!accepted) {
+    Require(statement.lines.size() == 1 && statement.lines[0].line == 0xFEED, "a refused statement was changed");
+    Require(error.line >= 1, "a refusal names no line");
+    Require(IsValidUtf8(StatementProblem(error).problem), "a problem text is not UTF-8");
+    return;
+  }
+  std::uint32_t previous = 0;
+  for (const StatementLine& line : statement.lines) {
+    Require(IsValidDate(line.date.year, line.date.month, line.date.day), "a line has no real date");
+    Require(std::fabs(line.amount) <= kMaxStatementAmount, "a line's amount is too big");
+    Require(line.line > previous, "lines are not in the order of the file");
+    Require(IsValidUtf8(line.payee) && IsValidUtf8(line.memo), "a text is not UTF-8");
+    previous = line.line;
+  }
+}
+
+inline Statement Sentinel() {
+  Statement statement;
+  statement.lines.resize(1);
+  statement.lines[0].line = 0xFEED;
+  return statement;
+}
+
+}  // namespace purso::fuzzing

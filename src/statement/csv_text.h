@@ -1,0 +1,36 @@
+// Comma-separated text, both ways (RFC 4180).
+//
+// Reading is lenient, as files from banks need: records end at LF, CRLF or
+// CR; a field that starts with a double quote runs to the closing quote, a
+// doubled quote inside standing for one, and may hold separators and line
+// breaks; text after a closing quote belongs to the field; a quote inside an
+// unquoted field is an ordinary character; a quote left open runs to the end.
+// Writing quotes a field only when it needs it and ends records with CRLF.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace purso {
+
+struct CsvRecord {
+  std::uint32_t line = 0;  // the line the record starts on, from 1
+  std::vector<std::string> fields;
+};
+
+// The records of text, empty lines left out.
+std::vector<CsvRecord> SplitCsvRecords(std::string_view text, char separator);
+
+// The separator of a file: whichever of ';', tab and ',' its first line
+// holds most of outside quotes; ',' when it holds none of them.
+char GuessCsvSeparator(std::string_view text);
+
+// Appends one field, quoted when it holds a separator, a quote or a line break.
+void AppendCsvField(std::string& out, std::string_view field, char separator = ',');
+
+// Appends a whole record and its CRLF.
+void AppendCsvRecord(std::string& out, const std::vector<std::string>& fields, char separator = ',');
+
+}  // namespace purso

@@ -1,0 +1,134 @@
+#include "statement/import_proposal.h"
+
+#include <cmath>
+#include <unordered_set>
+
+#include "statement/category_learner.h"
+#include "statement/duplicate_finder.h"
+#include "statement/ledger_categories.h"
+#include "statement/line_description.h"
+#include "statement/predaction_pool.h"
+#include "statement/statement_text.h"
+#include "text/description_rules.h"
+
+namespace purso {
+
+struct CImportProposal::YearState {
+  explicit YearState(const CYearLedger& yearLedger)
+      : ledger(yearLedger),
+        categories(yearLedger),
+        learner(yearLedger, categories),
+        duplicates(yearLedger, categories),
+        pool(yearLedger) {}
+
+  const CYearLedger& ledger;
+  CLedgerCategories categories;
+  CCategoryLearner learner;
+  CDuplicateFinder duplicates;
+  CPredactionPool pool;
+};
+
+namespace {
+
+bool InAccountYears(int year) {
+  return year >= CAccountBook::kFirstYear && year < CAccountBook::kFirstYear + CAccountBook::kYearCount;
+}
+
+}  // namespace
+
+CImportProposal::CImportProposal(const CAccountBook& book, const Statement& statement) : book_(book) {
+  std::unordered_set<std::string> bankIds;
+  for (const StatementLine& source : statement.lines) {
+    if (!InAccountYears(source.date.year)) {
+      outside_.push_back(source);
+      continue;
+    }
+    ProposedLine line;
+    line.source = source;
+    line.year = source.date.year;
+    line.monthDay = source.date.month * 100 + source.date.day;
+    line.amount = std::fabs(source.amount);
+    line.direction = source.Direction();
+    line.description = StatementDescription(source.payee, source.memo);
+    if (line.description.empty()) line.description = AutomaticDescription(book.Settings(), DescriptionEvent::kAdded);
+
+    YearState& year = StateOf(line.year);
+    const bool idSeen = !source.uniqueId.empty() && !bankIds.insert(source.uniqueId).second;
+    line.duplicate = idSeen || year.duplicates.Claim(line.monthDay, line.amount, line.description, line.direction);
+
+    const std::string key = PayeeKey(Utf8ToAccountText(source.payee.empty() ? source.memo : source.payee));
+    line.category = year.learner.Learned(key, line.direction);
+    if (!line.category && InAccountYears(line.year - 1)) {
+      const YearState& before = StateOf(line.year - 1);
+      if (const std::optional<std::uint32_t> earlier = before.learner.Learned(key, line.direction)) {
+        const std::optional<std::uint32_t> same = year.categories.Named(before.categories.Find(*earlier)->name);
+        if (same && TakesMoney(year.categories.Find(*same)->type, line.direction)) line.category = same;
+      }
+    }
+    lines_.push_back(std::move(line));
+  }
+  // The lines to be imported have the first claim on the predactions.
+  for (const bool duplicates : {false, true}) {
+    for (ProposedLine& line : lines_) {
+      if (line.duplicate == duplicates) ProposePredaction(line);
+    }
+  }
+  for (ProposedLine& line : lines_) line.chosen = line.category.has_value() && !line.duplicate;
+}
+
+CImportProposal::~CImportProposal() = default;
+
+CImportProposal::YearState& CImportProposal::StateOf(int year) const {
+  std::unique_ptr<YearState>& state = years_[year];
+  if (!state) state = std::make_unique<YearState>(book_.Ledger(year - CAccountBook::kFirstYear));
+  return *state;
+}
+
+void CImportProposal::ProposePredaction(ProposedLine& line) {
+  YearState& year = StateOf(line.year);
+  if (line.predaction == PredactionProposal::kExisting) year.pool.GiveBack(line.predactionId);
+  line.predaction = PredactionProposal::kNone;
+  line.predactionId = kNoMatch;
+  if (!line.category) return;
+  const CategoryFacts* category = year.categories.Find(*line.category);
+  if (category == nullptr || !IsFixed(category->type)) return;
+  const std::optional<std::uint32_t> nearest = year.pool.Take(*line.category, line.monthDay);
+  line.predaction = nearest ? PredactionProposal::kExisting : PredactionProposal::kNew;
+  line.predactionId = nearest.value_or(kNoMatch);
+}
+
+std::size_t CImportProposal::ChosenCount() const {
+  std::size_t count = 0;
+  for (const ProposedLine& line : lines_) count += line.chosen ? 1 : 0;
+  return count;
+}
+
+std::vector<std::uint32_t> CImportProposal::CategoryChoices(std::size_t line) const {
+  if (line >= lines_.size()) return {};
+  return StateOf(lines_[line].year).categories.Taking(lines_[line].direction);
+}
+
+bool CImportProposal::SetCategory(std::size_t line, std::optional<std::uint32_t> category) {
+  if (line >= lines_.size()) return false;
+  ProposedLine& proposed = lines_[line];
+  if (category) {
+    const CategoryFacts* facts = StateOf(proposed.year).categories.Find(*category);
+    if (facts == nullptr || !TakesMoney(facts->type, proposed.direction)) return false;
+  }
+  proposed.category = category;
+  ProposePredaction(proposed);
+  if (!category) proposed.chosen = false;
+  return true;
+}
+
+bool CImportProposal::Choose(std::size_t line) {
+  if (line >= lines_.size() || !lines_[line].category) return false;
+  lines_[line].chosen = true;
+  return true;
+}
+
+void CImportProposal::LeaveOut(std::size_t line) {
+  if (line < lines_.size()) lines_[line].chosen = false;
+}
+
+}  // namespace purso

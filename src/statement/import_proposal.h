@@ -1,0 +1,99 @@
+// CImportProposal: what importing a bank statement into an account would do.
+//
+// Each statement line becomes a proposed transaction in the ledger of its
+// own year; lines dated outside the account's years are set aside and never
+// imported. A proposed line has its date, its amount as a magnitude with its
+// direction (money in or out), its description (line_description.h; "added
+// on" and today's date when the line has neither payee nor memo, as the
+// Transactions dialog's Add makes it), and:
+// - a category learned from the account (category_learner.h): from the
+//   line's year, else from the year before, whose category is then the one
+//   of the same name in the line's year if that takes money the line's way;
+//   none when nothing fits;
+// - for a fixed category, the predaction it will be matched with: the
+//   nearest free unmatched one within the pool's window of days
+//   (predaction_pool.h), else a new one, as the Match dialog's New Pred.;
+//   lines that are not duplicates take theirs first, in statement order;
+// - whether the year holds the line already (duplicate_finder.h), or an
+//   earlier line of the statement had the same bank id.
+// A line is chosen when it has a category and is no duplicate; the user may
+// then change categories and choices. Nothing here changes the account: a
+// proposal that is dropped leaves it as it was. ApplyImport (import_apply.h)
+// carries out the chosen lines.
+//
+// The proposal reads the book it was made for; the book must outlive it and
+// stay unchanged until it is applied or dropped.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/account_book.h"
+#include "statement/statement.h"
+
+namespace purso {
+
+enum class PredactionProposal {
+  kNone,      // no category, or a variable one
+  kExisting,  // match the predaction predactionId
+  kNew,       // add a new predaction for the transaction
+};
+
+struct ProposedLine {
+  StatementLine source;
+  int year = 0;           // of the ledger it goes to
+  double monthDay = 0.0;  // its date in that year
+  double amount = 0.0;    // magnitude
+  MoneyDirection direction = MoneyDirection::kIn;
+  std::string description;                // account text, a valid description
+  std::optional<std::uint32_t> category;  // row id in the year's Categories table
+  PredactionProposal predaction = PredactionProposal::kNone;
+  std::uint32_t predactionId = kNoMatch;  // for kExisting
+  bool duplicate = false;
+  bool chosen = false;
+};
+
+class CImportProposal {
+ public:
+  CImportProposal(const CAccountBook& book, const Statement& statement);
+  ~CImportProposal();
+  CImportProposal(const CImportProposal&) = delete;
+  CImportProposal& operator=(const CImportProposal&) = delete;
+
+  const CAccountBook& Book() const { return book_; }
+  // The lines within the account's years, in statement order.
+  const std::vector<ProposedLine>& Lines() const { return lines_; }
+  // The lines dated outside the account's years, in statement order.
+  const std::vector<StatementLine>& OutsideYears() const { return outside_; }
+  std::size_t ChosenCount() const;
+
+  // The categories a line may take: those of its year that take money its
+  // way, in table order.
+  std::vector<std::uint32_t> CategoryChoices(std::size_t line) const;
+
+  // Gives a line another category, or none (which leaves it out); a fixed
+  // category's predaction is proposed anew as above. False, changing
+  // nothing, for a category that is not among its choices.
+  bool SetCategory(std::size_t line, std::optional<std::uint32_t> category);
+  // Chooses a line; false, changing nothing, for a line without a category.
+  bool Choose(std::size_t line);
+  void LeaveOut(std::size_t line);
+
+ private:
+  struct YearState;
+
+  YearState& StateOf(int year) const;
+  void ProposePredaction(ProposedLine& line);
+
+  const CAccountBook& book_;
+  std::vector<ProposedLine> lines_;
+  std::vector<StatementLine> outside_;
+  // Built on first use, one per year the statement touches.
+  mutable std::map<int, std::unique_ptr<YearState>> years_;
+};
+
+}  // namespace purso

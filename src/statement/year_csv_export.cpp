@@ -1,0 +1,84 @@
+#include "statement/year_csv_export.h"
+
+#include <cstdio>
+#include <unordered_map>
+#include <vector>
+
+#include "data/account_text.h"
+#include "statement/csv_text.h"
+#include "statement/ledger_categories.h"
+
+namespace purso {
+namespace {
+
+std::string TypeLabel(CategoryType type) {
+  switch (type) {
+    case CategoryType::kFixEx:
+      return "Fix Ex";
+    case CategoryType::kFixIn:
+      return "Fix In";
+    case CategoryType::kVarEx:
+      return "Var Ex";
+    case CategoryType::kVarIn:
+      return "Var In";
+  }
+  return "";
+}
+
+std::string IsoDate(int year, double monthDay) {
+  if (!(monthDay >= 0.0 && monthDay < 10000.0)) return "";
+  const int n = static_cast<int>(monthDay);
+  char text[48];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, n / 100, n % 100);
+  return text;
+}
+
+std::string SignedAmount(double amount, const CategoryFacts* category, int decimals) {
+  double value = category != nullptr && IsExpense(category->type) ? -amount : amount;
+  if (value == 0.0) value = 0.0;  // no "-0.00"
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+}  // namespace
+
+std::string YearToCsv(const CYearLedger& ledger, const CDisplaySettings& settings) {
+  const CLedgerCategories categories(ledger);
+  const int year = ledger.GetYear();
+  const int decimals =
+      settings.decimals >= 0 && settings.decimals <= CDisplaySettings::kMaxDecimals ? settings.decimals : 2;
+  const CRecordTable& predactions = ledger.Predactions();
+  const CRecordTable& transactions = ledger.Transactions();
+
+  std::unordered_map<std::uint32_t, double> predactionDates;
+  for (std::uint32_t i = 0; i < predactions.GetRowCount(); ++i) {
+    predactionDates.emplace(predactions.RowIdAt(i), predactions.NumberAt(i, predaction_column::kDate));
+  }
+  const auto categoryFields = [&](double id) {
+    const CategoryFacts* category = categories.Find(RowIdFromNumber(id));
+    return std::pair{category, category == nullptr ? std::string() : AccountTextToUtf8(category->name)};
+  };
+
+  std::string csv;
+  AppendCsvRecord(csv, {"Record", "Date", "Category", "Type", "Amount", "Description", "Matched predaction"});
+  for (std::uint32_t i = 0; i < transactions.GetRowCount(); ++i) {
+    const auto [category, name] = categoryFields(transactions.NumberAt(i, transaction_column::kCategory));
+    const auto matched = predactionDates.find(RowIdFromNumber(transactions.NumberAt(i, transaction_column::kMatch)));
+    AppendCsvRecord(csv, {"Transaction", IsoDate(year, transactions.NumberAt(i, transaction_column::kDate)), name,
+                          category == nullptr ? "" : TypeLabel(category->type),
+                          SignedAmount(transactions.NumberAt(i, transaction_column::kAmount), category, decimals),
+                          AccountTextToUtf8(transactions.TextAt(i, transaction_column::kDescription)),
+                          matched == predactionDates.end() ? "" : IsoDate(year, matched->second)});
+  }
+  for (std::uint32_t i = 0; i < predactions.GetRowCount(); ++i) {
+    const auto [category, name] = categoryFields(predactions.NumberAt(i, predaction_column::kCategory));
+    AppendCsvRecord(csv,
+                    {"Predaction", IsoDate(year, predactions.NumberAt(i, predaction_column::kDate)), name,
+                     category == nullptr ? "" : TypeLabel(category->type),
+                     SignedAmount(predactions.NumberAt(i, predaction_column::kAmount), category, decimals), "", ""});
+  }
+  return csv;
+}
+
+}  // namespace purso

@@ -1,0 +1,31 @@
+// purso-tool's statement commands:
+//
+//   purso-tool import ACCOUNT STATEMENT [--apply] [--format ofx|qif|csv] [--today YYYY-MM-DD]
+//              [--separator C] [--no-header] [--date-column COL] [--amount-column COL]
+//              [--debit-column COL] [--credit-column COL] [--payee-column COL]
+//              [--memo-column COL] [--date-order ymd|dmy|mdy] [--decimal .|,]
+//   purso-tool export ACCOUNT [--year YYYY]
+//
+// import prints, as JSON, what importing the statement into the account
+// would do, line by line; with --apply it also writes the chosen lines into
+// the account. export prints a year's transactions and predactions as CSV.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace purso::tool {
+
+// True for the commands this module runs.
+bool IsStatementCommand(const std::string& command);
+
+// Runs import or export with the arguments from the command name on; gives
+// the exit status of tool_commands.h.
+int RunStatementCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// The lines --help gives for the two commands and their options.
+std::string StatementCommandsUsage();
+std::string StatementOptionsUsage();
+
+}  // namespace purso::tool

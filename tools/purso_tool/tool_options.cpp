@@ -1,0 +1,162 @@
+#include "purso_tool/tool_options.h"
+
+#include <cerrno>
+#include <charconv>
+#include <filesystem>
+#include <system_error>
+
+#include "data/account_file.h"
+#include "purso_tool/tool_commands.h"
+
+namespace purso::tool {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool AllDigits(std::string_view text) {
+  if (text.empty()) return false;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+int ToInt(std::string_view digits) {
+  int value = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  return value;
+}
+
+int ParseYear(std::string_view text) {
+  constexpr int kLastYear = CAccountBook::kLastYear;
+  const bool inRange =
+      AllDigits(text) && text.size() == 4 && ToInt(text) >= CAccountBook::kFirstYear && ToInt(text) <= kLastYear;
+  if (!inRange) {
+    throw UsageError{"--year must be a year from " + std::to_string(CAccountBook::kFirstYear) + " to " +
+                     std::to_string(kLastYear) + ", not " + Quoted(text)};
+  }
+  return ToInt(text);
+}
+
+CivilDate ParseToday(std::string_view text) {
+  const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' && AllDigits(text.substr(0, 4)) &&
+                      AllDigits(text.substr(5, 2)) && AllDigits(text.substr(8, 2));
+  if (shaped) {
+    const CivilDate date{ToInt(text.substr(0, 4)), ToInt(text.substr(5, 2)), ToInt(text.substr(8, 2))};
+    if (date.year >= 1 && IsValidDate(date.year, date.month, date.day)) return date;
+  }
+  throw UsageError{"--today must be a calendar date written YYYY-MM-DD, not " + Quoted(text)};
+}
+
+}  // namespace
+
+Options ParseOptions(std::string_view command, const std::vector<std::string>& arguments,
+                     std::initializer_list<OptionRule> allowed, std::size_t fileCount, std::string_view fileNames) {
+  Options options;
+  bool optionsEnded = false;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (optionsEnded || argument == "-" || argument.empty() || argument[0] != '-') {
+      options.files.push_back(argument);
+      continue;
+    }
+    if (argument == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (argument == "-h" || argument == "--help") {
+      options.help = true;
+      continue;
+    }
+    const std::size_t equals = argument.find('=');
+    const std::string name = argument.substr(0, equals);
+    const OptionRule* rule = nullptr;
+    for (const OptionRule& candidate : allowed) {
+      if (candidate.name == name) rule = &candidate;
+    }
+    if (rule == nullptr) throw UsageError{std::string(command) + " has no option " + Quoted(name)};
+    if (options.Has(name)) throw UsageError{name + " is given more than once"};
+
+    std::string value;
+    if (rule->kind == OptionKind::kFlag) {
+      if (equals != std::string::npos) throw UsageError{name + " takes no value"};
+    } else if (equals != std::string::npos) {
+      value = argument.substr(equals + 1);
+    } else if (i + 1 < arguments.size()) {
+      value = arguments[++i];
+    } else {
+      throw UsageError{name + " needs a value"};
+    }
+
+    if (name == "--year") options.year = ParseYear(value);
+    if (name == "--today") options.today = ParseToday(value);
+    options.given.emplace(name, std::move(value));
+  }
+  if (options.help) return options;
+  if (options.files.size() < fileCount) throw UsageError{std::string(command) + " needs " + std::string(fileNames)};
+  if (options.files.size() > fileCount) throw UsageError{"unexpected argument " + Quoted(options.files[fileCount])};
+  return options;
+}
+
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+void Fail(std::ostream& err, std::string_view message) { err << kProgram << ": " << message << '\n'; }
+
+int UsageFailure(std::ostream& err, std::string_view message) {
+  Fail(err, std::string(message) + "; see '" + std::string(kProgram) + " --help'");
+  return kExitUsage;
+}
+
+std::string Reason(int error) { return error != 0 ? ": " + std::system_category().message(error) : ""; }
+
+namespace {
+
+// What a refused file's content broke, for the line after the reading message.
+std::string_view ContentFault(ReadFailure failure) {
+  switch (failure) {
+    case ReadFailure::kTruncated: return "the file ends early";
+    case ReadFailure::kBadMagic: return "it does not begin as an account file does";
+    case ReadFailure::kBadSettings: return "its display settings are damaged";
+    case ReadFailure::kBadYearIndex: return "its current year is not one of its years";
+    case ReadFailure::kBadLedgerCount: return "its number of years is out of range";
+    case ReadFailure::kBadColumns: return "the columns of a table are damaged";
+    case ReadFailure::kWrongSchema: return "a table has other columns than it must";
+    case ReadFailure::kBadBlockRows: return "a table's rows per block is not its own";
+    case ReadFailure::kCapacityTooLarge: return "a table's capacity does not fit 32 bits";
+    case ReadFailure::kRowCountAboveCapacity: return "a table holds more rows than its capacity";
+    case ReadFailure::kBadNextRowId: return "a table's next row id is the no-row marker";
+    case ReadFailure::kBadRowIds: return "a table's row ids do not rise below its next row id";
+    case ReadFailure::kTrailingBytes: return "there are bytes after its last year";
+    default: return "";
+  }
+}
+
+}  // namespace
+
+std::optional<int> LoadForCommand(const std::string& path, CAccountBook& book, std::ostream& err) {
+  // Read as the program reads an account: streamed from the file into the
+  // tables, never held whole in memory besides.
+  const ReadFailure failure = LoadAccountFile(path, book);
+  const std::string cannotRead = "cannot read " + Quoted(path) + ": ";
+  switch (failure) {
+    case ReadFailure::kNone: return std::nullopt;
+    case ReadFailure::kNoSuchFile: Fail(err, cannotRead + "no such file"); break;
+    case ReadFailure::kNoPermission: Fail(err, cannotRead + "permission denied"); break;
+    case ReadFailure::kNotAFile: {
+      std::error_code ignored;
+      Fail(err, cannotRead + (fs::is_directory(path, ignored) ? "it is a folder, not a file" : "it is not a file"));
+      break;
+    }
+    case ReadFailure::kReadError: Fail(err, cannotRead + "read error"); break;
+    case ReadFailure::kOutOfMemory: Fail(err, cannotRead + "out of memory"); break;
+    default:
+      // The program's own message for a file that is no valid account, then
+      // the check that refused it.
+      err << kReadingProblem << '\n' << kReadingSuggestion << '\n';
+      Fail(err, Quoted(path) + ": " + std::string(ContentFault(failure)));
+      break;
+  }
+  return kExitFileError;
+}
+
+}  // namespace purso::tool
