@@ -1,17 +1,48 @@
 #include "shell/instance_channel.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QPointer>
-
-#include <unistd.h>
+#include <cerrno>
 
 namespace purso {
 namespace {
 
 constexpr int kTimeoutMs = 2000;
+
+// A folder of this user's that no one else may enter or change, and not a
+// link someone could point elsewhere.
+bool IsPrivateFolder(const QString& path) {
+  struct stat info {};
+  const QByteArray native = QFile::encodeName(path);
+  return !path.isEmpty() && ::lstat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+         info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+}
+
+QString PrivateFolder() {
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (IsPrivateFolder(runtime)) return runtime;
+  const QString own = QDir::tempPath() + QStringLiteral("/tolva-purso-") + QString::number(::getuid());
+  const QByteArray native = QFile::encodeName(own);
+  if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) return {};
+  // Made by someone else, or opened to others: not a place to talk through.
+  return IsPrivateFolder(own) ? own : QString();
+}
+
+// Whether the process at the other end of a connected local socket runs as this user.
+bool PeerIsThisUser(qintptr descriptor) {
+  struct ucred peer {};
+  socklen_t size = sizeof peer;
+  return descriptor >= 0 && ::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+         peer.uid == ::getuid();
+}
 
 }  // namespace
 
@@ -20,16 +51,20 @@ CInstanceChannel::CInstanceChannel(QObject* parent) : QObject(parent) {
 }
 
 QString CInstanceChannel::Name() {
-  QString name = QStringLiteral("tolva-purso-") + QString::number(::getuid());
+  const QString folder = PrivateFolder();
+  if (folder.isEmpty()) return {};
+  QString name = folder + QStringLiteral("/tolva-purso");
   const QString instance = qEnvironmentVariable("PURSO_INSTANCE");
   if (!instance.isEmpty()) name += QLatin1Char('-') + instance;
   return name;
 }
 
 bool CInstanceChannel::HandOver(const QStringList& files) {
+  const QString name = Name();
+  if (name.isEmpty()) return false;
   QLocalSocket socket;
-  socket.connectToServer(Name());
-  if (!socket.waitForConnected(kTimeoutMs)) return false;
+  socket.connectToServer(name);
+  if (!socket.waitForConnected(kTimeoutMs) || !PeerIsThisUser(socket.socketDescriptor())) return false;
   QStringList absolute;
   for (const QString& file : files) absolute << QFileInfo(file).absoluteFilePath();
   QByteArray message;
@@ -42,17 +77,26 @@ bool CInstanceChannel::HandOver(const QStringList& files) {
 }
 
 bool CInstanceChannel::Listen() {
-  if (server_.listen(Name())) return true;
-  // A socket left by a program that crashed answers nobody; take it over.
+  const QString name = Name();
+  if (name.isEmpty()) return false;
+  server_.setSocketOptions(QLocalServer::UserAccessOption);
+  if (server_.listen(name)) return true;
+  // A socket left by a program that crashed answers nobody, and anything
+  // else of that name in this user's own folder is stale too; take it over.
   QLocalSocket probe;
-  probe.connectToServer(Name());
+  probe.connectToServer(name);
   if (probe.waitForConnected(200)) return false;
-  QLocalServer::removeServer(Name());
-  return server_.listen(Name());
+  QLocalServer::removeServer(name);
+  return server_.listen(name);
 }
 
 void CInstanceChannel::OnConnection() {
   while (QLocalSocket* socket = server_.nextPendingConnection()) {
+    if (!PeerIsThisUser(socket->socketDescriptor())) {
+      socket->abort();
+      socket->deleteLater();
+      continue;
+    }
     QPointer<QLocalSocket> guarded(socket);
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     connect(socket, &QLocalSocket::readyRead, this, [this, guarded] {

@@ -2,11 +2,14 @@
 // without a file, the menus as accounts open and close, and a picture of a
 // filled account.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
+#include <QLocalServer>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -202,6 +205,52 @@ TEST(MainWindowQtTest, FilesDroppedOrHandedOverOpen) {
   QStringList titles;
   for (CpursoChildFrame* child : frame.Children()) titles << child->windowTitle();
   EXPECT_EQ(titles, (QStringList{"Purso1", "dropped.pxf", "handed.pxf"}));
+}
+
+TEST(MainWindowQtTest, AFileIsNeverHandedThroughAFolderOthersCanReach) {
+  QTemporaryDir open;
+  QTemporaryDir temporary;
+  ASSERT_EQ(::chmod(QFile::encodeName(open.path()).constData(), 0777), 0);
+  // Another user's listeners wherever a careless program would look for this
+  // one: in a runtime folder open to all, at the shared name in the
+  // temporary folder, and in a folder of the expected name that others may enter.
+  const QString instance = qEnvironmentVariable("PURSO_INSTANCE");
+  const QString uid = QString::number(::getuid());
+  const QString trap = temporary.path() + QStringLiteral("/tolva-purso-") + uid;
+  ASSERT_EQ(::mkdir(QFile::encodeName(trap).constData(), 0777), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(trap).constData(), 0777), 0);
+  int connections = 0;
+  QLocalServer impostors[3];
+  const QString names[3] = {open.path() + QStringLiteral("/tolva-purso-") + instance,
+                            temporary.path() + QStringLiteral("/tolva-purso-") + uid + QLatin1Char('-') + instance,
+                            trap + QStringLiteral("/tolva-purso-") + instance};
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(impostors[i].listen(names[i])) << names[i].toStdString();
+    QObject::connect(&impostors[i], &QLocalServer::newConnection, [&] { ++connections; });
+  }
+  CAccountBook book;
+  const QString account = WriteAccount(temporary, QStringLiteral("private.pxf"), book);
+
+  QProcess second;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), open.path());
+  environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+  environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("purso.shell.info=true"));
+  second.setProcessEnvironment(environment);
+  second.start(QStringLiteral(PURSO_PROGRAM), {account});
+  ASSERT_TRUE(second.waitForStarted());
+  QByteArray log;
+  // It opens the file itself rather than dropping it.
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        log += second.readAllStandardError();
+        return log.contains("main window title: Tolva Account Organizer - [private.pxf]");
+      },
+      20000))
+      << log.toStdString();
+  EXPECT_EQ(connections, 0);
+  second.kill();
+  second.waitForFinished();
 }
 
 TEST(MainWindowQtTest, RecentFilesAreListedAndOpen) {

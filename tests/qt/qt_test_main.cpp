@@ -15,8 +15,10 @@
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   QTemporaryDir configHome;
+  QTemporaryDir runtime;  // made for this user alone, as a runtime folder is
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   setenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit().constData(), 1);
+  setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
   setenv("PURSO_INSTANCE", ("qt-test-" + std::to_string(::getpid())).c_str(), 1);
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Tolva Computing"));
