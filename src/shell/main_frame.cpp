@@ -28,14 +28,6 @@
 namespace purso {
 namespace {
 
-QKeySequence KeyOf(const Accelerator& accelerator) {
-  int key = accelerator.key >= kFunctionKey ? Qt::Key_F1 + (accelerator.key - kFunctionKey - 1)
-                                            : Qt::Key_A + (accelerator.key - 'A');
-  if ((accelerator.modifiers & key_modifier::kControl) != 0) key |= Qt::CTRL;
-  if ((accelerator.modifiers & key_modifier::kShift) != 0) key |= Qt::SHIFT;
-  return QKeySequence(key);
-}
-
 // The commands of the view: month buttons, toggles and its help.
 bool IsViewCommand(int command) {
   return (command >= account_view::kFromMonth && command < account_view::kFromMonth + 12) ||
@@ -72,6 +64,7 @@ CpursoMainFrame::CpursoMainFrame(CQtHost& host, CRecentFileList& recentFiles)
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdi_);
   CreateActions();
+  BuildMenus();
   BuildToolBar();
   BuildStatusBar();
   UpdateFrame();
@@ -87,79 +80,6 @@ CpursoMainFrame::~CpursoMainFrame() {
   for (CpursoChildFrame* child : mdi_->findChildren<CpursoChildFrame*>()) {
     QObject::disconnect(child, nullptr, this, nullptr);
   }
-}
-
-void CpursoMainFrame::CreateActions() {
-  const auto add = [this](int command, const QString& text) {
-    auto* action = new QAction(text, this);
-    action->setObjectName(QString::number(command));
-    action->setStatusTip(FromAccountText(StatusPrompt(command)));
-    const std::string_view tip = Tooltip(command);
-    if (!tip.empty()) action->setToolTip(FromAccountText(tip));
-    const QIcon icon = ToolbarIcon(command);
-    if (!icon.isNull()) action->setIcon(icon);
-    connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
-    actions_.insert(command, action);
-    return action;
-  };
-  for (const MenuResource* menu : {&kNoAccountMenu, &kAccountMenu}) {
-    for (const MenuPopup& popup : menu->popups) {
-      for (const MenuEntry& entry : popup.entries) {
-        if (entry.kind != MenuEntryKind::kCommand || actions_.contains(entry.command)) continue;
-        // The key shown after the tab comes from the action's shortcut.
-        const std::string_view caption = entry.text.substr(0, entry.text.find('\t'));
-        add(entry.command, FromAccountText(caption));
-      }
-    }
-  }
-  for (int i = 0; i < command_id::kRecentFileCount; ++i) {
-    QAction* action = add(command_id::kRecentFileFirst + i, QString());
-    action->setVisible(false);
-  }
-  noRecentFile_ = new QAction(QStringLiteral("Recent File"), this);
-  noRecentFile_->setEnabled(false);
-  for (const Accelerator& accelerator : AcceleratorTable()) {
-    QAction* action = actions_.value(accelerator.command);
-    if (action == nullptr) {
-      // Keys of the view have no menu item; the window carries them.
-      action = add(accelerator.command, QString());
-      addAction(action);
-    }
-    action->setShortcut(KeyOf(accelerator));
-    action->setShortcutContext(Qt::WindowShortcut);
-  }
-}
-
-void CpursoMainFrame::BuildMenuBar() {
-  const bool accountOpen = !Children().isEmpty();
-  if (menuBuilt_ && accountOpen == showingAccountMenu_) return;
-  menuBuilt_ = true;
-  showingAccountMenu_ = accountOpen;
-  QMenuBar* bar = menuBar();
-  bar->clear();
-  const MenuResource& resource = accountOpen ? kAccountMenu : kNoAccountMenu;
-  for (const MenuPopup& popup : resource.popups) {
-    QMenu* menu = bar->addMenu(FromAccountText(popup.title));
-    menu->setObjectName(FromAccountText(popup.title).remove(QLatin1Char('&')));
-    for (const MenuEntry& entry : popup.entries) {
-      switch (entry.kind) {
-        case MenuEntryKind::kSeparator:
-          menu->addSeparator();
-          break;
-        case MenuEntryKind::kCommand:
-          menu->addAction(actions_.value(entry.command));
-          break;
-        case MenuEntryKind::kRecentFiles:
-          menu->addAction(noRecentFile_);
-          for (int i = 0; i < command_id::kRecentFileCount; ++i) {
-            menu->addAction(actions_.value(command_id::kRecentFileFirst + i));
-          }
-          break;
-      }
-    }
-    connect(menu, &QMenu::aboutToShow, this, [this] { UpdateCommandStates(); });
-  }
-  UpdateRecentFiles();
 }
 
 void CpursoMainFrame::BuildToolBar() {
@@ -203,7 +123,8 @@ void CpursoMainFrame::UpdateIndicators() {
 }
 
 void CpursoMainFrame::UpdateFrame() {
-  BuildMenuBar();
+  ShowMenuBar();
+  ClearWindowList();
   CpursoChildFrame* child = ActiveChild();
   setWindowTitle(child == nullptr ? MainWindowTitle({})
                                   : MainWindowTitle(QString::fromStdString(child->Document().Title()),
@@ -226,6 +147,8 @@ void CpursoMainFrame::UpdateCommandStates() {
 bool CpursoMainFrame::IsCommandEnabled(int command) const {
   CpursoChildFrame* child = ActiveChild();
   if (command_id::IsAccountCommand(command)) return child != nullptr && child->Document().IsCommandAvailable(command);
+  // F1 opens the view's page, or the help index while no account is open.
+  if (command == account_view::kHelp) return true;
   if (IsViewCommand(command)) return child != nullptr;
   switch (command) {
     case command_id::kFileClose:
@@ -237,20 +160,6 @@ bool CpursoMainFrame::IsCommandEnabled(int command) const {
       return child != nullptr;
     default:
       return true;
-  }
-}
-
-void CpursoMainFrame::UpdateRecentFiles() {
-  const auto& files = recentFiles_.Files();
-  noRecentFile_->setVisible(files.empty());
-  for (int i = 0; i < command_id::kRecentFileCount; ++i) {
-    QAction* action = actions_.value(command_id::kRecentFileFirst + i);
-    const bool used = static_cast<std::size_t>(i) < files.size();
-    action->setVisible(used);
-    if (used) {
-      action->setText(QString::fromStdString(recentFiles_.MenuText(static_cast<std::size_t>(i))));
-      action->setData(QString::fromStdString(files[static_cast<std::size_t>(i)]));
-    }
   }
 }
 
@@ -351,6 +260,12 @@ void CpursoMainFrame::OnCommand(int command) {
     case kHelpIndex:
       OpenHelpPage(host_, kHelpIndexPage);
       return;
+    case account_view::kHelp:
+      if (child == nullptr) {
+        OpenHelpPage(host_, kHelpIndexPage);
+        return;
+      }
+      break;
     case kAppAbout: {
       CAboutDialog about;
       host_.RunModal(about);

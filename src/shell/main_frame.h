@@ -17,6 +17,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QMdiArea;
 
 namespace purso {
@@ -59,7 +60,14 @@ class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
 
  private:
   void CreateActions();
-  void BuildMenuBar();
+  // Makes the menus of both menu bars, once.
+  void BuildMenus();
+  // Shows menu 129 while an account is open, menu 128 otherwise.
+  void ShowMenuBar();
+  // The Window menu's list of the open account windows, made anew when it
+  // opens and dropped whenever the windows change.
+  void ListWindows();
+  void ClearWindowList();
   void BuildToolBar();
   void BuildStatusBar();
   void UpdateFrame();
@@ -78,8 +86,13 @@ class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
   QMdiArea* mdi_;
   QHash<int, QAction*> actions_;
   QAction* noRecentFile_ = nullptr;
+  QList<QMenu*> noAccountMenus_;
+  QList<QMenu*> accountMenus_;
+  QMenu* windowMenu_ = nullptr;
+  QAction* windowSeparator_ = nullptr;
+  QList<QAction*> windowActions_;
   bool showingAccountMenu_ = false;
-  bool menuBuilt_ = false;
+  bool menuShown_ = false;
   int newDocumentCount_ = 0;
   CLockKeys* lockKeys_;
   QLabel* indicators_[3] = {nullptr, nullptr, nullptr};

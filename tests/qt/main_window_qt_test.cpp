@@ -33,19 +33,6 @@
 namespace purso::test {
 namespace {
 
-QStringList MenuTitles(QMainWindow& window) {
-  QStringList titles;
-  for (QAction* action : window.menuBar()->actions()) titles << action->text();
-  return titles;
-}
-
-// Writes an account file and returns its path.
-QString WriteAccount(const QTemporaryDir& folder, const QString& name, CAccountBook& book) {
-  const QString path = folder.filePath(name);
-  EXPECT_TRUE(StoreAccountFile(path.toStdString(), book));
-  return path;
-}
-
 // Answers every message box and modal dialog that opens with Escape,
 // noting its title, until it goes out of scope.
 class CModalCloser {

@@ -1,8 +1,14 @@
 #include "qt/qt_test_support.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
 #include <QPixmap>
 #include <QTimer>
+
+#include "data/account_file.h"
 
 namespace purso::test {
 
@@ -13,5 +19,17 @@ QString SavePicture(QWidget& widget, const QString& name) {
 }
 
 void WhenShown(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
+
+QStringList MenuTitles(QMainWindow& window) {
+  QStringList titles;
+  for (QAction* action : window.menuBar()->actions()) titles << action->text();
+  return titles;
+}
+
+QString WriteAccount(const QTemporaryDir& folder, const QString& name, CAccountBook& book) {
+  const QString path = folder.filePath(name);
+  EXPECT_TRUE(StoreAccountFile(path.toStdString(), book));
+  return path;
+}
 
 }  // namespace purso::test

@@ -2,12 +2,16 @@
 // folder, and actions run once a modal dialog's event loop is running.
 #pragma once
 
+#include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <functional>
 #include <ostream>
+
+#include "data/account_book.h"
 
 // Readable failure messages for Qt's strings.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -26,5 +30,11 @@ QString SavePicture(QWidget& widget, const QString& name);
 // Runs action as soon as the event loop that is about to start (a modal
 // dialog's) processes events.
 void WhenShown(std::function<void()> action);
+
+// The titles of a window's menu bar, in order.
+QStringList MenuTitles(QMainWindow& window);
+
+// Writes an account file into folder and returns its path.
+QString WriteAccount(const QTemporaryDir& folder, const QString& name, CAccountBook& book);
 
 }  // namespace purso::test

@@ -1,0 +1,145 @@
+// The program's frame through the real Qt adapter: the Window menu, what
+// opening and closing accounts leaves behind, the help key with no account,
+// and pictures of the account window after a change of year.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "app/account_view.h"
+#include "data/calendar.h"
+#include "qt/qt_dialog.h"
+#include "qt/qt_host.h"
+#include "qt/qt_test_support.h"
+#include "resources/change_year_dialog_resource.h"
+#include "resources/message_dialog_resources.h"
+#include "shell/child_frame.h"
+#include "shell/main_frame.h"
+#include "shell/purso_application.h"
+#include "support/ledger_builder.h"
+
+namespace purso::test {
+namespace {
+
+QMenu* MenuNamed(QMainWindow& window, const QString& name) {
+  for (QAction* action : window.menuBar()->actions()) {
+    if (action->menu() != nullptr && action->menu()->objectName() == name) return action->menu();
+  }
+  return nullptr;
+}
+
+// The texts of a menu's items after its last separator.
+QStringList ItemsAfterLastSeparator(QMenu& menu) {
+  QStringList items;
+  for (QAction* action : menu.actions()) {
+    if (action->isSeparator()) {
+      items.clear();
+    } else if (action->isVisible()) {
+      items << action->text();
+    }
+  }
+  return items;
+}
+
+TEST(ShellQtTest, TheWindowMenuListsTheOpenAccountsAndSwitchesToTheChosenOne) {
+  CpursoApp app;
+  ASSERT_EQ(app.Start({}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  frame.OnCommand(command_id::kFileNew);
+  frame.OnCommand(command_id::kFileNew);
+  QMenu* window = MenuNamed(frame, QStringLiteral("Window"));
+  ASSERT_NE(window, nullptr);
+  window->popup(frame.mapToGlobal(QPoint(200, 20)));
+  QApplication::processEvents();
+  EXPECT_EQ(ItemsAfterLastSeparator(*window), (QStringList{"&1 Purso1", "&2 Purso2", "&3 Purso3"}));
+  SavePicture(*window, QStringLiteral("window_menu"));
+  window->actions().at(window->actions().size() - 3)->trigger();  // "1 Purso1"
+  window->hide();
+  EXPECT_EQ(frame.ActiveChild()->windowTitle(), QStringLiteral("Purso1"));
+}
+
+TEST(ShellQtTest, OpeningAndClosingAccountsLeavesNoMenusOrActionsBehind) {
+  CpursoApp app;
+  ASSERT_EQ(app.Start({}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  const auto cycle = [&] {
+    frame.OnCommand(command_id::kFileNew);
+    MenuNamed(frame, QStringLiteral("Window"))->aboutToShow();
+    frame.OnCommand(command_id::kFileClose);
+    frame.OnCommand(command_id::kFileClose);
+    frame.OnCommand(command_id::kFileNew);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  };
+  cycle();  // what Qt makes once, on first use
+  const qsizetype before = frame.findChildren<QObject*>().size();
+  for (int i = 0; i < 100; ++i) cycle();
+  EXPECT_EQ(frame.findChildren<QObject*>().size(), before);
+}
+
+TEST(ShellQtTest, TheHelpKeyWorksWithNoAccountOpen) {
+  CpursoApp app;
+  ASSERT_EQ(app.Start({}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  frame.OnCommand(command_id::kFileClose);
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_TRUE(frame.Children().isEmpty());
+  EXPECT_TRUE(frame.IsCommandEnabled(account_view::kHelp));
+}
+
+// Starts the program on an account whose years are filled as given, the
+// year index yearIndex current, and changes the year to the one chosen,
+// answering a question about the budget with answer; keeps a picture.
+void ChangeYearAndKeepPicture(std::initializer_list<int> filled, int yearIndex, const QString& chosen, bool answer,
+                              const QString& picture) {
+  QTemporaryDir folder;
+  CAccountBook book(CAccountBook::kFirstYear + yearIndex);
+  for (int index : filled) {
+    book.SetYearIndex(static_cast<std::uint8_t>(index));
+    FillSampleYear(book);
+  }
+  book.SetYearIndex(static_cast<std::uint8_t>(yearIndex));
+  const QString path = WriteAccount(folder, QStringLiteral("Household.pxf"), book);
+  CpursoApp app;
+  ASSERT_EQ(app.Start({path}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  frame.showNormal();
+  frame.resize(1024, 680);
+  frame.Children().front()->showMaximized();
+  app.Host().SetDialogObserver([&](CQtDialog& dialog) {
+    WhenShown([&dialog, &chosen, answer] {
+      if (dialog.objectName().toInt() == confirmation_dialog::kDialogId) {
+        QTest::mouseClick(dialog.Widget(answer ? confirmation_dialog::kYes : confirmation_dialog::kNo), Qt::LeftButton);
+        return;
+      }
+      auto* years = qobject_cast<QComboBox*>(dialog.Widget(change_year_dialog::kYears));
+      years->setCurrentIndex(years->findText(chosen));
+      years->activated(years->currentIndex());
+      QTest::mouseClick(dialog.Widget(change_year_dialog::kOk), Qt::LeftButton);
+    });
+  });
+  frame.OnCommand(command_id::kChangeYear);
+  QApplication::processEvents();
+  CpursoPXFView& view = frame.Children().front()->View();
+  EXPECT_EQ(frame.Children().front()->Document().Book().GetYear(), chosen.toInt());
+  EXPECT_EQ(view.LastDay(), static_cast<int>(frame.Children().front()->Document().CurrentLedger().DayIndex(1231)));
+  SavePicture(frame, picture);
+}
+
+TEST(ShellQtTest, PictureAfterAChangeOfYearIntoALeapYear) {
+  const CFixedClock today(CivilDate{2024, 7, 15});
+  const CScopedClock clock(today);
+  ChangeYearAndKeepPicture({25, 26}, 25, QStringLiteral("2024"), false, QStringLiteral("main_window_leap_year"));
+}
+
+TEST(ShellQtTest, PictureOfAYearStartedWithTheBudgetOfTheYearBefore) {
+  const CFixedClock today(CivilDate{2026, 3, 20});
+  const CScopedClock clock(today);
+  ChangeYearAndKeepPicture({27}, 27, QStringLiteral("2026"), true, QStringLiteral("main_window_carried_forward"));
+}
+
+}  // namespace
+}  // namespace purso::test
