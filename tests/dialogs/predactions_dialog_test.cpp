@@ -70,10 +70,8 @@ TEST_F(PredactionsDialogTest, ListsTheCategoryInDateOrderRedForExpensesWithCount
   CPredactionsDialog income(book_, pay_, MoneyFlow::kIncome);
   host_.Run(income, [](CDialogDriver& d) {
     EXPECT_EQ(d.Item(ids::kPredactions, 0), "%000!135!LB%|0125|25/01@00000004@%140!210!RB%$900.00%000!000!SB%");
-    EXPECT_FALSE(d.Controls().IsEnabled(ids::kUpdate));
     d.Escape();
   });
-  EXPECT_EQ(income.Total(), 900);
 }
 
 TEST_F(PredactionsDialogTest, AddRefusesABadDateOrAmount) {
@@ -87,11 +85,7 @@ TEST_F(PredactionsDialogTest, AddRefusesABadDateOrAmount) {
       {"30/02", "5", "The date is invalid.",
        "- check the day and the month for errors\n- check the PURSO settings for the current date format.",
        ids::kAddDate},
-      {"0102", "5", "The date is invalid.",
-       "- check the day and the month for errors\n- check the PURSO settings for the current date format.",
-       ids::kAddDate},
       {"29/02", "abc", "The amount is invalid (bad format)", "Enter a valid number.", ids::kAddAmount},
-      {"29/02", "-5", "The amount is invalid (bad format)", "Enter a valid number.", ids::kAddAmount},
       {"29/02", "1000000000", "The amount is invalid (number too big)", "Enter a number < 999999999", ids::kAddAmount},
   };
   for (const auto& c : cases) {
@@ -124,19 +118,27 @@ TEST_F(PredactionsDialogTest, AddSortsTheNewRowInAfterOnesOfTheSameDate) {
   EXPECT_TRUE(book_.IsModified());
 }
 
-TEST_F(PredactionsDialogTest, MatchedPredactionsAreLockedAgainstUpdateAndRemove) {
-  for (const int button : {ids::kUpdate, ids::kRemove}) {
-    EditRent([&](CDialogDriver& d) {
-      d.Choose(ids::kPredactions, 1);  // 01/02, matched
-      d.Press(button);
-      d.ExpectRefused(button == ids::kUpdate
-                          ? "This predaction has been matched with a transaction and cannot be updated."
-                          : "This predaction has been matched with a transaction and cannot be removed.",
-                      "Remove the transaction first.", ids::kAddDate);
-      d.Escape();
-    });
-  }
-  EXPECT_EQ(Ledger().Predactions().GetRowCount(), 5u);
+TEST_F(PredactionsDialogTest, MatchedPredactionsAreLockedAndRemoveAllKeepsExactlyThem) {
+  host_.AnswerConfirmation(false);
+  host_.AnswerConfirmation(true);
+  EditRent([](CDialogDriver& d) {
+    d.Choose(ids::kPredactions, 1);  // 01/02, matched
+    d.Press(ids::kUpdate);
+    d.ExpectRefused("This predaction has been matched with a transaction and cannot be updated.",
+                    "Remove the transaction first.", ids::kAddDate);
+    d.Press(ids::kRemove);
+    d.ExpectRefused("This predaction has been matched with a transaction and cannot be removed.",
+                    "Remove the transaction first.", ids::kAddDate);
+    d.Press(ids::kRemoveAll);
+    EXPECT_EQ(d.Text(ids::kCount), "4");
+    d.Press(ids::kRemoveAll);
+    EXPECT_EQ(d.Text(ids::kCount), "1");
+    EXPECT_EQ(d.Controls().ItemCount(ids::kPredactions), 1u);
+    d.Escape();
+  });
+  EXPECT_EQ(host_.Questions().front(), "This will remove all unmatched predactions!\nDo you want to continue?");
+  EXPECT_EQ(Budget(rent_), 50);
+  EXPECT_EQ(Ledger().Predactions().GetRowCount(), 2u);  // Pay's stays too
 }
 
 TEST_F(PredactionsDialogTest, UpdateAndRemoveChangeAnUnmatchedPredaction) {
@@ -162,22 +164,6 @@ TEST_F(PredactionsDialogTest, UpdateAndRemoveChangeAnUnmatchedPredaction) {
     d.Escape();
   });
   EXPECT_EQ(Budget(rent_), 1000150);
-}
-
-TEST_F(PredactionsDialogTest, RemoveAllKeepsExactlyTheMatchedOnesAfterYes) {
-  host_.AnswerConfirmation(false);
-  host_.AnswerConfirmation(true);
-  EditRent([](CDialogDriver& d) {
-    d.Press(ids::kRemoveAll);
-    EXPECT_EQ(d.Text(ids::kCount), "4");
-    d.Press(ids::kRemoveAll);
-    EXPECT_EQ(d.Text(ids::kCount), "1");
-    EXPECT_EQ(d.Controls().ItemCount(ids::kPredactions), 1u);
-    d.Escape();
-  });
-  EXPECT_EQ(host_.Questions().front(), "This will remove all unmatched predactions!\nDo you want to continue?");
-  EXPECT_EQ(Budget(rent_), 50);
-  EXPECT_EQ(Ledger().Predactions().GetRowCount(), 2u);  // Pay's stays too
 }
 
 TEST_F(PredactionsDialogTest, ASeriesIsAddedAndShownAtOnceEvenWhenTheTableFillsUp) {

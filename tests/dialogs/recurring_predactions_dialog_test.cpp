@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "resources/recurring_predactions_dialog_resource.h"
 #include "support/scripted_host.h"
@@ -14,30 +16,43 @@ using test::CDialogDriver;
 using test::CScriptedHost;
 namespace ids = recurring_predactions_dialog;
 
-constexpr const char* kDateSuggestion =
-    "- check the day and the month for errors\n- check the PURSO settings for the current date format.";
+// Runs the dialog in 1999 with the fields typed (null: as it opened) and Add pressed.
+int RunAdd(CRecurringPredactionsDialog& dialog, const char* interval, const char* first, const char* last,
+           const char* amount, const std::function<void(CDialogDriver&)>& then) {
+  CScriptedHost host;
+  return host.Run(dialog, [&](CDialogDriver& d) {
+    const std::pair<int, const char*> fields[] = {
+        {ids::kInterval, interval}, {ids::kFirst, first}, {ids::kLast, last}, {ids::kAmount, amount}};
+    for (const auto& [field, text] : fields) {
+      if (text != nullptr) d.Type(field, text);
+    }
+    d.Enter();
+    then(d);
+  });
+}
 
-TEST(RecurringPredactionsDialogTest, OpensOnTheWholeYearInTheDateOrder) {
-  for (const DateOrder order : {DateOrder::kMonthFirst, DateOrder::kDayFirst}) {
-    CAccountBook book;
-    book.Settings().dateOrder = order;
-    book.Settings().dateSeparator = '-';
-    CRecurringPredactionsDialog dialog(book, SeriesUnit::kWeeks);
-    CScriptedHost host;
-    host.Run(dialog, [&](CDialogDriver& d) {
-      EXPECT_EQ(d.Text(ids::kInterval), "1");
-      EXPECT_EQ(d.Text(ids::kUnit), "weeks");
-      EXPECT_EQ(d.Text(ids::kFirst), "01/01");
-      EXPECT_EQ(d.Text(ids::kLast), order == DateOrder::kDayFirst ? "31/12" : "12/31");
-      d.Press(ids::kCancel);
-    });
+TEST(RecurringPredactionsDialogTest, RefusesAnIntervalBeyondTheUnitsLargest) {
+  const std::pair<SeriesUnit, std::string> limits[] = {
+      {SeriesUnit::kDays, "366"}, {SeriesUnit::kWeeks, "54"}, {SeriesUnit::kMonths, "12"}};
+  for (const auto& [unit, largest] : limits) {
+    for (const std::string& typed : {std::string("0"), std::string("-1"), std::string("abc"), std::string(),
+                                     std::to_string(std::stoi(largest) + 1)}) {
+      SCOPED_TRACE(typed + " " + largest);
+      CAccountBook book;
+      CRecurringPredactionsDialog dialog(book, unit);
+      RunAdd(dialog, typed.c_str(), nullptr, nullptr, "5", [&](CDialogDriver& d) {
+        d.ExpectRefused("The predaction interval is invalid.", "Enter a number between 1 and " + largest + ".",
+                        ids::kInterval);
+        d.Escape();
+      });
+    }
   }
 }
 
-TEST(RecurringPredactionsDialogTest, AddChecksInOrderAndRefusesTheFirstFault) {
+TEST(RecurringPredactionsDialogTest, RefusesTheDatesThenTheAmount) {
+  const std::string dateSuggestion =
+      "- check the day and the month for errors\n- check the PURSO settings for the current date format.";
   const struct {
-    SeriesUnit unit;
-    const char* interval;
     const char* first;
     const char* last;
     const char* amount;
@@ -45,63 +60,40 @@ TEST(RecurringPredactionsDialogTest, AddChecksInOrderAndRefusesTheFirstFault) {
     std::string suggestion;
     int field;
   } cases[] = {
-      {SeriesUnit::kDays, "0", "x", "x", "x", "The predaction interval is invalid.",
-       "Enter a number between 1 and 366.", ids::kInterval},
-      {SeriesUnit::kDays, "-1", "", "", "", "The predaction interval is invalid.", "Enter a number between 1 and 366.",
-       ids::kInterval},
-      {SeriesUnit::kDays, "367", "", "", "", "The predaction interval is invalid.", "Enter a number between 1 and 366.",
-       ids::kInterval},
-      {SeriesUnit::kDays, "abc", "", "", "", "The predaction interval is invalid.", "Enter a number between 1 and 366.",
-       ids::kInterval},
-      {SeriesUnit::kWeeks, "55", "", "", "", "The predaction interval is invalid.", "Enter a number between 1 and 54.",
-       ids::kInterval},
-      {SeriesUnit::kMonths, "13", "", "", "", "The predaction interval is invalid.", "Enter a number between 1 and 12.",
-       ids::kInterval},
-      {SeriesUnit::kMonths, "12", "02/30", "", "", "The first predaction date is invalid.", kDateSuggestion,
-       ids::kFirst},
-      {SeriesUnit::kMonths, "12", "02/28", "0228", "", "The last predaction date is invalid.", kDateSuggestion,
-       ids::kLast},
-      {SeriesUnit::kMonths, "12", "02/28", "02/27", "", "The last predaction occurs before the first predaction.",
+      {"02/29", "x", "x", "The first predaction date is invalid.", dateSuggestion, ids::kFirst},
+      {"02/28", "0228", "x", "The last predaction date is invalid.", dateSuggestion, ids::kLast},
+      {"02/28", "02/27", "x", "The last predaction occurs before the first predaction.",
        "Change the first or the last predaction date.", ids::kFirst},
-      {SeriesUnit::kMonths, "12", "02/28", "02/28", "", "The amount is invalid (bad format)", "Enter a valid number.",
+      {"02/28", "02/28", "", "The amount is invalid (bad format)", "Enter a valid number.", ids::kAmount},
+      {"02/28", "02/28", "999999999.5", "The amount is invalid (number too big)", "Enter a number < 999999999",
        ids::kAmount},
-      {SeriesUnit::kMonths, "12", "02/28", "02/28", "999999999.5", "The amount is invalid (number too big)",
-       "Enter a number < 999999999", ids::kAmount},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.problem + " " + c.interval);
+    SCOPED_TRACE(c.problem);
     CAccountBook book;
-    CRecurringPredactionsDialog dialog(book, c.unit);
-    CScriptedHost host;
-    host.Run(dialog, [&](CDialogDriver& d) {
-      d.Type(ids::kInterval, c.interval);
-      d.Type(ids::kFirst, c.first);
-      d.Type(ids::kLast, c.last);
-      d.Type(ids::kAmount, c.amount);
-      d.Enter();
+    CRecurringPredactionsDialog dialog(book, SeriesUnit::kDays);
+    RunAdd(dialog, "12", c.first, c.last, c.amount, [&](CDialogDriver& d) {
       d.ExpectRefused(c.problem, c.suggestion, c.field);
       d.Escape();
     });
   }
 }
 
-TEST(RecurringPredactionsDialogTest, AddGivesTheSeries) {
+TEST(RecurringPredactionsDialogTest, OpensOnTheWholeYearAndAddGivesTheSeries) {
   CAccountBook book;
-  CRecurringPredactionsDialog dialog(book, SeriesUnit::kDays);
-  CScriptedHost host;
-  const int result = host.Run(dialog, [](CDialogDriver& d) {
-    d.Type(ids::kInterval, "3x");
-    d.Type(ids::kLast, "03/15");
-    d.Type(ids::kAmount, "$1,250.5");
-    d.Enter();
+  book.Settings().dateOrder = DateOrder::kDayFirst;
+  CRecurringPredactionsDialog dialog(book, SeriesUnit::kWeeks);
+  const int result = RunAdd(dialog, "3x", nullptr, nullptr, "$1,250.5", [](CDialogDriver& d) {
     d.ExpectAccepted();
+    EXPECT_EQ(d.Text(ids::kUnit), "weeks");
+    EXPECT_EQ(d.Text(ids::kFirst), "01/01");
+    EXPECT_EQ(d.Text(ids::kLast), "31/12");
   });
   EXPECT_EQ(result, ids::kAdd);
-  const PredactionSeries& series = dialog.Series();
-  EXPECT_EQ(series.interval, 3u);
-  EXPECT_EQ(series.first, 101);
-  EXPECT_EQ(series.last, 315);
-  EXPECT_EQ(series.amount, 1250.5);
+  EXPECT_EQ(dialog.Series().interval, 3u);
+  EXPECT_EQ(dialog.Series().first, 101);
+  EXPECT_EQ(dialog.Series().last, 1231);
+  EXPECT_EQ(dialog.Series().amount, 1250.5);
 }
 
 }  // namespace
