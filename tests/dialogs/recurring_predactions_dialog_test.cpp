@@ -40,9 +40,9 @@ TEST(RecurringPredactionsDialogTest, RefusesAnIntervalBeyondTheUnitsLargest) {
       SCOPED_TRACE(typed + " " + largest);
       CAccountBook book;
       CRecurringPredactionsDialog dialog(book, unit);
+      const std::string suggestion = "Enter a number between 1 and " + largest + ".";
       RunAdd(dialog, typed.c_str(), nullptr, nullptr, "5", [&](CDialogDriver& d) {
-        d.ExpectRefused("The predaction interval is invalid.", "Enter a number between 1 and " + largest + ".",
-                        ids::kInterval);
+        d.ExpectRefused("The predaction interval is invalid.", suggestion, ids::kInterval);
         d.Escape();
       });
     }
