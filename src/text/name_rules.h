@@ -40,8 +40,8 @@ struct NameProblem {
   friend bool operator==(const NameProblem&, const NameProblem&) = default;
 };
 
-// The wording of one list's checks for one command. The too-long problem holds two "%u": the
-// current length, then the maximum.
+// The wording of one list's checks for one command. The too-long problem
+// holds two "%u": the current length, then the maximum.
 struct NameMessages {
   std::string_view reservedProblem;
   std::string_view emptyProblem;
@@ -68,9 +68,9 @@ std::optional<std::uint32_t> FindName(CRecordTable& table, std::string_view text
 //
 // In order, the first failure deciding: reserved characters; empty; longer
 // than kMaxNameLength (the length reported is that of the part looked at);
-// in use. For kUpdate, oldName is the
-// record's present name, and a new name equal to it (ignoring case) is not
-// counted as in use; for kAdd, oldName is not used.
+// in use. For kUpdate, oldName is the record's present name, and a new name
+// equal to it (ignoring case) is not counted as in use; for kAdd, oldName is
+// not used.
 //
 // Nothing when the name may be stored, else the pair to report.
 std::optional<NameProblem> CheckName(CRecordTable& table, std::string_view typed, NameList list,
