@@ -1,18 +1,27 @@
 // How long the Qt adapter takes to show a long owner-drawn list, and to
 // insert or remove one row of it, through the real control binding on the
 // offscreen platform. A fill counts from handing the rows to the control
-// model (which sorts them) to the list's visible rows painted.
+// model (which sorts them) to the list's visible rows painted. Opening a
+// dialog with a long list counts from building its window to its first
+// paint, its list filled.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QWidget>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "calc/predaction_series.h"
+#include "dialogs/categories_dialog.h"
+#include "dialogs/predactions_dialog.h"
 #include "large_account.h"
 #include "platform/control_logic.h"
 #include "qt/qt_control_binding.h"
+#include "qt/qt_dialog.h"
+#include "qt/qt_host.h"
 
 namespace {
 
@@ -89,6 +98,57 @@ void InsertOrRemove(benchmark::State& state, bool insert) {
 void BM_InsertOneRow(benchmark::State& state) { InsertOrRemove(state, true); }
 void BM_RemoveOneRow(benchmark::State& state) { InsertOrRemove(state, false); }
 
+// A year of n categories (ten objects and functional areas), whose first
+// category, a fixed one, has n predactions besides: the Categories list and
+// the Predicted Transactions list each hold n rows.
+CAccountBook& LargeYear(int n) {
+  static std::map<int, std::unique_ptr<CAccountBook>> books;
+  std::unique_ptr<CAccountBook>& book = books[n];
+  if (!book) {
+    book = std::make_unique<CAccountBook>();
+    bench::LargeAccountShape shape;
+    shape.firstYearIndex = shape.currentYearIndex = 26;
+    shape.yearCount = 1;
+    shape.categoriesPerYear = n;
+    shape.predactionsPerYear = 4 * n;
+    shape.transactionsInCurrentYear = 4 * n;
+    bench::FillLargeAccount(*book, shape);
+    std::vector<double> dates;
+    for (int i = 0; i < n; ++i) dates.push_back(101 + 100 * (i % 12) + (i * 7) % 28);
+    AppendPredactions(book->CurrentLedger().Predactions(), 0, dates, 42.5);
+  }
+  return *book;
+}
+
+// Opens the dialog as the host does and paints it once; closing it is not timed.
+void OpenDialog(benchmark::State& state, const std::function<std::unique_ptr<CDialogLogic>()>& make) {
+  CQtHost host;
+  for (auto _ : state) {
+    std::unique_ptr<CDialogLogic> dialog = make();
+    dialog->Attach(host);
+    auto window = std::make_unique<CQtDialog>(*dialog, nullptr);
+    dialog->OnInit();
+    window->show();
+    window->repaint();
+    state.PauseTiming();
+    window.reset();
+    dialog.reset();
+    state.ResumeTiming();
+  }
+}
+
+void BM_OpenPredactionsDialog(benchmark::State& state) {
+  CAccountBook& book = LargeYear(static_cast<int>(state.range(0)));
+  OpenDialog(state, [&book] { return std::make_unique<CPredactionsDialog>(book, 0, MoneyFlow::kExpense); });
+}
+
+void BM_OpenCategoriesDialog(benchmark::State& state) {
+  CAccountBook& book = LargeYear(static_cast<int>(state.range(0)));
+  OpenDialog(state, [&book] { return std::make_unique<CCategoriesDialog>(book); });
+}
+
+BENCHMARK(BM_OpenPredactionsDialog)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_OpenCategoriesDialog)->Arg(2000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FillList)
     ->Arg(1500)
     ->Arg(15000)

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dialogs/predactions_dialog.h"
 #include "platform/help_launcher.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
@@ -245,15 +246,12 @@ void CpursoPXFView::OnDoubleClick(int controlId) {
   const std::uint32_t categoryId = RowIdFromNumber(predactions.GetNumber(predaction_column::kCategory));
   if (!ledger.Categories().Find(categoryId)) return;
 
-  RunPredactionDialog(categoryId, *predactionId);
-  // The dialog may have changed any predaction; the modified state is the
-  // dialog's own business.
-  document_.SetRecalculation();
-  RecomputeIfNeeded();
-  Invalidate(ids::kWholeView);
+  // The category's budget follows its predactions, as from every other
+  // opener; then the document's bookkeeping: the unsaved-changes state
+  // follows the book, and its views, this one among them, recompute.
+  EditPredactions(document_.Host(), document_.Book(), categoryId, *predactionId);
+  document_.Bookkeeping();
 }
-
-void CpursoPXFView::RunPredactionDialog(std::uint32_t /*categoryId*/, std::uint32_t /*predactionId*/) {}
 
 void CpursoPXFView::OnDocumentChanged() {
   RecomputeIfNeeded();

@@ -80,7 +80,8 @@ class CpursoPXFView final : public CControlLogic, public IDocumentView {
   // the help page; every other command (the Categories, Solver and
   // Transactions buttons among them) goes to the document, as from the menu.
   void OnCommand(int controlId) override;
-  // A row of an outstanding list: its predaction is opened for editing.
+  // A row of an outstanding list (double-click or Enter): its predaction is
+  // opened for editing in the Predicted Transactions dialog, selected.
   void OnDoubleClick(int controlId) override;
   void OnDocumentChanged() override;
 
@@ -119,8 +120,6 @@ class CpursoPXFView final : public CControlLogic, public IDocumentView {
   void EnableCommandButtons();
   void Rescale();
   void RefillOutstanding();
-  // The Predicted Transactions dialog opens here, on the category with the predaction selected.
-  void RunPredactionDialog(std::uint32_t categoryId, std::uint32_t predactionId);
 
   void PaintLegend(ICanvas& canvas);
   void PaintOutstandingCaptions(ICanvas& canvas);

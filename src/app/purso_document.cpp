@@ -5,8 +5,10 @@
 
 #include "app/file_name.h"
 #include "data/account_file.h"
+#include "dialogs/categories_dialog.h"
 #include "dialogs/change_year_dialog.h"
 #include "dialogs/message_dialogs.h"
+#include "dialogs/name_list_dialog.h"
 #include "dialogs/opening_balance_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/solver_dialog.h"
@@ -48,6 +50,27 @@ struct CommandRow {
 
 // Commands join this table as their dialogs join the program.
 const CommandRow kCommands[] = {
+    {command_id::kObjects,
+     {},
+     AfterDialog::kModifiedState,
+     [](CpursoPXFDoc& document) {
+       CNameListDialog dialog(document.CurrentLedger(), MasterList::kObjects);
+       document.Host().RunModal(dialog);
+     }},
+    {command_id::kFunctionalAreas,
+     {},
+     AfterDialog::kModifiedState,
+     [](CpursoPXFDoc& document) {
+       CNameListDialog dialog(document.CurrentLedger(), MasterList::kFunctionalAreas);
+       document.Host().RunModal(dialog);
+     }},
+    {command_id::kCategories,
+     {CommandGuard::kHasObjects, CommandGuard::kHasFunctionalAreas},
+     AfterDialog::kBookkeeping,
+     [](CpursoPXFDoc& document) {
+       CCategoriesDialog dialog(document.Book());
+       document.Host().RunModal(dialog);
+     }},
     {command_id::kSettings,
      {},
      AfterDialog::kBookkeeping,

@@ -15,7 +15,8 @@ void AddToBudget(CRecordTable& categories, double amount) {
 bool IsPredactionMatched(const CYearLedger& ledger, std::uint32_t predactionId) {
   const CRecordTable& transactions = ledger.Transactions();
   for (std::uint32_t i = 0; i < transactions.GetRowCount(); ++i) {
-    if (RowIdFromNumber(transactions.NumberAt(i, transaction_column::kMatch)) == predactionId) return true;
+    // The stored number equals the id, as the table's equality condition tests it.
+    if (transactions.NumberAt(i, transaction_column::kMatch) == static_cast<double>(predactionId)) return true;
   }
   return false;
 }

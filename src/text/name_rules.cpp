@@ -12,7 +12,9 @@ namespace {
 
 // Indexed by NameList, then NameCommand. The wordings differ between lists
 // on purpose ("FNAect", "FNA", the object wording of the category too-long
-// suggestion, the full stops): each list shows exactly its own texts.
+// suggestion, the full stops): each list shows exactly its own texts. The
+// length texts of renaming an object or functional area follow the other
+// texts of that command: a name that does not fit is never cut silently.
 constexpr NameMessages kMessages[3][2] = {
     {
         {
@@ -26,10 +28,10 @@ constexpr NameMessages kMessages[3][2] = {
         },
         {
             "The name of the object is invalid.",
-            {},
-            {},
-            {},
-            {},
+            "The name of the object is invalid (zero length)",
+            "Enter a valid name for the object",
+            "The name of the object is invalid (too long). \nCurrent length = %u\nMaximum length = %u",
+            "Enter a shorter name for the object",
             "The name of the object is invalid (already in use)",
             "Use a different name for the object",
         },
@@ -46,10 +48,10 @@ constexpr NameMessages kMessages[3][2] = {
         },
         {
             "The name of the functional area is invalid.",
-            {},
-            {},
-            {},
-            {},
+            "The name of the functional area is invalid (zero length)",
+            "Enter a valid name for the functional area",
+            "The name of the functional area is invalid (too long). \nCurrent length = %u\nMaximum length = %u",
+            "Enter a shorter name for the functional area",
             "The name of the functional area is invalid (already in use)",
             "Use a different name for the FNA",
         },
@@ -112,16 +114,26 @@ bool NameInUse(CRecordTable& table, std::string_view text) {
   return inUse;
 }
 
+std::optional<std::uint32_t> FindName(CRecordTable& table, std::string_view text) {
+  constexpr std::uint32_t kNameColumn = 0;
+  table.ClearConditions();
+  std::optional<std::uint32_t> found;
+  if (table.SetTextCondition(0, 0, kNameColumn, Operator::kEqual, text) && table.ApplyConditions() > 0 &&
+      table.First()) {
+    found = table.GetRowId();
+  }
+  table.ClearConditions();
+  return found;
+}
+
 std::optional<NameProblem> CheckName(CRecordTable& table, std::string_view typed, NameList list,
                                      NameCommand command, std::string_view oldName) {
   const std::string_view name = typed.substr(0, std::min(typed.size(), kNameReadLength));
   const NameMessages& messages = NameMessagesFor(list, command);
-  // Objects and functional areas have no length checks on Update.
-  const bool checksLength = command == NameCommand::kAdd || list == NameList::kCategories;
 
   if (!HasNoReservedCharacters(name)) return Pair(messages.reservedProblem, kReservedSuggestion);
-  if (checksLength && name.empty()) return Pair(messages.emptyProblem, messages.emptySuggestion);
-  if (checksLength && name.size() > kMaxNameLength) {
+  if (name.empty()) return Pair(messages.emptyProblem, messages.emptySuggestion);
+  if (name.size() > kMaxNameLength) {
     return NameProblem{FormatNumbers(messages.tooLongProblem, {name.size(), kMaxNameLength}),
                        std::string(messages.tooLongSuggestion)};
   }

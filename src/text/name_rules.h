@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,9 +40,8 @@ struct NameProblem {
   friend bool operator==(const NameProblem&, const NameProblem&) = default;
 };
 
-// The wording of one list's checks for one command. A check the command
-// does not make has empty texts. The too-long problem holds two "%u": the
-// current length, then the maximum.
+// The wording of one list's checks for one command. The too-long problem
+// holds two "%u": the current length, then the maximum.
 struct NameMessages {
   std::string_view reservedProblem;
   std::string_view emptyProblem;
@@ -58,15 +58,19 @@ const NameMessages& NameMessagesFor(NameList list, NameCommand command);
 // of A-Z. Uses the table's selection conditions and clears them again.
 bool NameInUse(CRecordTable& table, std::string_view text);
 
+// The row id of the first row whose column 0 equals text, ignoring the case
+// of A-Z; none when no row does. Leaves the table with its conditions
+// cleared and its cursor on the row found.
+std::optional<std::uint32_t> FindName(CRecordTable& table, std::string_view text);
+
 // Checks a typed name for the list's table. Only the first kNameReadLength
 // characters of typed are looked at (the field read may hand over more).
 //
 // In order, the first failure deciding: reserved characters; empty; longer
 // than kMaxNameLength (the length reported is that of the part looked at);
-// in use. The Update command of objects and functional areas makes only the
-// reserved-character and in-use checks. For kUpdate, oldName is the
-// record's present name, and a new name equal to it (ignoring case) is not
-// counted as in use; for kAdd, oldName is not used.
+// in use. For kUpdate, oldName is the record's present name, and a new name
+// equal to it (ignoring case) is not counted as in use; for kAdd, oldName is
+// not used.
 //
 // Nothing when the name may be stored, else the pair to report.
 std::optional<NameProblem> CheckName(CRecordTable& table, std::string_view typed, NameList list,

@@ -11,6 +11,7 @@
 
 #include "data/calendar.h"
 #include "resources/opening_balance_dialog_resource.h"
+#include "resources/predactions_dialog_resource.h"
 #include "resources/settings_dialog_resource.h"
 #include "support/ledger_records.h"
 #include "support/recording_canvas.h"
@@ -430,11 +431,12 @@ TEST_F(AccountViewTest, DoubleClickOnAnOutstandingRowOpensItsPredaction) {
     int list;
     int selection;
     bool opens;
+    double budgetChange;  // Salary's budget was out of step with its predactions
   };
   const Case cases[] = {
-      {"an expense", ids::kOutstandingExpenses, 0, true},
-      {"an income", ids::kOutstandingIncomes, 1, true},
-      {"nothing selected", ids::kOutstandingIncomes, CControlModel::kNoSelection, false},
+      {"an expense", ids::kOutstandingExpenses, 0, true, 0},
+      {"an income", ids::kOutstandingIncomes, 1, true, 250},
+      {"nothing selected", ids::kOutstandingIncomes, CControlModel::kNoSelection, false, 0},
   };
   FillYear(1000);
   for (const Case& c : cases) {
@@ -443,12 +445,25 @@ TEST_F(AccountViewTest, DoubleClickOnAnOutstandingRowOpensItsPredaction) {
     surface_.areas.clear();
     Controls().ApplySelection(c.list, c.selection);
     const double before = view_.TransactionBalanceAtDate();
+    const double budgetBefore = view_.BudgetBalance();
     Transaction(101, Ledger().Categories().RowIdAt(0), 1, kNoMatch);  // seen only by a recomputation
+    document_.Book().ClearModified();
+    document_.SetModified(false);
+    if (c.opens) {
+      const std::optional<std::uint32_t> id = ReadRowId(Controls().Item(c.list, static_cast<std::size_t>(c.selection)));
+      host_.Expect(predactions_dialog::kDialogId, [id](CDialogDriver& driver) {
+        // Opened on the row's predaction, selected.
+        EXPECT_EQ(ReadRowId(driver.Controls().SelectedText(predactions_dialog::kPredactions)), id);
+        driver.Escape();
+      });
+    }
     view_.OnDoubleClick(c.list);
     EXPECT_EQ(view_.TransactionBalanceAtDate() != before, c.opens);
+    EXPECT_EQ(view_.BudgetBalance() - budgetBefore, c.budgetChange);
     EXPECT_FALSE(document_.NeedsRecalculation());
     EXPECT_EQ(surface_.areas, c.opens ? std::vector<PixelRect>{ids::kWholeView} : std::vector<PixelRect>{});
-    EXPECT_EQ(document_.IsModified(), document_.Book().IsModified());
+    // The unsaved-changes state follows the book: merely looking changes nothing.
+    EXPECT_EQ(document_.IsModified(), c.budgetChange != 0);
   }
 
   // A row whose predaction is gone opens nothing.

@@ -9,7 +9,10 @@
 
 #include "data/account_file.h"
 #include "data/calendar.h"
+#include "resources/categories_dialog_resource.h"
 #include "resources/change_year_dialog_resource.h"
+#include "resources/functional_areas_dialog_resource.h"
+#include "resources/objects_dialog_resource.h"
 #include "resources/opening_balance_dialog_resource.h"
 #include "resources/settings_dialog_resource.h"
 #include "resources/solver_dialog_resource.h"
@@ -218,8 +221,44 @@ TEST_F(DocumentTest, ASolverTransferMarksTheAccountAndRecalculates) {
   EXPECT_EQ(view_.updates, 1);
 }
 
+TEST_F(DocumentTest, ObjectsAndFunctionalAreasSetOnlyTheModifiedState) {
+  document_.ClearRecalculation();
+  host_.Expect(objects_dialog::kDialogId, [](CDialogDriver& driver) { driver.Press(objects_dialog::kDone); });
+  EXPECT_TRUE(document_.OnCommand(command_id::kObjects));
+  EXPECT_FALSE(document_.IsModified());
+
+  host_.Expect(functional_areas_dialog::kDialogId, [](CDialogDriver& driver) {
+    driver.Type(functional_areas_dialog::kAddName, "Fuel");
+    driver.Enter();
+    driver.Escape();
+  });
+  EXPECT_TRUE(document_.OnCommand(command_id::kFunctionalAreas));
+  EXPECT_TRUE(document_.IsModified());
+  EXPECT_EQ(document_.CurrentLedger().FunctionalAreas().GetRowCount(), 1u);
+  EXPECT_FALSE(document_.NeedsRecalculation());
+  EXPECT_EQ(view_.updates, 0);
+}
+
+TEST_F(DocumentTest, CategoriesNeedObjectsThenFunctionalAreasAndEndWithBookkeeping) {
+  document_.OnCommand(command_id::kCategories);
+  AddObject(document_.CurrentLedger(), "Car");
+  document_.OnCommand(command_id::kCategories);
+  ASSERT_EQ(host_.Problems().size(), 2u);
+  EXPECT_EQ(host_.Problems()[0].suggestion, "Select \"Categories|Objects...\" to define objects.");
+  EXPECT_EQ(host_.Problems()[1].suggestion, "Select \"Categories|Functional Areas...\" to define functional areas.");
+  EXPECT_EQ(view_.updates, 0);
+
+  AddFunctionalArea(document_.CurrentLedger(), "Fuel");
+  document_.ClearRecalculation();
+  host_.Expect(categories_dialog::kDialogId, [](CDialogDriver& driver) { driver.Escape(); });
+  EXPECT_TRUE(document_.OnCommand(command_id::kCategories));
+  EXPECT_EQ(host_.OpenedDialogs(), (std::vector<int>{131, 131, 142}));
+  EXPECT_EQ(view_.updates, 1);
+  EXPECT_TRUE(document_.NeedsRecalculation());
+}
+
 TEST_F(DocumentTest, CommandsWithoutTheirDialogAreNotCarried) {
-  for (int command : {130, 132, 142, 146, 161, 57600}) {
+  for (int command : {146, 161, 57600}) {
     EXPECT_FALSE(document_.IsCommandAvailable(command)) << command;
     EXPECT_FALSE(document_.OnCommand(command)) << command;
   }

@@ -1,13 +1,24 @@
 #include "support/dialog_samples.h"
 
+#include "calc/predaction_series.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/categories_dialog.h"
 #include "dialogs/change_year_dialog.h"
 #include "dialogs/message_dialogs.h"
+#include "dialogs/name_list_dialog.h"
 #include "dialogs/opening_balance_dialog.h"
+#include "dialogs/predactions_dialog.h"
+#include "dialogs/recurring_predactions_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/solver_dialog.h"
+#include "resources/categories_dialog_resource.h"
+#include "resources/functional_areas_dialog_resource.h"
+#include "resources/objects_dialog_resource.h"
+#include "resources/predactions_dialog_resource.h"
 #include "resources/settings_dialog_resource.h"
 #include "resources/solver_dialog_resource.h"
+#include "support/ledger_records.h"
+#include "text/name_rules.h"
 
 namespace purso::test {
 namespace {
@@ -17,10 +28,28 @@ std::unique_ptr<CDialogLogic> Make(Arguments&&... arguments) {
   return std::make_unique<Dialog>(std::forward<Arguments>(arguments)...);
 }
 
+// A weekly cleaner for the house, one of the sample year's fixed
+// categories with many predactions; the dialog opens on the tenth.
+std::unique_ptr<CDialogLogic> CleanerPredactions(CAccountBook& book) {
+  CYearLedger& ledger = book.CurrentLedger();
+  const std::uint32_t house = FindName(ledger.Objects(), "House").value_or(0);
+  const std::uint32_t cleaning = AddFunctionalArea(ledger, "Cleaning");
+  const std::uint32_t cleaner = AddCategory(ledger, "Cleaner", CategoryType::kFixEx, 0, house, cleaning);
+  std::uint32_t tenth = 0;
+  const std::vector<double> weeks = SeriesDates({SeriesUnit::kWeeks, 1, 105, 1231, 42.5}, book.GetYear());
+  for (std::size_t week = 0; week < weeks.size(); ++week) {
+    const std::uint32_t id = AddPredaction(ledger, cleaner, weeks[week], week % 4 == 3 ? 85 : 42.5);
+    if (week == 9) tenth = id;
+  }
+  return Make<CPredactionsDialog>(book, cleaner, MoneyFlow::kExpense, tenth);
+}
+
 const DialogSample kSamples[] = {
     {"About", [](CAccountBook&) { return Make<CAboutDialog>(); }, kCommandOk},
     {"Problem",
-     [](CAccountBook&) { return Make<CProblemDialog>("The opening balance is invalid (bad format)", "Enter a valid number."); }},
+     [](CAccountBook&) {
+       return Make<CProblemDialog>("The opening balance is invalid (bad format)", "Enter a valid number.");
+     }},
     {"Confirmation",
      [](CAccountBook&) {
        return Make<CConfirmationDialog>("All predactions of this category will be removed.\nDo you want to continue?");
@@ -33,6 +62,15 @@ const DialogSample kSamples[] = {
      }},
     {"Change Year", [](CAccountBook& book) { return Make<CChangeYearDialog>(book); }},
     {"Solver", [](CAccountBook& book) { return Make<CSolverDialog>(book); }, solver_dialog::kDone},
+    {"Objects", [](CAccountBook& book) { return Make<CNameListDialog>(book.CurrentLedger(), MasterList::kObjects); },
+     objects_dialog::kDone},
+    {"Functional Areas",
+     [](CAccountBook& book) { return Make<CNameListDialog>(book.CurrentLedger(), MasterList::kFunctionalAreas); },
+     functional_areas_dialog::kDone},
+    {"Categories", [](CAccountBook& book) { return Make<CCategoriesDialog>(book); }, categories_dialog::kDone},
+    {"Predicted Transactions", CleanerPredactions, predactions_dialog::kDone},
+    {"Recurring Predactions",
+     [](CAccountBook& book) { return Make<CRecurringPredactionsDialog>(book, SeriesUnit::kMonths); }},
 };
 
 }  // namespace

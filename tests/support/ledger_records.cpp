@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace purso::test {
 namespace {
@@ -79,6 +80,17 @@ std::uint32_t AddTransaction(CYearLedger& ledger, double monthDay, std::uint32_t
 void BurnRowId(CRecordTable& table) {
   Require(table.AddRow(), "a row to remove");
   table.RemoveRow();
+}
+
+void LeaveRowIds(CRecordTable& table, std::uint32_t count) {
+  CArchiveWriter writer;
+  Require(table.Write(writer), "the table to renumber");
+  std::vector<std::uint8_t> bytes = writer.TakeBytes();
+  constexpr std::size_t kNextRowIdAt = 12;  // after the blocks, rows per block and column count
+  // AddRow gives ids up to kNoRow - 2, so that the next id is never the no-row marker.
+  EncodeU32(CRecordTable::kNoRow - 1 - count, bytes.data() + kNextRowIdAt);
+  CArchiveReader reader(bytes);
+  Require(table.Load(reader), "the renumbered table");
 }
 
 CYearLedgerBuilder::CYearLedgerBuilder(int year, std::string_view transactionText)

@@ -40,6 +40,10 @@ std::uint32_t AddTransaction(CYearLedger& ledger, double monthDay, std::uint32_t
 // Adds a row and removes it again, so that later row ids differ from row positions.
 void BurnRowId(CRecordTable& table);
 
+// Uses up the table's row ids but count, so that only count more rows can
+// be added: the way to make a table refuse a row, as one out of memory does.
+void LeaveRowIds(CRecordTable& table, std::uint32_t count);
+
 // A ledger of one year built record by record. Its first category id is
 // used up, so that every later row id differs from its row index and a
 // lookup by index instead of id shows; predactions leave the budgets as

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace purso {
@@ -116,19 +117,33 @@ TEST(NameRulesTest, EachListAndCommandHasItsOwnTexts) {
   }
 }
 
-TEST(NameRulesTest, UpdateChecksDependOnTheList) {
+TEST(NameRulesTest, UpdateChecksTheLengthInEveryList) {
   CRecordTable table = NameTable({"Food", "Car"});
-  // Objects and functional areas check no length on Update.
-  for (const NameList list : {NameList::kObjects, NameList::kFunctionalAreas}) {
-    SCOPED_TRACE(static_cast<int>(list));
-    EXPECT_EQ(std::nullopt, CheckName(table, "", list, NameCommand::kUpdate, "Car"));
-    EXPECT_EQ(std::nullopt, CheckName(table, std::string(30, 'z'), list, NameCommand::kUpdate, "Car"));
+  // A renamed object or functional area must fit its field too, in the
+  // wording of that list's Update texts.
+  const std::vector<std::pair<NameList, std::string>> nouns = {{NameList::kObjects, "object"},
+                                                               {NameList::kFunctionalAreas, "functional area"}};
+  for (const auto& [list, noun] : nouns) {
+    SCOPED_TRACE(noun);
+    EXPECT_EQ(Pair("The name of the " + noun + " is invalid (zero length)", "Enter a valid name for the " + noun),
+              CheckName(table, "", list, NameCommand::kUpdate, "Car"));
+    EXPECT_EQ(Pair("The name of the " + noun + " is invalid (too long). \nCurrent length = 25\nMaximum length = 24",
+                   "Enter a shorter name for the " + noun),
+              CheckName(table, std::string(25, 'z'), list, NameCommand::kUpdate, "Car"));
+    EXPECT_EQ(std::nullopt, CheckName(table, std::string(24, 'z'), list, NameCommand::kUpdate, "Car"));
   }
   // A category may change the case of its own name, but not take another's.
   EXPECT_EQ(std::nullopt, CheckName(table, "CAR", NameList::kCategories, NameCommand::kUpdate, "Car"));
   EXPECT_NE(std::nullopt, CheckName(table, "CAR", NameList::kCategories, NameCommand::kUpdate, "Food"));
   // The old name is no excuse on Add.
   EXPECT_NE(std::nullopt, CheckName(table, "CAR", NameList::kCategories, NameCommand::kAdd, "Car"));
+}
+
+TEST(NameRulesTest, FindNameGivesTheRowIdOfTheNameInAnyCase) {
+  CRecordTable table = NameTable({"Food", "Car"});
+  EXPECT_EQ(std::optional<std::uint32_t>(1), FindName(table, "cAR"));
+  EXPECT_EQ(std::nullopt, FindName(table, "Ca"));
+  for (std::uint32_t row = 0; row < table.GetRowCount(); ++row) EXPECT_TRUE(table.IsSelected(row)) << row;
 }
 
 TEST(NameRulesTest, NameInUseComparesWholeNamesAndClearsTheFilter) {

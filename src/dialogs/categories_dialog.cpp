@@ -1,0 +1,365 @@
+#include "dialogs/categories_dialog.h"
+
+#include <vector>
+
+#include "calc/predaction_queries.h"
+#include "dialogs/name_list_dialog.h"
+#include "dialogs/predactions_dialog.h"
+#include "platform/help_launcher.h"
+#include "resources/categories_dialog_resource.h"
+#include "text/amount_text.h"
+#include "text/list_layouts.h"
+#include "text/list_row.h"
+#include "text/name_rules.h"
+
+namespace purso {
+namespace {
+
+namespace ids = categories_dialog;
+namespace columns = layout::categories;
+
+constexpr std::string_view kHelpPage = "cat_dlg.htm";
+// The budget field is read as a fixed-size field of this many characters.
+constexpr std::size_t kBudgetLength = 15;
+constexpr int kTypeCount = 4;
+
+// By type code: the order of the sorted type lists.
+constexpr std::string_view kTypeTexts[kTypeCount] = {"Fix Ex", "Fix In", "Var Ex", "Var In"};
+
+int TypeCode(CategoryType type) { return static_cast<int>(type); }
+
+std::string_view TypeText(CategoryType type) {
+  const int code = TypeCode(type);
+  return code >= 0 && code < kTypeCount ? kTypeTexts[code] : "?";
+}
+
+std::optional<std::string_view> NameById(const CRecordTable& table, std::uint32_t id) {
+  for (std::uint32_t row = 0; row < table.GetRowCount(); ++row) {
+    if (table.RowIdAt(row) == id) return table.TextAt(row, name_column::kName);
+  }
+  return std::nullopt;
+}
+
+// What Add and Update say when there is nothing to choose from, and the
+// button that fixes it.
+struct EmptyList {
+  std::string_view problem;
+  std::string_view suggestion;
+  int button;
+};
+
+constexpr EmptyList kNoObjects{"You have not defined any objects.\nYou need some objects to define categories.",
+                               "Press \"Objects\" to define objects.", ids::kObjects};
+constexpr EmptyList kNoFunctionalAreas{
+    "You have not defined any functional areas.\nYou need some functional areas to define categories.",
+    "Press \"Fun. Areas\" to define functional areas.", ids::kFunctionalAreas};
+
+}  // namespace
+
+CCategoriesDialog::CCategoriesDialog(CAccountBook& book)
+    : CEditingDialog(ids::kResource),
+      book_(book),
+      ledger_(book.CurrentLedger()),
+      add_{ids::kAddName, ids::kAddObject, ids::kAddFunctionalArea,
+           ids::kAddType, ids::kAddBudget, CategoryType::kVarEx},
+      update_{ids::kUpdateName, ids::kUpdateObject, ids::kUpdateFunctionalArea,
+              ids::kUpdateType, ids::kUpdateBudget, CategoryType::kVarEx} {}
+
+void CCategoriesDialog::OnInit() {
+  FillMasterLists(MasterList::kObjects);
+  FillMasterLists(MasterList::kFunctionalAreas);
+  ResetAddRow();
+  BuildList();
+  ShowTotals();
+  Controls().SetFocus(ids::kAddName);
+}
+
+void CCategoriesDialog::OnCommand(int controlId) {
+  switch (controlId) {
+    case ids::kAdd:
+      return OnAdd();
+    case ids::kUpdate:
+      return OnUpdate();
+    case ids::kRemove:
+      return OnRemove();
+    case ids::kPredactions:
+      return OnPredactions();
+    case ids::kObjects:
+      return OnMasterList(MasterList::kObjects);
+    case ids::kFunctionalAreas:
+      return OnMasterList(MasterList::kFunctionalAreas);
+    case ids::kHelp:
+      return OpenHelpPage(Host(), kHelpPage);
+    default:
+      return CEditingDialog::OnCommand(controlId);
+  }
+}
+
+void CCategoriesDialog::OnSelectionChange(int controlId) {
+  if (controlId == ids::kCategories) {
+    ShowSelection();
+  } else if (controlId == add_.type) {
+    OnTypeChange(add_);
+  } else if (controlId == update_.type) {
+    OnTypeChange(update_);
+  }
+}
+
+void CCategoriesDialog::FillMasterLists(MasterList list) {
+  const CRecordTable& table = list == MasterList::kObjects ? ledger_.Objects() : ledger_.FunctionalAreas();
+  std::vector<std::string> names;
+  names.reserve(table.GetRowCount());
+  for (std::uint32_t row = 0; row < table.GetRowCount(); ++row)
+    names.emplace_back(table.TextAt(row, name_column::kName));
+  const bool objects = list == MasterList::kObjects;
+  Controls().SetItems(objects ? update_.object : update_.functionalArea, names);
+  Controls().SetItems(objects ? add_.object : add_.functionalArea, std::move(names));
+}
+
+void CCategoriesDialog::ResetAddRow() {
+  CControlModel& controls = Controls();
+  controls.SetText(add_.name, "");
+  for (const int list : {add_.object, add_.functionalArea}) {
+    controls.SetSelection(list, controls.ItemCount(list) > 0 ? 0 : CControlModel::kNoSelection);
+  }
+  controls.SetSelection(add_.type, TypeCode(add_.remembered));
+  controls.SetText(add_.budget, "");
+}
+
+std::string CCategoriesDialog::RowText(std::uint32_t row) const {
+  const CRecordTable& categories = ledger_.Categories();
+  const auto nameOf = [](const CRecordTable& table, double id) {
+    return NameById(table, RowIdFromNumber(id)).value_or(kMissingName);
+  };
+  const CategoryType type = CategoryTypeFromCode(categories.NumberAt(row, category_column::kType));
+  return CListRowBuilder()
+      .Column(columns::kName, categories.TextAt(row, category_column::kName))
+      .Column(columns::kObject, nameOf(ledger_.Objects(), categories.NumberAt(row, category_column::kObject)))
+      .Column(columns::kFunctionalArea,
+              nameOf(ledger_.FunctionalAreas(), categories.NumberAt(row, category_column::kFunctionalArea)))
+      .Column(columns::kType, TypeText(type))
+      .Column(IsExpense(type) ? columns::kBudgetExpense : columns::kBudgetIncome,
+              FormatAmount(book_.Settings(), categories.NumberAt(row, category_column::kBudget)))
+      .Finish();
+}
+
+void CCategoriesDialog::BuildList() {
+  const CRecordTable& categories = ledger_.Categories();
+  std::vector<std::string> rows;
+  rows.reserve(categories.GetRowCount());
+  for (std::uint32_t row = 0; row < categories.GetRowCount(); ++row) rows.push_back(RowText(row));
+  Controls().SetItems(ids::kCategories, std::move(rows));
+}
+
+void CCategoriesDialog::ShowTotals() {
+  const CDisplaySettings& settings = book_.Settings();
+  const BudgetTotals totals = ComputeBudgetTotals(ledger_);
+  CControlModel& controls = Controls();
+  controls.SetText(ids::kCount, std::to_string(totals.count));
+  controls.SetText(ids::kTotalIncome, FormatAmount(settings, totals.income));
+  controls.SetText(ids::kTotalExpenses, FormatAmount(settings, totals.expenses));
+  const double balance = totals.Balance();
+  controls.SetText(ids::kBalanceLabel, balance >= 0 ? "Budget surplus" : "Budget Deficit");
+  controls.SetText(ids::kBalance, FormatAmount(settings, balance >= 0 ? balance : -balance));
+}
+
+std::optional<std::uint32_t> CCategoriesDialog::SelectedCategory() {
+  const std::string row = Controls().SelectedText(ids::kCategories);
+  if (row.empty()) return std::nullopt;
+  return FindName(ledger_.Categories(), ReadColumnText(row, layout::Start(columns::kName)));
+}
+
+void CCategoriesDialog::ShowSelection() {
+  CControlModel& controls = Controls();
+  const std::optional<std::uint32_t> id = SelectedCategory();
+  CRecordTable& categories = ledger_.Categories();
+  const bool any = id && categories.Find(*id);
+  const int lists[] = {update_.object, update_.functionalArea, update_.type};
+  for (const int control :
+       {update_.name, update_.object, update_.functionalArea, update_.type, ids::kUpdate, ids::kRemove}) {
+    controls.Enable(control, any);
+  }
+  if (!any) {
+    controls.SetText(update_.name, "");
+    for (const int list : lists) controls.SetSelection(list, CControlModel::kNoSelection);
+    controls.SetText(update_.budget, "");
+    controls.Enable(update_.budget, false);
+    controls.Enable(ids::kPredactions, false);
+    return;
+  }
+  const CategoryType type = CategoryTypeFromCode(categories.GetNumber(category_column::kType));
+  const double budget = categories.GetNumber(category_column::kBudget);
+  const auto object = NameById(ledger_.Objects(), RowIdFromNumber(categories.GetNumber(category_column::kObject)));
+  const auto area =
+      NameById(ledger_.FunctionalAreas(), RowIdFromNumber(categories.GetNumber(category_column::kFunctionalArea)));
+  controls.SetText(update_.name, categories.GetText(category_column::kName));
+  controls.SetSelection(update_.object, object ? controls.FindItemExact(update_.object, *object) : -1);
+  controls.SetSelection(update_.functionalArea, area ? controls.FindItemExact(update_.functionalArea, *area) : -1);
+  controls.SetSelection(update_.type, TypeCode(type) < kTypeCount ? TypeCode(type) : -1);
+  update_.remembered = type;
+  ShowStoredAmount(book_.Settings(), update_.budget, budget);
+  controls.Enable(update_.budget, !IsFixed(type));
+  controls.Enable(ids::kPredactions, IsFixed(type));
+  controls.SetFocus(update_.name);
+}
+
+void CCategoriesDialog::OnTypeChange(InputRow& row) {
+  CControlModel& controls = Controls();
+  const CategoryType type = ChosenType(row);
+  if (IsFixed(type) && !IsFixed(row.remembered)) {
+    controls.SetText(row.budget, "0");
+    controls.Enable(row.budget, false);
+  } else if (!IsFixed(type) && IsFixed(row.remembered)) {
+    controls.SetText(row.budget, "");
+    controls.Enable(row.budget, true);
+    controls.SetFocus(row.budget);
+  }
+  row.remembered = type;
+}
+
+CategoryType CCategoriesDialog::ChosenType(const InputRow& row) const {
+  const int selection = Controls().GetSelection(row.type);
+  return selection >= 0 && selection < kTypeCount ? static_cast<CategoryType>(selection) : row.remembered;
+}
+
+std::optional<std::uint32_t> CCategoriesDialog::ChosenId(const InputRow& row, MasterList list, std::uint32_t fallback) {
+  const bool objects = list == MasterList::kObjects;
+  const int control = objects ? row.object : row.functionalArea;
+  if (Controls().ItemCount(control) == 0) {
+    const EmptyList& empty = objects ? kNoObjects : kNoFunctionalAreas;
+    Refuse(empty.problem, empty.suggestion, empty.button);
+    return std::nullopt;
+  }
+  if (Controls().GetSelection(control) == CControlModel::kNoSelection) return fallback;
+  CRecordTable& table = objects ? ledger_.Objects() : ledger_.FunctionalAreas();
+  return FindName(table, Controls().SelectedText(control)).value_or(fallback);
+}
+
+std::optional<double> CCategoriesDialog::TypedBudget(int field) {
+  const std::optional<double> budget = FieldAmount(book_.Settings(), field, kBudgetLength);
+  if (!budget) {
+    Refuse("The budget is invalid (bad format)", "Enter a valid number.", field);
+  } else if (*budget > kMaxAmount) {
+    Refuse("The budget is invalid (number too big)", "Enter a number < 999999999", field);
+    return std::nullopt;
+  }
+  return budget;
+}
+
+void CCategoriesDialog::WriteCategory(std::uint32_t id, std::string_view name, std::uint32_t object,
+                                      std::uint32_t functionalArea, CategoryType type, double budget) {
+  CRecordTable& categories = ledger_.Categories();
+  if (!categories.Find(id)) return;
+  categories.SetText(category_column::kName, name);
+  categories.SetNumber(category_column::kObject, object);
+  categories.SetNumber(category_column::kFunctionalArea, functionalArea);
+  categories.SetNumber(category_column::kType, TypeCode(type));
+  categories.SetNumber(category_column::kBudget, budget);
+}
+
+void CCategoriesDialog::OnAdd() {
+  CControlModel& controls = Controls();
+  CRecordTable& categories = ledger_.Categories();
+  const std::string name = controls.GetText(add_.name, kNameReadLength);
+  if (const auto problem = CheckName(categories, name, NameList::kCategories, NameCommand::kAdd)) {
+    return Refuse(problem->problem, problem->suggestion, add_.name);
+  }
+  const CategoryType type = ChosenType(add_);
+  double budget = 0.0;
+  if (!IsFixed(type)) {
+    const std::optional<double> typed = TypedBudget(add_.budget);
+    if (!typed) return;
+    budget = *typed;
+  }
+  const std::optional<std::uint32_t> object = ChosenId(add_, MasterList::kObjects, 0);
+  if (!object) return;
+  const std::optional<std::uint32_t> area = ChosenId(add_, MasterList::kFunctionalAreas, 0);
+  if (!area) return;
+  if (!categories.AddRow()) return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
+  const std::uint32_t id = categories.GetRowId();
+  // Whatever closes the dialog, the new category's budget is its predactions' sum.
+  if (IsFixed(type)) budget = EditPredactions(Host(), book_, id, type);
+  WriteCategory(id, name, *object, *area, type, budget);
+
+  controls.AddItem(ids::kCategories, RowText(categories.GetCursor()));
+  ResetAddRow();
+  controls.SetFocus(add_.name);
+  ShowTotals();
+}
+
+void CCategoriesDialog::OnUpdate() {
+  CControlModel& controls = Controls();
+  CRecordTable& categories = ledger_.Categories();
+  const std::optional<std::uint32_t> id = SelectedCategory();
+  if (!id || !categories.Find(*id)) return;
+  const std::string oldName = categories.GetText(category_column::kName);
+  const CategoryType oldType = CategoryTypeFromCode(categories.GetNumber(category_column::kType));
+  double budget = categories.GetNumber(category_column::kBudget);
+  const std::uint32_t oldObject = RowIdFromNumber(categories.GetNumber(category_column::kObject));
+  const std::uint32_t oldArea = RowIdFromNumber(categories.GetNumber(category_column::kFunctionalArea));
+
+  const std::string name = controls.GetText(update_.name, kNameReadLength);
+  if (const auto problem = CheckName(categories, name, NameList::kCategories, NameCommand::kUpdate, oldName)) {
+    return Refuse(problem->problem, problem->suggestion, update_.name);
+  }
+  // A fixed budget is never typed: it stays the sum of the predactions.
+  const CategoryType type = ChosenType(update_);
+  if (!IsFixed(type)) {
+    const std::optional<double> typed = TypedBudget(update_.budget);
+    if (!typed) return;
+    budget = *typed;
+  }
+  const std::optional<std::uint32_t> object = ChosenId(update_, MasterList::kObjects, oldObject);
+  if (!object) return;
+  const std::optional<std::uint32_t> area = ChosenId(update_, MasterList::kFunctionalAreas, oldArea);
+  if (!area) return;
+  if (type != oldType && IsCategoryInUse(ledger_, *id)) {
+    return Refuse("This category is in use so the type cannot be updated.",
+                  "- do not update the type\n- create a new category with the desired type", update_.type);
+  }
+  if (IsFixed(oldType) && !IsFixed(type)) {
+    if (!Confirm("All predactions of this category will be removed.\nDo you want to continue?")) return;
+    RemoveCategoryPredactions(ledger_, *id);
+  } else if (!IsFixed(oldType) && IsFixed(type)) {
+    budget = EditPredactions(Host(), book_, *id, type);
+  }
+  WriteCategory(*id, name, *object, *area, type, budget);
+  BuildList();
+  ShowTotals();
+  ShowSelection();
+}
+
+void CCategoriesDialog::OnRemove() {
+  const int selection = Controls().GetSelection(ids::kCategories);
+  const std::optional<std::uint32_t> id = SelectedCategory();
+  if (!id) return;
+  if (IsCategoryInUse(ledger_, *id)) {
+    return Refuse("This category is in use and cannot be removed.",
+                  "- remove all transactions in this category\n- change the category without removing it", add_.name);
+  }
+  RemoveCategory(ledger_, *id);
+  Controls().DeleteItem(ids::kCategories, static_cast<std::size_t>(selection));
+  ShowSelection();
+  ShowTotals();
+}
+
+void CCategoriesDialog::OnPredactions() {
+  const std::optional<std::uint32_t> id = SelectedCategory();
+  if (!id) return Refuse("No category selected.", "Select a category to add predictions.", add_.name);
+  EditPredactions(Host(), book_, *id);
+  BuildList();
+  ShowTotals();
+  ShowSelection();
+}
+
+void CCategoriesDialog::OnMasterList(MasterList list) {
+  CNameListDialog dialog(ledger_, list);
+  Host().RunModal(dialog);
+  FillMasterLists(list);
+  ResetAddRow();
+  // Renamed objects and functional areas show at once.
+  BuildList();
+  ShowSelection();
+}
+
+}  // namespace purso

@@ -1,0 +1,159 @@
+#include "dialogs/name_list_dialog.h"
+
+#include <string>
+#include <vector>
+
+#include "data/no_case.h"
+#include "platform/help_launcher.h"
+#include "resources/functional_areas_dialog_resource.h"
+#include "resources/objects_dialog_resource.h"
+
+namespace purso {
+
+// What differs between the twins: the controls, the help page, the texts.
+struct NameListDialogIds {
+  const DialogResource& resource;
+  int addName, add, updateName, update, names, remove, help;
+  NameList list;
+  std::string_view helpPage;
+  std::string_view noun;  // in the in-use problem
+  std::string_view noSelectionProblem, noSelectionSuggestion;
+};
+
+namespace {
+
+namespace obj = objects_dialog;
+namespace fna = functional_areas_dialog;
+
+const NameListDialogIds kObjects{obj::kResource,
+                                 obj::kAddName,
+                                 obj::kAdd,
+                                 obj::kUpdateName,
+                                 obj::kUpdate,
+                                 obj::kNames,
+                                 obj::kRemove,
+                                 obj::kHelp,
+                                 NameList::kObjects,
+                                 "obj_dlg.htm",
+                                 "object",
+                                 "No object selected.",
+                                 "Select an object to remove."};
+const NameListDialogIds kFunctionalAreas{fna::kResource,
+                                         fna::kAddName,
+                                         fna::kAdd,
+                                         fna::kUpdateName,
+                                         fna::kUpdate,
+                                         fna::kNames,
+                                         fna::kRemove,
+                                         fna::kHelp,
+                                         NameList::kFunctionalAreas,
+                                         "fna_dlg.htm",
+                                         "functional area",
+                                         "No FNAect selected.",
+                                         "Select an FNAect to remove."};
+
+const NameListDialogIds& IdsFor(MasterList list) { return list == MasterList::kObjects ? kObjects : kFunctionalAreas; }
+
+CRecordTable& TableOf(CYearLedger& ledger, MasterList list) {
+  return list == MasterList::kObjects ? ledger.Objects() : ledger.FunctionalAreas();
+}
+
+}  // namespace
+
+CNameListDialog::CNameListDialog(CYearLedger& ledger, MasterList list)
+    : CEditingDialog(IdsFor(list).resource),
+      ledger_(ledger),
+      list_(list),
+      table_(TableOf(ledger, list)),
+      ids_(IdsFor(list)) {}
+
+void CNameListDialog::OnInit() {
+  std::vector<std::string> names;
+  names.reserve(table_.GetRowCount());
+  for (std::uint32_t row = 0; row < table_.GetRowCount(); ++row) {
+    names.emplace_back(table_.TextAt(row, name_column::kName));
+  }
+  Controls().SetItems(ids_.names, std::move(names));
+  Controls().SetFocus(ids_.addName);
+}
+
+void CNameListDialog::OnCommand(int controlId) {
+  if (controlId == ids_.add) {
+    OnAdd();
+  } else if (controlId == ids_.update) {
+    OnUpdate();
+  } else if (controlId == ids_.remove) {
+    OnRemove();
+  } else if (controlId == ids_.help) {
+    OpenHelpPage(Host(), ids_.helpPage);
+  } else {
+    CEditingDialog::OnCommand(controlId);
+  }
+}
+
+void CNameListDialog::OnSelectionChange(int controlId) {
+  if (controlId == ids_.names) ShowSelection();
+}
+
+void CNameListDialog::ShowSelection() {
+  CControlModel& controls = Controls();
+  const std::string selected = controls.SelectedText(ids_.names);
+  const bool any = controls.GetSelection(ids_.names) != CControlModel::kNoSelection;
+  std::string name;
+  if (any && FindName(table_, selected)) name = table_.GetText(name_column::kName);
+  controls.SetText(ids_.updateName, name);
+  for (const int id : {ids_.updateName, ids_.update, ids_.remove}) controls.Enable(id, any);
+  if (any) controls.SetFocus(ids_.updateName);
+}
+
+void CNameListDialog::OnAdd() {
+  CControlModel& controls = Controls();
+  const std::string name = controls.GetText(ids_.addName, kNameReadLength);
+  if (const auto problem = CheckName(table_, name, ids_.list, NameCommand::kAdd)) {
+    return Refuse(problem->problem, problem->suggestion, ids_.addName);
+  }
+  if (!table_.AddRow()) return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
+  table_.SetText(name_column::kName, name);
+  controls.AddItem(ids_.names, name);
+  controls.SetText(ids_.addName, "");
+  controls.SetFocus(ids_.addName);
+}
+
+void CNameListDialog::OnUpdate() {
+  CControlModel& controls = Controls();
+  const int selection = controls.GetSelection(ids_.names);
+  if (selection == CControlModel::kNoSelection) return;
+  const std::string oldName = controls.SelectedText(ids_.names);
+  const std::string name = controls.GetText(ids_.updateName, kNameReadLength);
+  if (EqualNoCase(name, oldName)) return;
+  if (const auto problem = CheckName(table_, name, ids_.list, NameCommand::kUpdate, oldName)) {
+    return Refuse(problem->problem, problem->suggestion, ids_.updateName);
+  }
+  if (!FindName(table_, oldName)) return;
+  table_.SetText(name_column::kName, name);
+  controls.DeleteItem(ids_.names, static_cast<std::size_t>(selection));
+  // Selected quietly: the update row keeps the new name and stays enabled.
+  controls.SetSelection(ids_.names, controls.AddItem(ids_.names, name));
+}
+
+void CNameListDialog::OnRemove() {
+  CControlModel& controls = Controls();
+  const int selection = controls.GetSelection(ids_.names);
+  if (selection == CControlModel::kNoSelection) {
+    return Refuse(ids_.noSelectionProblem, ids_.noSelectionSuggestion, ids_.addName);
+  }
+  const std::string name = controls.SelectedText(ids_.names);
+  const std::optional<std::uint32_t> id = FindName(table_, name);
+  if (!id) return;
+  if (const auto category = FirstCategoryUsing(ledger_, list_, *id)) {
+    return Refuse("The " + std::string(ids_.noun) + " " + name + " is used by the category " + *category +
+                      " and cannot be removed.",
+                  "- remove that category\n- change that category to another " + std::string(ids_.noun), ids_.addName);
+  }
+  table_.Find(*id);
+  table_.RemoveRow();
+  controls.DeleteItem(ids_.names, static_cast<std::size_t>(selection));
+  ShowSelection();
+}
+
+}  // namespace purso

@@ -1,0 +1,252 @@
+#include "dialogs/predactions_dialog.h"
+
+#include <string>
+#include <vector>
+
+#include "calc/predaction_queries.h"
+#include "dialogs/input_texts.h"
+#include "dialogs/recurring_predactions_dialog.h"
+#include "platform/help_launcher.h"
+#include "resources/predactions_dialog_resource.h"
+#include "text/amount_text.h"
+#include "text/date_text.h"
+#include "text/list_layouts.h"
+#include "text/list_row.h"
+
+namespace purso {
+namespace {
+
+namespace ids = predactions_dialog;
+
+constexpr std::string_view kHelpPage = "pre_dlg.htm";
+// Fields are read as fixed-size fields of these many characters.
+constexpr std::size_t kDateLength = 79;
+constexpr std::size_t kAmountLength = 15;
+
+constexpr std::string_view kLockedSuggestion = "Remove the transaction first.";
+
+}  // namespace
+
+CPredactionsDialog::CPredactionsDialog(CAccountBook& book, std::uint32_t categoryId, MoneyFlow flow,
+                                       std::optional<std::uint32_t> preselected)
+    : CEditingDialog(ids::kResource),
+      book_(book),
+      ledger_(book.CurrentLedger()),
+      categoryId_(categoryId),
+      flow_(flow),
+      preselected_(preselected) {}
+
+void CPredactionsDialog::OnInit() {
+  Controls().SetFocus(ids::kAddDate);
+  FillList();
+  ShowTotals();
+}
+
+void CPredactionsDialog::OnCommand(int controlId) {
+  switch (controlId) {
+    case ids::kAdd:
+      return OnAdd();
+    case ids::kUpdate:
+      return OnUpdate();
+    case ids::kRemove:
+      return OnRemove();
+    case ids::kRemoveAll:
+      return OnRemoveAll();
+    case ids::kDaily:
+      return OnSeries(SeriesUnit::kDays);
+    case ids::kWeekly:
+      return OnSeries(SeriesUnit::kWeeks);
+    case ids::kMonthly:
+      return OnSeries(SeriesUnit::kMonths);
+    case ids::kHelp:
+      return OpenHelpPage(Host(), kHelpPage);
+    default:
+      return CEditingDialog::OnCommand(controlId);
+  }
+}
+
+void CPredactionsDialog::OnSelectionChange(int controlId) {
+  if (controlId == ids::kPredactions) ShowSelection();
+}
+
+std::string CPredactionsDialog::RowText(std::uint32_t row) const {
+  const CDisplaySettings& settings = book_.Settings();
+  const CRecordTable& predactions = ledger_.Predactions();
+  const double date = predactions.NumberAt(row, predaction_column::kDate);
+  const double amount = predactions.NumberAt(row, predaction_column::kAmount);
+  const bool expense = flow_ == MoneyFlow::kExpense;
+  return CListRowBuilder()
+      .DateColumn(layout::predactions::kDate, date, FormatDate(settings, date))
+      .Id(predactions.RowIdAt(row))
+      .Column(expense ? layout::predactions::kAmountExpense : layout::predactions::kAmountIncome,
+              FormatAmount(settings, amount))
+      .Finish();
+}
+
+void CPredactionsDialog::FillList() {
+  const CRecordTable& predactions = ledger_.Predactions();
+  std::vector<std::string> rows;
+  for (std::uint32_t row = 0; row < predactions.GetRowCount(); ++row) {
+    if (RowIdFromNumber(predactions.NumberAt(row, predaction_column::kCategory)) == categoryId_) {
+      rows.push_back(RowText(row));
+    }
+  }
+  CControlModel& controls = Controls();
+  controls.SetItems(ids::kPredactions, std::move(rows));
+  if (preselected_)
+    controls.SetSelection(ids::kPredactions, FindRowById(controls.Items(ids::kPredactions), *preselected_));
+  ShowSelection();
+}
+
+void CPredactionsDialog::ShowTotals() {
+  const PredactionSum sum = SumPredactions(ledger_, categoryId_);
+  count_ = sum.count;
+  total_ = sum.total;
+  Controls().SetText(ids::kCount, std::to_string(count_));
+  Controls().SetText(ids::kTotal, FormatAmount(book_.Settings(), total_));
+}
+
+std::optional<std::uint32_t> CPredactionsDialog::SelectedId() const {
+  const CControlModel& controls = Controls();
+  const int selection = controls.GetSelection(ids::kPredactions);
+  if (selection == CControlModel::kNoSelection) return std::nullopt;
+  return ReadRowId(controls.Item(ids::kPredactions, static_cast<std::size_t>(selection)));
+}
+
+void CPredactionsDialog::ShowSelection() {
+  CControlModel& controls = Controls();
+  CRecordTable& predactions = ledger_.Predactions();
+  const std::optional<std::uint32_t> id = SelectedId();
+  const bool any = id && predactions.Find(*id);
+  if (any) {
+    controls.SetText(ids::kUpdateDate, FormatDate(book_.Settings(), predactions.GetNumber(predaction_column::kDate)));
+    ShowStoredAmount(book_.Settings(), ids::kUpdateAmount, predactions.GetNumber(predaction_column::kAmount));
+  } else {
+    controls.SetText(ids::kUpdateDate, "");
+    controls.SetText(ids::kUpdateAmount, "");
+  }
+  for (const int control : {ids::kUpdateDate, ids::kUpdateAmount, ids::kUpdate, ids::kRemove}) {
+    controls.Enable(control, any);
+  }
+  if (any) controls.SetFocus(ids::kUpdateDate);
+}
+
+bool CPredactionsDialog::ReadDate(int field, double& monthDay) {
+  if (ParseDate(book_.Settings(), Controls().GetText(field, kDateLength), book_.GetYear(), monthDay)) return true;
+  Refuse("The date is invalid.", kDateSuggestion, field);
+  return false;
+}
+
+bool CPredactionsDialog::ReadAmount(int field, double& amount) {
+  const std::optional<double> value = FieldAmount(book_.Settings(), field, kAmountLength);
+  if (!value) {
+    Refuse(kAmountBadFormat, kBadFormatSuggestion, field);
+    return false;
+  }
+  if (*value > kMaxAmount) {
+    Refuse(kAmountTooBig, kTooBigSuggestion, field);
+    return false;
+  }
+  amount = *value;
+  return true;
+}
+
+void CPredactionsDialog::OnAdd() {
+  double date = 0.0;
+  double amount = 0.0;
+  if (!ReadDate(ids::kAddDate, date) || !ReadAmount(ids::kAddAmount, amount)) return;
+  CRecordTable& predactions = ledger_.Predactions();
+  if (!predactions.AddRow()) return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
+  predactions.SetNumber(predaction_column::kCategory, categoryId_);
+  predactions.SetNumber(predaction_column::kDate, date);
+  predactions.SetNumber(predaction_column::kAmount, amount);
+
+  CControlModel& controls = Controls();
+  controls.AddItem(ids::kPredactions, RowText(predactions.GetRowCount() - 1));
+  controls.SetText(ids::kAddDate, "");
+  controls.SetText(ids::kAddAmount, "");
+  ShowTotals();
+  controls.SetFocus(ids::kAddDate);
+}
+
+void CPredactionsDialog::OnUpdate() {
+  double date = 0.0;
+  double amount = 0.0;
+  if (!ReadDate(ids::kUpdateDate, date) || !ReadAmount(ids::kUpdateAmount, amount)) return;
+  const std::optional<std::uint32_t> id = SelectedId();
+  if (!id) return;
+  if (IsPredactionMatched(ledger_, *id)) {
+    return Refuse("This predaction has been matched with a transaction and cannot be updated.", kLockedSuggestion,
+                  ids::kAddDate);
+  }
+  CRecordTable& predactions = ledger_.Predactions();
+  if (!predactions.Find(*id)) return;
+  predactions.SetNumber(predaction_column::kDate, date);
+  predactions.SetNumber(predaction_column::kAmount, amount);
+  FillList();
+  ShowTotals();
+}
+
+void CPredactionsDialog::OnRemove() {
+  const int selection = Controls().GetSelection(ids::kPredactions);
+  const std::optional<std::uint32_t> id = SelectedId();
+  if (!id) return;
+  if (IsPredactionMatched(ledger_, *id)) {
+    return Refuse("This predaction has been matched with a transaction and cannot be removed.", kLockedSuggestion,
+                  ids::kAddDate);
+  }
+  CRecordTable& predactions = ledger_.Predactions();
+  if (!predactions.Find(*id)) return;
+  predactions.RemoveRow();
+  Controls().DeleteItem(ids::kPredactions, static_cast<std::size_t>(selection));
+  ShowSelection();
+  ShowTotals();
+}
+
+void CPredactionsDialog::OnRemoveAll() {
+  if (!Confirm("This will remove all unmatched predactions!\nDo you want to continue?")) return;
+  RemoveUnmatchedPredactions(ledger_, categoryId_);
+  FillList();
+  ShowTotals();
+}
+
+void CPredactionsDialog::OnSeries(SeriesUnit unit) {
+  CRecurringPredactionsDialog series(book_, unit);
+  if (Host().RunModal(series) != kCommandOk) return;
+  const std::vector<double> dates = SeriesDates(series.Series(), book_.GetYear());
+  const std::size_t appended = AppendPredactions(ledger_.Predactions(), categoryId_, dates, series.Series().amount);
+  // What was appended before the table ran out is shown at once.
+  if (appended < dates.size()) Problem("Unable to complete operation (out of memory).", kOutOfMemorySuggestion);
+  FillList();
+  ShowTotals();
+}
+
+namespace {
+
+double RunPredactions(IHost& host, CAccountBook& book, std::uint32_t categoryId, MoneyFlow flow,
+                      std::optional<std::uint32_t> preselected) {
+  CPredactionsDialog dialog(book, categoryId, flow, preselected);
+  host.RunModal(dialog);
+  CRecordTable& categories = book.CurrentLedger().Categories();
+  if (categories.Find(categoryId) && categories.GetNumber(category_column::kBudget) != dialog.Total()) {
+    categories.SetNumber(category_column::kBudget, dialog.Total());
+  }
+  return dialog.Total();
+}
+
+}  // namespace
+
+double EditPredactions(IHost& host, CAccountBook& book, std::uint32_t categoryId,
+                       std::optional<std::uint32_t> preselected) {
+  CRecordTable& categories = book.CurrentLedger().Categories();
+  const MoneyFlow flow = categories.Find(categoryId)
+                             ? FlowOf(CategoryTypeFromCode(categories.GetNumber(category_column::kType)))
+                             : MoneyFlow::kIncome;
+  return RunPredactions(host, book, categoryId, flow, preselected);
+}
+
+double EditPredactions(IHost& host, CAccountBook& book, std::uint32_t categoryId, CategoryType type) {
+  return RunPredactions(host, book, categoryId, FlowOf(type), std::nullopt);
+}
+
+}  // namespace purso

@@ -1,0 +1,82 @@
+// CPredactionsDialog: the Predicted Transactions dialog (143), on the
+// predactions of one category in the current year.
+//
+// The list shows them in date order (same dates in the order they were
+// made), amounts red for an expense category; the foot shows their count
+// and total. Add and Update check a typed date against the current year and
+// an amount by the display settings; Remove and Remove All take away
+// unmatched predactions only, a predaction matched with a transaction being
+// locked; Daily, Weekly and Monthly add a series asked for in the Recurring
+// Predactions dialog. Every change is written into the table at once.
+//
+// A fixed category's budget is the sum of its predactions, so whoever opens
+// the dialog writes Total() back as the category's budget: EditPredactions
+// does both, and every opener goes through it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "calc/predaction_series.h"
+#include "data/account_book.h"
+#include "dialogs/editing_dialog.h"
+
+namespace purso {
+
+// Whether a category's amounts are expenses (shown red) or incomes.
+enum class MoneyFlow : std::uint8_t { kIncome, kExpense };
+
+constexpr MoneyFlow FlowOf(CategoryType type) { return IsExpense(type) ? MoneyFlow::kExpense : MoneyFlow::kIncome; }
+
+class CPredactionsDialog final : public CEditingDialog {
+ public:
+  // On the category of the book's current year; a preselected predaction
+  // that the list shows opens selected, in the update row. book must
+  // outlive the dialog.
+  CPredactionsDialog(CAccountBook& book, std::uint32_t categoryId, MoneyFlow flow,
+                     std::optional<std::uint32_t> preselected = std::nullopt);
+
+  void OnInit() override;
+  void OnCommand(int controlId) override;
+  void OnSelectionChange(int controlId) override;
+
+  // The count and sum of the category's predactions, as last shown.
+  std::uint32_t Count() const { return count_; }
+  double Total() const { return total_; }
+
+ private:
+  void OnAdd();
+  void OnUpdate();
+  void OnRemove();
+  void OnRemoveAll();
+  void OnSeries(SeriesUnit unit);
+  // The category's rows, the preselected one selected again if shown.
+  void FillList();
+  void ShowTotals();
+  void ShowSelection();
+  std::optional<std::uint32_t> SelectedId() const;
+  std::string RowText(std::uint32_t row) const;
+  // Reads a date and an amount field, refusing what does not read.
+  bool ReadDate(int field, double& monthDay);
+  bool ReadAmount(int field, double& amount);
+
+  CAccountBook& book_;
+  CYearLedger& ledger_;
+  std::uint32_t categoryId_;
+  MoneyFlow flow_;
+  std::optional<std::uint32_t> preselected_;
+  std::uint32_t count_ = 0;
+  double total_ = 0.0;
+};
+
+// Runs the dialog on the category of the book's current year, with the
+// predaction preselected if given, and makes its total the category's
+// budget; the total. The amounts show as the category's stored type says,
+// or as type says when given (a category being made or changing its type).
+// The budget is written only when it changes, so that merely looking
+// leaves the account unchanged.
+double EditPredactions(IHost& host, CAccountBook& book, std::uint32_t categoryId,
+                       std::optional<std::uint32_t> preselected = std::nullopt);
+double EditPredactions(IHost& host, CAccountBook& book, std::uint32_t categoryId, CategoryType type);
+
+}  // namespace purso

@@ -1,0 +1,78 @@
+#include "dialogs/recurring_predactions_dialog.h"
+
+#include <string>
+
+#include "dialogs/input_texts.h"
+#include "resources/recurring_predactions_dialog_resource.h"
+#include "text/amount_text.h"
+#include "text/date_text.h"
+
+namespace purso {
+namespace {
+
+namespace ids = recurring_predactions_dialog;
+
+// Every field is read as a fixed-size field of this many characters.
+constexpr std::size_t kFieldLength = 79;
+
+}  // namespace
+
+CRecurringPredactionsDialog::CRecurringPredactionsDialog(const CAccountBook& book, SeriesUnit unit)
+    : CEditingDialog(ids::kResource), book_(book) {
+  series_.unit = unit;
+}
+
+void CRecurringPredactionsDialog::OnInit() {
+  CControlModel& controls = Controls();
+  controls.SetText(ids::kUnit, UnitWord(series_.unit));
+  // Shown dates are written with "/" whatever the separator typed dates take.
+  controls.SetText(ids::kLast, book_.Settings().dateOrder == DateOrder::kDayFirst ? "31/12" : "12/31");
+  controls.SetFocus(ids::kInterval);
+}
+
+void CRecurringPredactionsDialog::OnCommand(int controlId) {
+  if (controlId == ids::kAdd) {
+    OnAdd();
+  } else {
+    CEditingDialog::OnCommand(controlId);
+  }
+}
+
+void CRecurringPredactionsDialog::OnAdd() {
+  const CControlModel& controls = Controls();
+  const CDisplaySettings& settings = book_.Settings();
+  const int year = book_.GetYear();
+
+  // A negative number, read as unsigned, is far above every largest interval.
+  const unsigned interval = static_cast<unsigned>(ReadWholeNumber(controls.GetText(ids::kInterval, kFieldLength)));
+  const unsigned largest = MaxInterval(series_.unit);
+  if (interval < 1 || interval > largest) {
+    return Refuse("The predaction interval is invalid.",
+                  "Enter a number between 1 and " + std::to_string(largest) + ".", ids::kInterval);
+  }
+  double first = 0.0;
+  if (!ParseDate(settings, controls.GetText(ids::kFirst, kFieldLength), year, first)) {
+    return Refuse("The first predaction date is invalid.", kDateSuggestion, ids::kFirst);
+  }
+  double last = 0.0;
+  if (!ParseDate(settings, controls.GetText(ids::kLast, kFieldLength), year, last)) {
+    return Refuse("The last predaction date is invalid.", kDateSuggestion, ids::kLast);
+  }
+  if (last < first) {
+    return Refuse("The last predaction occurs before the first predaction.",
+                  "Change the first or the last predaction date.", ids::kFirst);
+  }
+  double amount = 0.0;
+  if (!ParseAmount(settings, controls.GetText(ids::kAmount, kFieldLength), amount)) {
+    return Refuse(kAmountBadFormat, kBadFormatSuggestion, ids::kAmount);
+  }
+  if (amount > kMaxAmount) return Refuse(kAmountTooBig, kTooBigSuggestion, ids::kAmount);
+
+  series_.interval = interval;
+  series_.first = first;
+  series_.last = last;
+  series_.amount = amount;
+  EndDialog(ids::kAdd);
+}
+
+}  // namespace purso
