@@ -76,6 +76,12 @@ bool IsEmpty(DayRange range) { return range.lastDay < range.firstDay; }
 // The day index of the first of a month, as DayIndex would give it.
 int MonthStart(int year, int month) { return IsValidDate(year, month, 1) ? DayOfYear(year, month, 1) - 1 : 0; }
 
+// Room for a y-axis label: from the left panel's inner edge to the end of
+// its labels at x 82, and from the start of the right labels at x 502 to its
+// panel's inner edge.
+constexpr int kLabelRoom = 82 - (kLeftLabels.left + 2);
+static_assert(kLabelRoom == (kRightLabels.right - 2) - 502);
+
 class CChartPainter {
  public:
   CChartPainter(ICanvas& canvas, const Picture& picture)
@@ -106,17 +112,46 @@ class CChartPainter {
 
   std::string Amount(double amount) const { return FormatAmountPlain(picture_.settings, amount); }
 
+  // How the grid's labels are written so that the widest fits its panel:
+  // as amounts, or without decimals, or in thousands, millions, ... with the
+  // unit's letter; one form for the whole axis. Grid steps stay below 2^53,
+  // so that the largest unit always fits.
+  struct LabelForm {
+    int decimals = 0;
+    int thousands = 0;  // the amount divided by 1000 this often, with its letter
+  };
+  static constexpr char kUnitLetters[] = " kMGTPE";
+  static constexpr int kLargestUnit = static_cast<int>(sizeof kUnitLetters) - 2;
+
+  std::string Label(double amount, const LabelForm& form) const {
+    CDisplaySettings settings = picture_.settings;
+    settings.decimals = form.decimals;
+    const std::string text = FormatAmountPlain(settings, amount / std::pow(1000.0, form.thousands));
+    return form.thousands == 0 ? text : text + kUnitLetters[form.thousands];
+  }
+
+  LabelForm FormFor(double widest) {
+    const auto fits = [&](const LabelForm& form) {
+      return canvas_.TextWidth(Label(widest, form), kSmallFont) <= kLabelRoom;
+    };
+    if (LabelForm form{picture_.settings.decimals, 0}; fits(form)) return form;
+    for (int thousands = 0; thousands < kLargestUnit; ++thousands) {
+      if (LabelForm form{0, thousands}; fits(form)) return form;
+    }
+    return LabelForm{0, kLargestUnit};
+  }
+
   // A y-axis label whose vertical middle is at y: right-aligned to end at
   // right.
   void LabelEndingAt(int right, int y, const std::string& text, Rgb colour) {
     canvas_.Text(right - canvas_.TextWidth(text, kSmallFont), y - labelRise_, text, kSmallFont, colour, kLightGrey);
   }
 
-  void GridLine(int y, double value, Rgb labelColour) {
+  void GridLine(int y, double value, Rgb labelColour, const LabelForm& form) {
     canvas_.Line(kPlotArea.left + 2, y, kPlotArea.right - 2, y, kBlack);
     canvas_.Line(96, y, 86, y, kBlack);
     canvas_.Line(488, y, 498, y, kBlack);
-    const std::string text = Amount(value);
+    const std::string text = Label(value, form);
     // The right label starts at 502, in the right label panel, as the zero
     // line's does; ending there would put it over the plot.
     LabelEndingAt(82, y, text, labelColour);
@@ -129,11 +164,18 @@ class CChartPainter {
     // A step that rounds to no pixel (or runs the wrong way) would never
     // leave the plot.
     if (pixels <= 0) return;
+    // The widest label is that of the line furthest from zero.
+    double widest = 0.0;
+    for (double value = step, y = zeroY_ + pixels; y < kBottomValueY; y += pixels, value += step) widest = value;
+    for (double value = step, y = zeroY_ - pixels; y > kTopValueY; y -= pixels, value += step) {
+      widest = std::max(widest, value);
+    }
+    const LabelForm form = FormFor(widest);
     // Below zero the labels are magnitudes; their red marks them negative.
     double value = step;
-    for (int y = zeroY_ + pixels; y < kBottomValueY; y += pixels, value += step) GridLine(y, value, kRed);
+    for (int y = zeroY_ + pixels; y < kBottomValueY; y += pixels, value += step) GridLine(y, value, kRed, form);
     value = step;
-    for (int y = zeroY_ - pixels; y > kTopValueY; y -= pixels, value += step) GridLine(y, value, kBlue);
+    for (int y = zeroY_ - pixels; y > kTopValueY; y -= pixels, value += step) GridLine(y, value, kBlue, form);
   }
 
   void Bar(int day, int height, Rgb colour) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -247,6 +248,31 @@ TEST(CashFlowChartTest, GridLinesEveryStepWithBlueLabelsAboveZero) {
       }
     }
     for (const auto& text : canvas.Texts()) EXPECT_NE(text.colour, kRed) << text;
+  }
+}
+
+TEST(CashFlowChartTest, AxisLabelsStayInsideTheirPanelsForAnyAmount) {
+  const struct {
+    double balance;
+    const char* top;  // the label of the highest grid line
+  } cases[] = {{1000, "1,000.00"}, {2e7, "20,000k"}, {3e12, "3,000G"}, {-3e12, "3,000G"}, {5e16, "50,000T"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.balance);
+    Chart chart;
+    for (std::size_t day = 0; day < 365; ++day) chart.predicted[day] = c.balance;
+    const CRecordingCanvas& canvas = chart.Draw();
+    ASSERT_FALSE(GridLineYs(canvas).empty());
+    std::vector<std::string> left;
+    for (const auto& text : canvas.Texts()) {
+      if (text.Right() == 82) {
+        EXPECT_GE(text.x, cash_flow_chart::kLeftLabels.left + 2) << text.text;
+        left.push_back(text.text);
+      }
+      if (text.x == 502) {
+        EXPECT_LE(text.Right(), cash_flow_chart::kRightLabels.right - 2) << text.text;
+      }
+    }
+    EXPECT_EQ(std::count(left.begin(), left.end(), std::string(c.top)), 1) << ::testing::PrintToString(left);
   }
 }
 

@@ -3,6 +3,7 @@
 // and pictures of the account window after a change of year.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include "qt/qt_test_support.h"
 #include "resources/change_year_dialog_resource.h"
 #include "resources/message_dialog_resources.h"
+#include "shell/account_view_widget.h"
 #include "shell/child_frame.h"
 #include "shell/main_frame.h"
 #include "shell/purso_application.h"
@@ -88,6 +90,32 @@ TEST(ShellQtTest, TheHelpKeyWorksWithNoAccountOpen) {
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   ASSERT_TRUE(frame.Children().isEmpty());
   EXPECT_TRUE(frame.IsCommandEnabled(account_view::kHelp));
+}
+
+TEST(ShellQtTest, EnterOnAnOutstandingRowOpensItsPredactionAsADoubleClickDoes) {
+  const CFixedClock today(CivilDate{2024, 7, 15});
+  const CScopedClock clock(today);
+  QTemporaryDir folder;
+  CAccountBook book(2024);
+  FillSampleYear(book);
+  const QString path = WriteAccount(folder, QStringLiteral("Household.pxf"), book);
+  CpursoApp app;
+  ASSERT_EQ(app.Start({path}), CpursoApp::StartResult::kRunning);
+  CpursoChildFrame& child = *app.MainFrame().Children().front();
+  auto* list = qobject_cast<QAbstractItemView*>(child.ViewWidget().Widget(account_view::kOutstandingExpenses));
+  ASSERT_NE(list, nullptr);
+  ASSERT_GT(list->model()->rowCount(), 0);
+  std::vector<int> opened;
+  app.Host().SetDialogObserver([&opened](CQtDialog& dialog) {
+    opened.push_back(dialog.objectName().toInt());
+    WhenShown([&dialog] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+  });
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Return);  // nothing selected: nothing opens
+  EXPECT_TRUE(opened.empty());
+  list->setCurrentIndex(list->model()->index(0, 0));
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(opened, std::vector<int>{dialog_id::kPredactions});
 }
 
 // Starts the program on an account whose years are filled as given, the
