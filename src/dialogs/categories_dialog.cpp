@@ -139,7 +139,7 @@ std::string CCategoriesDialog::RowText(std::uint32_t row) const {
               nameOf(ledger_.FunctionalAreas(), categories.NumberAt(row, category_column::kFunctionalArea)))
       .Column(columns::kType, TypeText(type))
       .Column(IsExpense(type) ? columns::kBudgetExpense : columns::kBudgetIncome,
-              FormatAmount(book_.Settings(), categories.NumberAt(row, category_column::kBudget)))
+              FormatSignedAmount(book_.Settings(), categories.NumberAt(row, category_column::kBudget)))
       .Finish();
 }
 
@@ -156,8 +156,8 @@ void CCategoriesDialog::ShowTotals() {
   const BudgetTotals totals = ComputeBudgetTotals(ledger_);
   CControlModel& controls = Controls();
   controls.SetText(ids::kCount, std::to_string(totals.count));
-  controls.SetText(ids::kTotalIncome, FormatAmount(settings, totals.income));
-  controls.SetText(ids::kTotalExpenses, FormatAmount(settings, totals.expenses));
+  controls.SetText(ids::kTotalIncome, FormatSignedAmount(settings, totals.income));
+  controls.SetText(ids::kTotalExpenses, FormatSignedAmount(settings, totals.expenses));
   const double balance = totals.Balance();
   controls.SetText(ids::kBalanceLabel, balance >= 0 ? "Budget surplus" : "Budget Deficit");
   controls.SetText(ids::kBalance, FormatAmount(settings, balance >= 0 ? balance : -balance));

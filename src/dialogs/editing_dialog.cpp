@@ -5,7 +5,7 @@
 namespace purso {
 
 void CEditingDialog::ShowStoredAmount(const CDisplaySettings& settings, int field, double amount) {
-  std::string text = FormatAmount(settings, amount);
+  std::string text = FormatSignedAmount(settings, amount);
   Controls().SetText(field, text);
   storedAmounts_[field] = StoredAmount{std::move(text), amount};
 }

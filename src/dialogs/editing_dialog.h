@@ -37,7 +37,8 @@ class CEditingDialog : public CDialogLogic {
   // Asks a yes-or-no question; true only for "Yes".
   bool Confirm(std::string_view question) { return AskConfirmation(Host(), question); }
 
-  // Puts the amount text of a stored, non-negative amount into field.
+  // Puts the amount text of a stored amount into field; a budget that a
+  // transfer took below zero reads with its minus sign.
   void ShowStoredAmount(const CDisplaySettings& settings, int field, double amount);
   // What field holds: the stored amount while it holds the text that
   // ShowStoredAmount put there, otherwise its first maxChars characters read

@@ -212,6 +212,22 @@ TEST_F(CategoriesDialogTest, PredactionsWritesTheTotalBackAndRemoveTakesThePreda
   EXPECT_EQ(Ledger().Predactions().GetRowCount(), 12u);
 }
 
+TEST_F(CategoriesDialogTest, ABudgetATransferTookBelowZeroReadsNegativeAndOutlivesAnUpdate) {
+  Ledger().Categories().Find(food_);
+  Ledger().Categories().SetNumber(category_column::kBudget, -45);
+  Run([](CDialogDriver& d) {
+    EXPECT_NE(d.Item(ids::kCategories, 0).find("%405!470!RR%-$45.00%"), std::string::npos)
+        << d.Item(ids::kCategories, 0);
+    EXPECT_EQ(d.Text(ids::kTotalExpenses), "$555.00");  // 600 of rent, -45 of food
+    d.Choose(ids::kCategories, 0);
+    EXPECT_EQ(d.Text(ids::kUpdateBudget), "-$45.00");
+    d.Press(ids::kUpdate);
+    d.ExpectAccepted();
+    d.Escape();
+  });
+  EXPECT_EQ(Column(food_, category_column::kBudget), -45);
+}
+
 TEST_F(CategoriesDialogTest, MissingAndRenamedNamesAndAnEmptyObjectList) {
   Ledger().Categories().Find(salary_);
   Ledger().Categories().SetNumber(category_column::kObject, 99);
