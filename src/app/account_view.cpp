@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/predaction_queries.h"
 #include "dialogs/predactions_dialog.h"
 #include "platform/help_launcher.h"
 #include "text/amount_text.h"
@@ -132,20 +133,13 @@ void CpursoPXFView::RefillOutstanding() {
   CYearLedger& ledger = document_.CurrentLedger();
   const CDisplaySettings& settings = document_.Book().Settings();
   CRecordTable& predactions = ledger.Predactions();
-  const CRecordTable& transactions = ledger.Transactions();
   CRecordTable& categories = ledger.Categories();
   predactions.ClearConditions();
   predactions.SetNumberCondition(0, 0, predaction_column::kDate, Operator::kLessOrEqual, balanceDate_);
   predactions.ApplyConditions();
   // The matched predactions, taken in one pass rather than one search of the
   // transactions per predaction.
-  std::vector<double> matched;
-  matched.reserve(transactions.GetRowCount());
-  for (std::uint32_t i = 0; i < transactions.GetRowCount(); ++i) {
-    const double match = transactions.NumberAt(i, transaction_column::kMatch);
-    if (match == match) matched.push_back(match);  // a damaged NaN matches nothing
-  }
-  std::sort(matched.begin(), matched.end());
+  const std::vector<double> matched = SortedMatchNumbers(ledger);
   CListRowBuilder row;
   for (bool more = predactions.First(); more; more = predactions.Next()) {
     const std::uint32_t predactionId = predactions.GetRowId();

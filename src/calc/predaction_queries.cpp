@@ -12,22 +12,8 @@ bool OfCategory(const CRecordTable& predactions, std::uint32_t row, std::uint32_
   return RowIdFromNumber(predactions.NumberAt(row, predaction_column::kCategory)) == categoryId;
 }
 
-// The matched predaction ids of the transactions, sorted; compared exactly,
-// as the matched test compares them.
-std::vector<double> MatchedIds(const CYearLedger& ledger) {
-  const CRecordTable& transactions = ledger.Transactions();
-  std::vector<double> matched;
-  matched.reserve(transactions.GetRowCount());
-  for (std::uint32_t i = 0; i < transactions.GetRowCount(); ++i) {
-    const double match = transactions.NumberAt(i, transaction_column::kMatch);
-    if (match == match) matched.push_back(match);  // a damaged NaN matches nothing
-  }
-  std::sort(matched.begin(), matched.end());
-  return matched;
-}
-
 std::uint32_t RemovePredactions(CYearLedger& ledger, std::uint32_t categoryId, Keep keep) {
-  const std::vector<double> matched = keep == Keep::kMatched ? MatchedIds(ledger) : std::vector<double>{};
+  const std::vector<double> matched = keep == Keep::kMatched ? SortedMatchNumbers(ledger) : std::vector<double>{};
   CRecordTable& predactions = ledger.Predactions();
   predactions.ClearConditions();
   std::uint32_t removed = 0;
@@ -62,6 +48,18 @@ std::uint32_t RemoveUnmatchedPredactions(CYearLedger& ledger, std::uint32_t cate
 
 std::uint32_t RemoveCategoryPredactions(CYearLedger& ledger, std::uint32_t categoryId) {
   return RemovePredactions(ledger, categoryId, Keep::kNone);
+}
+
+std::vector<double> SortedMatchNumbers(const CYearLedger& ledger) {
+  const CRecordTable& transactions = ledger.Transactions();
+  std::vector<double> matched;
+  matched.reserve(transactions.GetRowCount());
+  for (std::uint32_t i = 0; i < transactions.GetRowCount(); ++i) {
+    const double match = transactions.NumberAt(i, transaction_column::kMatch);
+    if (match == match) matched.push_back(match);  // a damaged NaN matches nothing
+  }
+  std::sort(matched.begin(), matched.end());
+  return matched;
 }
 
 }  // namespace purso

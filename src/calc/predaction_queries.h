@@ -8,11 +8,17 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "calc/matching.h"
 #include "data/year_ledger.h"
 
 namespace purso {
+
+// The match columns of the ledger's transactions, sorted, NaN left out: a
+// predaction is matched when its id is among them, compared exactly, as
+// the table's equality condition compares them. One pass for many tests.
+std::vector<double> SortedMatchNumbers(const CYearLedger& ledger);
 
 struct PredactionSum {
   std::uint32_t count = 0;

@@ -21,6 +21,9 @@ std::optional<char32_t> AccountCharToUnicode(unsigned char byte);
 // character set has no such character.
 std::optional<unsigned char> UnicodeToAccountChar(char32_t character);
 
+// Appends the UTF-8 form of a Unicode character (at most U+10FFFF).
+void AppendUtf8(std::string& out, char32_t character);
+
 // An account text as UTF-8; a byte without a character becomes U+FFFD.
 std::string AccountTextToUtf8(std::string_view text);
 

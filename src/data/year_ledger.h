@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "data/archive.h"
 #include "data/calendar.h"
@@ -32,6 +33,22 @@ enum class CategoryType : int {
 constexpr bool IsExpense(CategoryType type) { return type == CategoryType::kFixEx || type == CategoryType::kVarEx; }
 // Fixed types have predactions and are matched; variable types spread their budget.
 constexpr bool IsFixed(CategoryType type) { return type == CategoryType::kFixEx || type == CategoryType::kFixIn; }
+
+// The type as the type lists show it ("Fix Ex", "Fix In", "Var Ex",
+// "Var In"); empty for a code that no type has.
+constexpr std::string_view CategoryTypeText(CategoryType type) {
+  switch (type) {
+    case CategoryType::kFixEx:
+      return "Fix Ex";
+    case CategoryType::kFixIn:
+      return "Fix In";
+    case CategoryType::kVarEx:
+      return "Var Ex";
+    case CategoryType::kVarIn:
+      return "Var In";
+  }
+  return {};
+}
 
 // Type codes are stored as doubles and read by truncation; codes outside 0..3
 // are neither fixed nor expenses, as the balance rules treat them.

@@ -23,14 +23,11 @@ constexpr std::string_view kHelpPage = "cat_dlg.htm";
 constexpr std::size_t kBudgetLength = 15;
 constexpr int kTypeCount = 4;
 
-// By type code: the order of the sorted type lists.
-constexpr std::string_view kTypeTexts[kTypeCount] = {"Fix Ex", "Fix In", "Var Ex", "Var In"};
-
 int TypeCode(CategoryType type) { return static_cast<int>(type); }
 
 std::string_view TypeText(CategoryType type) {
-  const int code = TypeCode(type);
-  return code >= 0 && code < kTypeCount ? kTypeTexts[code] : "?";
+  const std::string_view text = CategoryTypeText(type);
+  return text.empty() ? "?" : text;
 }
 
 std::optional<std::string_view> NameById(const CRecordTable& table, std::uint32_t id) {

@@ -44,19 +44,6 @@ Decoded DecodeAt(std::string_view text, std::size_t at) {
   return {character, length};
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
 char AccountCharOf(char32_t character) {
   if (character < 0x20 || character == 0x7F || (character >= 0x80 && character < 0xA0)) return ' ';
   const std::optional<unsigned char> byte = UnicodeToAccountChar(character);

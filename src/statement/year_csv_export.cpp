@@ -11,19 +11,7 @@
 namespace purso {
 namespace {
 
-std::string TypeLabel(CategoryType type) {
-  switch (type) {
-    case CategoryType::kFixEx:
-      return "Fix Ex";
-    case CategoryType::kFixIn:
-      return "Fix In";
-    case CategoryType::kVarEx:
-      return "Var Ex";
-    case CategoryType::kVarIn:
-      return "Var In";
-  }
-  return "";
-}
+std::string TypeLabel(CategoryType type) { return std::string(CategoryTypeText(type)); }
 
 std::string IsoDate(int year, double monthDay) {
   if (!(monthDay >= 0.0 && monthDay < 10000.0)) return "";

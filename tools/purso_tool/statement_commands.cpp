@@ -33,11 +33,7 @@ std::string IsoDate(int year, double monthDay) {
   return IsoDate(CivilDate{year, n / 100, n % 100});
 }
 
-std::string TypeLabel(CategoryType type) {
-  static constexpr const char* kLabels[] = {"Fix Ex", "Fix In", "Var Ex", "Var In"};
-  const auto code = static_cast<int>(type);
-  return code >= 0 && code < 4 ? kLabels[code] : "";
-}
+std::string TypeLabel(CategoryType type) { return std::string(CategoryTypeText(type)); }
 
 std::string_view Value(const Options& options, std::string_view name) {
   const auto found = options.given.find(name);

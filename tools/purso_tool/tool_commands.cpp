@@ -63,17 +63,8 @@ Json MonthDayJson(double value) {
 Json IdJson(double value) { return RowIdFromNumber(value); }
 
 Json TypeLabel(double code) {
-  switch (CategoryTypeFromCode(code)) {
-    case CategoryType::kFixEx:
-      return "Fix Ex";
-    case CategoryType::kFixIn:
-      return "Fix In";
-    case CategoryType::kVarEx:
-      return "Var Ex";
-    case CategoryType::kVarIn:
-      return "Var In";
-  }
-  return nullptr;  // a code that no type has
+  const std::string_view text = CategoryTypeText(CategoryTypeFromCode(code));
+  return text.empty() ? Json(nullptr) : Json(std::string(text));  // null for a code that no type has
 }
 
 Json Rows(const CRecordTable& table, const std::function<void(std::uint32_t, Json&)>& columns) {
