@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -198,8 +199,11 @@ class COpenTransactions {
     controls.ApplySelection(ids::kAddCategory, controls.FindItemExact(ids::kAddCategory, "Category 2"));
     controls.ApplyText(ids::kAddAmount, "12.50");
     controls.ApplyText(ids::kAddDescription, "Grocery store");
+    const std::uint32_t before = book_.CurrentLedger().Transactions().GetRowCount();
     dialog_.OnCommand(ids::kAdd);
     window_->repaint();
+    // A refused Add would be timed as a fast one.
+    if (book_.CurrentLedger().Transactions().GetRowCount() != before + 1) std::abort();
   }
   // Selects the transaction added last.
   void SelectLast() {
