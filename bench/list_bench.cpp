@@ -3,11 +3,14 @@
 // offscreen platform. A fill counts from handing the rows to the control
 // model (which sorts them) to the list's visible rows painted. Opening a
 // dialog with a long list counts from building its window to its first
-// paint, its list filled.
+// paint, its list filled, and the events that follow handled. Adding or
+// removing a transaction counts the dialog's command, its balance fields
+// included, and the paint that shows it.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QWidget>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -15,13 +18,17 @@
 #include <vector>
 
 #include "calc/predaction_series.h"
+#include "data/calendar.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/predactions_dialog.h"
+#include "dialogs/transactions_dialog.h"
 #include "large_account.h"
 #include "platform/control_logic.h"
 #include "qt/qt_control_binding.h"
 #include "qt/qt_dialog.h"
 #include "qt/qt_host.h"
+#include "resources/transactions_dialog_resource.h"
+#include "text/list_row.h"
 
 namespace {
 
@@ -130,6 +137,7 @@ void OpenDialog(benchmark::State& state, const std::function<std::unique_ptr<CDi
     dialog->OnInit();
     window->show();
     window->repaint();
+    QCoreApplication::processEvents();
     state.PauseTiming();
     window.reset();
     dialog.reset();
@@ -147,6 +155,104 @@ void BM_OpenCategoriesDialog(benchmark::State& state) {
   OpenDialog(state, [&book] { return std::make_unique<CCategoriesDialog>(book); });
 }
 
+// A year of n transactions over 100 categories, with 1000 predactions; its
+// category "Category 2" is a variable one.
+CAccountBook& TransactionYear(int n) {
+  static std::map<int, std::unique_ptr<CAccountBook>> books;
+  std::unique_ptr<CAccountBook>& book = books[n];
+  if (!book) {
+    book = std::make_unique<CAccountBook>();
+    bench::LargeAccountShape shape;
+    shape.firstYearIndex = shape.currentYearIndex = 26;
+    shape.yearCount = 1;
+    shape.transactionsInCurrentYear = n;
+    bench::FillLargeAccount(*book, shape);
+  }
+  return *book;
+}
+
+// Today late in the year shown, so that adding to it asks nothing.
+const CFixedClock kLateInTheYear(CivilDate{2024, 12, 15});
+
+void BM_OpenTransactionsDialog(benchmark::State& state) {
+  const CScopedClock clock(kLateInTheYear);
+  CAccountBook& book = TransactionYear(static_cast<int>(state.range(0)));
+  OpenDialog(state, [&book] { return std::make_unique<CTransactionsDialog>(book); });
+}
+
+// The Transactions dialog shown on a year of n transactions.
+class COpenTransactions {
+ public:
+  explicit COpenTransactions(int n) : book_(TransactionYear(n)), dialog_(book_) {
+    dialog_.Attach(host_);
+    window_ = std::make_unique<CQtDialog>(dialog_, nullptr);
+    dialog_.OnInit();
+    window_->show();
+    window_->repaint();
+  }
+
+  // Add with the add row filled as the user would fill it.
+  void Add() {
+    namespace ids = transactions_dialog;
+    CControlModel& controls = dialog_.Controls();
+    controls.ApplyText(ids::kAddDate, "6/15");
+    controls.ApplySelection(ids::kAddCategory, controls.FindItemExact(ids::kAddCategory, "Category 2"));
+    controls.ApplyText(ids::kAddAmount, "12.50");
+    controls.ApplyText(ids::kAddDescription, "Grocery store");
+    const std::uint32_t before = book_.CurrentLedger().Transactions().GetRowCount();
+    dialog_.OnCommand(ids::kAdd);
+    window_->repaint();
+    // A refused Add would be timed as a fast one.
+    if (book_.CurrentLedger().Transactions().GetRowCount() != before + 1) std::abort();
+  }
+  // Selects the transaction added last.
+  void SelectLast() {
+    namespace ids = transactions_dialog;
+    const CRecordTable& transactions = book_.CurrentLedger().Transactions();
+    const std::uint32_t last = transactions.RowIdAt(transactions.GetRowCount() - 1);
+    dialog_.Controls().ApplySelection(ids::kTransactions,
+                                      FindRowById(dialog_.Controls().Items(ids::kTransactions), last));
+    dialog_.OnSelectionChange(ids::kTransactions);
+  }
+  void Remove() {
+    dialog_.OnCommand(transactions_dialog::kRemove);
+    window_->repaint();
+  }
+
+ private:
+  CQtHost host_;
+  CAccountBook& book_;
+  CTransactionsDialog dialog_;
+  std::unique_ptr<CQtDialog> window_;
+};
+
+void BM_AddTransaction(benchmark::State& state) {
+  const CScopedClock clock(kLateInTheYear);
+  COpenTransactions open(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    open.Add();
+    state.PauseTiming();
+    open.SelectLast();
+    open.Remove();
+    state.ResumeTiming();
+  }
+}
+
+void BM_RemoveTransaction(benchmark::State& state) {
+  const CScopedClock clock(kLateInTheYear);
+  COpenTransactions open(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    open.Add();
+    open.SelectLast();
+    state.ResumeTiming();
+    open.Remove();
+  }
+}
+
+BENCHMARK(BM_OpenTransactionsDialog)->Arg(15000)->Arg(150000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_AddTransaction)->Arg(15000)->Arg(150000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RemoveTransaction)->Arg(15000)->Arg(150000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OpenPredactionsDialog)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OpenCategoriesDialog)->Arg(2000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FillList)

@@ -12,6 +12,7 @@
 #include "dialogs/opening_balance_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/solver_dialog.h"
+#include "dialogs/transactions_dialog.h"
 
 namespace purso {
 namespace {
@@ -80,6 +81,13 @@ const CommandRow kCommands[] = {
        CSettingsDialog dialog(book.Settings());
        document.Host().RunModal(dialog);
        if (!book.Settings().SameSettings(before)) book.SetModified();
+     }},
+    {command_id::kTransactions,
+     {CommandGuard::kHasCategories},
+     AfterDialog::kBookkeeping,
+     [](CpursoPXFDoc& document) {
+       CTransactionsDialog dialog(document.Book());
+       document.Host().RunModal(dialog);
      }},
     {command_id::kOpeningBalance,
      {},

@@ -45,6 +45,12 @@ class CEditingDialog : public CDialogLogic {
   // as an amount; none when they do not read as one.
   std::optional<double> FieldAmount(const CDisplaySettings& settings, int field, std::size_t maxChars) const;
 
+  // A date field read against the year, and an amount field (15 characters,
+  // at most kMaxAmount), each refusing with the texts every editing dialog
+  // uses and giving none when it does not read.
+  std::optional<double> TypedDate(const CDisplaySettings& settings, int year, int field);
+  std::optional<double> TypedAmount(const CDisplaySettings& settings, int field);
+
  private:
   struct StoredAmount {
     std::string text;

@@ -1,9 +1,15 @@
-// The texts with which several editing dialogs refuse a typed date or amount.
+// How editing dialogs read a typed date or amount, and the texts with which
+// they refuse one.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace purso {
+
+// Date and amount fields are read as fixed-size fields of these many characters.
+inline constexpr std::size_t kDateReadLength = 79;
+inline constexpr std::size_t kAmountReadLength = 15;
 
 inline constexpr std::string_view kDateSuggestion =
     "- check the day and the month for errors\n- check the PURSO settings for the current date format.";

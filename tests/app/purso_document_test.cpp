@@ -258,7 +258,7 @@ TEST_F(DocumentTest, CategoriesNeedObjectsThenFunctionalAreasAndEndWithBookkeepi
 }
 
 TEST_F(DocumentTest, CommandsWithoutTheirDialogAreNotCarried) {
-  for (int command : {146, 161, 57600}) {
+  for (int command : {161, 57600}) {
     EXPECT_FALSE(document_.IsCommandAvailable(command)) << command;
     EXPECT_FALSE(document_.OnCommand(command)) << command;
   }

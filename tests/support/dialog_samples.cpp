@@ -4,6 +4,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/change_year_dialog.h"
+#include "dialogs/match_dialog.h"
 #include "dialogs/message_dialogs.h"
 #include "dialogs/name_list_dialog.h"
 #include "dialogs/opening_balance_dialog.h"
@@ -11,12 +12,14 @@
 #include "dialogs/recurring_predactions_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/solver_dialog.h"
+#include "dialogs/transactions_dialog.h"
 #include "resources/categories_dialog_resource.h"
 #include "resources/functional_areas_dialog_resource.h"
 #include "resources/objects_dialog_resource.h"
 #include "resources/predactions_dialog_resource.h"
 #include "resources/settings_dialog_resource.h"
 #include "resources/solver_dialog_resource.h"
+#include "resources/transactions_dialog_resource.h"
 #include "support/ledger_records.h"
 #include "text/name_rules.h"
 
@@ -44,6 +47,13 @@ std::unique_ptr<CDialogLogic> CleanerPredactions(CAccountBook& book) {
   return Make<CPredactionsDialog>(book, cleaner, MoneyFlow::kExpense, tenth);
 }
 
+// June's rent, paid on the 2nd, to be matched with one of the rent's
+// predactions still open.
+std::unique_ptr<CDialogLogic> RentMatch(CAccountBook& book) {
+  const std::uint32_t rent = FindName(book.CurrentLedger().Categories(), "Rent").value_or(0);
+  return Make<CMatchDialog>(book, MatchRequest{rent, MoneyFlow::kExpense, 602, 950, std::nullopt});
+}
+
 const DialogSample kSamples[] = {
     {"About", [](CAccountBook&) { return Make<CAboutDialog>(); }, kCommandOk},
     {"Problem",
@@ -69,6 +79,8 @@ const DialogSample kSamples[] = {
      functional_areas_dialog::kDone},
     {"Categories", [](CAccountBook& book) { return Make<CCategoriesDialog>(book); }, categories_dialog::kDone},
     {"Predicted Transactions", CleanerPredactions, predactions_dialog::kDone},
+    {"Transactions", [](CAccountBook& book) { return Make<CTransactionsDialog>(book); }, transactions_dialog::kDone},
+    {"Match transaction with predaction", RentMatch},
     {"Recurring Predactions",
      [](CAccountBook& book) { return Make<CRecurringPredactionsDialog>(book, SeriesUnit::kMonths); }},
 };

@@ -1,0 +1,93 @@
+// CTransactionsDialog: the Transactions dialog (146), on the current year.
+//
+// The list shows every transaction in date order (same dates in the order
+// they were entered), expense amounts red; the foot shows their count, the
+// balance date and the transaction and predicted balances on it, each with
+// a (+) or (-) label. Add stores a transaction of the add row: one of a
+// variable category at once, with no match; one of a fixed category only
+// once the Match dialog tied it to a predaction. From February on, adding to
+// an earlier year than today's asks first. Selecting a transaction fills the
+// update row, where Update changes it, Remove takes it away (its predaction
+// stays as the match left it, no longer matched) and Match ties it to
+// another predaction. An empty description becomes "added on" or "updated
+// on" and today's date. Every change is written into the tables at once.
+//
+// Update of a transaction of a fixed category runs the Match dialog on the
+// newly entered category, date and amount, so that a transaction is only
+// ever matched within its own category. When the category changed,
+// cancelling it cancels the whole update, as it cancels an Add; when not,
+// the transaction keeps its match.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "data/account_book.h"
+#include "dialogs/editing_dialog.h"
+#include "text/description_rules.h"
+
+namespace purso {
+
+class CTransactionsDialog final : public CEditingDialog {
+ public:
+  // On the book's current year; book must outlive the dialog.
+  explicit CTransactionsDialog(CAccountBook& book);
+
+  void OnInit() override;
+  void OnCommand(int controlId) override;
+  void OnSelectionChange(int controlId) override;
+
+ private:
+  // What a list row shows of a transaction's category.
+  struct ShownCategory {
+    std::string_view name;
+    CategoryType type;
+  };
+  // What an input row holds, read and checked.
+  struct Entry {
+    double monthDay;
+    std::uint32_t categoryId;
+    CategoryType type;
+    double amount;
+    std::string description;
+  };
+  // The fields of an input row.
+  struct InputRow {
+    int date, category, amount, description;
+  };
+
+  void OnAdd();
+  void OnUpdate();
+  void OnRemove();
+  void OnMatch();
+  void OnCategories();
+
+  void FillCategoryLists();
+  void ClearAddRow();
+  void FillList();
+  void ShowBalances();
+  void ShowSelection();
+
+  // The row of the transaction at a row index of the table.
+  std::string RowText(std::uint32_t row, const ShownCategory& category) const;
+  std::string RowText(std::uint32_t row);
+  // The id of the selected transaction.
+  std::optional<std::uint32_t> SelectedId() const;
+  // Reads an input row, refusing what may not be stored; an empty
+  // description becomes the automatic one for the event.
+  std::optional<Entry> ReadEntry(const InputRow& row, DescriptionEvent event);
+  // Writes the entry and its match into the Transactions table's current row.
+  void Write(const Entry& entry, std::uint32_t match);
+  // True when the user, asked because the year is past, cancels an Add.
+  bool CancelledForPastYear();
+  void ShowBalance(int label, int field, std::string_view caption, double balance);
+
+  CAccountBook& book_;
+  CYearLedger& ledger_;
+  InputRow add_;
+  InputRow update_;
+};
+
+}  // namespace purso

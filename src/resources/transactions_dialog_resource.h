@@ -1,0 +1,111 @@
+// Dialog resource of the Transactions dialog, which edits the current year's
+// transactions: a row to add one (date, category, amount, description), a
+// row to change the selected one, the list in date order, the ways to
+// remove or match the selected one again and to reach the categories, and
+// the count and balances of the year at the foot.
+//
+// Laid out in pixels, not dialog units: the list's rows carry their column
+// positions in pixels, and the fields of the two input rows stand over the
+// columns they fill whatever the desktop's dialog font. The two balance
+// labels are written when the dialog opens; their captions here are
+// placeholders.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "resources/command_ids.h"
+#include "resources/dialog_resource.h"
+
+namespace purso::transactions_dialog {
+
+inline constexpr int kDialogId = dialog_id::kTransactions;
+inline constexpr int kAddDate = 1056;
+inline constexpr int kAddCategory = 1058;
+inline constexpr int kAddAmount = 1060;
+inline constexpr int kAddDescription = 1062;
+inline constexpr int kAdd = 1071;
+inline constexpr int kUpdateDate = 1057;
+inline constexpr int kUpdateCategory = 1059;
+inline constexpr int kUpdateAmount = 1061;
+inline constexpr int kUpdateDescription = 1063;
+inline constexpr int kUpdate = 1070;
+inline constexpr int kTransactions = 1072;
+inline constexpr int kRemove = 1069;
+inline constexpr int kMatch = 1073;
+inline constexpr int kCategories = 1064;
+inline constexpr int kHelp = 1068;
+inline constexpr int kDone = 1;
+inline constexpr int kCount = 1078;
+inline constexpr int kBalanceDate = 1066;
+inline constexpr int kTransactionBalanceLabel = 1114;
+inline constexpr int kTransactionBalance = 1065;
+inline constexpr int kPredactionBalanceLabel = 1115;
+inline constexpr int kPredactionBalance = 1067;
+
+// The controls, positions in pixels.
+namespace table {
+using enum ControlKind;
+using namespace control_style;
+
+inline constexpr int kListX = 10;
+inline constexpr int kListWidth = 496;  // the rows' 467 pixels, a scroll bar and the frame
+inline constexpr int kLineHeight = 16;
+inline constexpr int kFieldHeight = 24;
+inline constexpr int kButtonX = 518;
+inline constexpr int kButtonWidth = 84;
+inline constexpr int kButtonHeight = 26;
+inline constexpr int kListY = 92;
+inline constexpr int kListHeight = 264;  // twenty rows
+inline constexpr int kFootY = kListY + kListHeight + 10;
+
+// A field of an input row over the list column from start to end (the
+// column's pixels within the list), and a heading over a column, where the
+// renderer starts its text.
+constexpr ControlResource Field(ControlKind kind, int id, int start, int end, int y, std::uint32_t style = kNone) {
+  return {kind, id, "", kListX + start, y, end - start + 4, kFieldHeight, style};
+}
+constexpr ControlResource Heading(std::string_view caption, int start, int end) {
+  return {kLabel, kNoControlId, caption, kListX + start + 2, 8, end - start, kLineHeight};
+}
+
+inline constexpr ControlResource kControls[] = {
+    Heading("Date", 0, 65),
+    Heading("Category", 74, 204),
+    Heading("Amount", 209, 280),
+    Heading("Description", 290, 465),
+
+    Field(kEdit, kAddDate, 0, 65, 26),
+    Field(kDropDownList, kAddCategory, 74, 204, 26, kSorted),
+    Field(kEdit, kAddAmount, 209, 280, 26),
+    Field(kEdit, kAddDescription, 290, kListWidth - 4, 26),
+    {kPushButton, kAdd, "&Add", kButtonX, 25, kButtonWidth, kButtonHeight, kDefault},
+
+    Field(kEdit, kUpdateDate, 0, 65, 56, kDisabled),
+    Field(kDropDownList, kUpdateCategory, 74, 204, 56, kSorted | kDisabled),
+    Field(kEdit, kUpdateAmount, 209, 280, 56, kDisabled),
+    Field(kEdit, kUpdateDescription, 290, kListWidth - 4, 56, kDisabled),
+    {kPushButton, kUpdate, "&Update", kButtonX, 55, kButtonWidth, kButtonHeight, kDisabled},
+
+    {kColumnList, kTransactions, "", kListX, kListY, kListWidth, kListHeight, kSorted | kVScroll},
+    {kPushButton, kRemove, "&Remove", kButtonX, kListY, kButtonWidth, kButtonHeight, kDisabled},
+    {kPushButton, kMatch, "&Match", kButtonX, kListY + 32, kButtonWidth, kButtonHeight, kDisabled},
+    {kPushButton, kCategories, "&Categories", kButtonX, kListY + 76, kButtonWidth, kButtonHeight},
+    {kPushButton, kHelp, "&Help", kButtonX, kListY + kListHeight - 58, kButtonWidth, kButtonHeight},
+    {kPushButton, kDone, "&Done", kButtonX, kListY + kListHeight - kButtonHeight, kButtonWidth, kButtonHeight},
+
+    {kLabel, kNoControlId, "Count", kListX, kFootY, 60, kLineHeight},
+    {kLabel, kCount, "", kListX, kFootY + 18, 60, kFieldHeight, kSunken | kRight},
+    {kLabel, kNoControlId, "Balance Date", 80, kFootY, 90, kLineHeight},
+    {kLabel, kBalanceDate, "", 80, kFootY + 18, 90, kFieldHeight, kSunken | kRight},
+    {kLabel, kTransactionBalanceLabel, "Transaction Balance", 180, kFootY, 160, kLineHeight},
+    {kLabel, kTransactionBalance, "", 180, kFootY + 18, 160, kFieldHeight, kSunken | kRight},
+    {kLabel, kPredactionBalanceLabel, "Predaction Balance", 350, kFootY, 156, kLineHeight},
+    {kLabel, kPredactionBalance, "", 350, kFootY + 18, 156, kFieldHeight, kSunken | kRight},
+};
+}  // namespace table
+
+inline constexpr DialogResource kResource{
+    kDialogId, "Transactions", 612, table::kFootY + 52, "MS Sans Serif", 8, table::kControls, LayoutUnits::kPixels};
+
+}  // namespace purso::transactions_dialog
