@@ -21,8 +21,9 @@
 #include "data/account_book.h"
 #include "data/account_lock.h"
 #include "data/file_stamp.h"
-#include "resources/command_ids.h"
 #include "platform/host.h"
+#include "platform/settings_store.h"
+#include "resources/command_ids.h"
 
 namespace purso {
 
@@ -86,6 +87,22 @@ class CpursoPXFDoc {
   bool IsCommandAvailable(int commandId) const;
   // Runs an account command; false for a command the document does not carry.
   bool OnCommand(int commandId);
+
+  // Imports the bank statement at path (OFX or QFX, QIF, CSV, by its
+  // extension) into the account: a CSV statement first goes through the
+  // Statement Columns dialog, whose choices settings remembers; then the
+  // Import dialog shows what importing would do. A statement that cannot be
+  // read is refused in the Problem dialog, naming the file and the line.
+  // True when lines were imported, after the bookkeeping of a command;
+  // otherwise the account is as it was.
+  bool ImportStatement(const std::string& path, ISettingsStore& settings);
+  // The name Export Year as CSV proposes: "<account> <year>.csv", the
+  // account's name without its extension.
+  std::string ExportFileName() const;
+  // Writes the current year's transactions and predactions as CSV (UTF-8)
+  // to path, replacing the file whole or not at all; false, having shown
+  // why, when it cannot be written.
+  bool ExportYear(const std::string& path);
 
   // True when the guard holds; otherwise shows its Problem dialog.
   bool CheckGuard(CommandGuard guard);

@@ -41,6 +41,12 @@ inline constexpr int kAppAbout = 57664;
 inline constexpr int kAppExit = 57665;
 inline constexpr int kHelpIndex = 57666;
 
+// File commands on the active account that the frame carries, as each
+// begins with a file dialog: reading a bank statement into the account and
+// writing the current year out as CSV.
+inline constexpr int kImportStatement = 171;
+inline constexpr int kExportYear = 172;
+
 constexpr bool IsAccountCommand(int id) {
   for (const int account : kAccountCommands) {
     if (account == id) return true;
@@ -67,6 +73,8 @@ inline constexpr int kOpeningBalance = command_id::kOpeningBalance;
 inline constexpr int kSolver = command_id::kSolver;
 inline constexpr int kBudgetWizard = command_id::kBudgetWizard;
 inline constexpr int kChangeYear = command_id::kChangeYear;
+inline constexpr int kImport = 170;
+inline constexpr int kCsvColumns = 173;
 }  // namespace dialog_id
 
 }  // namespace purso

@@ -33,6 +33,9 @@ constexpr MenuEntry kAccountFileEntries[] = {
     Item("&Save\tCtrl+S", kFileSave),
     Item("Save &As...", kFileSaveAs),
     kSeparator,
+    Item("&Import Statement...", kImportStatement),
+    Item("&Export Year as CSV...", kExportYear),
+    kSeparator,
     Item("Change &Year...", kChangeYear),
     Item("Se&ttings...", kSettings),
     kSeparator,
@@ -97,7 +100,9 @@ constexpr Accelerator kAccelerators[] = {
     {key_modifier::kControl | key_modifier::kShift, kFunctionKey + 12, account_view::kToMonth + 11},
 };
 
-constexpr int kToolbar[] = {kFileNew, kFileOpen, kFileSave, 0, kSettings, kChangeYear, 0, kBudgetWizard, kObjects, kFunctionalAreas, kCategories, 0, kOpeningBalance, kTransactions, kSolver};
+constexpr int kToolbar[] = {
+    kFileNew,      kFileOpen, kFileSave,        kImportStatement, 0, kSettings,       kChangeYear,   0,
+    kBudgetWizard, kObjects,  kFunctionalAreas, kCategories,      0, kOpeningBalance, kTransactions, kSolver};
 
 struct Prompt {
   int command;
@@ -110,6 +115,8 @@ constexpr Prompt kPrompts[] = {
     {kFileClose, "Close the active account\nClose"},
     {kFileSave, "Save the active account\nSave"},
     {kFileSaveAs, "Save the active account with a new name\nSave As"},
+    {kImportStatement, "Import a bank statement into the active account\nImport Statement"},
+    {kExportYear, "Export the current year's transactions and predactions as a CSV file\nExport Year as CSV"},
     {kObjects, "Objects\nObjects"},
     {kFunctionalAreas, "Functional Areas\nFunctional Areas"},
     {kSettings, "Settings\nSettings"},

@@ -27,6 +27,12 @@ inline constexpr std::string_view kDefaultExtension = ".pxf";
 inline constexpr std::string_view kFileTypeId = "Purso.Document";
 inline constexpr std::string_view kFileTypeName = "Purso Document";
 
+// The file dialogs of Import Statement and Export Year as CSV.
+inline constexpr std::string_view kStatementFilter =
+    "Bank Statements (*.ofx *.qfx *.qif *.csv *.OFX *.QFX *.QIF *.CSV);;OFX Files (*.ofx *.qfx *.OFX *.QFX);;"
+    "QIF Files (*.qif *.QIF);;CSV Files (*.csv *.CSV)";
+inline constexpr std::string_view kCsvFilter = "CSV Files (*.csv)";
+
 enum class MenuEntryKind : std::uint8_t {
   kCommand,
   kSeparator,

@@ -53,8 +53,12 @@ QString MainWindowTitle(const QString& accountName, TitleForm form) {
          (form == TitleForm::kMaximized ? QStringLiteral("[%1]").arg(accountName) : accountName);
 }
 
-CpursoMainFrame::CpursoMainFrame(CQtHost& host, CRecentFileList& recentFiles)
-    : host_(host), recentFiles_(recentFiles), mdi_(new QMdiArea(this)), lockKeys_(new CLockKeys(this)) {
+CpursoMainFrame::CpursoMainFrame(CQtHost& host, CRecentFileList& recentFiles, ISettingsStore& settings)
+    : host_(host),
+      recentFiles_(recentFiles),
+      settings_(settings),
+      mdi_(new QMdiArea(this)),
+      lockKeys_(new CLockKeys(this)) {
   setObjectName(QStringLiteral("CpursoMainFrame"));
   setWindowTitle(MainWindowTitle({}));
   setAcceptDrops(true);
@@ -154,6 +158,8 @@ bool CpursoMainFrame::IsCommandEnabled(int command) const {
     case command_id::kFileClose:
     case command_id::kFileSave:
     case command_id::kFileSaveAs:
+    case command_id::kImportStatement:
+    case command_id::kExportYear:
     case command_id::kWindowArrange:
     case command_id::kWindowCascade:
     case command_id::kWindowTile:
@@ -244,6 +250,12 @@ void CpursoMainFrame::OnCommand(int command) {
       return;
     case kFileSaveAs:
       SaveAs(child->Document());
+      return;
+    case kImportStatement:
+      ImportStatement(child->Document());
+      break;
+    case kExportYear:
+      ExportYear(child->Document());
       return;
     case kWindowCascade:
       mdi_->cascadeSubWindows();

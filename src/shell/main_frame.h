@@ -23,6 +23,7 @@ class QMdiArea;
 namespace purso {
 
 class CQtHost;
+class ISettingsStore;
 class CRecentFileList;
 class CLockKeys;
 
@@ -30,8 +31,8 @@ class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
   Q_OBJECT
 
  public:
-  // host and recentFiles must outlive the window.
-  CpursoMainFrame(CQtHost& host, CRecentFileList& recentFiles);
+  // host, recentFiles and settings must outlive the window.
+  CpursoMainFrame(CQtHost& host, CRecentFileList& recentFiles, ISettingsStore& settings);
   ~CpursoMainFrame() override;
 
   // File New: a new, empty account window ("Purso1", "Purso2", ...).
@@ -75,6 +76,10 @@ class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
   void UpdateRecentFiles();
   void UpdateIndicators();
   bool SaveAs(CpursoPXFDoc& document);
+  // File > Import Statement... and File > Export Year as CSV...: the file
+  // dialog, then the document's work.
+  void ImportStatement(CpursoPXFDoc& document);
+  void ExportYear(CpursoPXFDoc& document);
   void OpenRecentFile(int index);
   void CloseActive();
   void ArrangeIcons();
@@ -83,6 +88,7 @@ class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
 
   CQtHost& host_;
   CRecentFileList& recentFiles_;
+  ISettingsStore& settings_;
   QMdiArea* mdi_;
   QHash<int, QAction*> actions_;
   QAction* noRecentFile_ = nullptr;

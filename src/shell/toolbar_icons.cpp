@@ -174,6 +174,20 @@ void Solver(QPainter& p) {
   p.drawChord(QRectF(9.5, 5, 6, 6), 180 * 16, 180 * 16);
 }
 
+void ImportStatement(QPainter& p) {
+  // A bank statement, its lines red and green, with an arrow bringing it in.
+  p.setPen(Ink());
+  p.setBrush(kPaper);
+  p.drawRect(QRectF(5.5, 1.5, 9, 13));
+  const QColor marks[] = {kGreen, kRed, kRed, kGreen};
+  for (int row = 0; row < 4; ++row) p.fillRect(QRectF(8, 3 + 3 * row, 5, 1), marks[row]);
+  p.setPen(Ink(kBlue, 2.0));
+  p.drawLine(QPointF(0.5, 8), QPointF(6, 8));
+  p.setPen(Ink(kBlue, 1.0));
+  p.setBrush(kBlue);
+  p.drawPolygon(QPolygonF({QPointF(4.5, 4.5), QPointF(8, 8), QPointF(4.5, 11.5)}));
+}
+
 using Painter = void (*)(QPainter&);
 
 Painter PainterFor(int command) {
@@ -181,6 +195,7 @@ Painter PainterFor(int command) {
     case command_id::kFileNew: return Page;
     case command_id::kFileOpen: return Open;
     case command_id::kFileSave: return Save;
+    case command_id::kImportStatement: return ImportStatement;
     case command_id::kSettings: return Settings;
     case command_id::kChangeYear: return ChangeYear;
     case command_id::kBudgetWizard: return Wizard;

@@ -52,6 +52,21 @@ inline constexpr std::string_view kAmountExpense = "%209!280!RR%";
 inline constexpr std::string_view kDescription = "%290!465!LB%";
 }  // namespace transactions
 
+// Import dialog list, one row per statement line in statement order: whether
+// the line is chosen, the date with its year, the amount (red for money
+// out), the category, the proposed predaction, the duplicate mark, and the
+// description, wide enough for 48 characters of ordinary text.
+namespace statement_import {
+inline constexpr std::string_view kChosen = "%000!018!LB%";
+inline constexpr std::string_view kDate = "%022!086!LB%";
+inline constexpr std::string_view kAmountIn = "%090!166!RB%";
+inline constexpr std::string_view kAmountOut = "%090!166!RR%";
+inline constexpr std::string_view kCategory = "%174!294!LB%";
+inline constexpr std::string_view kPredaction = "%300!366!LB%";
+inline constexpr std::string_view kNote = "%372!426!LB%";
+inline constexpr std::string_view kDescription = "%432!732!LB%";
+}  // namespace statement_import
+
 // Solver dialog, surplus and deficit lists: category name, hidden id, then
 // five amount columns. The balance, budget and annual budget columns are red
 // for Var Ex categories; the two surplus columns are red in the deficit list.

@@ -4,6 +4,8 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/change_year_dialog.h"
+#include "dialogs/csv_columns_dialog.h"
+#include "dialogs/import_dialog.h"
 #include "dialogs/match_dialog.h"
 #include "dialogs/message_dialogs.h"
 #include "dialogs/name_list_dialog.h"
@@ -54,6 +56,36 @@ std::unique_ptr<CDialogLogic> RentMatch(CAccountBook& book) {
   return Make<CMatchDialog>(book, MatchRequest{rent, MoneyFlow::kExpense, 602, 950, std::nullopt});
 }
 
+// A bank statement of June on the sample year: rent and salary matched with
+// their predactions, groceries and fuel recognised, a salary advance far
+// from any predaction, two payees the account does not know (one with a
+// long description), the tutoring of April once more, and a line of 1997.
+std::unique_ptr<CDialogLogic> JuneStatement(CAccountBook& book) {
+  const int year = book.GetYear();
+  Statement statement;
+  statement.lines = {
+      {10, {year, 6, 1}, -950, "Rent", "June", ""},
+      {11, {year, 6, 9}, -412.3, "SUPERMARKET", "Card 4411", ""},
+      {12, {year, 6, 16}, -88.1, "Fuel", "", ""},
+      {13, {year, 6, 24}, 2400, "Salary", "", ""},
+      {14, {year, 6, 28}, -7.8, "Corner Cafe", "", ""},
+      {15, {year, 6, 29}, -640, "Mustang Insurance Company of the Southern States", "Policy 2024-118", ""},
+      {16, {year, 7, 10}, 1200, "Salary", "Advance", ""},
+      {17, {year, 4, 12}, 450, "Spring term", "", ""},
+      {18, {1997, 12, 30}, -12, "Old fee", "", ""},
+  };
+  return Make<CImportDialog>(book, statement, "june.ofx");
+}
+
+// A CSV statement with money out and in apart, whose names give its columns away.
+std::unique_ptr<CDialogLogic> StatementColumns(CAccountBook& book) {
+  static CMemorySettingsStore store;
+  CsvPreview preview{"june.csv",
+                     {{1, {"Booking Date", "Payee", "Reference", "Paid Out", "Paid In", "Balance"}},
+                      {2, {"01/06/2026", "Rent", "June", "950.00", "", "1,020.50"}}}};
+  return Make<CCsvColumnsDialog>(book.Settings(), store, std::move(preview));
+}
+
 const DialogSample kSamples[] = {
     {"About", [](CAccountBook&) { return Make<CAboutDialog>(); }, kCommandOk},
     {"Problem",
@@ -83,6 +115,8 @@ const DialogSample kSamples[] = {
     {"Match transaction with predaction", RentMatch},
     {"Recurring Predactions",
      [](CAccountBook& book) { return Make<CRecurringPredactionsDialog>(book, SeriesUnit::kMonths); }},
+    {"Import Statement", JuneStatement},
+    {"Statement Columns", StatementColumns},
 };
 
 }  // namespace

@@ -1,0 +1,87 @@
+// CImportDialog: the Import Statement dialog (170), what importing a bank
+// statement into the account would do, and doing it.
+//
+// The list shows the proposal (statement/import_proposal.h), one row per
+// line in statement order: whether it is chosen ("[x]"), its date with the
+// year, its amount (red for money out), its category or "(no category)",
+// the predaction it would be matched with (its date) or "new", and
+// "duplicate" for a line the year holds already; then its description. A
+// label counts the lines outside the account's years, which are not
+// imported, and names their lines in the file.
+//
+// For the selected line the user chooses another category among those that
+// take its money (or none, which leaves it out; a line given a category is
+// chosen unless it is a duplicate) and ticks or unticks it; double-clicking a
+// row ticks or unticks it too. A line without a category cannot be chosen.
+// Import, enabled while a line is chosen, adds every chosen line at once
+// (statement/import_apply.h) and closes the dialog with kCommandOk; when a
+// table cannot take another row the account is left as it was, the "Out of
+// memory." problem is shown and the dialog stays open. Cancel changes nothing.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "data/account_book.h"
+#include "dialogs/editing_dialog.h"
+#include "statement/import_apply.h"
+#include "statement/import_proposal.h"
+#include "statement/ledger_categories.h"
+#include "statement/statement_error.h"
+
+namespace purso {
+
+class CImportDialog final : public CEditingDialog {
+ public:
+  // The proposal of statement for book, which must outlive the dialog and
+  // change only through it while it is open. statementName (account text)
+  // names the statement in the dialog.
+  CImportDialog(CAccountBook& book, const Statement& statement, std::string statementName);
+
+  void OnInit() override;
+  void OnCommand(int controlId) override;
+  void OnSelectionChange(int controlId) override;
+  void OnDoubleClick(int controlId) override;
+
+  const CImportProposal& Proposal() const { return proposal_; }
+  // What Import did; status kOutOfDate and no counts before it succeeded.
+  const ImportResult& Imported() const { return imported_; }
+
+ private:
+  // What the rows need of a year: its categories and its predactions' dates.
+  struct YearFacts {
+    explicit YearFacts(const CYearLedger& ledger);
+    CLedgerCategories categories;
+    std::unordered_map<std::uint32_t, double> predactionDates;
+  };
+
+  void OnImport();
+  void OnCategoryChosen();
+  void OnToggle();
+  // Refills the list, keeping the selection, and what depends on it.
+  void FillList();
+  void ShowSelection();
+  void ShowOutside();
+  std::string RowText(std::size_t line);
+  std::optional<std::size_t> SelectedLine() const;
+  const YearFacts& FactsOf(int year);
+
+  CAccountBook& book_;
+  CImportProposal proposal_;
+  std::string statementName_;
+  std::map<int, std::unique_ptr<YearFacts>> years_;
+  // The categories the selected line may take, in the order of the drop-down after its first item.
+  std::vector<std::uint32_t> choices_;
+  ImportResult imported_;
+};
+
+// The Problem dialog's texts for a statement that cannot be read
+// (StatementProblem), as account text, line by line.
+NameProblem StatementProblemText(const StatementError& error);
+
+}  // namespace purso

@@ -1,0 +1,73 @@
+// Dialog resource of the Statement Columns dialog, which says how a CSV
+// statement is to be read before it is imported: whether its first line
+// names the columns, which column holds the date, the amount (or the money
+// out and the money in), the payee and the memo, the order of the dates and
+// the decimal symbol of the amounts.
+#pragma once
+
+#include <string_view>
+
+#include "resources/command_ids.h"
+#include "resources/dialog_resource.h"
+
+namespace purso::csv_columns_dialog {
+
+inline constexpr int kDialogId = dialog_id::kCsvColumns;
+inline constexpr int kStatement = 1220;
+inline constexpr int kHeader = 1221;
+inline constexpr int kDate = 1222;
+inline constexpr int kAmount = 1223;
+inline constexpr int kDebit = 1224;
+inline constexpr int kCredit = 1225;
+inline constexpr int kPayee = 1226;
+inline constexpr int kMemo = 1227;
+inline constexpr int kDateOrder = 1228;
+inline constexpr int kDecimal = 1229;
+inline constexpr int kHelp = 1230;
+inline constexpr int kOk = 1;
+inline constexpr int kCancel = 2;
+
+// The date orders in the order of StatementDateOrder, and the two decimal
+// symbols, point first.
+inline constexpr std::string_view kDateOrders[] = {"Year Month Day (2024-12-31)", "Day Month Year (31.12.2024)",
+                                                   "Month Day Year (12/31/2024)"};
+inline constexpr std::string_view kDecimalSymbols[] = {"Point (1,234.56)", "Comma (1.234,56)"};
+
+// The controls, positions in the resource's units.
+namespace table {
+using enum ControlKind;
+using namespace control_style;
+// One row per column to choose, its name at the left; the two ways of
+// reading dates and amounts apart below them; the buttons at the foot.
+inline constexpr ControlResource kControls[] = {
+    {kLabel, kStatement, "The columns of the statement", 7, 7, 210, 8},
+    {kCheckBox, kHeader, "The first line holds the column &names", 7, 19, 210, 10, kChecked},
+
+    {kLabel, kNoControlId, "Date", 7, 38, 60, 8},
+    {kDropDownList, kDate, "", 72, 36, 145, 12},
+    {kLabel, kNoControlId, "Amount", 7, 54, 60, 8},
+    {kDropDownList, kAmount, "", 72, 52, 145, 12},
+    {kLabel, kNoControlId, "or Money out", 7, 70, 60, 8},
+    {kDropDownList, kDebit, "", 72, 68, 145, 12},
+    {kLabel, kNoControlId, "and Money in", 7, 86, 60, 8},
+    {kDropDownList, kCredit, "", 72, 84, 145, 12},
+    {kLabel, kNoControlId, "Payee", 7, 102, 60, 8},
+    {kDropDownList, kPayee, "", 72, 100, 145, 12},
+    {kLabel, kNoControlId, "Memo", 7, 118, 60, 8},
+    {kDropDownList, kMemo, "", 72, 116, 145, 12},
+
+    {kLabel, kNoControlId, "Date order", 7, 140, 60, 8},
+    {kDropDownList, kDateOrder, "", 72, 138, 145, 12, kNone, kDateOrders},
+    {kLabel, kNoControlId, "Decimal symbol", 7, 156, 60, 8},
+    {kDropDownList, kDecimal, "", 72, 154, 145, 12, kNone, kDecimalSymbols},
+
+    {kPushButton, kHelp, "&Help", 7, 178, 50, 14},
+    {kPushButton, kOk, "OK", 113, 178, 50, 14, kDefault},
+    {kPushButton, kCancel, "Cancel", 167, 178, 50, 14},
+};
+}  // namespace table
+
+inline constexpr DialogResource kResource{kDialogId, "Statement Columns", 224, 199, "MS Sans Serif",
+                                          8,         table::kControls};
+
+}  // namespace purso::csv_columns_dialog

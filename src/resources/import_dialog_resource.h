@@ -1,0 +1,94 @@
+// Dialog resource of the Import dialog, which shows what importing a bank
+// statement would do: one row per statement line under its column headers,
+// the lines outside the account's years, the category and the choice of the
+// selected line, and the buttons that import the chosen lines or nothing.
+//
+// Laid out in pixels, not dialog units, as the Solver dialog is: the list's
+// rows carry their column positions in pixels, and each header must stand
+// over its column whatever the desktop's dialog font. The statement's name,
+// the count and the outside lines are written when the dialog opens.
+#pragma once
+
+#include <string_view>
+
+#include "resources/command_ids.h"
+#include "resources/dialog_resource.h"
+
+namespace purso::import_dialog {
+
+inline constexpr int kDialogId = dialog_id::kImport;
+inline constexpr int kStatement = 1200;
+inline constexpr int kChosenCount = 1201;
+inline constexpr int kLines = 1202;
+inline constexpr int kOutside = 1203;
+inline constexpr int kCategory = 1204;
+inline constexpr int kChosen = 1205;
+inline constexpr int kHelp = 1206;
+inline constexpr int kImport = 1;
+inline constexpr int kCancel = 2;
+
+// The controls, positions in pixels.
+namespace table {
+using enum ControlKind;
+using namespace control_style;
+
+inline constexpr int kListX = 10;
+inline constexpr int kListWidth = 762;  // the rows' 732 pixels, a scroll bar and the frame
+inline constexpr int kListY = 50;
+inline constexpr int kListHeight = 212;
+inline constexpr int kLineHeight = 16;
+inline constexpr int kHeaderY = kListY - kLineHeight - 2;
+
+// The columns of the rows, start and end in pixels: the layouts of
+// text/list_layouts.h (statement_import), which the dialog checks.
+struct Column {
+  int start;
+  int end;
+};
+inline constexpr Column kDateColumn{22, 86};
+inline constexpr Column kAmountColumn{90, 166};
+inline constexpr Column kCategoryColumn{174, 294};
+inline constexpr Column kPredactionColumn{300, 366};
+inline constexpr Column kNoteColumn{372, 426};
+inline constexpr Column kDescriptionColumn{432, 732};
+
+enum class HeaderAlign { kLeft, kRight };
+
+// A header over a list column, inside the list's frame, where the row
+// renderer draws the column's text: from its start plus 2 when the column is
+// left-aligned, ending at its end plus 2 when it is right-aligned.
+constexpr ControlResource Header(std::string_view caption, Column column, HeaderAlign align) {
+  constexpr int kFrame = 1;
+  const bool right = align == HeaderAlign::kRight;
+  const int x = kListX + kFrame + column.start + (right ? 0 : 2);
+  return {kLabel,      kNoControlId,          caption, x, kHeaderY, column.end - column.start + 2,
+          kLineHeight, right ? kRight : kNone};
+}
+
+inline constexpr ControlResource kControls[] = {
+    {kLabel, kStatement, "Statement", kListX + 2, 8, 440, kLineHeight},
+    {kLabel, kChosenCount, "0 of 0 lines to import", 532, 8, 240, kLineHeight, kRight},
+
+    Header("Date", kDateColumn, HeaderAlign::kLeft),
+    Header("Amount", kAmountColumn, HeaderAlign::kRight),
+    Header("Category", kCategoryColumn, HeaderAlign::kLeft),
+    Header("Predaction", kPredactionColumn, HeaderAlign::kLeft),
+    Header("Note", kNoteColumn, HeaderAlign::kLeft),
+    Header("Description", kDescriptionColumn, HeaderAlign::kLeft),
+    {kColumnList, kLines, "", kListX, kListY, kListWidth, kListHeight, kVScroll},
+    {kLabel, kOutside, "", kListX + 2, kListY + kListHeight + 6, kListWidth - 2, kLineHeight},
+
+    {kLabel, kNoControlId, "Category of the selected line", kListX + 2, 298, 220, kLineHeight},
+    {kDropDownList, kCategory, "", kListX, 316, 220, 24, kDisabled},
+    {kCheckBox, kChosen, "Import this &line", 246, 318, 180, 20, kDisabled},
+
+    {kPushButton, kHelp, "&Help", 516, 352, 80, 26},
+    {kPushButton, kImport, "&Import", 604, 352, 80, 26, kDefault},
+    {kPushButton, kCancel, "Cancel", 692, 352, 80, 26},
+};
+}  // namespace table
+
+inline constexpr DialogResource kResource{kDialogId,        "Import Statement",  782, 390, "MS Sans Serif", 8,
+                                          table::kControls, LayoutUnits::kPixels};
+
+}  // namespace purso::import_dialog

@@ -1,0 +1,33 @@
+// CpursoMainFrame: the file dialogs of File > Import Statement... and
+// File > Export Year as CSV...; what follows the choice of a file is the
+// document's.
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/purso_document.h"
+#include "qt/text_codec.h"
+#include "shell/main_frame.h"
+
+namespace purso {
+
+void CpursoMainFrame::ImportStatement(CpursoPXFDoc& document) {
+  const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Statement"), QString(),
+                                                    FromAccountText(kStatementFilter));
+  if (path.isEmpty()) return;
+  document.ImportStatement(QFileInfo(path).absoluteFilePath().toStdString(), settings_);
+}
+
+void CpursoMainFrame::ExportYear(CpursoPXFDoc& document) {
+  // Beside the account, when it has a file.
+  const QString folder =
+      document.PathName().empty() ? QString() : QFileInfo(QString::fromStdString(document.PathName())).absolutePath();
+  const QString name = QString::fromStdString(document.ExportFileName());
+  QFileDialog dialog(this, QStringLiteral("Export Year as CSV"), folder, FromAccountText(kCsvFilter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("csv"));
+  dialog.selectFile(name);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  document.ExportYear(QFileInfo(dialog.selectedFiles().front()).absoluteFilePath().toStdString());
+}
+
+}  // namespace purso
