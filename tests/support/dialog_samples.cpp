@@ -2,6 +2,7 @@
 
 #include "calc/predaction_series.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/budget_wizard_dialog.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/change_year_dialog.h"
 #include "dialogs/message_dialogs.h"
@@ -69,6 +70,7 @@ const DialogSample kSamples[] = {
      functional_areas_dialog::kDone},
     {"Categories", [](CAccountBook& book) { return Make<CCategoriesDialog>(book); }, categories_dialog::kDone},
     {"Predicted Transactions", CleanerPredactions, predactions_dialog::kDone},
+    {"Budget Wizard", [](CAccountBook& book) { return Make<CBudgetWizardDialog>(book); }},
     {"Recurring Predactions",
      [](CAccountBook& book) { return Make<CRecurringPredactionsDialog>(book, SeriesUnit::kMonths); }},
 };
