@@ -13,7 +13,7 @@ packages=(
   clang libclang-rt-dev
   fonts-dejavu-core
   xdg-utils
-  xvfb xauth xdotool
+  xvfb xauth xdotool jq
 )
 
 missing=()

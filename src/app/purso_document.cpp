@@ -5,6 +5,7 @@
 
 #include "app/file_name.h"
 #include "data/account_file.h"
+#include "dialogs/budget_wizard_dialog.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/change_year_dialog.h"
 #include "dialogs/message_dialogs.h"
@@ -92,19 +93,20 @@ const CommandRow kCommands[] = {
     {command_id::kOpeningBalance,
      {},
      AfterDialog::kBookkeeping,
-     [](CpursoPXFDoc& document) {
-       CYearLedger& ledger = document.CurrentLedger();
-       COpeningBalanceDialog dialog(document.Book().Settings(), ledger.GetOpeningBalance());
-       if (document.Host().RunModal(dialog) == kCommandOk && dialog.Balance() != ledger.GetOpeningBalance()) {
-         ledger.SetOpeningBalance(dialog.Balance());
-       }
-     }},
+     [](CpursoPXFDoc& document) { EditOpeningBalance(document.Host(), document.Book()); }},
     {command_id::kSolver,
      {},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) {
        CSolverDialog dialog(document.Book());
        document.Host().RunModal(dialog);
+     }},
+    {command_id::kBudgetWizard,
+     {},
+     AfterDialog::kBookkeeping,
+     [](CpursoPXFDoc& document) {
+       CBudgetWizardDialog wizard(document.Book());
+       document.Host().RunModal(wizard);
      }},
     {command_id::kChangeYear,
      {},

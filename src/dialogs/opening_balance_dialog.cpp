@@ -47,4 +47,12 @@ void COpeningBalanceDialog::OnOk() {
   EndDialog(ids::kOk);
 }
 
+void EditOpeningBalance(IHost& host, CAccountBook& book) {
+  CYearLedger& ledger = book.CurrentLedger();
+  COpeningBalanceDialog dialog(book.Settings(), ledger.GetOpeningBalance());
+  if (host.RunModal(dialog) == kCommandOk && dialog.Balance() != ledger.GetOpeningBalance()) {
+    ledger.SetOpeningBalance(dialog.Balance());
+  }
+}
+
 }  // namespace purso

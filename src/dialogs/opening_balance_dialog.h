@@ -9,8 +9,10 @@
 // dialog stores nothing: its opener decides what to do with the value.
 #pragma once
 
+#include "data/account_book.h"
 #include "data/display_settings.h"
 #include "dialogs/editing_dialog.h"
+#include "platform/host.h"
 
 namespace purso {
 
@@ -31,5 +33,10 @@ class COpeningBalanceDialog final : public CEditingDialog {
   CDisplaySettings settings_;
   double balance_;
 };
+
+// Runs the dialog on the opening balance of the book's current year and,
+// when it ends with OK on another value, stores that value in the ledger,
+// which marks the ledger modified: what every opener does.
+void EditOpeningBalance(IHost& host, CAccountBook& book);
 
 }  // namespace purso

@@ -9,6 +9,7 @@
 
 #include "data/account_file.h"
 #include "data/calendar.h"
+#include "resources/budget_wizard_dialog_resource.h"
 #include "resources/categories_dialog_resource.h"
 #include "resources/change_year_dialog_resource.h"
 #include "resources/functional_areas_dialog_resource.h"
@@ -257,8 +258,34 @@ TEST_F(DocumentTest, CategoriesNeedObjectsThenFunctionalAreasAndEndWithBookkeepi
   EXPECT_TRUE(document_.NeedsRecalculation());
 }
 
-TEST_F(DocumentTest, CommandsWithoutTheirDialogAreNotCarried) {
-  for (int command : {161, 57600}) {
+TEST_F(DocumentTest, TheWizardStoppedAtTheCategoriesKeepsWhatItsDialogsMadeAndRedraws) {
+  namespace wizard = budget_wizard_dialog;
+  document_.ClearRecalculation();
+  host_.Expect(wizard::kDialogId, [](CDialogDriver& driver) {
+    for (int press : {wizard::kNext, wizard::kGo, wizard::kNext, wizard::kGo, wizard::kNext}) driver.Press(press);
+    driver.Press(wizard::kStop);
+  });
+  host_.Expect(objects_dialog::kDialogId, [](CDialogDriver& driver) {
+    driver.Type(objects_dialog::kAddName, "Car");
+    driver.Enter();
+    driver.Escape();
+  });
+  host_.Expect(functional_areas_dialog::kDialogId, [](CDialogDriver& driver) {
+    driver.Type(functional_areas_dialog::kAddName, "Fuel");
+    driver.Enter();
+    driver.Escape();
+  });
+  EXPECT_TRUE(document_.OnCommand(command_id::kBudgetWizard));
+  EXPECT_EQ(document_.CurrentLedger().Objects().GetRowCount(), 1u);
+  EXPECT_EQ(document_.CurrentLedger().FunctionalAreas().GetRowCount(), 1u);
+  EXPECT_TRUE(document_.IsModified());
+  EXPECT_TRUE(document_.NeedsRecalculation());
+  EXPECT_EQ(view_.updates, 1);
+}
+
+TEST_F(DocumentTest, EveryAccountCommandIsCarriedAndNoOtherCommand) {
+  for (const int command : command_id::kAccountCommands) EXPECT_TRUE(document_.IsCommandAvailable(command)) << command;
+  for (const int command : {command_id::kFileNew, command_id::kImportStatement}) {
     EXPECT_FALSE(document_.IsCommandAvailable(command)) << command;
     EXPECT_FALSE(document_.OnCommand(command)) << command;
   }

@@ -2,6 +2,7 @@
 
 #include "calc/predaction_series.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/budget_wizard_dialog.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/change_year_dialog.h"
 #include "dialogs/csv_columns_dialog.h"
@@ -113,6 +114,7 @@ const DialogSample kSamples[] = {
     {"Predicted Transactions", CleanerPredactions, predactions_dialog::kDone},
     {"Transactions", [](CAccountBook& book) { return Make<CTransactionsDialog>(book); }, transactions_dialog::kDone},
     {"Match transaction with predaction", RentMatch},
+    {"Budget Wizard", [](CAccountBook& book) { return Make<CBudgetWizardDialog>(book); }},
     {"Recurring Predactions",
      [](CAccountBook& book) { return Make<CRecurringPredactionsDialog>(book, SeriesUnit::kMonths); }},
     {"Import Statement", JuneStatement},
