@@ -2,7 +2,8 @@
 // document's commands and the dialogs they open: the Budget Wizard's
 // dialogs make the objects, the functional areas, categories of all four
 // types (the fixed ones with monthly series of predactions) and the opening
-// balance; the Solver moves budget; the account is saved and opened again.
+// balance; transactions are entered and matched; the Solver moves budget;
+// the account is saved and opened again.
 // The account view's key figures must equal the figures worked out here,
 // day by day, from what was entered.
 #include <gtest/gtest.h>
@@ -19,11 +20,13 @@
 #include "resources/budget_wizard_dialog_resource.h"
 #include "resources/categories_dialog_resource.h"
 #include "resources/functional_areas_dialog_resource.h"
+#include "resources/match_dialog_resource.h"
 #include "resources/objects_dialog_resource.h"
 #include "resources/opening_balance_dialog_resource.h"
 #include "resources/predactions_dialog_resource.h"
 #include "resources/recurring_predactions_dialog_resource.h"
 #include "resources/solver_dialog_resource.h"
+#include "resources/transactions_dialog_resource.h"
 #include "support/scripted_host.h"
 
 namespace purso::test {
@@ -59,6 +62,18 @@ const Category kCategories[] = {
     {"Presents", "Me", "Gifts", "Var In", 728, 0, 0, kTransfer},
 };
 
+// What really happened: January's rent two days late and lower, matched with
+// January's predaction; January's salary on the day; food, a variable
+// category's, matched with nothing.
+struct Entered {
+  const char* category;
+  int month;
+  int day;
+  int amount;
+  bool matched;
+};
+const Entered kTransactions[] = {{"Rent", 1, 3, 480, true}, {"Salary", 1, 25, 2000, true}, {"Food", 2, 10, 120, false}};
+
 struct Figures {
   double netBudget, balanceDate, predictedAtDate, actualAtDate, predictedAtYearEnd, outstandingExpenses,
       outstandingIncomes;
@@ -70,25 +85,45 @@ int DayOf1999(int month, int day) {
   return kDaysBefore[month - 1] + day - 1;
 }
 
+// The transaction matched with a category's predaction of that month, if any.
+const Entered* MatchOf(const Category& category, int month) {
+  for (const Entered& entered : kTransactions) {
+    if (entered.matched && std::string(entered.category) == category.name && entered.month == month) return &entered;
+  }
+  return nullptr;
+}
+
+double SignOf(const std::string& type) { return type.ends_with("Ex") ? -1 : 1; }
+
 // What the view must show, from the entries above alone: every fixed
-// category's twelve predactions, the variable budgets after the transfer
-// spread evenly over the days before December 31 (which takes what is left
-// of them, nothing here), no transactions yet: the actual balance is the
-// opening balance, and every predaction due is outstanding.
+// category's twelve predactions, a matched one taking its transaction's date
+// and amount (and the budget with it); the variable budgets after the
+// transfer spread evenly over the days before December 31 (which takes what
+// is left of them, nothing here); the actual balance from the transactions;
+// every predaction due and not matched outstanding.
 Figures ExpectedFigures() {
   const int balanceDay = DayOf1999(kToday.month, kToday.day);
   Figures expected{0, kToday.month * 100.0 + kToday.day, kOpeningBalance, kOpeningBalance, kOpeningBalance, 0, 0};
+  for (const Entered& entered : kTransactions) {
+    for (const Category& category : kCategories) {
+      if (std::string(category.name) == entered.category)
+        expected.actualAtDate += SignOf(category.type) * entered.amount;
+    }
+  }
   double variableTotal = 0;
   for (const Category& category : kCategories) {
     const std::string type = category.type;
-    const double sign = type.ends_with("Ex") ? -1 : 1;
+    const double sign = SignOf(type);
     double budget = category.budget + category.moved;
     if (type.starts_with("Fix")) {
-      budget = 12 * category.amount;
+      budget = 0;
       for (int month = 1; month <= 12; ++month) {
-        if (DayOf1999(month, category.day) > balanceDay) continue;
-        expected.predictedAtDate += sign * category.amount;
-        (sign < 0 ? expected.outstandingExpenses : expected.outstandingIncomes) += category.amount;
+        const Entered* match = MatchOf(category, month);
+        const int amount = match != nullptr ? match->amount : category.amount;
+        budget += amount;
+        if (DayOf1999(month, match != nullptr ? match->day : category.day) > balanceDay) continue;
+        expected.predictedAtDate += sign * amount;
+        if (match == nullptr) (sign < 0 ? expected.outstandingExpenses : expected.outstandingIncomes) += amount;
       }
     } else {
       variableTotal += sign * budget;
@@ -197,6 +232,28 @@ class NewAccountEndToEndTest : public ::testing::Test {
     ASSERT_TRUE(document_.OnCommand(command_id::kBudgetWizard));
   }
 
+  // The Transactions dialog's add row, with the Match dialog of a fixed
+  // category taking the predaction it proposes: the nearest in date.
+  void EnterTransactions() {
+    namespace tx = transactions_dialog;
+    host_.Expect(tx::kDialogId, [this](CDialogDriver& d) {
+      for (const Entered& entered : kTransactions) {
+        d.Type(tx::kAddDate,
+               std::to_string(100 + entered.month).substr(1) + "/" + std::to_string(100 + entered.day).substr(1));
+        d.Choose(tx::kAddCategory, entered.category);
+        d.Type(tx::kAddAmount, std::to_string(entered.amount));
+        d.Type(tx::kAddDescription, entered.category);
+        if (entered.matched) {
+          host_.Expect(match_dialog::kDialogId, [](CDialogDriver& m) { m.Press(match_dialog::kMatch); });
+        }
+        d.Press(tx::kAdd);
+        d.ExpectAccepted();
+      }
+      d.Press(tx::kDone);
+    });
+    ASSERT_TRUE(document_.OnCommand(command_id::kTransactions));
+  }
+
   void TransferWithTheSolver() {
     host_.Expect(solver_dialog::kDialogId, [](CDialogDriver& d) {
       d.Type(solver_dialog::kAmount, std::to_string(kTransfer));
@@ -219,6 +276,7 @@ TEST_F(NewAccountEndToEndTest, TheViewShowsWhatWasEnteredBeforeAndAfterSavingAnd
   CpursoPXFView view(document_);
   view.OnInitialUpdate();
   SetUpThroughTheWizard();
+  EnterTransactions();
   TransferWithTheSolver();
   EXPECT_TRUE(document_.IsModified());
   const Figures expected = ExpectedFigures();

@@ -1,11 +1,10 @@
 #include "app/purso_document.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-
-#include <unistd.h>
 
 #include "data/account_file.h"
 #include "data/calendar.h"
@@ -132,8 +131,7 @@ TEST_F(DocumentTest, GuardsRefuseWithTheirTextsAndTheObjectsGuardComesFirst) {
   EXPECT_EQ(host_.Problems()[0].problem,
             "You have not defined any objects.\nYou need some objects to define categories.");
   EXPECT_EQ(host_.Problems()[0].suggestion, "Select \"Categories|Objects...\" to define objects.");
-  EXPECT_EQ(host_.Problems()[1].suggestion,
-            "Select \"Categories|Functional Areas...\" to define functional areas.");
+  EXPECT_EQ(host_.Problems()[1].suggestion, "Select \"Categories|Functional Areas...\" to define functional areas.");
   EXPECT_EQ(host_.Problems()[2].problem,
             "You have not defined any categories.\nYou need some categories to create transactions.");
 
@@ -148,7 +146,8 @@ TEST_F(DocumentTest, GuardsRefuseWithTheirTextsAndTheObjectsGuardComesFirst) {
 
 TEST_F(DocumentTest, OpeningBalanceOkOnAnUnchangedValueDoesNotMarkTheAccount) {
   document_.ClearRecalculation();
-  host_.Expect(opening_balance_dialog::kDialogId, [](CDialogDriver& driver) { driver.Press(opening_balance_dialog::kOk); });
+  host_.Expect(opening_balance_dialog::kDialogId,
+               [](CDialogDriver& driver) { driver.Press(opening_balance_dialog::kOk); });
   EXPECT_TRUE(document_.OnCommand(command_id::kOpeningBalance));
   EXPECT_FALSE(document_.IsModified());
   EXPECT_EQ(view_.updates, 1);
