@@ -131,7 +131,6 @@ void CpursoPXFDoc::TakePath(const std::string& path, const FileStamp& stamp) {
   pathName_ = path;
   title_ = FileNameOf(path);
   stamp_ = stamp;
-  modified_ = false;
 }
 
 }  // namespace purso

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 #include "app/file_name.h"
 #include "data/account_file.h"
@@ -37,8 +38,8 @@ constexpr GuardText kGuardTexts[] = {
 
 // What a command does once its dialog has closed.
 enum class AfterDialog {
-  kModifiedState,  // the modified state follows the book; the figures stay
-  kBookkeeping,    // modified state, recalculation flag, views told
+  kFiguresStay,  // no balance can have changed
+  kBookkeeping,  // recalculation flag set, views told
 };
 
 // One row of the routing table: the command, its guards in order, the
@@ -50,46 +51,42 @@ struct CommandRow {
   void (*run)(CpursoPXFDoc& document);
 };
 
+// Runs the dialog made from arguments over the document's host.
+template <typename Dialog, typename... Arguments>
+void Run(CpursoPXFDoc& document, Arguments&&... arguments) {
+  Dialog dialog(std::forward<Arguments>(arguments)...);
+  document.Host().RunModal(dialog);
+}
+
 // Commands join this table as their dialogs join the program.
 const CommandRow kCommands[] = {
     {command_id::kObjects,
      {},
-     AfterDialog::kModifiedState,
-     [](CpursoPXFDoc& document) {
-       CNameListDialog dialog(document.CurrentLedger(), MasterList::kObjects);
-       document.Host().RunModal(dialog);
-     }},
+     AfterDialog::kFiguresStay,
+     [](CpursoPXFDoc& document) { Run<CNameListDialog>(document, document.CurrentLedger(), MasterList::kObjects); }},
     {command_id::kFunctionalAreas,
      {},
-     AfterDialog::kModifiedState,
+     AfterDialog::kFiguresStay,
      [](CpursoPXFDoc& document) {
-       CNameListDialog dialog(document.CurrentLedger(), MasterList::kFunctionalAreas);
-       document.Host().RunModal(dialog);
+       Run<CNameListDialog>(document, document.CurrentLedger(), MasterList::kFunctionalAreas);
      }},
     {command_id::kCategories,
      {CommandGuard::kHasObjects, CommandGuard::kHasFunctionalAreas},
      AfterDialog::kBookkeeping,
-     [](CpursoPXFDoc& document) {
-       CCategoriesDialog dialog(document.Book());
-       document.Host().RunModal(dialog);
-     }},
+     [](CpursoPXFDoc& document) { Run<CCategoriesDialog>(document, document.Book()); }},
     {command_id::kSettings,
      {},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) {
        CAccountBook& book = document.Book();
        const CDisplaySettings before = book.Settings();
-       CSettingsDialog dialog(book.Settings());
-       document.Host().RunModal(dialog);
+       Run<CSettingsDialog>(document, book.Settings());
        if (!book.Settings().SameSettings(before)) book.SetModified();
      }},
     {command_id::kTransactions,
      {CommandGuard::kHasCategories},
      AfterDialog::kBookkeeping,
-     [](CpursoPXFDoc& document) {
-       CTransactionsDialog dialog(document.Book());
-       document.Host().RunModal(dialog);
-     }},
+     [](CpursoPXFDoc& document) { Run<CTransactionsDialog>(document, document.Book()); }},
     {command_id::kOpeningBalance,
      {},
      AfterDialog::kBookkeeping,
@@ -97,24 +94,15 @@ const CommandRow kCommands[] = {
     {command_id::kSolver,
      {},
      AfterDialog::kBookkeeping,
-     [](CpursoPXFDoc& document) {
-       CSolverDialog dialog(document.Book());
-       document.Host().RunModal(dialog);
-     }},
+     [](CpursoPXFDoc& document) { Run<CSolverDialog>(document, document.Book()); }},
     {command_id::kBudgetWizard,
      {},
      AfterDialog::kBookkeeping,
-     [](CpursoPXFDoc& document) {
-       CBudgetWizardDialog wizard(document.Book());
-       document.Host().RunModal(wizard);
-     }},
+     [](CpursoPXFDoc& document) { Run<CBudgetWizardDialog>(document, document.Book()); }},
     {command_id::kChangeYear,
      {},
      AfterDialog::kBookkeeping,
-     [](CpursoPXFDoc& document) {
-       CChangeYearDialog dialog(document.Book());
-       document.Host().RunModal(dialog);
-     }},
+     [](CpursoPXFDoc& document) { Run<CChangeYearDialog>(document, document.Book()); }},
 };
 
 const CommandRow* FindCommand(int commandId) {
@@ -137,11 +125,7 @@ bool CpursoPXFDoc::OnCommand(int commandId) {
     if (!CheckGuard(guard)) return true;
   }
   command->run(*this);
-  if (command->after == AfterDialog::kBookkeeping) {
-    Bookkeeping();
-  } else {
-    modified_ = book_.IsModified();
-  }
+  if (command->after == AfterDialog::kBookkeeping) Bookkeeping();
   return true;
 }
 
@@ -167,7 +151,6 @@ bool CpursoPXFDoc::CheckGuard(CommandGuard guard) {
 }
 
 void CpursoPXFDoc::Bookkeeping() {
-  modified_ = book_.IsModified();
   recalculate_ = true;
   UpdateAllViews();
 }

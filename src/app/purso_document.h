@@ -60,8 +60,7 @@ class CpursoPXFDoc {
 
   // Whether the account has changes that are not in its file: whatever
   // path made them, the book reports them.
-  bool IsModified() const { return modified_ || book_.IsModified(); }
-  void SetModified(bool modified) { modified_ = modified; }
+  bool IsModified() const { return book_.IsModified(); }
 
   bool NeedsRecalculation() const { return recalculate_; }
   void SetRecalculation() { recalculate_ = true; }
@@ -113,8 +112,8 @@ class CpursoPXFDoc {
 
   IHost& Host() { return host_; }
 
-  // Modified state from the book, recalculation flag, views told: what every
-  // command that can change balances does after its dialog.
+  // Recalculation flag set, views told: what every command that can change
+  // balances does after its dialog.
   void Bookkeeping();
 
  private:
@@ -133,7 +132,6 @@ class CpursoPXFDoc {
   // The file as this document last read or wrote it, to see another
   // program's change before overwriting it.
   FileStamp stamp_;
-  bool modified_ = false;
   bool recalculate_ = true;
   std::vector<IDocumentView*> views_;
 };

@@ -165,10 +165,6 @@ std::string FormatSignedAmount(const CDisplaySettings& settings, double amount) 
   return (number.negative ? "-" : "") + WithSymbol(settings, number.magnitude);
 }
 
-std::string FormatSignedAmountPlain(const CDisplaySettings& settings, double amount) {
-  return SignedNumber(NumberText(settings, amount));
-}
-
 bool ParseAmount(const CDisplaySettings& settings, std::string_view text, double& amount) {
   return text.size() <= kMaxAmountTextLength && ParseAmountOfAnyLength(settings, text, amount);
 }

@@ -22,7 +22,8 @@ inline constexpr double kMaxAmount = 999999999.0;
 std::string FormatAmount(const CDisplaySettings& settings, double amount);
 
 // The same text without the currency symbol and its separating space, for
-// columns and axis labels that have no room for it ("1,234.50").
+// columns and axis labels that have no room for it ("1,234.50"); a value
+// below zero leads with its minus sign ("-12.50").
 std::string FormatAmountPlain(const CDisplaySettings& settings, double amount);
 
 // A signed amount, such as a budget: the text of FormatAmount for its
@@ -30,9 +31,6 @@ std::string FormatAmountPlain(const CDisplaySettings& settings, double amount);
 // below zero, whichever side the currency symbol stands on ("-$12.50",
 // "-$ 12.50", "-12,50 kr"). An amount that rounds to zero has no sign.
 std::string FormatSignedAmount(const CDisplaySettings& settings, double amount);
-
-// The same without the currency symbol ("-12.50").
-std::string FormatSignedAmountPlain(const CDisplaySettings& settings, double amount);
 
 // Reads an amount typed by the user: digits, at most one decimal symbol,
 // spaces and group separators anywhere, the currency symbol once; no sign.

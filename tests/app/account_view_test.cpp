@@ -448,7 +448,6 @@ TEST_F(AccountViewTest, DoubleClickOnAnOutstandingRowOpensItsPredaction) {
     const double budgetBefore = view_.BudgetBalance();
     Transaction(101, Ledger().Categories().RowIdAt(0), 1, kNoMatch);  // seen only by a recomputation
     document_.Book().ClearModified();
-    document_.SetModified(false);
     if (c.opens) {
       const std::optional<std::uint32_t> id = ReadRowId(Controls().Item(c.list, static_cast<std::size_t>(c.selection)));
       host_.Expect(predactions_dialog::kDialogId, [id](CDialogDriver& driver) {

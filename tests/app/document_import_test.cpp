@@ -67,7 +67,6 @@ TEST_F(DocumentImportTest, EverySampleIsImportedOnceAndFoundAgainAsDuplicates) {
   for (const SampleFile& sample : SampleFiles()) {
     SCOPED_TRACE(sample.name);
     document_.Book() = SampleAccount(ids_);
-    document_.SetModified(false);
     view_.updates = 0;
     const bool csvFile = sample.format == StatementFormat::kCsv;
     if (csvFile) ExpectColumns();

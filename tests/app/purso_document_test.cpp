@@ -74,7 +74,6 @@ TEST_F(DocumentTest, ANewAccountStartsOnTodaysYearWithDefaultsAndNeedsItsFigures
 
 TEST_F(DocumentTest, SavesAndOpensTheSameAccount) {
   FillSampleYear(document_.Book());
-  document_.SetModified(true);
   const std::string path = PathOf("household.pxf");
   ASSERT_TRUE(document_.OnSaveDocument(path));
   EXPECT_FALSE(document_.IsModified());
@@ -108,7 +107,6 @@ TEST_F(DocumentTest, AFailedSaveKeepsTheOldFileAndTheAccountModified) {
   ASSERT_TRUE(document_.OnSaveDocument(path));
   const std::string before = ReadAll(path);
   document_.CurrentLedger().SetOpeningBalance(500);
-  document_.SetModified(true);
   // A folder where the file should be cannot be replaced by a file.
   const std::string blocked = PathOf("folder.pxf");
   fs::create_directories(blocked + "/inside");

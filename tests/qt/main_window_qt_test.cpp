@@ -130,7 +130,6 @@ TEST(MainWindowQtTest, ClosingAModifiedAccountAsksAndCancelKeepsIt) {
   CpursoMainFrame& frame = app.MainFrame();
   CpursoChildFrame* child = frame.Children().front();
   child->Document().CurrentLedger().SetOpeningBalance(10);
-  child->Document().SetModified(true);
   QString question;
   WhenShown([&question] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

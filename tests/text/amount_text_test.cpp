@@ -86,7 +86,7 @@ TEST(AmountTextTest, SignedAmountsLeadWithTheirMinusSign) {
   for (const FormatCase& c : kCases) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(c.text, FormatSignedAmount(c.settings, c.amount));
-    EXPECT_EQ(c.plain, FormatSignedAmountPlain(c.settings, c.amount));
+    EXPECT_EQ(c.plain, FormatAmountPlain(c.settings, c.amount));
   }
 }
 
