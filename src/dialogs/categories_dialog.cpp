@@ -5,7 +5,6 @@
 #include "calc/predaction_queries.h"
 #include "dialogs/name_list_dialog.h"
 #include "dialogs/predactions_dialog.h"
-#include "platform/help_launcher.h"
 #include "resources/categories_dialog_resource.h"
 #include "text/amount_text.h"
 #include "text/list_layouts.h"
@@ -18,9 +17,8 @@ namespace {
 namespace ids = categories_dialog;
 namespace columns = layout::categories;
 
-constexpr std::string_view kHelpPage = "cat_dlg.htm";
-// The budget field is read as a fixed-size field of this many characters.
-constexpr std::size_t kBudgetLength = 15;
+constexpr AmountProblems kBudgetProblems{"The budget is invalid (bad format)",
+                                         "The budget is invalid (number too big)"};
 constexpr int kTypeCount = 4;
 
 int TypeCode(CategoryType type) { return static_cast<int>(type); }
@@ -28,13 +26,6 @@ int TypeCode(CategoryType type) { return static_cast<int>(type); }
 std::string_view TypeText(CategoryType type) {
   const std::string_view text = CategoryTypeText(type);
   return text.empty() ? "?" : text;
-}
-
-std::optional<std::string_view> NameById(const CRecordTable& table, std::uint32_t id) {
-  for (std::uint32_t row = 0; row < table.GetRowCount(); ++row) {
-    if (table.RowIdAt(row) == id) return table.TextAt(row, name_column::kName);
-  }
-  return std::nullopt;
 }
 
 // What Add and Update say when there is nothing to choose from, and the
@@ -54,7 +45,7 @@ constexpr EmptyList kNoFunctionalAreas{
 }  // namespace
 
 CCategoriesDialog::CCategoriesDialog(CAccountBook& book)
-    : CEditingDialog(ids::kResource),
+    : CEditingDialog(ids::kResource, {ids::kHelp, "cat_dlg.htm"}),
       book_(book),
       ledger_(book.CurrentLedger()),
       add_{ids::kAddName, ids::kAddObject, ids::kAddFunctionalArea,
@@ -85,8 +76,6 @@ void CCategoriesDialog::OnCommand(int controlId) {
       return OnMasterList(MasterList::kObjects);
     case ids::kFunctionalAreas:
       return OnMasterList(MasterList::kFunctionalAreas);
-    case ids::kHelp:
-      return OpenHelpPage(Host(), kHelpPage);
     default:
       return CEditingDialog::OnCommand(controlId);
   }
@@ -103,12 +92,8 @@ void CCategoriesDialog::OnSelectionChange(int controlId) {
 }
 
 void CCategoriesDialog::FillMasterLists(MasterList list) {
-  const CRecordTable& table = list == MasterList::kObjects ? ledger_.Objects() : ledger_.FunctionalAreas();
-  std::vector<std::string> names;
-  names.reserve(table.GetRowCount());
-  for (std::uint32_t row = 0; row < table.GetRowCount(); ++row)
-    names.emplace_back(table.TextAt(row, name_column::kName));
   const bool objects = list == MasterList::kObjects;
+  std::vector<std::string> names = Names(objects ? ledger_.Objects() : ledger_.FunctionalAreas());
   Controls().SetItems(objects ? update_.object : update_.functionalArea, names);
   Controls().SetItems(objects ? add_.object : add_.functionalArea, std::move(names));
 }
@@ -116,9 +101,8 @@ void CCategoriesDialog::FillMasterLists(MasterList list) {
 void CCategoriesDialog::ResetAddRow() {
   CControlModel& controls = Controls();
   controls.SetText(add_.name, "");
-  for (const int list : {add_.object, add_.functionalArea}) {
-    controls.SetSelection(list, controls.ItemCount(list) > 0 ? 0 : CControlModel::kNoSelection);
-  }
+  SelectFirst(add_.object);
+  SelectFirst(add_.functionalArea);
   controls.SetSelection(add_.type, TypeCode(add_.remembered));
   controls.SetText(add_.budget, "");
 }
@@ -126,7 +110,7 @@ void CCategoriesDialog::ResetAddRow() {
 std::string CCategoriesDialog::RowText(std::uint32_t row) const {
   const CRecordTable& categories = ledger_.Categories();
   const auto nameOf = [](const CRecordTable& table, double id) {
-    return NameById(table, RowIdFromNumber(id)).value_or(kMissingName);
+    return NameOf(table, RowIdFromNumber(id)).value_or(kMissingName);
   };
   const CategoryType type = CategoryTypeFromCode(categories.NumberAt(row, category_column::kType));
   return CListRowBuilder()
@@ -171,24 +155,15 @@ void CCategoriesDialog::ShowSelection() {
   const std::optional<std::uint32_t> id = SelectedCategory();
   CRecordTable& categories = ledger_.Categories();
   const bool any = id && categories.Find(*id);
-  const int lists[] = {update_.object, update_.functionalArea, update_.type};
-  for (const int control :
-       {update_.name, update_.object, update_.functionalArea, update_.type, ids::kUpdate, ids::kRemove}) {
-    controls.Enable(control, any);
-  }
-  if (!any) {
-    controls.SetText(update_.name, "");
-    for (const int list : lists) controls.SetSelection(list, CControlModel::kNoSelection);
-    controls.SetText(update_.budget, "");
-    controls.Enable(update_.budget, false);
-    controls.Enable(ids::kPredactions, false);
-    return;
-  }
+  ShowUpdateRow({update_.name, update_.object, update_.functionalArea, update_.type, update_.budget, ids::kUpdate,
+                 ids::kRemove, ids::kPredactions},
+                any);
+  if (!any) return;
   const CategoryType type = CategoryTypeFromCode(categories.GetNumber(category_column::kType));
   const double budget = categories.GetNumber(category_column::kBudget);
-  const auto object = NameById(ledger_.Objects(), RowIdFromNumber(categories.GetNumber(category_column::kObject)));
+  const auto object = NameOf(ledger_.Objects(), RowIdFromNumber(categories.GetNumber(category_column::kObject)));
   const auto area =
-      NameById(ledger_.FunctionalAreas(), RowIdFromNumber(categories.GetNumber(category_column::kFunctionalArea)));
+      NameOf(ledger_.FunctionalAreas(), RowIdFromNumber(categories.GetNumber(category_column::kFunctionalArea)));
   controls.SetText(update_.name, categories.GetText(category_column::kName));
   controls.SetSelection(update_.object, object ? controls.FindItemExact(update_.object, *object) : -1);
   controls.SetSelection(update_.functionalArea, area ? controls.FindItemExact(update_.functionalArea, *area) : -1);
@@ -232,17 +207,6 @@ std::optional<std::uint32_t> CCategoriesDialog::ChosenId(const InputRow& row, Ma
   return FindName(table, Controls().SelectedText(control)).value_or(fallback);
 }
 
-std::optional<double> CCategoriesDialog::TypedBudget(int field) {
-  const std::optional<double> budget = FieldAmount(book_.Settings(), field, kBudgetLength);
-  if (!budget) {
-    Refuse("The budget is invalid (bad format)", "Enter a valid number.", field);
-  } else if (*budget > kMaxAmount) {
-    Refuse("The budget is invalid (number too big)", "Enter a number < 999999999", field);
-    return std::nullopt;
-  }
-  return budget;
-}
-
 void CCategoriesDialog::WriteCategory(std::uint32_t id, std::string_view name, std::uint32_t object,
                                       std::uint32_t functionalArea, CategoryType type, double budget) {
   CRecordTable& categories = ledger_.Categories();
@@ -264,7 +228,7 @@ void CCategoriesDialog::OnAdd() {
   const CategoryType type = ChosenType(add_);
   double budget = 0.0;
   if (!IsFixed(type)) {
-    const std::optional<double> typed = TypedBudget(add_.budget);
+    const std::optional<double> typed = TypedAmount(book_.Settings(), add_.budget, kBudgetProblems);
     if (!typed) return;
     budget = *typed;
   }
@@ -302,7 +266,7 @@ void CCategoriesDialog::OnUpdate() {
   // A fixed budget is never typed: it stays the sum of the predactions.
   const CategoryType type = ChosenType(update_);
   if (!IsFixed(type)) {
-    const std::optional<double> typed = TypedBudget(update_.budget);
+    const std::optional<double> typed = TypedAmount(book_.Settings(), update_.budget, kBudgetProblems);
     if (!typed) return;
     budget = *typed;
   }

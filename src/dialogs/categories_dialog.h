@@ -66,8 +66,6 @@ class CCategoriesDialog final : public CEditingDialog {
   // The row id of the object or functional area chosen in a row; fallback
   // when nothing is chosen. Refuses, giving nothing, when the list is empty.
   std::optional<std::uint32_t> ChosenId(const InputRow& row, MasterList list, std::uint32_t fallback);
-  // Reads a Var type's budget field, refusing what does not read.
-  std::optional<double> TypedBudget(int field);
   void WriteCategory(std::uint32_t id, std::string_view name, std::uint32_t object, std::uint32_t functionalArea,
                      CategoryType type, double budget);
 

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "dialogs/message_dialogs.h"
-#include "platform/help_launcher.h"
 #include "resources/import_dialog_resource.h"
 #include "statement/statement_text.h"
 #include "text/amount_text.h"
@@ -32,7 +31,6 @@ static_assert(SameColumn(columns::kPredaction, ids::table::kPredactionColumn));
 static_assert(SameColumn(columns::kNote, ids::table::kNoteColumn));
 static_assert(SameColumn(columns::kDescription, ids::table::kDescriptionColumn));
 
-constexpr std::string_view kHelpPage = "imp_dlg.htm";
 constexpr std::string_view kNoCategory = "(no category)";
 constexpr std::string_view kChosenMark = "[x]";
 constexpr std::string_view kLeftOutMark = "[ ]";
@@ -72,7 +70,7 @@ CImportDialog::YearFacts::YearFacts(const CYearLedger& ledger) : categories(ledg
 }
 
 CImportDialog::CImportDialog(CAccountBook& book, const Statement& statement, std::string statementName)
-    : CEditingDialog(ids::kResource),
+    : CEditingDialog(ids::kResource, {ids::kHelp, "imp_dlg.htm"}),
       book_(book),
       proposal_(book, statement),
       statementName_(std::move(statementName)) {}
@@ -95,8 +93,6 @@ void CImportDialog::OnCommand(int controlId) {
       return OnImport();
     case ids::kChosen:
       return OnToggle();
-    case ids::kHelp:
-      return OpenHelpPage(Host(), kHelpPage);
     default:
       return CEditingDialog::OnCommand(controlId);
   }
