@@ -65,11 +65,10 @@ void CMatchDialog::FillList() {
       proposed = unmatched[*nearest].id;
     }
   }
+  const MoneyFlow flow = FlowOf(ledger_, request_.categoryId);
   std::vector<std::string> rows;
   rows.reserve(unmatched.size());
-  for (const UnmatchedPredaction& predaction : unmatched) {
-    rows.push_back(RowText(book_.Settings(), predaction, request_.flow));
-  }
+  for (const UnmatchedPredaction& predaction : unmatched) rows.push_back(RowText(book_.Settings(), predaction, flow));
   CControlModel& controls = Controls();
   controls.SetItems(ids::kPredactions, std::move(rows));
   // Found after the list is sorted, which moves the rows.

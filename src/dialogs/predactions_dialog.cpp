@@ -178,6 +178,12 @@ void CPredactionsDialog::OnSeries(SeriesUnit unit) {
   ShowTotals();
 }
 
+MoneyFlow FlowOf(CYearLedger& ledger, std::uint32_t categoryId) {
+  CRecordTable& categories = ledger.Categories();
+  if (!categories.Find(categoryId)) return MoneyFlow::kIncome;
+  return FlowOf(CategoryTypeFromCode(categories.GetNumber(category_column::kType)));
+}
+
 namespace {
 
 double RunPredactions(IHost& host, CAccountBook& book, std::uint32_t categoryId, MoneyFlow flow,
@@ -196,11 +202,7 @@ double RunPredactions(IHost& host, CAccountBook& book, std::uint32_t categoryId,
 
 double EditPredactions(IHost& host, CAccountBook& book, std::uint32_t categoryId,
                        std::optional<std::uint32_t> preselected) {
-  CRecordTable& categories = book.CurrentLedger().Categories();
-  const MoneyFlow flow = categories.Find(categoryId)
-                             ? FlowOf(CategoryTypeFromCode(categories.GetNumber(category_column::kType)))
-                             : MoneyFlow::kIncome;
-  return RunPredactions(host, book, categoryId, flow, preselected);
+  return RunPredactions(host, book, categoryId, FlowOf(book.CurrentLedger(), categoryId), preselected);
 }
 
 double EditPredactions(IHost& host, CAccountBook& book, std::uint32_t categoryId, CategoryType type) {

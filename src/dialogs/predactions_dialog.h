@@ -28,6 +28,9 @@ namespace purso {
 enum class MoneyFlow : std::uint8_t { kIncome, kExpense };
 
 constexpr MoneyFlow FlowOf(CategoryType type) { return IsExpense(type) ? MoneyFlow::kExpense : MoneyFlow::kIncome; }
+// The flow of the ledger's category as its stored type says; kIncome when
+// there is no such category. Moves the Categories table's cursor.
+MoneyFlow FlowOf(CYearLedger& ledger, std::uint32_t categoryId);
 
 class CPredactionsDialog final : public CEditingDialog {
  public:

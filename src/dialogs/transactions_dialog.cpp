@@ -212,7 +212,7 @@ void CTransactionsDialog::OnAdd() {
   std::uint32_t match = kNoMatch;
   if (IsFixed(entry->type)) {
     const std::optional<std::uint32_t> chosen =
-        RunMatch(Host(), book_, {entry->categoryId, FlowOf(entry->type), entry->monthDay, entry->amount, {}});
+        RunMatch(Host(), book_, {entry->categoryId, entry->monthDay, entry->amount, {}});
     // Not matched, not added: the add row keeps what was typed.
     if (!chosen) return;
     match = *chosen;
@@ -241,8 +241,7 @@ void CTransactionsDialog::OnUpdate() {
   if (IsFixed(entry->type)) {
     // Matched on what it becomes, so that it is matched within its new category.
     const std::optional<std::uint32_t> chosen =
-        RunMatch(Host(), book_,
-                 {entry->categoryId, FlowOf(entry->type), entry->monthDay, entry->amount, Preselection(oldMatch)});
+        RunMatch(Host(), book_, {entry->categoryId, entry->monthDay, entry->amount, Preselection(oldMatch)});
     // A transaction moved to another fixed category is not stored unmatched.
     if (!chosen && entry->categoryId != oldCategory) return;
     match = chosen.value_or(oldMatch);
@@ -278,11 +277,10 @@ void CTransactionsDialog::OnMatch() {
   if (!categories.Find(category)) return;
   const CategoryType type = CategoryTypeFromCode(categories.GetNumber(category_column::kType));
   if (!IsFixed(type)) return;
-  const std::optional<std::uint32_t> chosen =
-      RunMatch(Host(), book_,
-               {category, FlowOf(type), transactions.GetNumber(transaction_column::kDate),
-                transactions.GetNumber(transaction_column::kAmount),
-                Preselection(RowIdFromNumber(transactions.GetNumber(transaction_column::kMatch)))});
+  const std::optional<std::uint32_t> chosen = RunMatch(
+      Host(), book_,
+      {category, transactions.GetNumber(transaction_column::kDate), transactions.GetNumber(transaction_column::kAmount),
+       Preselection(RowIdFromNumber(transactions.GetNumber(transaction_column::kMatch)))});
   // Cancelled, the transaction keeps its match.
   if (chosen && transactions.Find(*id)) transactions.SetNumber(transaction_column::kMatch, *chosen);
 }
