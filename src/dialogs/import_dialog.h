@@ -75,8 +75,6 @@ class CImportDialog final : public CEditingDialog {
   CImportProposal proposal_;
   std::string statementName_;
   std::map<int, std::unique_ptr<YearFacts>> years_;
-  // The categories the selected line may take, in the order of the drop-down after its first item.
-  std::vector<std::uint32_t> choices_;
   ImportResult imported_;
 };
 
