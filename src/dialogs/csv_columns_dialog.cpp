@@ -237,8 +237,7 @@ void CCsvColumnsDialog::OnOk() {
     const NameProblem problem = StatementProblemText(error);
     return Refuse(problem.problem, problem.suggestion, FieldAtFault(error));
   }
-  mapping_ = options.csv;
-  RememberCsvMapping(store_, preview_.records.front().fields, mapping_);
+  RememberCsvMapping(store_, preview_.records.front().fields, options.csv);
   EndDialog(kCommandOk);
 }
 

@@ -48,7 +48,6 @@ class CImportDialog final : public CEditingDialog {
   void OnSelectionChange(int controlId) override;
   void OnDoubleClick(int controlId) override;
 
-  const CImportProposal& Proposal() const { return proposal_; }
   // What Import did; status kOutOfDate and no counts before it succeeded.
   const ImportResult& Imported() const { return imported_; }
 
