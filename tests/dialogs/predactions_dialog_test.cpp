@@ -88,16 +88,16 @@ TEST_F(PredactionsDialogTest, AddRefusesABadDateOrAmount) {
       {"29/02", "abc", "The amount is invalid (bad format)", "Enter a valid number.", ids::kAddAmount},
       {"29/02", "1000000000", "The amount is invalid (number too big)", "Enter a number < 999999999", ids::kAddAmount},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.date) + " " + c.amount);
-    EditRent([&](CDialogDriver& d) {
+  EditRent([&](CDialogDriver& d) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.date) + " " + c.amount);
       d.Type(ids::kAddDate, c.date);
       d.Type(ids::kAddAmount, c.amount);
       d.Enter();
       d.ExpectRefused(c.problem, c.suggestion, c.field);
-      d.Escape();
-    });
-  }
+    }
+    d.Escape();
+  });
   EXPECT_EQ(Ledger().Predactions().GetRowCount(), 5u);
   EXPECT_FALSE(book_.IsModified());  // the budget was already the sum
 }
