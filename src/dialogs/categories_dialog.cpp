@@ -48,14 +48,13 @@ CCategoriesDialog::CCategoriesDialog(CAccountBook& book)
     : CEditingDialog(ids::kResource, {ids::kHelp, "cat_dlg.htm"}),
       book_(book),
       ledger_(book.CurrentLedger()),
-      add_{ids::kAddName, ids::kAddObject, ids::kAddFunctionalArea,
-           ids::kAddType, ids::kAddBudget, CategoryType::kVarEx},
-      update_{ids::kUpdateName, ids::kUpdateObject, ids::kUpdateFunctionalArea,
-              ids::kUpdateType, ids::kUpdateBudget, CategoryType::kVarEx} {}
+      add_{ids::kAddName, ids::kAddObject, ids::kAddFunctionalArea, ids::kAddType, ids::kAddBudget},
+      update_{ids::kUpdateName, ids::kUpdateObject, ids::kUpdateFunctionalArea, ids::kUpdateType, ids::kUpdateBudget} {}
 
 void CCategoriesDialog::OnInit() {
   FillMasterLists(MasterList::kObjects);
   FillMasterLists(MasterList::kFunctionalAreas);
+  Controls().SetSelection(add_.type, TypeCode(CategoryType::kVarEx));
   ResetAddRow();
   BuildList();
   ShowTotals();
@@ -98,13 +97,12 @@ void CCategoriesDialog::FillMasterLists(MasterList list) {
   Controls().SetItems(objects ? add_.object : add_.functionalArea, std::move(names));
 }
 
+// The type stays as it was chosen, for the next category of the same kind.
 void CCategoriesDialog::ResetAddRow() {
-  CControlModel& controls = Controls();
-  controls.SetText(add_.name, "");
+  Controls().SetText(add_.name, "");
   SelectFirst(add_.object);
   SelectFirst(add_.functionalArea);
-  controls.SetSelection(add_.type, TypeCode(add_.remembered));
-  controls.SetText(add_.budget, "");
+  Controls().SetText(add_.budget, "");
 }
 
 std::string CCategoriesDialog::RowText(std::uint32_t row) const {
@@ -168,30 +166,32 @@ void CCategoriesDialog::ShowSelection() {
   controls.SetSelection(update_.object, object ? controls.FindItemExact(update_.object, *object) : -1);
   controls.SetSelection(update_.functionalArea, area ? controls.FindItemExact(update_.functionalArea, *area) : -1);
   controls.SetSelection(update_.type, TypeCode(type) < kTypeCount ? TypeCode(type) : -1);
-  update_.remembered = type;
   ShowStoredAmount(book_.Settings(), update_.budget, budget);
   controls.Enable(update_.budget, !IsFixed(type));
   controls.Enable(ids::kPredactions, IsFixed(type));
   controls.SetFocus(update_.name);
 }
 
-void CCategoriesDialog::OnTypeChange(InputRow& row) {
+void CCategoriesDialog::OnTypeChange(const InputRow& row) {
   CControlModel& controls = Controls();
-  const CategoryType type = ChosenType(row);
-  if (IsFixed(type) && !IsFixed(row.remembered)) {
+  const std::optional<CategoryType> chosen = ChosenType(row);
+  if (!chosen) return;
+  const bool wasFixed = !controls.IsEnabled(row.budget);
+  const bool fixed = IsFixed(*chosen);
+  if (fixed && !wasFixed) {
     controls.SetText(row.budget, "0");
     controls.Enable(row.budget, false);
-  } else if (!IsFixed(type) && IsFixed(row.remembered)) {
+  } else if (!fixed && wasFixed) {
     controls.SetText(row.budget, "");
     controls.Enable(row.budget, true);
     controls.SetFocus(row.budget);
   }
-  row.remembered = type;
 }
 
-CategoryType CCategoriesDialog::ChosenType(const InputRow& row) const {
+std::optional<CategoryType> CCategoriesDialog::ChosenType(const InputRow& row) const {
   const int selection = Controls().GetSelection(row.type);
-  return selection >= 0 && selection < kTypeCount ? static_cast<CategoryType>(selection) : row.remembered;
+  if (selection < 0 || selection >= kTypeCount) return std::nullopt;
+  return static_cast<CategoryType>(selection);
 }
 
 std::optional<std::uint32_t> CCategoriesDialog::ChosenId(const InputRow& row, MasterList list, std::uint32_t fallback) {
@@ -225,7 +225,8 @@ void CCategoriesDialog::OnAdd() {
   if (const auto problem = CheckName(categories, name, NameList::kCategories, NameCommand::kAdd)) {
     return Refuse(problem->problem, problem->suggestion, add_.name);
   }
-  const CategoryType type = ChosenType(add_);
+  // The add row always has a type chosen.
+  const CategoryType type = ChosenType(add_).value_or(CategoryType::kVarEx);
   double budget = 0.0;
   if (!IsFixed(type)) {
     const std::optional<double> typed = TypedAmount(book_.Settings(), add_.budget, kBudgetProblems);
@@ -264,7 +265,7 @@ void CCategoriesDialog::OnUpdate() {
     return Refuse(problem->problem, problem->suggestion, update_.name);
   }
   // A fixed budget is never typed: it stays the sum of the predactions.
-  const CategoryType type = ChosenType(update_);
+  const CategoryType type = ChosenType(update_).value_or(oldType);
   if (!IsFixed(type)) {
     const std::optional<double> typed = TypedAmount(book_.Settings(), update_.budget, kBudgetProblems);
     if (!typed) return;
