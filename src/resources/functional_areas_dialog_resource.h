@@ -25,7 +25,7 @@ inline constexpr auto kControls = name_list_dialog::Controls(kIds, "Functional A
 }  // namespace table
 
 inline constexpr DialogResource kResource{
-    kDialogId, "Functional Areas", name_list_dialog::kWidth, name_list_dialog::kHeight, "MS Sans Serif", 8,
-    table::kControls};
+    kDialogId, "Functional Areas", name_list_dialog::kWidth, name_list_dialog::kHeight, "MS Sans Serif",
+    8,         table::kControls};
 
 }  // namespace purso::functional_areas_dialog

@@ -24,7 +24,7 @@ namespace table {
 inline constexpr auto kControls = name_list_dialog::Controls(kIds, "Object Name");
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId,       "Objects", name_list_dialog::kWidth, name_list_dialog::kHeight,
-                                          "MS Sans Serif", 8,         table::kControls};
+inline constexpr DialogResource kResource{
+    kDialogId, "Objects", name_list_dialog::kWidth, name_list_dialog::kHeight, "MS Sans Serif", 8, table::kControls};
 
 }  // namespace purso::objects_dialog
