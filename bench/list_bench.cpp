@@ -105,26 +105,38 @@ void InsertOrRemove(benchmark::State& state, bool insert) {
 void BM_InsertOneRow(benchmark::State& state) { InsertOrRemove(state, true); }
 void BM_RemoveOneRow(benchmark::State& state) { InsertOrRemove(state, false); }
 
+using KeptAccounts = std::map<int, std::unique_ptr<CAccountBook>>;
+
+// The account of one year, 2024, kept for n: made on first use by filling
+// shape's figures for that year and then running more on it, so that every
+// run of a benchmark measures the same account.
+CAccountBook& OneYear(KeptAccounts& kept, int n, bench::LargeAccountShape shape,
+                      const std::function<void(CAccountBook&)>& more = {}) {
+  std::unique_ptr<CAccountBook>& book = kept[n];
+  if (!book) {
+    book = std::make_unique<CAccountBook>();
+    shape.firstYearIndex = shape.currentYearIndex = 26;
+    shape.yearCount = 1;
+    bench::FillLargeAccount(*book, shape);
+    if (more) more(*book);
+  }
+  return *book;
+}
+
 // A year of n categories (ten objects and functional areas), whose first
 // category, a fixed one, has n predactions besides: the Categories list and
 // the Predicted Transactions list each hold n rows.
 CAccountBook& LargeYear(int n) {
-  static std::map<int, std::unique_ptr<CAccountBook>> books;
-  std::unique_ptr<CAccountBook>& book = books[n];
-  if (!book) {
-    book = std::make_unique<CAccountBook>();
-    bench::LargeAccountShape shape;
-    shape.firstYearIndex = shape.currentYearIndex = 26;
-    shape.yearCount = 1;
-    shape.categoriesPerYear = n;
-    shape.predactionsPerYear = 4 * n;
-    shape.transactionsInCurrentYear = 4 * n;
-    bench::FillLargeAccount(*book, shape);
+  static KeptAccounts kept;
+  bench::LargeAccountShape shape;
+  shape.categoriesPerYear = n;
+  shape.predactionsPerYear = 4 * n;
+  shape.transactionsInCurrentYear = 4 * n;
+  return OneYear(kept, n, shape, [n](CAccountBook& book) {
     std::vector<double> dates;
     for (int i = 0; i < n; ++i) dates.push_back(101 + 100 * (i % 12) + (i * 7) % 28);
-    AppendPredactions(book->CurrentLedger().Predactions(), 0, dates, 42.5);
-  }
-  return *book;
+    AppendPredactions(book.CurrentLedger().Predactions(), 0, dates, 42.5);
+  });
 }
 
 // Opens the dialog as the host does and paints it once; closing it is not timed.
@@ -158,17 +170,10 @@ void BM_OpenCategoriesDialog(benchmark::State& state) {
 // A year of n transactions over 100 categories, with 1000 predactions; its
 // category "Category 2" is a variable one.
 CAccountBook& TransactionYear(int n) {
-  static std::map<int, std::unique_ptr<CAccountBook>> books;
-  std::unique_ptr<CAccountBook>& book = books[n];
-  if (!book) {
-    book = std::make_unique<CAccountBook>();
-    bench::LargeAccountShape shape;
-    shape.firstYearIndex = shape.currentYearIndex = 26;
-    shape.yearCount = 1;
-    shape.transactionsInCurrentYear = n;
-    bench::FillLargeAccount(*book, shape);
-  }
-  return *book;
+  static KeptAccounts kept;
+  bench::LargeAccountShape shape;
+  shape.transactionsInCurrentYear = n;
+  return OneYear(kept, n, shape);
 }
 
 // Today late in the year shown, so that adding to it asks nothing.

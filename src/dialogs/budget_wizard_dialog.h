@@ -25,9 +25,6 @@ class CBudgetWizardDialog final : public CEditingDialog {
   void OnInit() override;
   void OnCommand(int controlId) override;
 
-  // The step shown, 1 to 6.
-  int Step() const { return step_; }
-
  private:
   void ShowStep();
   void OnGo();
@@ -35,7 +32,7 @@ class CBudgetWizardDialog final : public CEditingDialog {
   void AfterListDialog(const CRecordTable& list);
 
   CAccountBook& book_;
-  int step_ = 1;
+  int step_ = 1;  // the step shown, 1 to 6
 };
 
 }  // namespace purso

@@ -5,7 +5,6 @@
 #include "calc/predaction_queries.h"
 #include "dialogs/name_list_dialog.h"
 #include "dialogs/predactions_dialog.h"
-#include "platform/help_launcher.h"
 #include "resources/categories_dialog_resource.h"
 #include "text/amount_text.h"
 #include "text/list_layouts.h"
@@ -18,9 +17,8 @@ namespace {
 namespace ids = categories_dialog;
 namespace columns = layout::categories;
 
-constexpr std::string_view kHelpPage = "cat_dlg.htm";
-// The budget field is read as a fixed-size field of this many characters.
-constexpr std::size_t kBudgetLength = 15;
+constexpr AmountProblems kBudgetProblems{"The budget is invalid (bad format)",
+                                         "The budget is invalid (number too big)"};
 constexpr int kTypeCount = 4;
 
 int TypeCode(CategoryType type) { return static_cast<int>(type); }
@@ -28,13 +26,6 @@ int TypeCode(CategoryType type) { return static_cast<int>(type); }
 std::string_view TypeText(CategoryType type) {
   const std::string_view text = CategoryTypeText(type);
   return text.empty() ? "?" : text;
-}
-
-std::optional<std::string_view> NameById(const CRecordTable& table, std::uint32_t id) {
-  for (std::uint32_t row = 0; row < table.GetRowCount(); ++row) {
-    if (table.RowIdAt(row) == id) return table.TextAt(row, name_column::kName);
-  }
-  return std::nullopt;
 }
 
 // What Add and Update say when there is nothing to choose from, and the
@@ -54,17 +45,16 @@ constexpr EmptyList kNoFunctionalAreas{
 }  // namespace
 
 CCategoriesDialog::CCategoriesDialog(CAccountBook& book)
-    : CEditingDialog(ids::kResource),
+    : CEditingDialog(ids::kResource, {ids::kHelp, "cat_dlg.htm"}),
       book_(book),
       ledger_(book.CurrentLedger()),
-      add_{ids::kAddName, ids::kAddObject, ids::kAddFunctionalArea,
-           ids::kAddType, ids::kAddBudget, CategoryType::kVarEx},
-      update_{ids::kUpdateName, ids::kUpdateObject, ids::kUpdateFunctionalArea,
-              ids::kUpdateType, ids::kUpdateBudget, CategoryType::kVarEx} {}
+      add_{ids::kAddName, ids::kAddObject, ids::kAddFunctionalArea, ids::kAddType, ids::kAddBudget},
+      update_{ids::kUpdateName, ids::kUpdateObject, ids::kUpdateFunctionalArea, ids::kUpdateType, ids::kUpdateBudget} {}
 
 void CCategoriesDialog::OnInit() {
   FillMasterLists(MasterList::kObjects);
   FillMasterLists(MasterList::kFunctionalAreas);
+  Controls().SetSelection(add_.type, TypeCode(CategoryType::kVarEx));
   ResetAddRow();
   BuildList();
   ShowTotals();
@@ -85,8 +75,6 @@ void CCategoriesDialog::OnCommand(int controlId) {
       return OnMasterList(MasterList::kObjects);
     case ids::kFunctionalAreas:
       return OnMasterList(MasterList::kFunctionalAreas);
-    case ids::kHelp:
-      return OpenHelpPage(Host(), kHelpPage);
     default:
       return CEditingDialog::OnCommand(controlId);
   }
@@ -103,30 +91,24 @@ void CCategoriesDialog::OnSelectionChange(int controlId) {
 }
 
 void CCategoriesDialog::FillMasterLists(MasterList list) {
-  const CRecordTable& table = list == MasterList::kObjects ? ledger_.Objects() : ledger_.FunctionalAreas();
-  std::vector<std::string> names;
-  names.reserve(table.GetRowCount());
-  for (std::uint32_t row = 0; row < table.GetRowCount(); ++row)
-    names.emplace_back(table.TextAt(row, name_column::kName));
   const bool objects = list == MasterList::kObjects;
+  std::vector<std::string> names = Names(objects ? ledger_.Objects() : ledger_.FunctionalAreas());
   Controls().SetItems(objects ? update_.object : update_.functionalArea, names);
   Controls().SetItems(objects ? add_.object : add_.functionalArea, std::move(names));
 }
 
+// The type stays as it was chosen, for the next category of the same kind.
 void CCategoriesDialog::ResetAddRow() {
-  CControlModel& controls = Controls();
-  controls.SetText(add_.name, "");
-  for (const int list : {add_.object, add_.functionalArea}) {
-    controls.SetSelection(list, controls.ItemCount(list) > 0 ? 0 : CControlModel::kNoSelection);
-  }
-  controls.SetSelection(add_.type, TypeCode(add_.remembered));
-  controls.SetText(add_.budget, "");
+  Controls().SetText(add_.name, "");
+  SelectFirst(add_.object);
+  SelectFirst(add_.functionalArea);
+  Controls().SetText(add_.budget, "");
 }
 
 std::string CCategoriesDialog::RowText(std::uint32_t row) const {
   const CRecordTable& categories = ledger_.Categories();
   const auto nameOf = [](const CRecordTable& table, double id) {
-    return NameById(table, RowIdFromNumber(id)).value_or(kMissingName);
+    return NameOf(table, RowIdFromNumber(id)).value_or(kMissingName);
   };
   const CategoryType type = CategoryTypeFromCode(categories.NumberAt(row, category_column::kType));
   return CListRowBuilder()
@@ -171,52 +153,45 @@ void CCategoriesDialog::ShowSelection() {
   const std::optional<std::uint32_t> id = SelectedCategory();
   CRecordTable& categories = ledger_.Categories();
   const bool any = id && categories.Find(*id);
-  const int lists[] = {update_.object, update_.functionalArea, update_.type};
-  for (const int control :
-       {update_.name, update_.object, update_.functionalArea, update_.type, ids::kUpdate, ids::kRemove}) {
-    controls.Enable(control, any);
-  }
-  if (!any) {
-    controls.SetText(update_.name, "");
-    for (const int list : lists) controls.SetSelection(list, CControlModel::kNoSelection);
-    controls.SetText(update_.budget, "");
-    controls.Enable(update_.budget, false);
-    controls.Enable(ids::kPredactions, false);
-    return;
-  }
+  ShowUpdateRow({update_.name, update_.object, update_.functionalArea, update_.type, update_.budget, ids::kUpdate,
+                 ids::kRemove, ids::kPredactions},
+                any);
+  if (!any) return;
   const CategoryType type = CategoryTypeFromCode(categories.GetNumber(category_column::kType));
   const double budget = categories.GetNumber(category_column::kBudget);
-  const auto object = NameById(ledger_.Objects(), RowIdFromNumber(categories.GetNumber(category_column::kObject)));
+  const auto object = NameOf(ledger_.Objects(), RowIdFromNumber(categories.GetNumber(category_column::kObject)));
   const auto area =
-      NameById(ledger_.FunctionalAreas(), RowIdFromNumber(categories.GetNumber(category_column::kFunctionalArea)));
+      NameOf(ledger_.FunctionalAreas(), RowIdFromNumber(categories.GetNumber(category_column::kFunctionalArea)));
   controls.SetText(update_.name, categories.GetText(category_column::kName));
   controls.SetSelection(update_.object, object ? controls.FindItemExact(update_.object, *object) : -1);
   controls.SetSelection(update_.functionalArea, area ? controls.FindItemExact(update_.functionalArea, *area) : -1);
   controls.SetSelection(update_.type, TypeCode(type) < kTypeCount ? TypeCode(type) : -1);
-  update_.remembered = type;
   ShowStoredAmount(book_.Settings(), update_.budget, budget);
   controls.Enable(update_.budget, !IsFixed(type));
   controls.Enable(ids::kPredactions, IsFixed(type));
   controls.SetFocus(update_.name);
 }
 
-void CCategoriesDialog::OnTypeChange(InputRow& row) {
+void CCategoriesDialog::OnTypeChange(const InputRow& row) {
   CControlModel& controls = Controls();
-  const CategoryType type = ChosenType(row);
-  if (IsFixed(type) && !IsFixed(row.remembered)) {
+  const std::optional<CategoryType> chosen = ChosenType(row);
+  if (!chosen) return;
+  const bool wasFixed = !controls.IsEnabled(row.budget);
+  const bool fixed = IsFixed(*chosen);
+  if (fixed && !wasFixed) {
     controls.SetText(row.budget, "0");
     controls.Enable(row.budget, false);
-  } else if (!IsFixed(type) && IsFixed(row.remembered)) {
+  } else if (!fixed && wasFixed) {
     controls.SetText(row.budget, "");
     controls.Enable(row.budget, true);
     controls.SetFocus(row.budget);
   }
-  row.remembered = type;
 }
 
-CategoryType CCategoriesDialog::ChosenType(const InputRow& row) const {
+std::optional<CategoryType> CCategoriesDialog::ChosenType(const InputRow& row) const {
   const int selection = Controls().GetSelection(row.type);
-  return selection >= 0 && selection < kTypeCount ? static_cast<CategoryType>(selection) : row.remembered;
+  if (selection < 0 || selection >= kTypeCount) return std::nullopt;
+  return static_cast<CategoryType>(selection);
 }
 
 std::optional<std::uint32_t> CCategoriesDialog::ChosenId(const InputRow& row, MasterList list, std::uint32_t fallback) {
@@ -230,17 +205,6 @@ std::optional<std::uint32_t> CCategoriesDialog::ChosenId(const InputRow& row, Ma
   if (Controls().GetSelection(control) == CControlModel::kNoSelection) return fallback;
   CRecordTable& table = objects ? ledger_.Objects() : ledger_.FunctionalAreas();
   return FindName(table, Controls().SelectedText(control)).value_or(fallback);
-}
-
-std::optional<double> CCategoriesDialog::TypedBudget(int field) {
-  const std::optional<double> budget = FieldAmount(book_.Settings(), field, kBudgetLength);
-  if (!budget) {
-    Refuse("The budget is invalid (bad format)", "Enter a valid number.", field);
-  } else if (*budget > kMaxAmount) {
-    Refuse("The budget is invalid (number too big)", "Enter a number < 999999999", field);
-    return std::nullopt;
-  }
-  return budget;
 }
 
 void CCategoriesDialog::WriteCategory(std::uint32_t id, std::string_view name, std::uint32_t object,
@@ -261,10 +225,11 @@ void CCategoriesDialog::OnAdd() {
   if (const auto problem = CheckName(categories, name, NameList::kCategories, NameCommand::kAdd)) {
     return Refuse(problem->problem, problem->suggestion, add_.name);
   }
-  const CategoryType type = ChosenType(add_);
+  // The add row always has a type chosen.
+  const CategoryType type = ChosenType(add_).value_or(CategoryType::kVarEx);
   double budget = 0.0;
   if (!IsFixed(type)) {
-    const std::optional<double> typed = TypedBudget(add_.budget);
+    const std::optional<double> typed = TypedAmount(book_.Settings(), add_.budget, kBudgetProblems);
     if (!typed) return;
     budget = *typed;
   }
@@ -300,9 +265,9 @@ void CCategoriesDialog::OnUpdate() {
     return Refuse(problem->problem, problem->suggestion, update_.name);
   }
   // A fixed budget is never typed: it stays the sum of the predactions.
-  const CategoryType type = ChosenType(update_);
+  const CategoryType type = ChosenType(update_).value_or(oldType);
   if (!IsFixed(type)) {
-    const std::optional<double> typed = TypedBudget(update_.budget);
+    const std::optional<double> typed = TypedAmount(book_.Settings(), update_.budget, kBudgetProblems);
     if (!typed) return;
     budget = *typed;
   }

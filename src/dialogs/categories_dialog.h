@@ -39,10 +39,10 @@ class CCategoriesDialog final : public CEditingDialog {
   void OnSelectionChange(int controlId) override;
 
  private:
-  // One input row: its controls and the type it remembers.
+  // One input row: its controls. Its budget field is off exactly while its
+  // type is a fixed one, so the field tells the type a change comes from.
   struct InputRow {
     int name, object, functionalArea, type, budget;
-    CategoryType remembered;
   };
 
   void OnAdd();
@@ -50,7 +50,7 @@ class CCategoriesDialog final : public CEditingDialog {
   void OnRemove();
   void OnPredactions();
   void OnMasterList(MasterList list);
-  void OnTypeChange(InputRow& row);
+  void OnTypeChange(const InputRow& row);
 
   void FillMasterLists(MasterList list);
   void ResetAddRow();
@@ -61,13 +61,12 @@ class CCategoriesDialog final : public CEditingDialog {
   std::string RowText(std::uint32_t row) const;
   // The selected category: its row id, found by the name its row shows.
   std::optional<std::uint32_t> SelectedCategory();
-  // The type chosen in a row's type list.
-  CategoryType ChosenType(const InputRow& row) const;
+  // The type chosen in a row's type list; none when none of the four is
+  // chosen (a category whose stored type is none of them).
+  std::optional<CategoryType> ChosenType(const InputRow& row) const;
   // The row id of the object or functional area chosen in a row; fallback
   // when nothing is chosen. Refuses, giving nothing, when the list is empty.
   std::optional<std::uint32_t> ChosenId(const InputRow& row, MasterList list, std::uint32_t fallback);
-  // Reads a Var type's budget field, refusing what does not read.
-  std::optional<double> TypedBudget(int field);
   void WriteCategory(std::uint32_t id, std::string_view name, std::uint32_t object, std::uint32_t functionalArea,
                      CategoryType type, double budget);
 

@@ -9,7 +9,6 @@
 
 #include "dialogs/csv_mapping_memory.h"
 #include "dialogs/import_dialog.h"
-#include "platform/help_launcher.h"
 #include "resources/csv_columns_dialog_resource.h"
 #include "statement/statement_fields.h"
 #include "statement/statement_text.h"
@@ -19,7 +18,6 @@ namespace {
 
 namespace ids = csv_columns_dialog;
 
-constexpr std::string_view kHelpPage = "imp_dlg.htm";
 constexpr std::string_view kNoColumn = "(none)";
 // The lines the preview keeps, and how many characters of a name or value a list item shows.
 constexpr std::size_t kPreviewLines = 21;
@@ -112,7 +110,10 @@ bool PreviewCsvStatement(const std::string& path, CsvPreview& preview, Statement
 }
 
 CCsvColumnsDialog::CCsvColumnsDialog(const CDisplaySettings& settings, ISettingsStore& store, CsvPreview preview)
-    : CEditingDialog(ids::kResource), settings_(settings), store_(store), preview_(std::move(preview)) {}
+    : CEditingDialog(ids::kResource, {ids::kHelp, "imp_dlg.htm"}),
+      settings_(settings),
+      store_(store),
+      preview_(std::move(preview)) {}
 
 void CCsvColumnsDialog::OnInit() {
   const std::string name = std::filesystem::path(preview_.path).filename().string();
@@ -128,8 +129,6 @@ void CCsvColumnsDialog::OnCommand(int controlId) {
       return FillColumns();
     case ids::kOk:
       return OnOk();
-    case ids::kHelp:
-      return OpenHelpPage(Host(), kHelpPage);
     default:
       return CEditingDialog::OnCommand(controlId);
   }
@@ -238,8 +237,7 @@ void CCsvColumnsDialog::OnOk() {
     const NameProblem problem = StatementProblemText(error);
     return Refuse(problem.problem, problem.suggestion, FieldAtFault(error));
   }
-  mapping_ = options.csv;
-  RememberCsvMapping(store_, preview_.records.front().fields, mapping_);
+  RememberCsvMapping(store_, preview_.records.front().fields, options.csv);
   EndDialog(kCommandOk);
 }
 

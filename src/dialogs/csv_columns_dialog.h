@@ -41,9 +41,8 @@ class CCsvColumnsDialog final : public CEditingDialog {
   void OnInit() override;
   void OnCommand(int controlId) override;
 
-  // After OK: the statement and the columns it was read with.
+  // After OK: the statement, read with the columns chosen.
   const Statement& ReadStatement() const { return statement_; }
-  const CsvMapping& Mapping() const { return mapping_; }
 
  private:
   void OnOk();
@@ -59,7 +58,6 @@ class CCsvColumnsDialog final : public CEditingDialog {
   ISettingsStore& store_;
   CsvPreview preview_;
   Statement statement_;
-  CsvMapping mapping_;
 };
 
 }  // namespace purso

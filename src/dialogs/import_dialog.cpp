@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "dialogs/message_dialogs.h"
-#include "platform/help_launcher.h"
 #include "resources/import_dialog_resource.h"
 #include "statement/statement_text.h"
 #include "text/amount_text.h"
@@ -32,7 +31,6 @@ static_assert(SameColumn(columns::kPredaction, ids::table::kPredactionColumn));
 static_assert(SameColumn(columns::kNote, ids::table::kNoteColumn));
 static_assert(SameColumn(columns::kDescription, ids::table::kDescriptionColumn));
 
-constexpr std::string_view kHelpPage = "imp_dlg.htm";
 constexpr std::string_view kNoCategory = "(no category)";
 constexpr std::string_view kChosenMark = "[x]";
 constexpr std::string_view kLeftOutMark = "[ ]";
@@ -72,7 +70,7 @@ CImportDialog::YearFacts::YearFacts(const CYearLedger& ledger) : categories(ledg
 }
 
 CImportDialog::CImportDialog(CAccountBook& book, const Statement& statement, std::string statementName)
-    : CEditingDialog(ids::kResource),
+    : CEditingDialog(ids::kResource, {ids::kHelp, "imp_dlg.htm"}),
       book_(book),
       proposal_(book, statement),
       statementName_(std::move(statementName)) {}
@@ -95,8 +93,6 @@ void CImportDialog::OnCommand(int controlId) {
       return OnImport();
     case ids::kChosen:
       return OnToggle();
-    case ids::kHelp:
-      return OpenHelpPage(Host(), kHelpPage);
     default:
       return CEditingDialog::OnCommand(controlId);
   }
@@ -165,18 +161,17 @@ std::optional<std::size_t> CImportDialog::SelectedLine() const {
 void CImportDialog::ShowSelection() {
   CControlModel& controls = Controls();
   const std::optional<std::size_t> selected = SelectedLine();
-  choices_.clear();
   std::vector<std::string> items;
   int current = CControlModel::kNoSelection;
   if (selected) {
     const ProposedLine& line = proposal_.Lines()[*selected];
     const YearFacts& facts = FactsOf(line.year);
-    choices_ = proposal_.CategoryChoices(*selected);
+    const std::vector<std::uint32_t> choices = proposal_.CategoryChoices(*selected);
     items.emplace_back(kNoCategory);
     current = 0;
-    for (std::size_t i = 0; i < choices_.size(); ++i) {
-      items.push_back(facts.categories.Find(choices_[i])->name);
-      if (line.category == choices_[i]) current = static_cast<int>(i + 1);
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+      items.push_back(facts.categories.Find(choices[i])->name);
+      if (line.category == choices[i]) current = static_cast<int>(i + 1);
     }
     controls.SetChecked(ids::kChosen, line.chosen);
   } else {
@@ -206,8 +201,10 @@ void CImportDialog::OnCategoryChosen() {
   const std::optional<std::size_t> line = SelectedLine();
   const int item = Controls().GetSelection(ids::kCategory);
   if (!line || item == CControlModel::kNoSelection) return;
+  // The drop-down lists the line's choices after "(no category)".
   const std::optional<std::uint32_t> category =
-      item == 0 ? std::nullopt : std::optional<std::uint32_t>(choices_[static_cast<std::size_t>(item - 1)]);
+      item == 0 ? std::nullopt
+                : std::optional<std::uint32_t>(proposal_.CategoryChoices(*line)[static_cast<std::size_t>(item - 1)]);
   if (!proposal_.SetCategory(*line, category)) return;
   if (category && !proposal_.Lines()[*line].duplicate) proposal_.Choose(*line);
   FillList();

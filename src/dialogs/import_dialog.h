@@ -48,7 +48,6 @@ class CImportDialog final : public CEditingDialog {
   void OnSelectionChange(int controlId) override;
   void OnDoubleClick(int controlId) override;
 
-  const CImportProposal& Proposal() const { return proposal_; }
   // What Import did; status kOutOfDate and no counts before it succeeded.
   const ImportResult& Imported() const { return imported_; }
 
@@ -75,8 +74,6 @@ class CImportDialog final : public CEditingDialog {
   CImportProposal proposal_;
   std::string statementName_;
   std::map<int, std::unique_ptr<YearFacts>> years_;
-  // The categories the selected line may take, in the order of the drop-down after its first item.
-  std::vector<std::uint32_t> choices_;
   ImportResult imported_;
 };
 

@@ -11,11 +11,20 @@ namespace purso {
 inline constexpr std::size_t kDateReadLength = 79;
 inline constexpr std::size_t kAmountReadLength = 15;
 
+inline constexpr std::string_view kDateInvalid = "The date is invalid.";
 inline constexpr std::string_view kDateSuggestion =
     "- check the day and the month for errors\n- check the PURSO settings for the current date format.";
 inline constexpr std::string_view kAmountBadFormat = "The amount is invalid (bad format)";
 inline constexpr std::string_view kBadFormatSuggestion = "Enter a valid number.";
 inline constexpr std::string_view kAmountTooBig = "The amount is invalid (number too big)";
 inline constexpr std::string_view kTooBigSuggestion = "Enter a number < 999999999";
+
+// The problems an amount field is refused with: one that does not read, one
+// above kMaxAmount. Each field names what it holds ("The budget is invalid").
+struct AmountProblems {
+  std::string_view badFormat;
+  std::string_view tooBig;
+};
+inline constexpr AmountProblems kAmountProblems{kAmountBadFormat, kAmountTooBig};
 
 }  // namespace purso

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "calc/matching.h"
-#include "platform/help_launcher.h"
 #include "resources/match_dialog_resource.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
@@ -16,8 +15,6 @@ namespace purso {
 namespace {
 
 namespace ids = match_dialog;
-
-constexpr std::string_view kHelpPage = "mtc_dlg.htm";
 
 std::string RowText(const CDisplaySettings& settings, const UnmatchedPredaction& predaction, MoneyFlow flow) {
   return CListRowBuilder()
@@ -31,7 +28,10 @@ std::string RowText(const CDisplaySettings& settings, const UnmatchedPredaction&
 }  // namespace
 
 CMatchDialog::CMatchDialog(CAccountBook& book, const MatchRequest& request)
-    : CEditingDialog(ids::kResource), book_(book), ledger_(book.CurrentLedger()), request_(request) {}
+    : CEditingDialog(ids::kResource, {ids::kHelp, "mtc_dlg.htm"}),
+      book_(book),
+      ledger_(book.CurrentLedger()),
+      request_(request) {}
 
 void CMatchDialog::OnInit() {
   FillList();
@@ -46,8 +46,6 @@ void CMatchDialog::OnCommand(int controlId) {
       return OnNewPredaction();
     case ids::kEditPredactions:
       return OnEditPredactions();
-    case ids::kHelp:
-      return OpenHelpPage(Host(), kHelpPage);
     default:
       return CEditingDialog::OnCommand(controlId);
   }
@@ -67,11 +65,10 @@ void CMatchDialog::FillList() {
       proposed = unmatched[*nearest].id;
     }
   }
+  const MoneyFlow flow = FlowOf(ledger_, request_.categoryId);
   std::vector<std::string> rows;
   rows.reserve(unmatched.size());
-  for (const UnmatchedPredaction& predaction : unmatched) {
-    rows.push_back(RowText(book_.Settings(), predaction, request_.flow));
-  }
+  for (const UnmatchedPredaction& predaction : unmatched) rows.push_back(RowText(book_.Settings(), predaction, flow));
   CControlModel& controls = Controls();
   controls.SetItems(ids::kPredactions, std::move(rows));
   // Found after the list is sorted, which moves the rows.
@@ -79,7 +76,7 @@ void CMatchDialog::FillList() {
 }
 
 void CMatchDialog::OnMatch() {
-  const std::optional<std::uint32_t> id = ReadRowId(Controls().SelectedText(ids::kPredactions));
+  const std::optional<std::uint32_t> id = SelectedRowId(ids::kPredactions);
   if (!id) {
     return Refuse("No predaction selected.", "- select an existing predaction\n- create a new predaction",
                   ids::kPredactions);

@@ -25,10 +25,10 @@
 
 namespace purso {
 
-// The transaction being matched: its category, date (a month-day number) and amount.
+// The transaction being matched: its category, date (a month-day number) and
+// amount. The amounts show as the category's stored type says.
 struct MatchRequest {
   std::uint32_t categoryId = 0;
-  MoneyFlow flow = MoneyFlow::kExpense;
   double monthDay = 0.0;
   double amount = 0.0;
   // The predaction it is matched with now, when matched again: listed

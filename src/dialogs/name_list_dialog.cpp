@@ -4,16 +4,14 @@
 #include <vector>
 
 #include "data/no_case.h"
-#include "platform/help_launcher.h"
 #include "resources/functional_areas_dialog_resource.h"
 #include "resources/objects_dialog_resource.h"
 
 namespace purso {
 
-// What differs between the twins: the controls, the help page, the texts.
-struct NameListDialogIds {
+// What differs between the twins: the resource and its ids, the help page, the texts.
+struct NameListDialogIds : name_list_dialog::Ids {
   const DialogResource& resource;
-  int addName, add, updateName, update, names, remove, help;
   NameList list;
   std::string_view helpPage;
   std::string_view noun;  // in the in-use problem
@@ -22,30 +20,11 @@ struct NameListDialogIds {
 
 namespace {
 
-namespace obj = objects_dialog;
-namespace fna = functional_areas_dialog;
-
-const NameListDialogIds kObjects{obj::kResource,
-                                 obj::kAddName,
-                                 obj::kAdd,
-                                 obj::kUpdateName,
-                                 obj::kUpdate,
-                                 obj::kNames,
-                                 obj::kRemove,
-                                 obj::kHelp,
-                                 NameList::kObjects,
-                                 "obj_dlg.htm",
-                                 "object",
-                                 "No object selected.",
-                                 "Select an object to remove."};
-const NameListDialogIds kFunctionalAreas{fna::kResource,
-                                         fna::kAddName,
-                                         fna::kAdd,
-                                         fna::kUpdateName,
-                                         fna::kUpdate,
-                                         fna::kNames,
-                                         fna::kRemove,
-                                         fna::kHelp,
+const NameListDialogIds kObjects{
+    objects_dialog::kIds,  objects_dialog::kResource,    NameList::kObjects, "obj_dlg.htm", "object",
+    "No object selected.", "Select an object to remove."};
+const NameListDialogIds kFunctionalAreas{functional_areas_dialog::kIds,
+                                         functional_areas_dialog::kResource,
                                          NameList::kFunctionalAreas,
                                          "fna_dlg.htm",
                                          "functional area",
@@ -61,19 +40,14 @@ CRecordTable& TableOf(CYearLedger& ledger, MasterList list) {
 }  // namespace
 
 CNameListDialog::CNameListDialog(CYearLedger& ledger, MasterList list)
-    : CEditingDialog(IdsFor(list).resource),
+    : CEditingDialog(IdsFor(list).resource, {IdsFor(list).help, IdsFor(list).helpPage}),
       ledger_(ledger),
       list_(list),
       table_(TableOf(ledger, list)),
       ids_(IdsFor(list)) {}
 
 void CNameListDialog::OnInit() {
-  std::vector<std::string> names;
-  names.reserve(table_.GetRowCount());
-  for (std::uint32_t row = 0; row < table_.GetRowCount(); ++row) {
-    names.emplace_back(table_.TextAt(row, name_column::kName));
-  }
-  Controls().SetItems(ids_.names, std::move(names));
+  Controls().SetItems(ids_.names, Names(table_));
   Controls().SetFocus(ids_.addName);
 }
 
@@ -84,8 +58,6 @@ void CNameListDialog::OnCommand(int controlId) {
     OnUpdate();
   } else if (controlId == ids_.remove) {
     OnRemove();
-  } else if (controlId == ids_.help) {
-    OpenHelpPage(Host(), ids_.helpPage);
   } else {
     CEditingDialog::OnCommand(controlId);
   }
@@ -97,13 +69,12 @@ void CNameListDialog::OnSelectionChange(int controlId) {
 
 void CNameListDialog::ShowSelection() {
   CControlModel& controls = Controls();
-  const std::string selected = controls.SelectedText(ids_.names);
   const bool any = controls.GetSelection(ids_.names) != CControlModel::kNoSelection;
-  std::string name;
-  if (any && FindName(table_, selected)) name = table_.GetText(name_column::kName);
-  controls.SetText(ids_.updateName, name);
-  for (const int id : {ids_.updateName, ids_.update, ids_.remove}) controls.Enable(id, any);
-  if (any) controls.SetFocus(ids_.updateName);
+  ShowUpdateRow({ids_.updateName, ids_.update, ids_.remove}, any);
+  if (!any) return;
+  const bool found = FindName(table_, controls.SelectedText(ids_.names)).has_value();
+  controls.SetText(ids_.updateName, found ? table_.GetText(name_column::kName) : std::string());
+  controls.SetFocus(ids_.updateName);
 }
 
 void CNameListDialog::OnAdd() {

@@ -2,9 +2,7 @@
 
 #include <cmath>
 
-#include "dialogs/message_dialogs.h"
 #include "resources/opening_balance_dialog_resource.h"
-#include "text/amount_text.h"
 
 namespace purso {
 namespace {
@@ -13,6 +11,8 @@ namespace ids = opening_balance_dialog;
 
 // The amount field is read as a fixed-size field of this many characters.
 constexpr std::size_t kAmountFieldLength = 79;
+constexpr AmountProblems kBalanceProblems{"The opening balance is invalid (bad format)",
+                                          "The balance is invalid (number too big)"};
 
 }  // namespace
 
@@ -35,15 +35,9 @@ void COpeningBalanceDialog::OnCommand(int controlId) {
 }
 
 void COpeningBalanceDialog::OnOk() {
-  CControlModel& controls = Controls();
-  const bool negative = controls.IsChecked(ids::kNegative);
-  const std::optional<double> amount = FieldAmount(settings_, ids::kAmount, kAmountFieldLength);
-  if (!amount) return Refuse("The opening balance is invalid (bad format)", "Enter a valid number.", ids::kAmount);
-  const double value = *amount;
-  if (value > kMaxAmount) {
-    return Refuse("The balance is invalid (number too big)", "Enter a number < 999999999", ids::kAmount);
-  }
-  balance_ = negative ? -value : value;
+  const std::optional<double> amount = TypedAmount(settings_, ids::kAmount, kBalanceProblems, kAmountFieldLength);
+  if (!amount) return;
+  balance_ = Controls().IsChecked(ids::kNegative) ? -*amount : *amount;
   EndDialog(ids::kOk);
 }
 

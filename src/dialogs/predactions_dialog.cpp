@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "calc/predaction_queries.h"
-#include "dialogs/input_texts.h"
 #include "dialogs/recurring_predactions_dialog.h"
-#include "platform/help_launcher.h"
 #include "resources/predactions_dialog_resource.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
@@ -18,18 +16,13 @@ namespace {
 
 namespace ids = predactions_dialog;
 
-constexpr std::string_view kHelpPage = "pre_dlg.htm";
-// Fields are read as fixed-size fields of these many characters.
-constexpr std::size_t kDateLength = 79;
-constexpr std::size_t kAmountLength = 15;
-
 constexpr std::string_view kLockedSuggestion = "Remove the transaction first.";
 
 }  // namespace
 
 CPredactionsDialog::CPredactionsDialog(CAccountBook& book, std::uint32_t categoryId, MoneyFlow flow,
                                        std::optional<std::uint32_t> preselected)
-    : CEditingDialog(ids::kResource),
+    : CEditingDialog(ids::kResource, {ids::kHelp, "pre_dlg.htm"}),
       book_(book),
       ledger_(book.CurrentLedger()),
       categoryId_(categoryId),
@@ -58,8 +51,6 @@ void CPredactionsDialog::OnCommand(int controlId) {
       return OnSeries(SeriesUnit::kWeeks);
     case ids::kMonthly:
       return OnSeries(SeriesUnit::kMonths);
-    case ids::kHelp:
-      return OpenHelpPage(Host(), kHelpPage);
     default:
       return CEditingDialog::OnCommand(controlId);
   }
@@ -100,66 +91,31 @@ void CPredactionsDialog::FillList() {
 
 void CPredactionsDialog::ShowTotals() {
   const PredactionSum sum = SumPredactions(ledger_, categoryId_);
-  count_ = sum.count;
-  total_ = sum.total;
-  Controls().SetText(ids::kCount, std::to_string(count_));
-  Controls().SetText(ids::kTotal, FormatAmount(book_.Settings(), total_));
-}
-
-std::optional<std::uint32_t> CPredactionsDialog::SelectedId() const {
-  const CControlModel& controls = Controls();
-  const int selection = controls.GetSelection(ids::kPredactions);
-  if (selection == CControlModel::kNoSelection) return std::nullopt;
-  return ReadRowId(controls.Item(ids::kPredactions, static_cast<std::size_t>(selection)));
+  Controls().SetText(ids::kCount, std::to_string(sum.count));
+  Controls().SetText(ids::kTotal, FormatAmount(book_.Settings(), sum.total));
 }
 
 void CPredactionsDialog::ShowSelection() {
-  CControlModel& controls = Controls();
   CRecordTable& predactions = ledger_.Predactions();
-  const std::optional<std::uint32_t> id = SelectedId();
+  const std::optional<std::uint32_t> id = SelectedRowId(ids::kPredactions);
   const bool any = id && predactions.Find(*id);
-  if (any) {
-    controls.SetText(ids::kUpdateDate, FormatDate(book_.Settings(), predactions.GetNumber(predaction_column::kDate)));
-    ShowStoredAmount(book_.Settings(), ids::kUpdateAmount, predactions.GetNumber(predaction_column::kAmount));
-  } else {
-    controls.SetText(ids::kUpdateDate, "");
-    controls.SetText(ids::kUpdateAmount, "");
-  }
-  for (const int control : {ids::kUpdateDate, ids::kUpdateAmount, ids::kUpdate, ids::kRemove}) {
-    controls.Enable(control, any);
-  }
-  if (any) controls.SetFocus(ids::kUpdateDate);
-}
-
-bool CPredactionsDialog::ReadDate(int field, double& monthDay) {
-  if (ParseDate(book_.Settings(), Controls().GetText(field, kDateLength), book_.GetYear(), monthDay)) return true;
-  Refuse("The date is invalid.", kDateSuggestion, field);
-  return false;
-}
-
-bool CPredactionsDialog::ReadAmount(int field, double& amount) {
-  const std::optional<double> value = FieldAmount(book_.Settings(), field, kAmountLength);
-  if (!value) {
-    Refuse(kAmountBadFormat, kBadFormatSuggestion, field);
-    return false;
-  }
-  if (*value > kMaxAmount) {
-    Refuse(kAmountTooBig, kTooBigSuggestion, field);
-    return false;
-  }
-  amount = *value;
-  return true;
+  ShowUpdateRow({ids::kUpdateDate, ids::kUpdateAmount, ids::kUpdate, ids::kRemove}, any);
+  if (!any) return;
+  Controls().SetText(ids::kUpdateDate, FormatDate(book_.Settings(), predactions.GetNumber(predaction_column::kDate)));
+  ShowStoredAmount(book_.Settings(), ids::kUpdateAmount, predactions.GetNumber(predaction_column::kAmount));
+  Controls().SetFocus(ids::kUpdateDate);
 }
 
 void CPredactionsDialog::OnAdd() {
-  double date = 0.0;
-  double amount = 0.0;
-  if (!ReadDate(ids::kAddDate, date) || !ReadAmount(ids::kAddAmount, amount)) return;
+  const std::optional<double> date = TypedDate(book_.Settings(), book_.GetYear(), ids::kAddDate);
+  if (!date) return;
+  const std::optional<double> amount = TypedAmount(book_.Settings(), ids::kAddAmount);
+  if (!amount) return;
   CRecordTable& predactions = ledger_.Predactions();
   if (!predactions.AddRow()) return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
   predactions.SetNumber(predaction_column::kCategory, categoryId_);
-  predactions.SetNumber(predaction_column::kDate, date);
-  predactions.SetNumber(predaction_column::kAmount, amount);
+  predactions.SetNumber(predaction_column::kDate, *date);
+  predactions.SetNumber(predaction_column::kAmount, *amount);
 
   CControlModel& controls = Controls();
   controls.AddItem(ids::kPredactions, RowText(predactions.GetRowCount() - 1));
@@ -170,10 +126,11 @@ void CPredactionsDialog::OnAdd() {
 }
 
 void CPredactionsDialog::OnUpdate() {
-  double date = 0.0;
-  double amount = 0.0;
-  if (!ReadDate(ids::kUpdateDate, date) || !ReadAmount(ids::kUpdateAmount, amount)) return;
-  const std::optional<std::uint32_t> id = SelectedId();
+  const std::optional<double> date = TypedDate(book_.Settings(), book_.GetYear(), ids::kUpdateDate);
+  if (!date) return;
+  const std::optional<double> amount = TypedAmount(book_.Settings(), ids::kUpdateAmount);
+  if (!amount) return;
+  const std::optional<std::uint32_t> id = SelectedRowId(ids::kPredactions);
   if (!id) return;
   if (IsPredactionMatched(ledger_, *id)) {
     return Refuse("This predaction has been matched with a transaction and cannot be updated.", kLockedSuggestion,
@@ -181,15 +138,15 @@ void CPredactionsDialog::OnUpdate() {
   }
   CRecordTable& predactions = ledger_.Predactions();
   if (!predactions.Find(*id)) return;
-  predactions.SetNumber(predaction_column::kDate, date);
-  predactions.SetNumber(predaction_column::kAmount, amount);
+  predactions.SetNumber(predaction_column::kDate, *date);
+  predactions.SetNumber(predaction_column::kAmount, *amount);
   FillList();
   ShowTotals();
 }
 
 void CPredactionsDialog::OnRemove() {
   const int selection = Controls().GetSelection(ids::kPredactions);
-  const std::optional<std::uint32_t> id = SelectedId();
+  const std::optional<std::uint32_t> id = SelectedRowId(ids::kPredactions);
   if (!id) return;
   if (IsPredactionMatched(ledger_, *id)) {
     return Refuse("This predaction has been matched with a transaction and cannot be removed.", kLockedSuggestion,
@@ -221,28 +178,31 @@ void CPredactionsDialog::OnSeries(SeriesUnit unit) {
   ShowTotals();
 }
 
+MoneyFlow FlowOf(CYearLedger& ledger, std::uint32_t categoryId) {
+  CRecordTable& categories = ledger.Categories();
+  if (!categories.Find(categoryId)) return MoneyFlow::kIncome;
+  return FlowOf(CategoryTypeFromCode(categories.GetNumber(category_column::kType)));
+}
+
 namespace {
 
 double RunPredactions(IHost& host, CAccountBook& book, std::uint32_t categoryId, MoneyFlow flow,
                       std::optional<std::uint32_t> preselected) {
   CPredactionsDialog dialog(book, categoryId, flow, preselected);
   host.RunModal(dialog);
+  const double total = SumPredactions(book.CurrentLedger(), categoryId).total;
   CRecordTable& categories = book.CurrentLedger().Categories();
-  if (categories.Find(categoryId) && categories.GetNumber(category_column::kBudget) != dialog.Total()) {
-    categories.SetNumber(category_column::kBudget, dialog.Total());
+  if (categories.Find(categoryId) && categories.GetNumber(category_column::kBudget) != total) {
+    categories.SetNumber(category_column::kBudget, total);
   }
-  return dialog.Total();
+  return total;
 }
 
 }  // namespace
 
 double EditPredactions(IHost& host, CAccountBook& book, std::uint32_t categoryId,
                        std::optional<std::uint32_t> preselected) {
-  CRecordTable& categories = book.CurrentLedger().Categories();
-  const MoneyFlow flow = categories.Find(categoryId)
-                             ? FlowOf(CategoryTypeFromCode(categories.GetNumber(category_column::kType)))
-                             : MoneyFlow::kIncome;
-  return RunPredactions(host, book, categoryId, flow, preselected);
+  return RunPredactions(host, book, categoryId, FlowOf(book.CurrentLedger(), categoryId), preselected);
 }
 
 double EditPredactions(IHost& host, CAccountBook& book, std::uint32_t categoryId, CategoryType type) {

@@ -10,12 +10,13 @@
 // Predactions dialog. Every change is written into the table at once.
 //
 // A fixed category's budget is the sum of its predactions, so whoever opens
-// the dialog writes Total() back as the category's budget: EditPredactions
-// does both, and every opener goes through it.
+// the dialog writes that sum back as the category's budget afterwards:
+// EditPredactions does both, and every opener goes through it.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "calc/predaction_series.h"
 #include "data/account_book.h"
@@ -27,6 +28,9 @@ namespace purso {
 enum class MoneyFlow : std::uint8_t { kIncome, kExpense };
 
 constexpr MoneyFlow FlowOf(CategoryType type) { return IsExpense(type) ? MoneyFlow::kExpense : MoneyFlow::kIncome; }
+// The flow of the ledger's category as its stored type says; kIncome when
+// there is no such category. Moves the Categories table's cursor.
+MoneyFlow FlowOf(CYearLedger& ledger, std::uint32_t categoryId);
 
 class CPredactionsDialog final : public CEditingDialog {
  public:
@@ -40,10 +44,6 @@ class CPredactionsDialog final : public CEditingDialog {
   void OnCommand(int controlId) override;
   void OnSelectionChange(int controlId) override;
 
-  // The count and sum of the category's predactions, as last shown.
-  std::uint32_t Count() const { return count_; }
-  double Total() const { return total_; }
-
  private:
   void OnAdd();
   void OnUpdate();
@@ -54,19 +54,13 @@ class CPredactionsDialog final : public CEditingDialog {
   void FillList();
   void ShowTotals();
   void ShowSelection();
-  std::optional<std::uint32_t> SelectedId() const;
   std::string RowText(std::uint32_t row) const;
-  // Reads a date and an amount field, refusing what does not read.
-  bool ReadDate(int field, double& monthDay);
-  bool ReadAmount(int field, double& amount);
 
   CAccountBook& book_;
   CYearLedger& ledger_;
   std::uint32_t categoryId_;
   MoneyFlow flow_;
   std::optional<std::uint32_t> preselected_;
-  std::uint32_t count_ = 0;
-  double total_ = 0.0;
 };
 
 // Runs the dialog on the category of the book's current year, with the

@@ -2,9 +2,7 @@
 
 #include <string>
 
-#include "dialogs/input_texts.h"
 #include "resources/recurring_predactions_dialog_resource.h"
-#include "text/amount_text.h"
 #include "text/date_text.h"
 
 namespace purso {
@@ -50,28 +48,21 @@ void CRecurringPredactionsDialog::OnAdd() {
     return Refuse("The predaction interval is invalid.",
                   "Enter a number between 1 and " + std::to_string(largest) + ".", ids::kInterval);
   }
-  double first = 0.0;
-  if (!ParseDate(settings, controls.GetText(ids::kFirst, kFieldLength), year, first)) {
-    return Refuse("The first predaction date is invalid.", kDateSuggestion, ids::kFirst);
-  }
-  double last = 0.0;
-  if (!ParseDate(settings, controls.GetText(ids::kLast, kFieldLength), year, last)) {
-    return Refuse("The last predaction date is invalid.", kDateSuggestion, ids::kLast);
-  }
-  if (last < first) {
+  const std::optional<double> first = TypedDate(settings, year, ids::kFirst, "The first predaction date is invalid.");
+  if (!first) return;
+  const std::optional<double> last = TypedDate(settings, year, ids::kLast, "The last predaction date is invalid.");
+  if (!last) return;
+  if (*last < *first) {
     return Refuse("The last predaction occurs before the first predaction.",
                   "Change the first or the last predaction date.", ids::kFirst);
   }
-  double amount = 0.0;
-  if (!ParseAmount(settings, controls.GetText(ids::kAmount, kFieldLength), amount)) {
-    return Refuse(kAmountBadFormat, kBadFormatSuggestion, ids::kAmount);
-  }
-  if (amount > kMaxAmount) return Refuse(kAmountTooBig, kTooBigSuggestion, ids::kAmount);
+  const std::optional<double> amount = TypedAmount(settings, ids::kAmount, kAmountProblems, kFieldLength);
+  if (!amount) return;
 
   series_.interval = interval;
-  series_.first = first;
-  series_.last = last;
-  series_.amount = amount;
+  series_.first = *first;
+  series_.last = *last;
+  series_.amount = *amount;
   EndDialog(ids::kAdd);
 }
 

@@ -4,17 +4,14 @@
 #include <cstdio>
 #include <string>
 
-#include "dialogs/message_dialogs.h"
-#include "platform/help_launcher.h"
 #include "resources/settings_dialog_resource.h"
 #include "text/date_text.h"
+#include "text/name_rules.h"
 
 namespace purso {
 namespace {
 
 namespace ids = settings_dialog;
-
-constexpr std::string_view kHelpPage = "set_dlg.htm";
 
 // The decimals field is read as a fixed-size field of this many characters.
 constexpr std::size_t kDecimalsFieldLength = 10;
@@ -32,7 +29,7 @@ std::string UnstorableSuggestion(char32_t character) {
 }  // namespace
 
 CSettingsDialog::CSettingsDialog(CDisplaySettings& settings)
-    : CEditingDialog(settings_dialog::kResource), settings_(settings) {}
+    : CEditingDialog(settings_dialog::kResource, {ids::kHelp, "set_dlg.htm"}), settings_(settings) {}
 
 void CSettingsDialog::OnInit() {
   CControlModel& controls = Controls();
@@ -50,11 +47,8 @@ void CSettingsDialog::OnInit() {
 }
 
 void CSettingsDialog::OnCommand(int controlId) {
-  if (controlId == ids::kHelp) {
-    OpenHelpPage(Host(), kHelpPage);
-  } else if (controlId == ids::kDone) {
-    OnDone();
-  }
+  if (controlId == ids::kDone) return OnDone();
+  CEditingDialog::OnCommand(controlId);
 }
 
 void CSettingsDialog::OnDone() {
@@ -83,7 +77,7 @@ void CSettingsDialog::OnDone() {
                   ids::kCurrencySymbol);
   }
   if (!HasNoReservedCharacters(symbol)) {
-    return Refuse("The currency symbol is invalid.", "Remove the '%', '|' & '@' characters.", ids::kCurrencySymbol);
+    return Refuse("The currency symbol is invalid.", kReservedSuggestion, ids::kCurrencySymbol);
   }
   const std::u32string& unstorable = controls.UnstorableCharacters(ids::kCurrencySymbol);
   if (!unstorable.empty()) {

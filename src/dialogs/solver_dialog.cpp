@@ -3,7 +3,6 @@
 #include <cmath>
 #include <utility>
 
-#include "platform/help_launcher.h"
 #include "resources/solver_dialog_resource.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
@@ -16,7 +15,6 @@ namespace {
 namespace ids = solver_dialog;
 namespace columns = layout::solver;
 
-constexpr std::string_view kHelpPage = "slv_dlg.htm";
 constexpr double kYearEnd = 1231;
 
 // The amount field is read as a fixed-size field of this many characters.
@@ -24,7 +22,8 @@ constexpr std::size_t kAmountFieldLength = 80;
 
 }  // namespace
 
-CSolverDialog::CSolverDialog(CAccountBook& book) : CEditingDialog(solver_dialog::kResource), book_(book) {}
+CSolverDialog::CSolverDialog(CAccountBook& book)
+    : CEditingDialog(solver_dialog::kResource, {ids::kHelp, "slv_dlg.htm"}), book_(book) {}
 
 void CSolverDialog::OnInit() {
   FillLists();
@@ -41,9 +40,6 @@ void CSolverDialog::OnCommand(int controlId) {
       break;
     case ids::kTransfer:
       OnTypedTransfer();
-      break;
-    case ids::kHelp:
-      OpenHelpPage(Host(), kHelpPage);
       break;
     default:
       CEditingDialog::OnCommand(controlId);
@@ -132,27 +128,20 @@ std::optional<double> CSolverDialog::ShownSurplus(std::string_view layout) const
   return amount;
 }
 
-std::optional<std::uint32_t> CSolverDialog::SelectedId(int list) const {
-  return ReadRowId(Controls().SelectedText(list));
-}
-
 void CSolverDialog::OnTypedTransfer() {
   const CDisplaySettings& settings = book_.Settings();
-  double amount = 0.0;
-  if (!ParseAmount(settings, Controls().GetText(ids::kAmount, kAmountFieldLength), amount)) {
-    return Refuse("The amount is invalid (bad format)", "Enter a valid number.", ids::kAmount);
-  }
+  const std::optional<double> amount = FieldAmount(settings, ids::kAmount, kAmountFieldLength);
+  if (!amount) return Refuse(kAmountBadFormat, kBadFormatSuggestion, ids::kAmount);
+  // At most what the giving category has to spare at the year's end, not kMaxAmount.
   const double limit = ShownSurplus(columns::kYearEndSurplus).value_or(0.0);
-  if (amount > limit) {
-    return Refuse("The amount is invalid (number too big)", "Enter an amount <= " + FormatAmount(settings, limit),
-                  ids::kAmount);
-  }
-  Transfer(amount);
+  if (*amount > limit)
+    return Refuse(kAmountTooBig, "Enter an amount <= " + FormatAmount(settings, limit), ids::kAmount);
+  Transfer(*amount);
 }
 
 void CSolverDialog::Transfer(double amount) {
-  const std::optional<std::uint32_t> from = SelectedId(ids::kSurplusList);
-  const std::optional<std::uint32_t> to = SelectedId(ids::kDeficitList);
+  const std::optional<std::uint32_t> from = SelectedRowId(ids::kSurplusList);
+  const std::optional<std::uint32_t> to = SelectedRowId(ids::kDeficitList);
   if (!from || !to) return;
   TransferBudget(book_.CurrentLedger(), *from, *to, amount);
   FillLists();

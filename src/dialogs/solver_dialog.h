@@ -47,7 +47,6 @@ class CSolverDialog final : public CEditingDialog {
   // The amount shown in a column of the selected surplus row, as read back
   // from its text; none without a selected row.
   std::optional<double> ShownSurplus(std::string_view layout) const;
-  std::optional<std::uint32_t> SelectedId(int list) const;
   void OnTypedTransfer();
   void Transfer(double amount);
 

@@ -6,7 +6,6 @@
 #include "data/calendar.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/match_dialog.h"
-#include "platform/help_launcher.h"
 #include "resources/transactions_dialog_resource.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
@@ -19,8 +18,6 @@ namespace {
 
 namespace ids = transactions_dialog;
 namespace columns = layout::transactions;
-
-constexpr std::string_view kHelpPage = "trn_dlg.htm";
 
 // A transaction whose category is not in the table (possible only in files
 // written elsewhere) is shown as an income that is not matched, as the
@@ -35,7 +32,7 @@ std::optional<std::uint32_t> Preselection(std::uint32_t match) {
 }  // namespace
 
 CTransactionsDialog::CTransactionsDialog(CAccountBook& book)
-    : CEditingDialog(ids::kResource),
+    : CEditingDialog(ids::kResource, {ids::kHelp, "trn_dlg.htm"}),
       book_(book),
       ledger_(book.CurrentLedger()),
       add_{ids::kAddDate, ids::kAddCategory, ids::kAddAmount, ids::kAddDescription},
@@ -61,8 +58,6 @@ void CTransactionsDialog::OnCommand(int controlId) {
       return OnMatch();
     case ids::kCategories:
       return OnCategories();
-    case ids::kHelp:
-      return OpenHelpPage(Host(), kHelpPage);
     default:
       return CEditingDialog::OnCommand(controlId);
   }
@@ -73,20 +68,14 @@ void CTransactionsDialog::OnSelectionChange(int controlId) {
 }
 
 void CTransactionsDialog::FillCategoryLists() {
-  const CRecordTable& categories = ledger_.Categories();
-  std::vector<std::string> names;
-  names.reserve(categories.GetRowCount());
-  for (std::uint32_t row = 0; row < categories.GetRowCount(); ++row) {
-    names.emplace_back(categories.TextAt(row, category_column::kName));
-  }
+  std::vector<std::string> names = Names(ledger_.Categories());
   Controls().SetItems(update_.category, names);
   Controls().SetItems(add_.category, std::move(names));
 }
 
 void CTransactionsDialog::ClearAddRow() {
-  CControlModel& controls = Controls();
-  for (const int field : {add_.date, add_.amount, add_.description}) controls.SetText(field, "");
-  controls.SetSelection(add_.category, controls.ItemCount(add_.category) > 0 ? 0 : CControlModel::kNoSelection);
+  for (const int field : {add_.date, add_.amount, add_.description}) Controls().SetText(field, "");
+  SelectFirst(add_.category);
 }
 
 std::string CTransactionsDialog::RowText(std::uint32_t row, const ShownCategory& category) const {
@@ -152,25 +141,15 @@ void CTransactionsDialog::ShowBalances() {
               predicted[ledger_.DayIndex(balanceDate)]);
 }
 
-std::optional<std::uint32_t> CTransactionsDialog::SelectedId() const {
-  return ReadRowId(Controls().SelectedText(ids::kTransactions));
-}
-
 void CTransactionsDialog::ShowSelection() {
   CControlModel& controls = Controls();
   CRecordTable& transactions = ledger_.Transactions();
-  const std::optional<std::uint32_t> id = SelectedId();
+  const std::optional<std::uint32_t> id = SelectedRowId(ids::kTransactions);
   const bool any = id && transactions.Find(*id);
-  for (const int control :
-       {update_.date, update_.category, update_.amount, update_.description, ids::kUpdate, ids::kRemove}) {
-    controls.Enable(control, any);
-  }
-  if (!any) {
-    for (const int field : {update_.date, update_.amount, update_.description}) controls.SetText(field, "");
-    controls.SetSelection(update_.category, CControlModel::kNoSelection);
-    controls.Enable(ids::kMatch, false);
-    return;
-  }
+  ShowUpdateRow(
+      {update_.date, update_.category, update_.amount, update_.description, ids::kUpdate, ids::kRemove, ids::kMatch},
+      any);
+  if (!any) return;
   const CDisplaySettings& settings = book_.Settings();
   controls.SetText(update_.date, FormatDate(settings, transactions.GetNumber(transaction_column::kDate)));
   CRecordTable& categories = ledger_.Categories();
@@ -233,7 +212,7 @@ void CTransactionsDialog::OnAdd() {
   std::uint32_t match = kNoMatch;
   if (IsFixed(entry->type)) {
     const std::optional<std::uint32_t> chosen =
-        RunMatch(Host(), book_, {entry->categoryId, FlowOf(entry->type), entry->monthDay, entry->amount, {}});
+        RunMatch(Host(), book_, {entry->categoryId, entry->monthDay, entry->amount, {}});
     // Not matched, not added: the add row keeps what was typed.
     if (!chosen) return;
     match = *chosen;
@@ -252,7 +231,7 @@ void CTransactionsDialog::OnUpdate() {
   const std::optional<Entry> entry = ReadEntry(update_, DescriptionEvent::kUpdated);
   if (!entry) return;
   const int selection = Controls().GetSelection(ids::kTransactions);
-  const std::optional<std::uint32_t> id = SelectedId();
+  const std::optional<std::uint32_t> id = SelectedRowId(ids::kTransactions);
   CRecordTable& transactions = ledger_.Transactions();
   if (!id || !transactions.Find(*id)) return;
   const std::uint32_t oldCategory = RowIdFromNumber(transactions.GetNumber(transaction_column::kCategory));
@@ -262,8 +241,7 @@ void CTransactionsDialog::OnUpdate() {
   if (IsFixed(entry->type)) {
     // Matched on what it becomes, so that it is matched within its new category.
     const std::optional<std::uint32_t> chosen =
-        RunMatch(Host(), book_,
-                 {entry->categoryId, FlowOf(entry->type), entry->monthDay, entry->amount, Preselection(oldMatch)});
+        RunMatch(Host(), book_, {entry->categoryId, entry->monthDay, entry->amount, Preselection(oldMatch)});
     // A transaction moved to another fixed category is not stored unmatched.
     if (!chosen && entry->categoryId != oldCategory) return;
     match = chosen.value_or(oldMatch);
@@ -281,7 +259,7 @@ void CTransactionsDialog::OnUpdate() {
 
 void CTransactionsDialog::OnRemove() {
   const int selection = Controls().GetSelection(ids::kTransactions);
-  const std::optional<std::uint32_t> id = SelectedId();
+  const std::optional<std::uint32_t> id = SelectedRowId(ids::kTransactions);
   CRecordTable& transactions = ledger_.Transactions();
   if (!id || !transactions.Find(*id)) return;
   transactions.RemoveRow();
@@ -291,7 +269,7 @@ void CTransactionsDialog::OnRemove() {
 }
 
 void CTransactionsDialog::OnMatch() {
-  const std::optional<std::uint32_t> id = SelectedId();
+  const std::optional<std::uint32_t> id = SelectedRowId(ids::kTransactions);
   CRecordTable& transactions = ledger_.Transactions();
   CRecordTable& categories = ledger_.Categories();
   if (!id || !transactions.Find(*id)) return;
@@ -299,11 +277,10 @@ void CTransactionsDialog::OnMatch() {
   if (!categories.Find(category)) return;
   const CategoryType type = CategoryTypeFromCode(categories.GetNumber(category_column::kType));
   if (!IsFixed(type)) return;
-  const std::optional<std::uint32_t> chosen =
-      RunMatch(Host(), book_,
-               {category, FlowOf(type), transactions.GetNumber(transaction_column::kDate),
-                transactions.GetNumber(transaction_column::kAmount),
-                Preselection(RowIdFromNumber(transactions.GetNumber(transaction_column::kMatch)))});
+  const std::optional<std::uint32_t> chosen = RunMatch(
+      Host(), book_,
+      {category, transactions.GetNumber(transaction_column::kDate), transactions.GetNumber(transaction_column::kAmount),
+       Preselection(RowIdFromNumber(transactions.GetNumber(transaction_column::kMatch)))});
   // Cancelled, the transaction keeps its match.
   if (chosen && transactions.Find(*id)) transactions.SetNumber(transaction_column::kMatch, *chosen);
 }
@@ -312,8 +289,7 @@ void CTransactionsDialog::OnCategories() {
   CCategoriesDialog categories(book_);
   Host().RunModal(categories);
   FillCategoryLists();
-  CControlModel& controls = Controls();
-  controls.SetSelection(add_.category, controls.ItemCount(add_.category) > 0 ? 0 : CControlModel::kNoSelection);
+  SelectFirst(add_.category);
   ShowSelection();
 }
 

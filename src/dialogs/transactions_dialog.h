@@ -73,8 +73,6 @@ class CTransactionsDialog final : public CEditingDialog {
   // The row of the transaction at a row index of the table.
   std::string RowText(std::uint32_t row, const ShownCategory& category) const;
   std::string RowText(std::uint32_t row);
-  // The id of the selected transaction.
-  std::optional<std::uint32_t> SelectedId() const;
   // Reads an input row, refusing what may not be stored; an empty
   // description becomes the automatic one for the event.
   std::optional<Entry> ReadEntry(const InputRow& row, DescriptionEvent event);

@@ -10,6 +10,9 @@
 namespace purso {
 namespace {
 
+// Every master list holds its name in its first column.
+constexpr std::uint32_t kNameColumn = 0;
+
 // Indexed by NameList, then NameCommand. The wordings differ between lists
 // on purpose ("FNAect", "FNA", the object wording of the category too-long
 // suggestion, the full stops): each list shows exactly its own texts. The
@@ -104,7 +107,6 @@ const NameMessages& NameMessagesFor(NameList list, NameCommand command) {
 }
 
 bool NameInUse(CRecordTable& table, std::string_view text) {
-  constexpr std::uint32_t kNameColumn = 0;
   table.ClearConditions();
   // A text the condition cannot hold (256 characters or more) is longer
   // than any name field, so it matches no row.
@@ -115,7 +117,6 @@ bool NameInUse(CRecordTable& table, std::string_view text) {
 }
 
 std::optional<std::uint32_t> FindName(CRecordTable& table, std::string_view text) {
-  constexpr std::uint32_t kNameColumn = 0;
   table.ClearConditions();
   std::optional<std::uint32_t> found;
   if (table.SetTextCondition(0, 0, kNameColumn, Operator::kEqual, text) && table.ApplyConditions() > 0 &&
@@ -124,6 +125,20 @@ std::optional<std::uint32_t> FindName(CRecordTable& table, std::string_view text
   }
   table.ClearConditions();
   return found;
+}
+
+std::vector<std::string> Names(const CRecordTable& table) {
+  std::vector<std::string> names;
+  names.reserve(table.GetRowCount());
+  for (std::uint32_t row = 0; row < table.GetRowCount(); ++row) names.emplace_back(table.TextAt(row, kNameColumn));
+  return names;
+}
+
+std::optional<std::string_view> NameOf(const CRecordTable& table, std::uint32_t rowId) {
+  for (std::uint32_t row = 0; row < table.GetRowCount(); ++row) {
+    if (table.RowIdAt(row) == rowId) return table.TextAt(row, kNameColumn);
+  }
+  return std::nullopt;
 }
 
 std::optional<NameProblem> CheckName(CRecordTable& table, std::string_view typed, NameList list,

@@ -9,6 +9,9 @@
 // failure as the problem/suggestion pair the calling dialog reports; each
 // list and command has its own wording, kept here. The checks never change
 // a table's rows; NameInUse leaves the table with its conditions cleared.
+//
+// Names and NameOf read a table's names by row index for the lists that
+// show them, leaving its cursor and conditions alone.
 #pragma once
 
 #include <cstddef>
@@ -16,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/record_table.h"
 
@@ -62,6 +66,12 @@ bool NameInUse(CRecordTable& table, std::string_view text);
 // of A-Z; none when no row does. Leaves the table with its conditions
 // cleared and its cursor on the row found.
 std::optional<std::uint32_t> FindName(CRecordTable& table, std::string_view text);
+
+// The names of the table's rows, in table order.
+std::vector<std::string> Names(const CRecordTable& table);
+
+// The name of the row with that id; none when the table has no such row.
+std::optional<std::string_view> NameOf(const CRecordTable& table, std::uint32_t rowId);
 
 // Checks a typed name for the list's table. Only the first kNameReadLength
 // characters of typed are looked at (the field read may hand over more).

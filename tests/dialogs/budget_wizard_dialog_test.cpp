@@ -104,27 +104,17 @@ TEST_F(BudgetWizardDialogTest, EachStepShowsItsTitleTextPromptButtonsAndFocus) {
   EXPECT_EQ(result, kCommandCancel);
 }
 
-// An account that has objects already still passes step 2 only by way of
-// the Objects dialog; a list left empty keeps Next off.
-TEST_F(BudgetWizardDialogTest, AtTheListStepsNextWaitsForGoAndARow) {
-  const struct {
-    bool filled;
-    const char* buttonsAfterGo;
-    int focusAfterGo;
-  } cases[] = {{false, "GP--", ids::kGo}, {true, "GPN-", ids::kNext}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.filled);
-    if (c.filled) FillLists();
-    host_.Expect(objects_dialog::kDialogId, [](CDialogDriver& d) { d.Escape(); });
-    Run([&](CDialogDriver& d) {
-      d.Press(ids::kNext);
-      EXPECT_EQ(Buttons(d), "GP--");
-      d.Press(ids::kGo);
-      EXPECT_EQ(Buttons(d), c.buttonsAfterGo);
-      EXPECT_EQ(d.Controls().GetFocus(), c.focusAfterGo);
-      d.Escape();
-    });
-  }
+// A list left empty by its dialog keeps Next off (the walk above shows a
+// list with rows turning it on).
+TEST_F(BudgetWizardDialogTest, AtTheListStepsAnEmptyListKeepsNextOff) {
+  host_.Expect(objects_dialog::kDialogId, [](CDialogDriver& d) { d.Escape(); });
+  Run([&](CDialogDriver& d) {
+    d.Press(ids::kNext);
+    d.Press(ids::kGo);
+    EXPECT_EQ(Buttons(d), "GP--");
+    EXPECT_EQ(d.Controls().GetFocus(), ids::kGo);
+    d.Escape();
+  });
 }
 
 // Go at step 5 stores only what its dialog ended with OK on, and hands the

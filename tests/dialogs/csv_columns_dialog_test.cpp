@@ -58,9 +58,9 @@ TEST_F(CsvColumnsDialogTest, RefusalsNameTheFileAndLineAndFocusTheChoiceAtFault)
       {ids::kAmount, 0, "Line 1: the column \"Amount\" is missing.",
        "- check the columns chosen for the statement\n- check the field separator"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.problem);
-    Run(german_, [&c](CDialogDriver& d) {
+  Run(german_, [&cases](CDialogDriver& d) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.problem);
       ChooseGermanColumns(d);
       d.Choose(ids::kDateOrder, 1);
       d.Choose(ids::kDecimal, 1);
@@ -68,9 +68,9 @@ TEST_F(CsvColumnsDialogTest, RefusalsNameTheFileAndLineAndFocusTheChoiceAtFault)
       d.Press(ids::kOk);
       d.ExpectRefused(std::string("The statement bank_semicolon.csv cannot be read.\n") + c.problem, c.suggestion,
                       c.control);
-      d.Escape();
-    });
-  }
+    }
+    d.Escape();
+  });
   EXPECT_FALSE(RecallCsvMapping(store_, {"Buchungstag", "Betrag", "Empf\xC3\xA4nger", "Verwendungszweck"}));
 }
 

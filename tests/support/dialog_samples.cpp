@@ -54,7 +54,7 @@ std::unique_ptr<CDialogLogic> CleanerPredactions(CAccountBook& book) {
 // predactions still open.
 std::unique_ptr<CDialogLogic> RentMatch(CAccountBook& book) {
   const std::uint32_t rent = FindName(book.CurrentLedger().Categories(), "Rent").value_or(0);
-  return Make<CMatchDialog>(book, MatchRequest{rent, MoneyFlow::kExpense, 602, 950, std::nullopt});
+  return Make<CMatchDialog>(book, MatchRequest{rent, 602, 950, std::nullopt});
 }
 
 // A bank statement of June on the sample year: rent and salary matched with
