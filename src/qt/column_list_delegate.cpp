@@ -1,9 +1,6 @@
 #include "qt/column_list_delegate.h"
 
-#include <QFontMetrics>
-#include <QHeaderView>
 #include <QPainter>
-#include <QTableView>
 
 #include "qt/qt_canvas.h"
 #include "qt/qt_list_model.h"
@@ -23,38 +20,6 @@ void CColumnListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
 
 QSize CColumnListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
   return QSize(option.rect.width(), kListRowHeight);
-}
-
-void ShowAsList(QTableView& list, ListRows rows) {
-  int rowHeight = 0;
-  if (rows == ListRows::kColumns) {
-    list.setItemDelegate(new CColumnListDelegate(&list));
-    list.setFont(CQtCanvas::FontFor(kListFont));
-    rowHeight = kListRowHeight;
-    // The renderer draws the whole row; no hover tint.
-    list.setMouseTracking(false);
-    list.setAttribute(Qt::WA_Hover, false);
-  } else {
-    rowHeight = QFontMetrics(list.font()).height() + 2;
-  }
-  list.horizontalHeader()->hide();
-  list.horizontalHeader()->setStretchLastSection(true);
-  list.verticalHeader()->hide();
-  // Rows of one fixed height: the header keeps no entry per row.
-  list.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  list.verticalHeader()->setMinimumSectionSize(1);
-  list.verticalHeader()->setDefaultSectionSize(rowHeight);
-  list.setShowGrid(false);
-  list.setWordWrap(false);
-  list.setCornerButtonEnabled(false);
-  list.setTabKeyNavigation(false);
-  list.setSelectionBehavior(QAbstractItemView::SelectRows);
-  list.setSelectionMode(QAbstractItemView::SingleSelection);
-  list.setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list.setFocusPolicy(Qt::StrongFocus);
-  list.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-  list.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 }  // namespace purso

@@ -13,9 +13,8 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
-#include <QTableView>
 
-#include "qt/column_list_delegate.h"
+#include "qt/list_view.h"
 #include "qt/qt_list_model.h"
 #include "qt/text_codec.h"
 
@@ -118,16 +117,16 @@ QWidget* CQtControlBinding::CreateWidget(const ControlResource& control, QButton
     }
     case ControlKind::kList:
     case ControlKind::kColumnList: {
-      auto* list = new QTableView(&parent_);
-      auto* model = new CQtListModel(logic_.Controls(), control.id, list);
+      const ListRows rows = control.kind == ControlKind::kColumnList ? ListRows::kColumns : ListRows::kPlain;
+      auto* model = new CQtListModel(logic_.Controls(), control.id, rows, nullptr);
       lists_.insert(control.id, model);
-      list->setModel(model);
-      ShowAsList(*list, control.kind == ControlKind::kColumnList ? ListRows::kColumns : ListRows::kPlain);
+      auto* list = new CListView(*model, &parent_);
+      model->setParent(list);
       return list;
     }
     case ControlKind::kDropDownList: {
       auto* combo = new QComboBox(&parent_);
-      auto* model = new CQtListModel(logic_.Controls(), control.id, combo);
+      auto* model = new CQtListModel(logic_.Controls(), control.id, ListRows::kPlain, combo);
       lists_.insert(control.id, model);
       combo->setModel(model);
       combo->setEditable(false);
@@ -152,20 +151,33 @@ void CQtControlBinding::Connect(const ControlResource& control, QWidget* widget)
       if (button->isCheckable()) controls.ApplyChecked(id, button->isChecked());
       Dispatch([this, id] { logic_.OnCommand(id); });
     });
-  } else if (auto* list = qobject_cast<QTableView*>(widget)) {
-    connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this, id](const QModelIndex& current) { OnUserSelection(id, current.isValid() ? current.row() : -1); });
+  } else if (auto* list = qobject_cast<CListView*>(widget)) {
+    // The highlighted row is the selection: whatever changes it (a click, a
+    // key, type-ahead) reaches the model; the current row alone does not.
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, id, list] { OnUserSelection(id, list->SelectedRow()); });
     connect(list, &QAbstractItemView::doubleClicked, this,
             [this, id](const QModelIndex&) { Dispatch([this, id] { logic_.OnDoubleClick(id); }); });
     if (control.Has(control_style::kEnterOpens)) list->installEventFilter(this);
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-    connect(combo, &QComboBox::activated, this, [this, id](int index) { OnUserSelection(id, index); });
+    // The shown item is the selection, whichever way the user changed it
+    // (the popup, arrow keys, the wheel, type-ahead).
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, id](int index) { OnUserSelection(id, index); });
   }
 }
 
 void CQtControlBinding::OnUserSelection(int controlId, int row) {
   if (showingSelection_) return;
-  logic_.Controls().ApplySelection(controlId, row);
+  CControlModel& controls = logic_.Controls();
+  if (row == controls.GetSelection(controlId)) return;
+  if (handlers_ > 0) {
+    // No user acts on these controls while a handler runs (any dialog it
+    // opens is modal): the widget moved by itself, as a view does when the
+    // focus comes to it. The model's selection stands.
+    ShowSelection(controlId);
+    return;
+  }
+  controls.ApplySelection(controlId, row);
   Dispatch([this, controlId] { logic_.OnSelectionChange(controlId); });
 }
 
@@ -185,7 +197,10 @@ bool CQtControlBinding::eventFilter(QObject* watched, QEvent* event) {
 
 void CQtControlBinding::Dispatch(const std::function<void()>& handler) {
   if (logic_.Controls().IsEnded()) return;
-  handler();
+  {
+    const QScopedValueRollback running(handlers_, handlers_ + 1);
+    handler();
+  }
   if (afterHandler_) afterHandler_();
 }
 
@@ -277,17 +292,8 @@ void CQtControlBinding::ShowSelection(int controlId) {
   if (model == nullptr) return;
   const QScopedValueRollback guard(showingSelection_, true);
   const int selection = logic_.Controls().GetSelection(controlId);
-  if (auto* list = qobject_cast<QTableView*>(widget)) {
-    QItemSelectionModel* selectionModel = list->selectionModel();
-    if (selection == CControlModel::kNoSelection) {
-      selectionModel->clear();
-    } else {
-      const QModelIndex index = model->index(selection);
-      if (selectionModel->currentIndex() != index || !selectionModel->isSelected(index)) {
-        selectionModel->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-      }
-      list->scrollTo(index);
-    }
+  if (auto* list = qobject_cast<CListView*>(widget)) {
+    list->ShowSelectedRow(selection);
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     combo->setCurrentIndex(selection);
   }

@@ -68,6 +68,9 @@ class CQtControlBinding final : public QObject, private IControlObserver {
   // Set while the binding itself moves a list's selection, so that the
   // view's echo of it is not taken for the user's choice.
   bool showingSelection_ = false;
+  // The handlers of the logic running now (one, or more when a handler's
+  // change starts another).
+  int handlers_ = 0;
 };
 
 }  // namespace purso

@@ -3,11 +3,15 @@
 #include <QByteArray>
 
 #include "qt/text_codec.h"
+#include "text/row_renderer.h"
 
 namespace purso {
 
-CQtListModel::CQtListModel(const CControlModel& controls, int controlId, QObject* parent)
-    : QAbstractListModel(parent), items_(controls.Items(controlId)), count_(static_cast<int>(items_.size())) {}
+CQtListModel::CQtListModel(const CControlModel& controls, int controlId, ListRows rows, QObject* parent)
+    : QAbstractListModel(parent),
+      items_(controls.Items(controlId)),
+      rows_(rows),
+      count_(static_cast<int>(items_.size())) {}
 
 int CQtListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : count_; }
 
@@ -17,7 +21,7 @@ QVariant CQtListModel::data(const QModelIndex& index, int role) const {
   const std::string& item = items_[static_cast<std::size_t>(row)];
   switch (role) {
     case Qt::DisplayRole:
-      return FromAccountText(item);
+      return FromAccountText(rows_ == ListRows::kColumns ? ListRowPlainText(item) : item);
     case kAccountTextRole:
       return QByteArray(item.data(), static_cast<qsizetype>(item.size()));
     default:

@@ -15,6 +15,12 @@
 
 namespace purso {
 
+// What a list's rows are.
+enum class ListRows {
+  kPlain,    // texts, in the list's own font
+  kColumns,  // rows that carry their own column layout
+};
+
 class CQtListModel final : public QAbstractListModel {
   Q_OBJECT
 
@@ -23,8 +29,11 @@ class CQtListModel final : public QAbstractListModel {
   // renderer, which reads the row's own layout.
   static constexpr int kAccountTextRole = Qt::UserRole + 1;
 
-  // The control model must outlive this model.
-  CQtListModel(const CControlModel& controls, int controlId, QObject* parent);
+  // The control model must outlive this model. The display text of a
+  // column row is its columns' texts, as a reader sees them.
+  CQtListModel(const CControlModel& controls, int controlId, ListRows rows, QObject* parent);
+
+  ListRows Rows() const { return rows_; }
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -35,6 +44,7 @@ class CQtListModel final : public QAbstractListModel {
 
  private:
   const std::vector<std::string>& items_;
+  ListRows rows_;
   // The rows the views know of: between a change of the items and its
   // announcement the two counts differ.
   int count_ = 0;

@@ -41,58 +41,67 @@ class CRowText {
   std::size_t length_ = 0;
 };
 
-struct ColumnLayout {
-  int start = 0;
-  int end = 0;
-  char alignment = 'L';
-  char colour = 'B';
-};
-
 }  // namespace
 
-void DrawListRow(ICanvas& canvas, std::string_view row, int left, int top, int right, RowState state) {
-  const bool selected = state == RowState::kSelected;
-  const Rgb background = selected ? kListNavy : kListWhite;
-  const Rgb normal = selected ? kListWhite : kListNavy;
-  canvas.Rectangle(PixelRect{left, top, right, top + kListRowHeight}, background, background);
-
+std::vector<ListRowColumn> ListRowColumns(std::string_view row) {
+  std::vector<ListRowColumn> columns;
   const CRowText text(row);
-  // Text before the first layout (a malformed row) is drawn as if it were
-  // a normal left-aligned column at 0.
-  ColumnLayout layout;
-  std::string segment;
-
-  const auto drawSegment = [&] {
+  // Text before the first layout (a malformed row) is read as if it were a
+  // normal left-aligned column at 0.
+  ListRowColumn column;
+  const auto finish = [&] {
     // An empty segment would draw nothing visible.
-    if (segment.empty()) return;
-    const Rgb colour = layout.colour == 'B' ? normal : kListRed;
-    const int x = layout.alignment == 'L' ? layout.start + 2
-                                           : layout.end - canvas.TextWidth(segment, kListFont) + 2;
-    canvas.Text(left + x, top, segment, kListFont, colour, background);
+    if (!column.text.empty()) columns.push_back(column);
   };
 
-  // A layout string opens a column and draws the one before it; the
-  // terminator's layout thus draws the last column. "|" hides a sort key
+  // A layout string opens a column and closes the one before it; the
+  // terminator's layout thus closes the last column. "|" hides a sort key
   // (6 characters), "@" a record id (10). The index runs onto the text's
   // terminating zero, which adds nothing to the segment.
   std::size_t i = 0;
   while (i <= text.Length()) {
     if (text.At(i) == '%') {
-      if (i != 0) drawSegment();
-      layout.start = text.Position(i + 1);
-      layout.end = text.Position(i + 5);
-      layout.alignment = text.At(i + 9);
-      layout.colour = text.At(i + 10);
-      segment.clear();
+      if (i != 0) finish();
+      column.start = text.Position(i + 1);
+      column.end = text.Position(i + 5);
+      column.alignment = text.At(i + 9);
+      column.colour = text.At(i + 10);
+      column.text.clear();
       i += kLayoutLength;
     }
     if (text.At(i) == '|') i += 6;
     if (text.At(i) == '@') {
       i += 9;
     } else if (text.At(i) != '\0') {
-      segment += text.At(i);
+      column.text += text.At(i);
     }
     ++i;
+  }
+  return columns;
+}
+
+std::string ListRowPlainText(std::string_view row) {
+  std::string plain;
+  for (const ListRowColumn& column : ListRowColumns(row)) {
+    if (!plain.empty()) plain += '\t';
+    plain += column.text;
+  }
+  return plain;
+}
+
+int ColumnTextLeft(const ListRowColumn& column, int textWidth) {
+  return column.alignment == 'L' ? column.start + 2 : column.end - textWidth + 2;
+}
+
+void DrawListRow(ICanvas& canvas, std::string_view row, int left, int top, int right, RowState state) {
+  const bool selected = state == RowState::kSelected;
+  const Rgb background = selected ? kListNavy : kListWhite;
+  const Rgb normal = selected ? kListWhite : kListNavy;
+  canvas.Rectangle(PixelRect{left, top, right, top + kListRowHeight}, background, background);
+  for (const ListRowColumn& column : ListRowColumns(row)) {
+    const Rgb colour = column.colour == 'B' ? normal : kListRed;
+    const int x = ColumnTextLeft(column, canvas.TextWidth(column.text, kListFont));
+    canvas.Text(left + x, top, column.text, kListFont, colour, background);
   }
 }
 

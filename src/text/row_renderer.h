@@ -6,7 +6,9 @@
 // are 13 pixels high, in the 8-point "MS Sans Serif" font.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/canvas.h"
 
@@ -20,6 +22,31 @@ inline constexpr Rgb kListWhite{255, 255, 255};
 inline constexpr Rgb kListRed{255, 0, 0};
 
 enum class RowState { kNormal, kSelected };
+
+// One drawn column of a row: where its layout places it (pixels from the
+// row's left edge), how it is aligned and coloured, and the text it shows
+// (hidden sort keys and record ids left out).
+struct ListRowColumn {
+  int start = 0;
+  int end = 0;
+  char alignment = 'L';
+  char colour = 'B';
+  std::string text;
+
+  friend bool operator==(const ListRowColumn&, const ListRowColumn&) = default;
+};
+
+// The columns of a row that draw something, in the order of the row, read
+// exactly as the renderer reads them.
+std::vector<ListRowColumn> ListRowColumns(std::string_view row);
+
+// The texts a reader sees in the row, columns separated by a tab: for
+// type-ahead and for accessibility.
+std::string ListRowPlainText(std::string_view row);
+
+// The x (from the row's left edge) at which a column's text of the given
+// width starts.
+int ColumnTextLeft(const ListRowColumn& column, int textWidth);
 
 // Draws the row whose top-left corner is (left, top) and which reaches to
 // right; column positions count from left.
