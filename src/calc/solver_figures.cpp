@@ -54,9 +54,17 @@ bool TransferBudget(CYearLedger& ledger, std::uint32_t fromCategory, std::uint32
   CRecordTable& categories = ledger.Categories();
   // Both must exist before either budget changes.
   if (!categories.Find(toCategory) || !categories.Find(fromCategory)) return false;
-  categories.SetNumber(category_column::kBudget, categories.GetNumber(category_column::kBudget) - amount);
+  // Spare budget leaves an expense category as less to spend and an income
+  // category as more to expect; a deficit is made up the opposite ways. So
+  // every transfer shrinks both figures and the year's net budget stays.
+  const auto move = [&categories](double expenseChange) {
+    const CategoryType type = CategoryTypeFromCode(categories.GetNumber(category_column::kType));
+    const double change = IsExpense(type) ? expenseChange : -expenseChange;
+    categories.SetNumber(category_column::kBudget, categories.GetNumber(category_column::kBudget) + change);
+  };
+  move(-amount);
   categories.Find(toCategory);
-  categories.SetNumber(category_column::kBudget, categories.GetNumber(category_column::kBudget) + amount);
+  move(amount);
   return true;
 }
 

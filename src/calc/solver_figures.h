@@ -42,8 +42,12 @@ struct SolverSplit {
 // their selection conditions cleared.
 SolverSplit SplitVariableCategories(CYearLedger& ledger, double balanceDate);
 
-// Moves amount of budget from one category to another (budgets may become
-// negative). False when either category does not exist; nothing changes then.
+// Moves amount of surplus from one category to another's deficit: an
+// expense category gives by lowering its budget and receives by raising it,
+// an income category the other way round, so both the surplus and the
+// deficit shrink by amount and the year's net budget does not change.
+// Budgets may become negative. False when either category does not exist;
+// nothing changes then.
 bool TransferBudget(CYearLedger& ledger, std::uint32_t fromCategory, std::uint32_t toCategory, double amount);
 
 }  // namespace purso

@@ -187,12 +187,35 @@ TEST(TransferBudgetTest, MovesBudgetFromOneCategoryToTheOther) {
   const std::uint32_t fuel = s.Category("Fuel", CategoryType::kVarEx, 500);
   EXPECT_TRUE(TransferBudget(s.Ledger(), food, tips, 2640));
   EXPECT_EQ(s.Budget(food), 1000.0);
-  EXPECT_EQ(s.Budget(tips), 6280.0);
+  EXPECT_EQ(s.Budget(tips), 1000.0);  // an income deficit is made up by expecting less
   EXPECT_EQ(s.Budget(fuel), 500.0);
   // Budgets may go below zero.
   EXPECT_TRUE(TransferBudget(s.Ledger(), fuel, food, 700));
   EXPECT_EQ(s.Budget(fuel), -200.0);
   EXPECT_EQ(s.Budget(food), 1700.0);
+}
+
+TEST(TransferBudgetTest, AnIncomeSurplusMovedAtYearEndLeavesNoSurplusAndTheNetBudget) {
+  SolverLedger s(1999);
+  const std::uint32_t tips = s.Category("Tips", CategoryType::kVarIn, 1000);
+  const std::uint32_t food = s.Category("Food", CategoryType::kVarEx, 364);
+  const std::uint32_t bonus = s.Category("Bonus", CategoryType::kVarIn, 2000);
+  s.Transaction(110, tips, 3000);
+  s.Transaction(110, food, 1000);
+  const auto net = [&] { return s.Budget(tips) + s.Budget(bonus) - s.Budget(food); };
+  const double before = net();
+  SolverSplit split = SplitVariableCategories(s.Ledger(), 701);
+  ASSERT_EQ(IdsOf(split.surplus), std::vector<std::uint32_t>{tips});
+  ASSERT_TRUE(TransferBudget(s.Ledger(), tips, food, split.surplus[0].figures.surplusAtYearEnd));
+  EXPECT_EQ(s.Budget(tips), 3000.0);
+  EXPECT_EQ(s.Budget(food), 2364.0);
+  // Into an income category in deficit: less is expected of it.
+  ASSERT_TRUE(TransferBudget(s.Ledger(), food, bonus, 500));
+  EXPECT_EQ(s.Budget(bonus), 1500.0);
+  EXPECT_EQ(net(), before);
+  split = SplitVariableCategories(s.Ledger(), 701);
+  ASSERT_EQ(IdsOf(split.surplus), std::vector<std::uint32_t>{tips});
+  EXPECT_DOUBLE_EQ(split.surplus[0].figures.surplusAtYearEnd, 0.0);
 }
 
 TEST(TransferBudgetTest, ZeroChangesNoBudget) {
