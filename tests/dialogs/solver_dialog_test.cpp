@@ -118,16 +118,16 @@ TEST_F(SolverDialogTest, ButtonsMoveTheShownSurplusAndTheListsAreRebuilt) {
   });
 }
 
-// An income received beyond its budget can give more than that budget.
+// An income category receives by expecting less, below zero if need be.
 TEST_F(SolverDialogTest, ABudgetDrivenBelowZeroShowsAsANegativeAmount) {
-  const std::uint32_t tips = Category("Tips", CategoryType::kVarIn, 364, 1000);
-  Category("Food", CategoryType::kVarEx, 364, 1000);
+  Category("Food", CategoryType::kVarEx, 1000, 0);
+  const std::uint32_t tips = Category("Tips", CategoryType::kVarIn, 364, 0);
   Run([&](CDialogDriver& d) {
     d.Press(ids::kTransferAtYearEnd);
-    EXPECT_EQ(Budget(tips), -272);
+    EXPECT_EQ(Budget(tips), -636);
     EXPECT_EQ(d.Item(ids::kSurplusList, 0), "%000!135!LB%Tips" + HiddenId(tips) +
-                                                "%140!220!RB%$1,000.00%225!305!RB%-$135.25%310!390!RB%$1,135.25"
-                                                "%395!475!RB%-$272.00%480!560!RB%$1,272.00%000!000!SB%");
+                                                "%140!220!RB%$0.00%225!305!RB%-$316.25%310!390!RB%$316.25"
+                                                "%395!475!RB%-$636.00%480!560!RB%$636.00%000!000!SB%");
     d.Press(ids::kDone);
   });
 }
