@@ -34,7 +34,10 @@ std::string FormatDate(const CDisplaySettings& settings, double monthDay) {
 }
 
 bool ParseDate(const CDisplaySettings& settings, std::string_view text, int year, double& monthDay) {
-  const std::size_t at = text.find(settings.dateSeparator);
+  // Shown dates always use "/", so a date the program wrote into a field
+  // reads back whatever the separator setting is.
+  std::size_t at = text.find(settings.dateSeparator);
+  if (at == std::string_view::npos) at = text.find('/');
   if (at == std::string_view::npos) return false;
   const int first = ReadWholeNumber(text);
   const int second = ReadWholeNumber(text.substr(at + 1));

@@ -13,9 +13,10 @@ namespace purso {
 // separator setting (which only concerns typed dates).
 std::string FormatDate(const CDisplaySettings& settings, double monthDay);
 
-// Reads a date typed as two numbers around the settings' separator, in the
-// settings' order, and checks it against the calendar of year. False when
-// there is no separator or the date does not exist.
+// Reads a date typed as two numbers around the settings' separator (or
+// "/", in which shown dates are written), in the settings' order, and checks
+// it against the calendar of year. False when there is no separator or the
+// date does not exist.
 bool ParseDate(const CDisplaySettings& settings, std::string_view text, int year, double& monthDay);
 
 // Reads a whole number the way the parts of a typed date are read: leading

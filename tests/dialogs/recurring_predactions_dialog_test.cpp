@@ -80,6 +80,7 @@ TEST(RecurringPredactionsDialogTest, RefusesTheDatesThenTheAmount) {
 TEST(RecurringPredactionsDialogTest, OpensOnTheWholeYearAndAddGivesTheSeries) {
   CAccountBook book;
   book.Settings().dateOrder = DateOrder::kDayFirst;
+  book.Settings().dateSeparator = '.';  // the shown dates, with "/", still read
   CRecurringPredactionsDialog dialog(book, SeriesUnit::kWeeks);
   const int result = RunAdd(dialog, "3x", nullptr, nullptr, "$1,250.5", [](CDialogDriver& d) {
     d.ExpectAccepted();

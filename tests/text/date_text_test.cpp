@@ -50,7 +50,9 @@ TEST(DateTextTest, ParsesTypedDatesAgainstTheYearsCalendar) {
   };
   const Case kCases[] = {
       {kMonthFirst, '-', "3-15", 2001, true, 315},
-      {kMonthFirst, '-', "03/15", 2001, false, 0},  // only the set separator counts
+      {kMonthFirst, '-', "03/15", 2001, true, 315},  // as shown dates are written
+      {kDayFirst, '.', "15/03", 2001, true, 315},
+      {kMonthFirst, '-', "03.15", 2001, false, 0},
       {kDayFirst, '-', "15-3", 2001, true, 315},
       {kDayFirst, '/', "31/12", 2001, true, 1231},
       {kMonthFirst, '/', "2/29", 1999, false, 0},
