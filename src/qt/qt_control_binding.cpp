@@ -210,8 +210,18 @@ void CQtControlBinding::OnApplicationFocus(QWidget* now) {
     const auto found = ids_.constFind(widget);
     if (found != ids_.constEnd()) {
       logic_.Controls().ApplyFocus(found.value());
+      ShowEnterButton(found.value());
       return;
     }
+  }
+}
+
+void CQtControlBinding::ShowEnterButton(int focus) {
+  const DialogResource& resource = logic_.Resource();
+  // A focused push button takes Enter itself; so does a list that opens its row.
+  if (resource.enterRoutes.empty() || logic_.Controls().KindOf(focus) == ControlKind::kPushButton) return;
+  if (auto* button = qobject_cast<QPushButton*>(Widget(resource.EnterButton(focus)))) {
+    if (!button->isDefault()) button->setDefault(true);
   }
 }
 

@@ -57,6 +57,9 @@ class CQtControlBinding final : public QObject, private IControlObserver {
   void ShowSelection(int controlId);
   void ShowFocus(int controlId);
   void OnApplicationFocus(QWidget* now);
+  // Makes the button that Enter presses in the focused control's row the
+  // default one, so that Enter and the button's frame agree.
+  void ShowEnterButton(int focus);
   void OnUserSelection(int controlId, int row);
 
   QWidget& parent_;

@@ -86,8 +86,17 @@ inline constexpr ControlResource kControls[] = {
     {kLabel, kBalanceLabel, "Budget ???", 259, 210, 90, 8},
     {kLabel, kBalance, "", 259, 220, 90, 12, kSunken | kRight},
 };
+
+// Enter in the update row updates.
+inline constexpr EnterRoute kEnterRoutes[] = {{kUpdateName, kUpdate},
+                                              {kUpdateObject, kUpdate},
+                                              {kUpdateFunctionalArea, kUpdate},
+                                              {kUpdateType, kUpdate},
+                                              {kUpdateBudget, kUpdate}};
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId, "Categories", 416, 240, "MS Sans Serif", 8, table::kControls};
+inline constexpr DialogResource kResource{
+    kDialogId,          "Categories", 416, 240, "MS Sans Serif", 8, table::kControls, LayoutUnits::kDialogUnits,
+    table::kEnterRoutes};
 
 }  // namespace purso::categories_dialog

@@ -63,6 +63,14 @@ struct ControlResource {
   constexpr bool Has(std::uint32_t bit) const { return (style & bit) != 0; }
 };
 
+// The push button Enter presses while the focus is in a field of a row that
+// has a button of its own (the update row beside the add row, whose button
+// is the default).
+struct EnterRoute {
+  int field = kNoControlId;
+  int button = kNoControlId;
+};
+
 // What the positions of a resource's controls count in.
 enum class LayoutUnits : std::uint8_t {
   kDialogUnits,  // scaled by the dialog font
@@ -78,6 +86,7 @@ struct DialogResource {
   int fontPoints = 8;
   std::span<const ControlResource> controls;
   LayoutUnits units = LayoutUnits::kDialogUnits;
+  std::span<const EnterRoute> enterRoutes = {};
 
   // The control with that id, or nullptr.
   constexpr const ControlResource* Find(int controlId) const {
@@ -85,6 +94,18 @@ struct DialogResource {
       if (control.id == controlId) return &control;
     }
     return nullptr;
+  }
+
+  // The push button Enter presses while the focus is in control: its row's
+  // button, else the default button; kNoControlId when there is none.
+  constexpr int EnterButton(int focus) const {
+    for (const EnterRoute& route : enterRoutes) {
+      if (route.field == focus) return route.button;
+    }
+    for (const ControlResource& control : controls) {
+      if (control.kind == ControlKind::kPushButton && control.Has(control_style::kDefault)) return control.id;
+    }
+    return kNoControlId;
   }
 };
 

@@ -36,6 +36,9 @@ constexpr std::array<ControlResource, 9> Controls(const Ids& ids, std::string_vi
   }};
 }
 
+// Enter in the update row updates.
+constexpr std::array<EnterRoute, 1> EnterRoutes(const Ids& ids) { return {{{ids.updateName, ids.update}}}; }
+
 // The size of both twins, in dialog units.
 inline constexpr int kWidth = 190;
 inline constexpr int kHeight = 170;

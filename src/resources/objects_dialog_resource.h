@@ -22,9 +22,11 @@ inline constexpr int kDone = name_list_dialog::kDone;
 
 namespace table {
 inline constexpr auto kControls = name_list_dialog::Controls(kIds, "Object Name");
+inline constexpr auto kEnterRoutes = name_list_dialog::EnterRoutes(kIds);
 }  // namespace table
 
 inline constexpr DialogResource kResource{
-    kDialogId, "Objects", name_list_dialog::kWidth, name_list_dialog::kHeight, "MS Sans Serif", 8, table::kControls};
+    kDialogId, "Objects",        name_list_dialog::kWidth,  name_list_dialog::kHeight, "MS Sans Serif",
+    8,         table::kControls, LayoutUnits::kDialogUnits, table::kEnterRoutes};
 
 }  // namespace purso::objects_dialog

@@ -58,9 +58,19 @@ inline constexpr ControlResource kControls[] = {
     {kLabel, kNoControlId, "Total budget", 95, 210, 90, 8},
     {kLabel, kTotal, "", 95, 220, 90, 12, kSunken | kRight},
 };
+
+// Enter in the update row updates.
+inline constexpr EnterRoute kEnterRoutes[] = {{kUpdateDate, kUpdate}, {kUpdateAmount, kUpdate}};
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId, "Predicted Transactions", 256, 240, "MS Sans Serif",
-                                          8,         table::kControls};
+inline constexpr DialogResource kResource{kDialogId,
+                                          "Predicted Transactions",
+                                          256,
+                                          240,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          table::kEnterRoutes};
 
 }  // namespace purso::predactions_dialog

@@ -103,9 +103,14 @@ inline constexpr ControlResource kControls[] = {
     {kLabel, kPredactionBalanceLabel, "Predaction Balance", 350, kFootY, 156, kLineHeight},
     {kLabel, kPredactionBalance, "", 350, kFootY + 18, 156, kFieldHeight, kSunken | kRight},
 };
+
+// Enter in the update row updates.
+inline constexpr EnterRoute kEnterRoutes[] = {
+    {kUpdateDate, kUpdate}, {kUpdateCategory, kUpdate}, {kUpdateAmount, kUpdate}, {kUpdateDescription, kUpdate}};
 }  // namespace table
 
-inline constexpr DialogResource kResource{
-    kDialogId, "Transactions", 612, table::kFootY + 52, "MS Sans Serif", 8, table::kControls, LayoutUnits::kPixels};
+inline constexpr DialogResource kResource{kDialogId,          "Transactions",       612,
+                                          table::kFootY + 52, "MS Sans Serif",      8,
+                                          table::kControls,   LayoutUnits::kPixels, table::kEnterRoutes};
 
 }  // namespace purso::transactions_dialog

@@ -52,14 +52,14 @@ struct Category {
 };
 
 // The typed Solver transfer, from Food (in surplus: nothing spent yet) to
-// Presents (in deficit: nothing received yet).
+// Presents (in deficit: nothing received yet), which then expects less.
 constexpr int kTransfer = 364;
 
 const Category kCategories[] = {
     {"Rent", "House", "Housing", "Fix Ex", 0, 1, 500, 0},
     {"Salary", "Me", "Day Job", "Fix In", 0, 25, 2000, 0},
     {"Food", "House", "Food", "Var Ex", 3640, 0, 0, -kTransfer},
-    {"Presents", "Me", "Gifts", "Var In", 728, 0, 0, kTransfer},
+    {"Presents", "Me", "Gifts", "Var In", 728, 0, 0, -kTransfer},
 };
 
 // What really happened: January's rent two days late and lower, matched with

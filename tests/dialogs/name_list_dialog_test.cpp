@@ -79,7 +79,7 @@ TEST_F(NameListDialogTest, AddSortsInAndUpdateRenamesButNotByCaseAlone) {
     d.Press(ids::kUpdate);
     EXPECT_EQ(d.Item(ids::kNames, 1), "house");
     d.Type(ids::kUpdateName, "Cottage");
-    d.Press(ids::kUpdate);
+    d.Enter();  // in the update row: Update
     d.ExpectAccepted();
     EXPECT_EQ(d.Controls().SelectedText(ids::kNames), "Cottage");
     EXPECT_EQ(d.Text(ids::kUpdateName), "Cottage");

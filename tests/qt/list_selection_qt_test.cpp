@@ -193,7 +193,7 @@ TEST(ListSelectionQtTest, AfterACategoryUpdateTheNextUpdateChangesNothingElse) {
       auto& list = *qobject_cast<CListView*>(window.Widget(ids::kCategories));
       ClickRow(list, 2);  // Groceries
       Retype(window.Widget(ids::kUpdateName), QStringLiteral("Food"));
-      QTest::mouseClick(window.Widget(ids::kUpdate), Qt::LeftButton);
+      QTest::keyClick(window.Widget(ids::kUpdateName), Qt::Key_Return);  // Update, not Add
 
       EXPECT_EQ(list.SelectedRow(), -1);
       EXPECT_FALSE(window.Widget(ids::kUpdateName)->isEnabled());

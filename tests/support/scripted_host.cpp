@@ -117,13 +117,12 @@ void CDialogDriver::Enter() {
     Press(focus);
     return;
   }
-  for (const ControlResource& control : dialog_.Resource().controls) {
-    if (control.kind == ControlKind::kPushButton && control.Has(control_style::kDefault)) {
-      Press(control.id);
-      return;
-    }
+  const int button = dialog_.Resource().EnterButton(focus);
+  if (button == kNoControlId) {
+    ADD_FAILURE() << "dialog " << DialogId() << " has no default button for Enter";
+    return;
   }
-  ADD_FAILURE() << "dialog " << DialogId() << " has no default button for Enter";
+  Press(button);
 }
 
 void CDialogDriver::Escape() {

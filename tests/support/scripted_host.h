@@ -41,7 +41,8 @@ class CDialogDriver {
   void DoubleClick(int controlId, int index);
   // Moves the focus by hand, as clicking into a field does.
   void Focus(int controlId);
-  // Enter: the focused push button if there is one, else the default button.
+  // Enter: the focused push button if there is one, else the button of the
+  // focused field's row, else the default button.
   void Enter();
   // Escape, and the window's close box: both send command 2.
   void Escape();
