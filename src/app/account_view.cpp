@@ -254,19 +254,27 @@ void CpursoPXFView::OnDocumentChanged() {
 
 void CpursoPXFView::PaintLegend(ICanvas& canvas) {
   const CDisplaySettings& settings = document_.Book().Settings();
+  // Each amount in the form that fits its cell whole, so that a large one
+  // never runs into its neighbour.
+  const int room = ids::LegendCell(0).right - ids::LegendCell(0).left - 8;
+  const auto amount = [&](double value) {
+    const double magnitude = std::fabs(value);
+    const AmountForm form = FittingAmountForm(settings, magnitude, AmountSymbol::kShown, [&](const std::string& text) {
+      return canvas.TextWidth(text, kLargeFont) <= room;
+    });
+    return FormatAmountIn(settings, magnitude, form, AmountSymbol::kShown);
+  };
   struct Cell {
     std::string title;
     std::string value;
     Rgb colour;
   };
   const Cell cells[ids::kLegendCells] = {
-      {std::to_string(document_.Book().GetYear()) + " Budget Balance",
-       FormatAmount(settings, std::fabs(budgetBalance_)), SignColour(budgetBalance_)},
+      {std::to_string(document_.Book().GetYear()) + " Budget Balance", amount(budgetBalance_),
+       SignColour(budgetBalance_)},
       {"Xaction Balance Date", FormatDate(settings, balanceDate_), kYellow},
-      {"Transaction Balance", FormatAmount(settings, std::fabs(transactionBalanceAtDate_)),
-       SignColour(transactionBalanceAtDate_)},
-      {"Predaction Balance", FormatAmount(settings, std::fabs(predactionBalanceAtDate_)),
-       SignColour(predactionBalanceAtDate_)},
+      {"Transaction Balance", amount(transactionBalanceAtDate_), SignColour(transactionBalanceAtDate_)},
+      {"Predaction Balance", amount(predactionBalanceAtDate_), SignColour(predactionBalanceAtDate_)},
   };
   DrawPanelBox(canvas, ids::kLegendBox);
   for (int k = 0; k < ids::kLegendCells; ++k) {

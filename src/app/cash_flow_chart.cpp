@@ -112,33 +112,16 @@ class CChartPainter {
 
   std::string Amount(double amount) const { return FormatAmountPlain(picture_.settings, amount); }
 
-  // How the grid's labels are written so that the widest fits its panel:
-  // as amounts, or without decimals, or in thousands, millions, ... with the
-  // unit's letter; one form for the whole axis. Grid steps stay below 2^53,
-  // so that the largest unit always fits.
-  struct LabelForm {
-    int decimals = 0;
-    int thousands = 0;  // the amount divided by 1000 this often, with its letter
-  };
-  static constexpr char kUnitLetters[] = " kMGTPE";
-  static constexpr int kLargestUnit = static_cast<int>(sizeof kUnitLetters) - 2;
-
-  std::string Label(double amount, const LabelForm& form) const {
-    CDisplaySettings settings = picture_.settings;
-    settings.decimals = form.decimals;
-    const std::string text = FormatAmountPlain(settings, amount / std::pow(1000.0, form.thousands));
-    return form.thousands == 0 ? text : text + kUnitLetters[form.thousands];
+  // The grid's labels are written in one form, the one in which the widest
+  // fits its panel.
+  std::string Label(double amount, const AmountForm& form) const {
+    return FormatAmountIn(picture_.settings, amount, form, AmountSymbol::kLeftOut);
   }
 
-  LabelForm FormFor(double widest) {
-    const auto fits = [&](const LabelForm& form) {
-      return canvas_.TextWidth(Label(widest, form), kSmallFont) <= kLabelRoom;
-    };
-    if (LabelForm form{picture_.settings.decimals, 0}; fits(form)) return form;
-    for (int thousands = 0; thousands < kLargestUnit; ++thousands) {
-      if (LabelForm form{0, thousands}; fits(form)) return form;
-    }
-    return LabelForm{0, kLargestUnit};
+  AmountForm FormFor(double widest) {
+    return FittingAmountForm(picture_.settings, widest, AmountSymbol::kLeftOut, [&](const std::string& text) {
+      return canvas_.TextWidth(text, kSmallFont) <= kLabelRoom;
+    });
   }
 
   // A y-axis label whose vertical middle is at y: right-aligned to end at
@@ -147,7 +130,7 @@ class CChartPainter {
     canvas_.Text(right - canvas_.TextWidth(text, kSmallFont), y - labelRise_, text, kSmallFont, colour, kLightGrey);
   }
 
-  void GridLine(int y, double value, Rgb labelColour, const LabelForm& form) {
+  void GridLine(int y, double value, Rgb labelColour, const AmountForm& form) {
     canvas_.Line(kPlotArea.left + 2, y, kPlotArea.right - 2, y, kBlack);
     canvas_.Line(96, y, 86, y, kBlack);
     canvas_.Line(488, y, 498, y, kBlack);
@@ -170,7 +153,7 @@ class CChartPainter {
     for (double value = step, y = zeroY_ - pixels; y > kTopValueY; y -= pixels, value += step) {
       widest = std::max(widest, value);
     }
-    const LabelForm form = FormFor(widest);
+    const AmountForm form = FormFor(widest);
     // Below zero the labels are magnitudes; their red marks them negative.
     double value = step;
     for (int y = zeroY_ + pixels; y < kBottomValueY; y += pixels, value += step) GridLine(y, value, kRed, form);

@@ -165,6 +165,27 @@ std::string FormatSignedAmount(const CDisplaySettings& settings, double amount) 
   return (number.negative ? "-" : "") + WithSymbol(settings, number.magnitude);
 }
 
+std::string FormatAmountIn(const CDisplaySettings& settings, double amount, AmountForm form, AmountSymbol symbol) {
+  static constexpr char kUnitLetters[] = " kMGTPE";
+  static_assert(sizeof kUnitLetters - 2 == kLargestAmountUnit);
+  const int thousands = std::clamp(form.thousands, 0, kLargestAmountUnit);
+  CDisplaySettings shorter = settings;
+  shorter.decimals = form.decimals;
+  std::string number = SignedNumber(NumberText(shorter, amount / std::pow(1000.0, thousands)));
+  if (thousands > 0) number += kUnitLetters[thousands];
+  return symbol == AmountSymbol::kShown ? WithSymbol(settings, number) : number;
+}
+
+AmountForm FittingAmountForm(const CDisplaySettings& settings, double amount, AmountSymbol symbol,
+                             const std::function<bool(const std::string&)>& fits) {
+  const auto fitting = [&](AmountForm form) { return fits(FormatAmountIn(settings, amount, form, symbol)); };
+  if (const AmountForm form{settings.decimals, 0}; fitting(form)) return form;
+  for (int thousands = 0; thousands < kLargestAmountUnit; ++thousands) {
+    if (const AmountForm form{0, thousands}; fitting(form)) return form;
+  }
+  return AmountForm{0, kLargestAmountUnit};
+}
+
 bool ParseAmount(const CDisplaySettings& settings, std::string_view text, double& amount) {
   return text.size() <= kMaxAmountTextLength && ParseAmountOfAnyLength(settings, text, amount);
 }

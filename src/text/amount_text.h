@@ -6,6 +6,8 @@
 // zero, and it is then written as a negative amount by FormatSignedAmount.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +33,31 @@ std::string FormatAmountPlain(const CDisplaySettings& settings, double amount);
 // below zero, whichever side the currency symbol stands on ("-$12.50",
 // "-$ 12.50", "-12,50 kr"). An amount that rounds to zero has no sign.
 std::string FormatSignedAmount(const CDisplaySettings& settings, double amount);
+
+// A shorter way to write an amount where room is short: with fewer
+// decimals, or divided by 1000 `thousands` times and followed by that
+// unit's letter ("12k", "3M", ... up to "E").
+struct AmountForm {
+  int decimals = 0;
+  int thousands = 0;
+
+  friend bool operator==(const AmountForm&, const AmountForm&) = default;
+};
+inline constexpr int kLargestAmountUnit = 6;
+
+enum class AmountSymbol : std::uint8_t { kShown, kLeftOut };
+
+// The amount written in form, with the currency symbol (as FormatAmount) or
+// without it (as FormatAmountPlain); the unit's letter stands right after
+// the number ("$12k", "12k EUR").
+std::string FormatAmountIn(const CDisplaySettings& settings, double amount, AmountForm form, AmountSymbol symbol);
+
+// The first form whose text of amount fits: the settings' decimals, then no
+// decimals, then thousands, millions, ... without decimals; the largest
+// unit when none fits. One form written for the largest amount of a set
+// serves the whole set.
+AmountForm FittingAmountForm(const CDisplaySettings& settings, double amount, AmountSymbol symbol,
+                             const std::function<bool(const std::string&)>& fits);
 
 // Reads an amount typed by the user: digits, at most one decimal symbol,
 // spaces and group separators anywhere, the currency symbol once; no sign.

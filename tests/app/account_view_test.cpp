@@ -16,6 +16,7 @@
 #include "support/ledger_records.h"
 #include "support/recording_canvas.h"
 #include "support/scripted_host.h"
+#include "text/amount_text.h"
 #include "text/list_row.h"
 
 namespace purso {
@@ -249,6 +250,32 @@ TEST_F(AccountViewTest, LegendShowsMagnitudesRedWhenNegative) {
                           {"Xaction Balance Date", "06/15", kYellow},
                           c.transaction,
                           c.predaction});
+  }
+}
+
+// The largest amounts the program takes, with a long currency symbol after
+// them: each figure in the form that fits its cell, none running into the next.
+TEST_F(AccountViewTest, LegendFiguresFitTheirCellsHoweverLarge) {
+  CDisplaySettings& settings = document_.Book().Settings();
+  settings.currencySymbol = "EUR";
+  settings.symbolPosition = SymbolPosition::kAfter;
+  settings.space = true;
+  FillYear(kMaxAmount);
+  const std::uint32_t prize = Category("Prize", CategoryType::kVarIn, kMaxAmount);
+  Transaction(101, prize, kMaxAmount, kNoMatch);
+  Recalculate();
+  const CRecordingCanvas& canvas = Paint();
+  ExpectLegend(canvas, {{"1999 Budget Balance", "999,997k EUR", kBlue},
+                        {"Xaction Balance Date", "06/15", kYellow},
+                        {"Transaction Balance", "2,000M EUR", kBlue},
+                        {"Predaction Balance", "1,456M EUR", kBlue}});
+  for (int k = 0; k < ids::kLegendCells; ++k) {
+    const PixelRect cell = ids::LegendCell(k);
+    for (const auto* text : canvas.TextsContaining("EUR")) {
+      if (text->x < cell.left || text->x >= cell.right) continue;
+      EXPECT_GE(text->x, cell.left + 4) << text->text;
+      EXPECT_LE(text->x + text->width, cell.right - 4) << text->text;
+    }
   }
 }
 
