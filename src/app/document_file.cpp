@@ -11,6 +11,7 @@
 #include "data/account_file.h"
 #include "dialogs/message_dialogs.h"
 #include "resources/frame_resources.h"
+#include "statement/statement_text.h"
 
 namespace purso {
 namespace {
@@ -122,7 +123,7 @@ bool CpursoPXFDoc::LockFile(CAccountLock& lock, const std::string& path, std::st
   // A folder without room for a lock file does without; an account this
   // program holds open already (under another name) is its own business.
   if (result.status != LockStatus::kHeldByOther || result.holder.pid == ::getpid()) return true;
-  if (!AskConfirmation(host_, Filled(question, FileNameOf(path), HolderText(result.holder)))) return false;
+  if (!AskConfirmation(host_, Filled(question, FileNameOf(path), HolderText(result.holder)), DefaultAnswer::kNo)) return false;
   lock.ForceAcquire(path);
   return true;
 }
@@ -131,6 +132,19 @@ void CpursoPXFDoc::TakePath(const std::string& path, const FileStamp& stamp) {
   pathName_ = path;
   title_ = FileNameOf(path);
   stamp_ = stamp;
+}
+
+bool CpursoPXFDoc::SaveModified(const std::function<bool()>& save) {
+  if (!IsModified()) return true;
+  switch (AskSaveChanges(host_, Utf8ToAccountText(title_))) {
+    case SaveAnswer::kSave:
+      return save();
+    case SaveAnswer::kDiscard:
+      return true;
+    case SaveAnswer::kCancel:
+      return false;
+  }
+  return false;
 }
 
 }  // namespace purso

@@ -81,6 +81,11 @@ class CpursoPXFDoc {
   // extension when the name has none. When that file exists and is not this
   // account's own, asks whether to replace it; none on No.
   std::optional<std::string> SaveAsTarget(const std::string& typedPath);
+  // Before the account closes: when it has unsaved changes, asks whether to
+  // save them, and on Yes runs save (the frame's Save, which may ask for a
+  // name). True when the account may close: nothing to save, No, or a save
+  // that succeeded; false on Cancel or a save that did not happen.
+  bool SaveModified(const std::function<bool()>& save);
 
   // Whether the command is an account command whose dialog the program has.
   bool IsCommandAvailable(int commandId) const;

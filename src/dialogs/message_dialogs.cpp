@@ -1,5 +1,6 @@
 #include "dialogs/message_dialogs.h"
 
+#include "resources/frame_resources.h"
 #include "resources/message_dialog_resources.h"
 
 namespace purso {
@@ -13,12 +14,30 @@ void CProblemDialog::OnInit() {
   Controls().SetFocus(problem_dialog::kClose);
 }
 
-CConfirmationDialog::CConfirmationDialog(std::string_view question)
-    : CDialogLogic(confirmation_dialog::kResource), question_(question) {}
+CConfirmationDialog::CConfirmationDialog(std::string_view question, DefaultAnswer answer)
+    : CDialogLogic(answer == DefaultAnswer::kYes ? confirmation_dialog::kResource
+                                                 : confirmation_dialog::kCautiousResource),
+      question_(question),
+      answer_(answer) {}
 
 void CConfirmationDialog::OnInit() {
   Controls().SetText(confirmation_dialog::kQuestion, question_);
-  Controls().SetFocus(confirmation_dialog::kYes);
+  Controls().SetFocus(answer_ == DefaultAnswer::kYes ? confirmation_dialog::kYes : confirmation_dialog::kNo);
+}
+
+CSaveChangesDialog::CSaveChangesDialog(std::string_view title)
+    : CDialogLogic(save_changes_dialog::kResource), title_(title) {}
+
+void CSaveChangesDialog::OnInit() {
+  std::string question(kSaveChangesQuestion);
+  question.replace(question.find("%1"), 2, title_);
+  Controls().SetText(save_changes_dialog::kQuestion, question);
+  Controls().SetFocus(save_changes_dialog::kYes);
+}
+
+void CSaveChangesDialog::OnCommand(int controlId) {
+  // Yes, No and Cancel each end the dialog with their own id.
+  if (Resource().Find(controlId) != nullptr) EndDialog(controlId);
 }
 
 void ShowProblem(IHost& host, std::string_view problem, std::string_view suggestion) {
@@ -32,9 +51,21 @@ void ReportInputError(IHost& host, CControlModel& controls, std::string_view pro
   controls.SetFocus(field);
 }
 
-bool AskConfirmation(IHost& host, std::string_view question) {
-  CConfirmationDialog dialog(question);
+bool AskConfirmation(IHost& host, std::string_view question, DefaultAnswer answer) {
+  CConfirmationDialog dialog(question, answer);
   return host.RunModal(dialog) == confirmation_dialog::kYes;
+}
+
+SaveAnswer AskSaveChanges(IHost& host, std::string_view title) {
+  CSaveChangesDialog dialog(title);
+  switch (host.RunModal(dialog)) {
+    case save_changes_dialog::kYes:
+      return SaveAnswer::kSave;
+    case save_changes_dialog::kNo:
+      return SaveAnswer::kDiscard;
+    default:
+      return SaveAnswer::kCancel;
+  }
 }
 
 }  // namespace purso

@@ -7,6 +7,7 @@
 // the close box count as "no".
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -30,13 +31,33 @@ class CProblemDialog final : public CDialogLogic {
   std::string suggestion_;
 };
 
+// Which answer of a yes-or-no question Enter gives: No where Yes is the
+// risky one (opening an account another program holds).
+enum class DefaultAnswer : std::uint8_t { kYes, kNo };
+
 class CConfirmationDialog final : public CDialogLogic {
  public:
-  explicit CConfirmationDialog(std::string_view question);
+  explicit CConfirmationDialog(std::string_view question, DefaultAnswer answer = DefaultAnswer::kYes);
   void OnInit() override;
 
  private:
   std::string question_;
+  DefaultAnswer answer_;
+};
+
+// What to do with an account's unsaved changes before it closes.
+enum class SaveAnswer : std::uint8_t { kSave, kDiscard, kCancel };
+
+// "Save changes to <title>?" with Yes (the default), No and Cancel; Escape
+// and the close box cancel.
+class CSaveChangesDialog final : public CDialogLogic {
+ public:
+  explicit CSaveChangesDialog(std::string_view title);
+  void OnInit() override;
+  void OnCommand(int controlId) override;
+
+ private:
+  std::string title_;
 };
 
 // Shows the Problem dialog modally and returns when the user closed it.
@@ -47,6 +68,9 @@ void ReportInputError(IHost& host, CControlModel& controls, std::string_view pro
                       int field);
 
 // Asks a yes-or-no question; true only for "Yes".
-bool AskConfirmation(IHost& host, std::string_view question);
+bool AskConfirmation(IHost& host, std::string_view question, DefaultAnswer answer = DefaultAnswer::kYes);
+
+// Asks whether to save the changes of the account titled title.
+SaveAnswer AskSaveChanges(IHost& host, std::string_view title);
 
 }  // namespace purso

@@ -69,6 +69,7 @@ inline constexpr int kRecurringPredactions = 144;
 inline constexpr int kConfirmation = 145;
 inline constexpr int kTransactions = command_id::kTransactions;
 inline constexpr int kMatch = 147;
+inline constexpr int kSaveChanges = 149;
 inline constexpr int kOpeningBalance = command_id::kOpeningBalance;
 inline constexpr int kSolver = command_id::kSolver;
 inline constexpr int kBudgetWizard = command_id::kBudgetWizard;

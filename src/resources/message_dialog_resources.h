@@ -1,10 +1,13 @@
-// Dialog resources of the two message dialogs every dialog uses: the
-// Problem dialog, which says what is wrong with an input and what to do
-// about it, and the Confirmation dialog, which asks a yes-or-no question.
+// Dialog resources of the message dialogs: the Problem dialog, which says
+// what is wrong with an input and what to do about it, the Confirmation
+// dialog, which asks a yes-or-no question (Yes the default, or No where Yes
+// is the risky answer), and the question whether to save an account's
+// changes before it closes.
 #pragma once
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/frame_resources.h"
 
 namespace purso {
 
@@ -43,9 +46,39 @@ inline constexpr ControlResource kControls[] = {
     {kPushButton, kYes, "&Yes", 73, 53, 50, 14, kDefault},
     {kPushButton, kNo, "&No", 127, 53, 50, 14},
 };
+inline constexpr ControlResource kCautiousControls[] = {
+    {kLabel, kQuestion, "Question?", 7, 7, 170, 40, kWrap},
+    {kPushButton, kYes, "&Yes", 73, 53, 50, 14},
+    {kPushButton, kNo, "&No", 127, 53, 50, 14, kDefault},
+};
 }  // namespace table
 
 inline constexpr DialogResource kResource{kDialogId, "Confirmation", 184, 74, "MS Sans Serif", 8, table::kControls};
+// The same question with No as the default button.
+inline constexpr DialogResource kCautiousResource{kDialogId,      "Confirmation", 184, 74, "MS Sans Serif", 8,
+                                                  table::kCautiousControls};
 }  // namespace confirmation_dialog
+
+namespace save_changes_dialog {
+inline constexpr int kDialogId = dialog_id::kSaveChanges;
+inline constexpr int kQuestion = 1054;
+inline constexpr int kYes = 6;
+inline constexpr int kNo = 7;
+inline constexpr int kCancel = 2;
+// The controls, positions in the resource's units.
+namespace table {
+using enum ControlKind;
+using namespace control_style;
+inline constexpr ControlResource kControls[] = {
+    {kLabel, kQuestion, "Question?", 7, 7, 185, 30, kWrap},
+    {kPushButton, kYes, "&Yes", 34, 43, 50, 14, kDefault},
+    {kPushButton, kNo, "&No", 88, 43, 50, 14},
+    {kPushButton, kCancel, "Cancel", 142, 43, 50, 14},
+};
+}  // namespace table
+
+// Titled like the program's other message boxes.
+inline constexpr DialogResource kResource{kDialogId, kApplicationTitle, 199, 64, "MS Sans Serif", 8, table::kControls};
+}  // namespace save_changes_dialog
 
 }  // namespace purso

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
@@ -330,16 +329,20 @@ bool CpursoMainFrame::Save(CpursoPXFDoc& document) {
 }
 
 bool CpursoMainFrame::SaveAs(CpursoPXFDoc& document) {
-  const QString start = document.PathName().empty()
-                            ? QString::fromStdString(document.Title()) + FromAccountText(kDefaultExtension)
-                            : QString::fromStdString(document.PathName());
+  QString name = document.PathName().empty()
+                     ? QString::fromStdString(document.Title()) + FromAccountText(kDefaultExtension)
+                     : QString::fromStdString(document.PathName());
   // The document asks about replacing a file once it knows the name that
-  // will really be written, the default extension added.
-  const QString typed = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), start, FromAccountText(kFileFilter),
-                                                     nullptr, QFileDialog::DontConfirmOverwrite);
-  if (typed.isEmpty()) return false;
-  const std::optional<std::string> path = document.SaveAsTarget(QFileInfo(typed).absoluteFilePath().toStdString());
-  if (!path || !document.OnSaveDocument(*path)) return false;
+  // will really be written, the default extension added; No to that brings
+  // the file dialog back with the name as typed.
+  std::optional<std::string> path;
+  while (!path) {
+    name = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), name, FromAccountText(kFileFilter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+    if (name.isEmpty()) return false;
+    path = document.SaveAsTarget(QFileInfo(name).absoluteFilePath().toStdString());
+  }
+  if (!document.OnSaveDocument(*path)) return false;
   recentFiles_.Add(document.PathName());
   UpdateRecentFiles();
   for (CpursoChildFrame* child : Children()) {
@@ -350,21 +353,7 @@ bool CpursoMainFrame::SaveAs(CpursoPXFDoc& document) {
 }
 
 bool CpursoMainFrame::SaveModified(CpursoPXFDoc& document) {
-  if (!document.IsModified()) return true;
-  QString question = FromAccountText(kSaveChangesQuestion);
-  question.replace(QStringLiteral("%1"), QString::fromStdString(document.Title()));
-  QMessageBox box(QMessageBox::Warning, FromAccountText(kApplicationTitle), question,
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-  box.setObjectName(QStringLiteral("SaveChangesQuestion"));
-  box.setDefaultButton(QMessageBox::Yes);
-  switch (box.exec()) {
-    case QMessageBox::Yes:
-      return Save(document);
-    case QMessageBox::No:
-      return true;
-    default:
-      return false;
-  }
+  return document.SaveModified([this, &document] { return Save(document); });
 }
 
 void CpursoMainFrame::closeEvent(QCloseEvent* event) {

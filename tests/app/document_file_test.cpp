@@ -13,6 +13,7 @@
 #include "data/account_file.h"
 #include "data/account_lock.h"
 #include "data/calendar.h"
+#include "resources/message_dialog_resources.h"
 #include "support/scripted_host.h"
 
 namespace purso::test {
@@ -78,7 +79,7 @@ TEST_F(DocumentFileTest, AnAccountAnotherProgramHoldsOpensOnlyWhenTheUserSaysSo)
     static CAccountLock held;
     held.TryAcquire(path_);
   });
-  host_.AnswerConfirmation(false);
+  host_.AnswerConfirmationWithEnter();  // opening anyway is the risky answer: No is the default
   CpursoPXFDoc refused(host_);
   EXPECT_FALSE(refused.OnOpenDocument(path_));
   ASSERT_EQ(host_.Questions().size(), 1u);
@@ -88,6 +89,27 @@ TEST_F(DocumentFileTest, AnAccountAnotherProgramHoldsOpensOnlyWhenTheUserSaysSo)
   host_.AnswerConfirmation(true);
   CpursoPXFDoc forced(host_);
   EXPECT_TRUE(forced.OnOpenDocument(path_));
+}
+
+TEST_F(DocumentFileTest, UnsavedChangesAreSavedDroppedOrKeptOpenAsTheUserAnswers) {
+  CpursoPXFDoc document(host_);
+  ASSERT_TRUE(document.OnOpenDocument(path_));
+  int saves = 0;
+  const auto save = [&saves] { return ++saves > 0; };
+  EXPECT_TRUE(document.SaveModified(save));  // nothing to save, nothing asked
+  document.CurrentLedger().SetOpeningBalance(5);
+  std::string question;
+  const std::pair<int, bool> answers[] = {
+      {save_changes_dialog::kCancel, false}, {save_changes_dialog::kNo, true}, {save_changes_dialog::kYes, true}};
+  for (const auto& [button, closes] : answers) {
+    host_.Expect(save_changes_dialog::kDialogId, [&question, button](CDialogDriver& d) {
+      question = d.Text(save_changes_dialog::kQuestion);
+      d.Press(button);
+    });
+    EXPECT_EQ(document.SaveModified(save), closes);
+  }
+  EXPECT_EQ(question, "Save changes to household.pxf?");
+  EXPECT_EQ(saves, 1);
 }
 
 TEST_F(DocumentFileTest, ALockLeftByAProgramThatIsGoneIsNoReasonToAsk) {

@@ -12,7 +12,6 @@
 #include <QLocalServer>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QStatusBar>
@@ -27,7 +26,9 @@
 #include "shell/child_frame.h"
 #include "shell/main_frame.h"
 #include "shell/purso_application.h"
+#include "qt/qt_dialog.h"
 #include "qt/qt_test_support.h"
+#include "resources/message_dialog_resources.h"
 #include "support/ledger_builder.h"
 
 namespace purso::test {
@@ -132,10 +133,10 @@ TEST(MainWindowQtTest, ClosingAModifiedAccountAsksAndCancelKeepsIt) {
   child->Document().CurrentLedger().SetOpeningBalance(10);
   QString question;
   WhenShown([&question] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    auto* box = qobject_cast<CQtDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
-    question = box->text();
-    box->button(QMessageBox::Cancel)->click();
+    question = qobject_cast<QLabel*>(box->Widget(save_changes_dialog::kQuestion))->text();
+    QTest::mouseClick(box->Widget(save_changes_dialog::kCancel), Qt::LeftButton);
   });
   frame.OnCommand(command_id::kFileClose);
   EXPECT_EQ(question, QStringLiteral("Save changes to Purso1?"));

@@ -97,6 +97,7 @@ const DialogSample kSamples[] = {
      [](CAccountBook&) {
        return Make<CConfirmationDialog>("All predactions of this category will be removed.\nDo you want to continue?");
      }},
+    {"Save changes", [](CAccountBook&) { return Make<CSaveChangesDialog>("household.pxf"); }},
     {"Date & Currency Settings", [](CAccountBook& book) { return Make<CSettingsDialog>(book.Settings()); },
      settings_dialog::kDone},
     {"Opening balance",

@@ -142,7 +142,9 @@ CScriptedHost::~CScriptedHost() {
 
 void CScriptedHost::Expect(int dialogId, Steps steps) { expected_.push_back({dialogId, std::move(steps)}); }
 
-void CScriptedHost::AnswerConfirmation(bool yes) { confirmations_.push_back(yes); }
+void CScriptedHost::AnswerConfirmation(bool yes) { confirmations_.push_back(yes ? Reply::kYes : Reply::kNo); }
+
+void CScriptedHost::AnswerConfirmationWithEnter() { confirmations_.push_back(Reply::kEnter); }
 
 int CScriptedHost::Run(CDialogLogic& dialog, Steps steps) {
   dialog.Attach(*this);
@@ -178,10 +180,12 @@ int CScriptedHost::RunModal(CDialogLogic& dialog) {
         driver.Escape();
         return;
       }
-      const bool yes = confirmations_.front();
+      const Reply reply = confirmations_.front();
       confirmations_.pop_front();
-      if (yes) {
+      if (reply == Reply::kYes) {
         driver.Press(confirmation_dialog::kYes);
+      } else if (reply == Reply::kEnter) {
+        driver.Enter();
       } else {
         driver.Escape();
       }

@@ -8,6 +8,7 @@
 // expectations never met all fail the test.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
@@ -88,6 +89,9 @@ class CScriptedHost final : public IHost {
   // The answer to the next Confirmation dialog: true for "Yes", false for
   // Escape (which must count as "No").
   void AnswerConfirmation(bool yes);
+  // The next Confirmation dialog is answered by pressing Enter, which gives
+  // whatever its default button is.
+  void AnswerConfirmationWithEnter();
 
   // Runs a dialog the test itself opens, with steps, and returns its result.
   int Run(CDialogLogic& dialog, Steps steps);
@@ -115,7 +119,8 @@ class CScriptedHost final : public IHost {
   int Drive(CDialogLogic& dialog, const Steps& steps);
 
   std::deque<Expectation> expected_;
-  std::deque<bool> confirmations_;
+  enum class Reply : std::uint8_t { kNo, kYes, kEnter };
+  std::deque<Reply> confirmations_;
   std::vector<Problem> problems_;
   std::vector<std::string> questions_;
   std::vector<std::string> openedDocuments_;
