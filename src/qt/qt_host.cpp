@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QPointer>
 #include <QUrl>
 
 #include "qt/qt_dialog.h"
@@ -9,18 +10,29 @@
 
 namespace purso {
 
-QWidget* DialogOwner() {
-  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-  return QApplication::activeWindow();
+QWidget* CQtHost::DialogOwner() const {
+  if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal->isVisible()) return modal;
+  if (QWidget* active = QApplication::activeWindow(); active != nullptr && active->isVisible()) return active;
+  return mainWindow_ != nullptr && mainWindow_->isVisible() ? mainWindow_ : nullptr;
 }
 
 int CQtHost::RunModal(CDialogLogic& dialog) {
   dialog.Attach(*this);
-  CQtDialog window(dialog, DialogOwner());
+  const QPointer<QWidget> owner = DialogOwner();
+  const QPointer<QWidget> focus = QApplication::focusWidget();
+  CQtDialog window(dialog, owner);
   dialog.OnInit();
   if (dialog.Controls().IsEnded()) return dialog.Controls().Result();
   if (observer_) observer_(window);
   window.exec();
+  window.hide();
+  // The window manager does not always hand the keyboard back to the owner
+  // (a question that closes just before its own opener does): take it back,
+  // to the control that had it.
+  if (owner != nullptr && owner->isVisible()) {
+    owner->activateWindow();
+    if (focus != nullptr && focus->window() == owner->window()) focus->setFocus(Qt::ActiveWindowFocusReason);
+  }
   // A dialog closed by other means than its logic (the program quitting)
   // counts as cancelled.
   return dialog.Controls().IsEnded() ? dialog.Controls().Result() : kCommandCancel;

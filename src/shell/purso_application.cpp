@@ -14,6 +14,7 @@ CpursoApp::CpursoApp() = default;
 
 CpursoApp::~CpursoApp() {
   // The windows go before the host and the settings they use.
+  if (host_) host_->SetMainWindow(nullptr);
   mainFrame_.reset();
 }
 
@@ -33,6 +34,7 @@ CpursoApp::StartResult CpursoApp::Start(const QStringList& arguments) {
   recentFiles_ = std::make_unique<CRecentFileList>(*settings_);
   host_ = std::make_unique<CQtHost>();
   mainFrame_ = std::make_unique<CpursoMainFrame>(*host_, *recentFiles_, *settings_);
+  host_->SetMainWindow(mainFrame_.get());
 
   channel_ = std::make_unique<CInstanceChannel>();
   QObject::connect(channel_.get(), &CInstanceChannel::FilesReceived, mainFrame_.get(), [this](const QStringList& paths) {

@@ -137,6 +137,8 @@ void ChangeYearAndKeepPicture(std::initializer_list<int> filled, int yearIndex, 
   frame.showNormal();
   frame.resize(1024, 680);
   frame.Children().front()->showMaximized();
+  frame.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
   app.Host().SetDialogObserver([&](CQtDialog& dialog) {
     WhenShown([&dialog, &chosen, answer] {
       if (dialog.objectName().toInt() == confirmation_dialog::kDialogId) {
@@ -145,12 +147,13 @@ void ChangeYearAndKeepPicture(std::initializer_list<int> filled, int yearIndex, 
       }
       auto* years = qobject_cast<QComboBox*>(dialog.Widget(change_year_dialog::kYears));
       years->setCurrentIndex(years->findText(chosen));
-      years->activated(years->currentIndex());
       QTest::mouseClick(dialog.Widget(change_year_dialog::kOk), Qt::LeftButton);
     });
   });
   frame.OnCommand(command_id::kChangeYear);
   QApplication::processEvents();
+  // The keyboard is back with the window (Alt+F opens its File menu).
+  EXPECT_EQ(QApplication::activeWindow(), &frame);
   CpursoPXFView& view = frame.Children().front()->View();
   EXPECT_EQ(frame.Children().front()->Document().Book().GetYear(), chosen.toInt());
   EXPECT_EQ(view.LastDay(), static_cast<int>(frame.Children().front()->Document().CurrentLedger().DayIndex(1231)));
