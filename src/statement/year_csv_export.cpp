@@ -1,6 +1,9 @@
 #include "statement/year_csv_export.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <limits>
 #include <unordered_map>
 #include <vector>
 
@@ -29,6 +32,19 @@ std::string SignedAmount(double amount, const CategoryFacts* category, int decim
   return text;
 }
 
+// The table's row indexes in date order, rows of one day in table order. A
+// date that is no number sorts last, so the order is a strict one.
+std::vector<std::uint32_t> RowsByDate(const CRecordTable& table, std::uint32_t dateColumn) {
+  std::vector<std::uint32_t> rows(table.GetRowCount());
+  for (std::uint32_t i = 0; i < rows.size(); ++i) rows[i] = i;
+  const auto key = [&](std::uint32_t row) {
+    const double date = table.NumberAt(row, dateColumn);
+    return std::isnan(date) ? std::numeric_limits<double>::infinity() : date;
+  };
+  std::stable_sort(rows.begin(), rows.end(), [&](std::uint32_t a, std::uint32_t b) { return key(a) < key(b); });
+  return rows;
+}
+
 }  // namespace
 
 std::string YearToCsv(const CYearLedger& ledger, const CDisplaySettings& settings) {
@@ -50,7 +66,7 @@ std::string YearToCsv(const CYearLedger& ledger, const CDisplaySettings& setting
 
   std::string csv;
   AppendCsvRecord(csv, {"Record", "Date", "Category", "Type", "Amount", "Description", "Matched predaction"});
-  for (std::uint32_t i = 0; i < transactions.GetRowCount(); ++i) {
+  for (const std::uint32_t i : RowsByDate(transactions, transaction_column::kDate)) {
     const auto [category, name] = categoryFields(transactions.NumberAt(i, transaction_column::kCategory));
     const auto matched = predactionDates.find(RowIdFromNumber(transactions.NumberAt(i, transaction_column::kMatch)));
     AppendCsvRecord(csv, {"Transaction", IsoDate(year, transactions.NumberAt(i, transaction_column::kDate)), name,
@@ -59,7 +75,7 @@ std::string YearToCsv(const CYearLedger& ledger, const CDisplaySettings& setting
                           AccountTextToUtf8(transactions.TextAt(i, transaction_column::kDescription)),
                           matched == predactionDates.end() ? "" : IsoDate(year, matched->second)});
   }
-  for (std::uint32_t i = 0; i < predactions.GetRowCount(); ++i) {
+  for (const std::uint32_t i : RowsByDate(predactions, predaction_column::kDate)) {
     const auto [category, name] = categoryFields(predactions.NumberAt(i, predaction_column::kCategory));
     AppendCsvRecord(csv,
                     {"Predaction", IsoDate(year, predactions.NumberAt(i, predaction_column::kDate)), name,

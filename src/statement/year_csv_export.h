@@ -2,7 +2,7 @@
 // other programs (RFC 4180, UTF-8, records ending with CRLF).
 //
 // A header row, then one row per transaction and then one per predaction,
-// each in table order:
+// each in date order (the order they were entered within a day):
 //   Record,Date,Category,Type,Amount,Description,Matched predaction
 //   Transaction,2024-03-15,Rent,Fix Ex,-500.00,March rent,2024-03-15
 //   Predaction,2024-04-15,Rent,Fix Ex,-500.00,,
