@@ -39,6 +39,16 @@ void TextEndingAt(ICanvas& canvas, int right, int y, const std::string& text, co
   canvas.Text(right - canvas.TextWidth(text, font), y, text, font, colour, kLightGrey);
 }
 
+// The amount in the form that fits room whole, so that a large one never
+// runs into its neighbour.
+std::string FittingAmount(ICanvas& canvas, const CDisplaySettings& settings, double amount, const FontSpec& font,
+                          int room) {
+  const AmountForm form = FittingAmountForm(settings, amount, AmountSymbol::kShown, [&](const std::string& text) {
+    return canvas.TextWidth(text, font) <= room;
+  });
+  return FormatAmountIn(settings, amount, form, AmountSymbol::kShown);
+}
+
 }  // namespace
 
 CpursoPXFView::CpursoPXFView(CpursoPXFDoc& document)
@@ -254,16 +264,8 @@ void CpursoPXFView::OnDocumentChanged() {
 
 void CpursoPXFView::PaintLegend(ICanvas& canvas) {
   const CDisplaySettings& settings = document_.Book().Settings();
-  // Each amount in the form that fits its cell whole, so that a large one
-  // never runs into its neighbour.
   const int room = ids::LegendCell(0).right - ids::LegendCell(0).left - 8;
-  const auto amount = [&](double value) {
-    const double magnitude = std::fabs(value);
-    const AmountForm form = FittingAmountForm(settings, magnitude, AmountSymbol::kShown, [&](const std::string& text) {
-      return canvas.TextWidth(text, kLargeFont) <= room;
-    });
-    return FormatAmountIn(settings, magnitude, form, AmountSymbol::kShown);
-  };
+  const auto amount = [&](double value) { return FittingAmount(canvas, settings, std::fabs(value), kLargeFont, room); };
   struct Cell {
     std::string title;
     std::string value;
@@ -289,12 +291,14 @@ void CpursoPXFView::PaintLegend(ICanvas& canvas) {
 
 void CpursoPXFView::PaintOutstandingCaptions(ICanvas& canvas) {
   const CDisplaySettings& settings = document_.Book().Settings();
-  canvas.Text(kOutstandingLeft, kExpensesCaptionY, "Outst. expenses", kSmallFont, kBlack, kLightGrey);
-  canvas.Text(kOutstandingLeft, kIncomesCaptionY, "Outst. incomes", kSmallFont, kBlack, kLightGrey);
-  TextEndingAt(canvas, kOutstandingRight, kExpensesCaptionY, FormatAmount(settings, outstandingExpensesTotal_),
-               kSmallFont, kRed);
-  TextEndingAt(canvas, kOutstandingRight, kIncomesCaptionY, FormatAmount(settings, outstandingIncomesTotal_),
-               kSmallFont, kBlue);
+  const auto caption = [&](int y, std::string_view text, double total, Rgb colour) {
+    canvas.Text(kOutstandingLeft, y, text, kSmallFont, kBlack, kLightGrey);
+    const int room = kOutstandingRight - kOutstandingLeft - canvas.TextWidth(text, kSmallFont) - 6;
+    TextEndingAt(canvas, kOutstandingRight, y, FittingAmount(canvas, settings, total, kSmallFont, room), kSmallFont,
+                 colour);
+  };
+  caption(kExpensesCaptionY, "Outst. expenses", outstandingExpensesTotal_, kRed);
+  caption(kIncomesCaptionY, "Outst. incomes", outstandingIncomesTotal_, kBlue);
 }
 
 void CpursoPXFView::Invalidate(const PixelRect& area) {

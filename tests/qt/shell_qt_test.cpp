@@ -9,7 +9,11 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include "app/account_view.h"
 #include "data/calendar.h"
@@ -23,6 +27,7 @@
 #include "shell/main_frame.h"
 #include "shell/purso_application.h"
 #include "support/ledger_builder.h"
+#include "text/amount_text.h"
 
 namespace purso::test {
 namespace {
@@ -170,6 +175,59 @@ TEST(ShellQtTest, PictureOfAYearStartedWithTheBudgetOfTheYearBefore) {
   const CFixedClock today(CivilDate{2026, 3, 20});
   const CScopedClock clock(today);
   ChangeYearAndKeepPicture({27}, 27, QStringLiteral("2026"), true, QStringLiteral("main_window_carried_forward"));
+}
+
+// The largest amounts the program takes, with a long currency symbol after
+// them; and a category name too long for its column, shown whole as a
+// tooltip over the outstanding list.
+TEST(ShellQtTest, PicturesOfTheLargestKeyFiguresAndOfAWholeNameInATooltip) {
+  QTemporaryDir folder;
+  CAccountBook book;
+  FillSampleYear(book);
+  book.Settings().currencySymbol = "EUR";
+  book.Settings().symbolPosition = SymbolPosition::kAfter;
+  book.Settings().space = true;
+  CYearLedger& ledger = book.CurrentLedger();
+  ledger.SetOpeningBalance(kMaxAmount);
+  const std::uint32_t lottery = AddCategory(ledger, "Lottery", CategoryType::kVarIn, kMaxAmount);
+  AddTransaction(ledger, 101, lottery, kMaxAmount, "Jackpot", kNoMatch);
+  const std::uint32_t cover = AddCategory(ledger, "Comprehensive Cover Plus", CategoryType::kFixEx, 0,
+                                          ledger.Objects().RowIdAt(0), ledger.FunctionalAreas().RowIdAt(0));
+  AddPredaction(ledger, cover, 102, 75);
+  const QString path = WriteAccount(folder, QStringLiteral("Household.pxf"), book);
+  CpursoApp app;
+  ASSERT_EQ(app.Start({path}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  frame.showNormal();
+  frame.resize(1024, 680);
+  frame.Children().front()->showMaximized();
+  QApplication::processEvents();
+  SavePicture(frame, QStringLiteral("main_window_largest_figures"));
+
+  auto* list = qobject_cast<QAbstractItemView*>(
+      frame.Children().front()->ViewWidget().Widget(account_view::kOutstandingExpenses));
+  ASSERT_NE(list, nullptr);
+  const auto tooltipAt = [list](const QString& name, int x) {
+    const QModelIndexList rows = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, name, 1,
+                                                      Qt::MatchContains);
+    if (rows.isEmpty()) return QStringLiteral("no row");
+    const QPoint at(x, list->visualRect(rows.first()).center().y());
+    QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+  };
+  EXPECT_EQ(tooltipAt(QStringLiteral("Rent"), 150), QString());  // fits its column
+  ASSERT_EQ(tooltipAt(QStringLiteral("Comprehensive"), 150), QStringLiteral("Comprehensive Cover Plus"));
+  // The tooltip is a window of its own: draw it onto the frame's picture.
+  QPixmap picture = frame.grab();
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->inherits("QTipLabel") && window->isVisible()) {
+      QPainter painter(&picture);
+      painter.drawPixmap(frame.mapFromGlobal(window->pos()), window->grab());
+    }
+  }
+  picture.save(QStringLiteral("list_tooltip.png"));
+  QToolTip::hideText();
 }
 
 }  // namespace
