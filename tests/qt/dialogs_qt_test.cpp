@@ -16,6 +16,7 @@
 #include "dialogs/message_dialogs.h"
 #include "dialogs/opening_balance_dialog.h"
 #include "dialogs/settings_dialog.h"
+#include "qt/list_view.h"
 #include "qt/qt_dialog.h"
 #include "qt/qt_host.h"
 #include "qt/text_codec.h"
@@ -58,6 +59,10 @@ void ExpectWidgetsMatch(CQtDialog& window, const CDialogLogic& dialog) {
         control.kind == ControlKind::kRadioButton || control.kind == ControlKind::kCheckBox ||
         control.kind == ControlKind::kGroupBox || control.kind == ControlKind::kEdit) {
       EXPECT_EQ(ShownText(widget), FromAccountText(model.GetText(control.id)));
+    }
+    // Every list keeps its highlighted row and the model's selection one.
+    if (control.kind == ControlKind::kList || control.kind == ControlKind::kColumnList) {
+      EXPECT_NE(qobject_cast<CListView*>(widget), nullptr);
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget); button != nullptr && button->isCheckable()) {
       EXPECT_EQ(button->isChecked(), model.IsChecked(control.id));
