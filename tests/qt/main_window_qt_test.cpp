@@ -273,10 +273,7 @@ TEST(MainWindowQtTest, PictureOfAFilledAccount) {
   CpursoApp app;
   ASSERT_EQ(app.Start({path}), CpursoApp::StartResult::kRunning);
   CpursoMainFrame& frame = app.MainFrame();
-  frame.showNormal();
-  frame.resize(1024, 680);
-  frame.Children().front()->showMaximized();
-  QApplication::processEvents();
+  ShowForPicture(frame);
   const QString picture = SavePicture(frame, QStringLiteral("main_window"));
   EXPECT_FALSE(QImage(picture).isNull());
 }

@@ -1,6 +1,7 @@
 #include "qt/qt_test_support.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QMenuBar>
 
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 #include "data/account_file.h"
+#include "shell/child_frame.h"
 
 namespace purso::test {
 
@@ -24,6 +26,13 @@ QStringList MenuTitles(QMainWindow& window) {
   QStringList titles;
   for (QAction* action : window.menuBar()->actions()) titles << action->text();
   return titles;
+}
+
+void ShowForPicture(CpursoMainFrame& frame) {
+  frame.showNormal();
+  frame.resize(1024, 680);
+  frame.Children().front()->showMaximized();
+  QApplication::processEvents();
 }
 
 QString WriteAccount(const QTemporaryDir& folder, const QString& name, CAccountBook& book) {

@@ -12,6 +12,7 @@
 #include <ostream>
 
 #include "data/account_book.h"
+#include "shell/main_frame.h"
 
 // Readable failure messages for Qt's strings.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -33,6 +34,10 @@ void WhenShown(std::function<void()> action);
 
 // The titles of a window's menu bar, in order.
 QStringList MenuTitles(QMainWindow& window);
+
+// Shows the program's window at the size of the pictures, its account
+// window maximized inside, and lets it lay out.
+void ShowForPicture(CpursoMainFrame& frame);
 
 // Writes an account file into folder and returns its path.
 QString WriteAccount(const QTemporaryDir& folder, const QString& name, CAccountBook& book);

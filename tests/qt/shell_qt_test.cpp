@@ -139,9 +139,7 @@ void ChangeYearAndKeepPicture(std::initializer_list<int> filled, int yearIndex, 
   CpursoApp app;
   ASSERT_EQ(app.Start({path}), CpursoApp::StartResult::kRunning);
   CpursoMainFrame& frame = app.MainFrame();
-  frame.showNormal();
-  frame.resize(1024, 680);
-  frame.Children().front()->showMaximized();
+  ShowForPicture(frame);
   frame.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
   app.Host().SetDialogObserver([&](CQtDialog& dialog) {
@@ -198,10 +196,7 @@ TEST(ShellQtTest, PicturesOfTheLargestKeyFiguresAndOfAWholeNameInATooltip) {
   CpursoApp app;
   ASSERT_EQ(app.Start({path}), CpursoApp::StartResult::kRunning);
   CpursoMainFrame& frame = app.MainFrame();
-  frame.showNormal();
-  frame.resize(1024, 680);
-  frame.Children().front()->showMaximized();
-  QApplication::processEvents();
+  ShowForPicture(frame);
   SavePicture(frame, QStringLiteral("main_window_largest_figures"));
 
   auto* list = qobject_cast<QAbstractItemView*>(
