@@ -116,11 +116,20 @@ int CControlModel::AddItem(int controlId, std::string_view text) {
     at = std::upper_bound(state.items.begin(), state.items.end(), text,
                           [](std::string_view a, const std::string& b) { return CompareNoCase(a, b) < 0; });
   }
-  const int index = static_cast<int>(at - state.items.begin());
-  state.items.insert(at, std::string(text));
-  if (state.selection >= index) ++state.selection;
-  Announce(controlId, ControlAspect::kItemInserted, static_cast<std::size_t>(index));
-  return index;
+  const auto index = static_cast<std::size_t>(at - state.items.begin());
+  Insert(state, index, text);
+  return static_cast<int>(index);
+}
+
+void CControlModel::InsertItem(int controlId, std::size_t index, std::string_view text) {
+  ControlState& state = StateOf(controlId);
+  Insert(state, std::min(index, state.items.size()), text);
+}
+
+void CControlModel::Insert(ControlState& state, std::size_t index, std::string_view text) {
+  state.items.insert(state.items.begin() + static_cast<std::ptrdiff_t>(index), std::string(text));
+  if (state.selection >= static_cast<int>(index)) ++state.selection;
+  Announce(state.id, ControlAspect::kItemInserted, index);
 }
 
 void CControlModel::SetItems(int controlId, std::vector<std::string> items) {
@@ -184,6 +193,13 @@ void CControlModel::ApplySelection(int controlId, int index) {
 std::string CControlModel::SelectedText(int controlId) const {
   const ControlState& state = StateOf(controlId);
   return state.selection == kNoSelection ? std::string() : state.items[static_cast<std::size_t>(state.selection)];
+}
+
+void CControlModel::SetSortMark(int controlId, SortMark mark) {
+  ControlState& state = StateOf(controlId);
+  if (state.sortMark == mark) return;
+  state.sortMark = mark;
+  Announce(controlId, ControlAspect::kSortMark);
 }
 
 void CControlModel::SetFocus(int controlId) {

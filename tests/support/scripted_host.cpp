@@ -76,6 +76,8 @@ void CDialogDriver::Type(int controlId, std::string_view text) {
   }
   Controls().ApplyFocus(controlId);
   Controls().ApplyText(controlId, text);
+  const ControlResource* control = dialog_.Resource().Find(controlId);
+  if (control != nullptr && control->Has(control_style::kLiveText)) dialog_.OnTextChange(controlId);
 }
 
 void CDialogDriver::Choose(int controlId, int index) {
@@ -117,6 +119,12 @@ void CDialogDriver::Enter() {
     Press(focus);
     return;
   }
+  // Enter in a find field is that field's command.
+  if (const ControlResource* field = dialog_.Resource().Find(focus);
+      field != nullptr && field->Has(control_style::kFindKey)) {
+    dialog_.OnCommand(focus);
+    return;
+  }
   for (const ControlResource& control : dialog_.Resource().controls) {
     if (control.kind == ControlKind::kPushButton && control.Has(control_style::kDefault)) {
       Press(control.id);
@@ -139,11 +147,39 @@ CScriptedHost::~CScriptedHost() {
     ADD_FAILURE() << "dialog " << expectation.dialogId << " was expected but never opened";
   }
   if (!confirmations_.empty()) ADD_FAILURE() << confirmations_.size() << " confirmation answers were never asked for";
+  if (!saveFileNames_.empty()) ADD_FAILURE() << saveFileNames_.size() << " file names were never asked for";
+  if (!prints_.empty()) ADD_FAILURE() << prints_.size() << " print answers were never asked for";
 }
 
 void CScriptedHost::Expect(int dialogId, Steps steps) { expected_.push_back({dialogId, std::move(steps)}); }
 
 void CScriptedHost::AnswerConfirmation(bool yes) { confirmations_.push_back(yes); }
+
+void CScriptedHost::AnswerSaveFileName(std::optional<std::string> path) { saveFileNames_.push_back(std::move(path)); }
+
+void CScriptedHost::AnswerPrint(bool printed) { prints_.push_back(printed); }
+
+std::optional<std::string> CScriptedHost::AskSaveFileName(const SaveFileQuestion& question) {
+  proposedFileNames_.emplace_back(question.proposedName);
+  if (saveFileNames_.empty()) {
+    ADD_FAILURE() << "a file name was asked for (\"" << question.title << "\") with no answer scripted";
+    return std::nullopt;
+  }
+  std::optional<std::string> answer = std::move(saveFileNames_.front());
+  saveFileNames_.pop_front();
+  return answer;
+}
+
+bool CScriptedHost::PrintPage(const PrintRequest& request) {
+  printedPages_.emplace_back(request.html);
+  if (prints_.empty()) {
+    ADD_FAILURE() << "a page was printed (\"" << request.documentName << "\") with no answer scripted";
+    return false;
+  }
+  const bool printed = prints_.front();
+  prints_.pop_front();
+  return printed;
+}
 
 int CScriptedHost::Run(CDialogLogic& dialog, Steps steps) {
   dialog.Attach(*this);
