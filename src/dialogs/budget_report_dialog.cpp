@@ -63,10 +63,10 @@ void CBudgetReportDialog::ShowCaptions() {
   std::string subtitle = Filled(ids::kSubtitleText, std::to_string(report_.year));
   subtitle.replace(subtitle.find("%2"), 2, atDate);
   controls.SetText(ids::kSubtitle, subtitle);
-  controls.SetText(ids::kShareHeader, atDate + " share");
-  controls.SetText(ids::kActualHeader, atDate + " actual");
-  controls.SetText(ids::kSurplusAtDateHeader, atDate + " surplus");
-  controls.SetText(ids::kSurplusAtYearEndHeader, atYearEnd + " surplus");
+  controls.SetText(ids::kShareHeader, atDate + "\nshare");
+  controls.SetText(ids::kActualHeader, atDate + "\nactual");
+  controls.SetText(ids::kSurplusAtDateHeader, atDate + "\nsurplus");
+  controls.SetText(ids::kSurplusAtYearEndHeader, atYearEnd + "\nsurplus");
   controls.SetText(ids::kPredictedAtDateLabel, Filled(ids::kPredictedAtText, atDate));
   controls.SetText(ids::kPredictedAtYearEndLabel, Filled(ids::kPredictedAtText, atYearEnd));
   controls.SetText(ids::kActualAtDateLabel, Filled(ids::kActualAtText, atDate));
@@ -98,6 +98,8 @@ std::string CBudgetReportDialog::Row(std::string_view name, CategoryType type, c
 void CBudgetReportDialog::FillRows() {
   std::vector<std::string> rows;
   for (const BudgetReportGroup& group : report_.groups) {
+    // An empty row between one type's total and the next type.
+    if (!rows.empty()) rows.push_back(CListRowBuilder().Column(columns::kName, "").Finish());
     for (const BudgetReportRow& row : group.rows) rows.push_back(Row(row.name, row.type, row.figures));
     rows.push_back(Row(Filled(ids::kTotalText, CategoryTypeText(group.type)), group.type, group.total));
   }

@@ -70,7 +70,7 @@ inline constexpr int kFootY = kListY + kListHeight + 10;
 inline constexpr int kFieldWidth = 168;
 inline constexpr int kButtonY = kFootY + 54;
 
-// A header in two lines over a column from start to end: over an amount,
+// A header of two lines (the date or a word above the column's word) over a column from start to end: over an amount,
 // right-aligned to end where the column's text ends (the column's end and
 // the renderer's 2 pixels, inside the list's frame); over a name, where its
 // text starts.
@@ -93,13 +93,13 @@ inline constexpr ControlResource kControls[] = {
     {kLabel, kSubtitle, "Budget of YYYY at xx/yy", kListX + 2, 8, kListWidth - 2, kLineHeight},
     LeftHeader("\nCategory", 0, 135),
     LeftHeader("\nType", 140, 180),
-    Header(kNoControlId, "Annual budget", 185, 260),
-    Header(kShareHeader, "xx/yy share", 265, 340),
-    Header(kActualHeader, "xx/yy actual", 345, 420),
-    Header(kSurplusAtDateHeader, "xx/yy surplus", 425, 500),
-    Header(kSurplusAtYearEndHeader, "XX/YY surplus", 505, 580),
-    Header(kNoControlId, "Matched preds.", 585, 640),
-    Header(kNoControlId, "Outst. preds.", 645, 700),
+    Header(kNoControlId, "Annual\nbudget", 185, 260),
+    Header(kShareHeader, "xx/yy\nshare", 265, 340),
+    Header(kActualHeader, "xx/yy\nactual", 345, 420),
+    Header(kSurplusAtDateHeader, "xx/yy\nsurplus", 425, 500),
+    Header(kSurplusAtYearEndHeader, "XX/YY\nsurplus", 505, 580),
+    Header(kNoControlId, "Matched\npreds.", 585, 640),
+    Header(kNoControlId, "Outst.\npreds.", 645, 700),
     {kColumnList, kRows, "", kListX, kListY, kListWidth, kListHeight, kVScroll},
 
     FootLabel(kPredictedAtDateLabel, 0),

@@ -99,7 +99,7 @@ inline constexpr ControlResource kControls[] = {
     Field(kEdit, kUpdateDescription, 290, kListWidth - 4, 56, kDisabled),
     {kPushButton, kUpdate, "&Update", kButtonX, 55, kButtonWidth, kButtonHeight, kDisabled},
 
-    {kLabel, kNoControlId, "&Find", kListX, kFilterY + 4, 36, kLineHeight},
+    {kLabel, kNoControlId, "Find", kListX, kFilterY + 4, 36, kLineHeight},
     {kEdit, kFilter, "", kListX + 40, kFilterY, 200, kFieldHeight, kLiveText | kFindKey},
     {kLabel, kShownCount, "", kListX + 250, kFilterY + 4, kListWidth - 250, kLineHeight},
 

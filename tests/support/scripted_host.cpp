@@ -60,6 +60,14 @@ void CDialogDriver::Press(int controlId) {
     case ControlKind::kRadioButton:
       controls.ApplyChecked(controlId, true);
       break;
+    case ControlKind::kLabel:
+      // A heading is clicked as a command; it takes no focus.
+      if (const ControlResource* label = dialog_.Resource().Find(controlId);
+          label != nullptr && label->Has(control_style::kHeading)) {
+        dialog_.OnCommand(controlId);
+        return;
+      }
+      [[fallthrough]];
     default:
       ADD_FAILURE() << "control " << controlId << " of dialog " << DialogId() << " cannot be pressed";
       return;

@@ -31,8 +31,8 @@ class CDialogDriver {
   int DialogId() const { return dialog_.Resource().id; }
   bool Ended() const { return dialog_.Controls().IsEnded(); }
 
-  // Clicks a push button, check box or radio button (a check box flips, a
-  // radio button becomes the checked one of its group).
+  // Clicks a push button, check box, radio button or column heading (a
+  // check box flips, a radio button becomes the checked one of its group).
   void Press(int controlId);
   // Replaces the text of an edit field, as typing would; a field styled
   // kLiveText tells the logic.
