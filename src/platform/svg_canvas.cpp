@@ -136,8 +136,6 @@ std::string CSvgCanvas::Document() const {
       "\" viewBox=\"" + std::to_string(area_.left) + ' ' + std::to_string(area_.top) + ' ' +
       std::to_string(area_.Width()) + ' ' + std::to_string(area_.Height()) +
       "\" preserveAspectRatio=\"xMidYMid meet\" shape-rendering=\"crispEdges\" text-rendering=\"geometricPrecision\">\n";
-  document += "<rect x=\"" + std::to_string(area_.left) + "\" y=\"" + std::to_string(area_.top) + "\" width=\"" +
-              std::to_string(area_.Width()) + "\" height=\"" + std::to_string(area_.Height()) + "\" fill=\"#ffffff\"/>\n";
   document += body_;
   document += "</svg>\n";
   return document;

@@ -24,8 +24,8 @@ namespace purso {
 class CSvgCanvas final : public ICanvas {
  public:
   // Shows area of the canvas as a picture of width x height pixels (each at
-  // least 1), scaled alike in both directions and centred on white when the
-  // two proportions differ.
+  // least 1), scaled alike in both directions and centred when the two
+  // proportions differ. What is not drawn on stays clear.
   CSvgCanvas(const PixelRect& area, int width, int height);
 
   void Rectangle(const PixelRect& rect, Rgb outline, Rgb fill) override;
