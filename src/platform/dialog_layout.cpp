@@ -13,8 +13,6 @@ PixelRect Moved(PixelRect box, int dx, int dy) { return {box.left + dx, box.top 
 
 }  // namespace
 
-bool IsResizable(const DialogResource& resource) { return std::any_of(resource.controls.begin(), resource.controls.end(), IsList); }
-
 std::vector<PixelRect> GrownLayout(std::span<const ControlResource> controls, std::span<const PixelRect> boxes,
                                    int extraWidth, int extraHeight) {
   std::vector<PixelRect> grown(boxes.begin(), boxes.end());

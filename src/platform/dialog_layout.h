@@ -24,7 +24,12 @@
 namespace purso {
 
 // Whether the dialog holds a list, and so may be resized.
-bool IsResizable(const DialogResource& resource);
+constexpr bool IsResizable(const DialogResource& resource) {
+  for (const ControlResource& control : resource.controls) {
+    if (control.kind == ControlKind::kList || control.kind == ControlKind::kColumnList) return true;
+  }
+  return false;
+}
 
 // The boxes of the controls (in the resource's order, at the resource's
 // size) when the dialog is wider by extraWidth and higher by extraHeight
