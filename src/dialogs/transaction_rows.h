@@ -52,8 +52,12 @@ class CTransactionRows {
 
   std::size_t TotalCount() const { return entries_.size(); }
   std::size_t ShownCount() const { return shown_.size(); }
-  // The texts of the shown rows, in order: the list's items.
-  std::vector<std::string> ShownTexts() const;
+  // The texts of the shown rows, in order, moved out for the list's items:
+  // a year's rows are handed over, not copied, on every keystroke.
+  std::vector<std::string> TakeShownTexts();
+  // The list's items given back, the shown rows' texts in order, before the
+  // filter or the order changes. Precondition: the list held the shown rows.
+  void GiveBack(std::vector<std::string> texts);
   // The position among the shown rows of a transaction; none when hidden.
   std::optional<std::size_t> ShownIndex(std::uint32_t rowId) const;
 
@@ -72,7 +76,7 @@ class CTransactionRows {
     double date = 0.0;
     double amount = 0.0;
     std::uint32_t category = 0;  // index into categories_
-    std::string text;            // the list row
+    std::string text;            // the list row; with the list while shown
     std::string description;     // case-folded, for the filter and the order
   };
   struct Category {

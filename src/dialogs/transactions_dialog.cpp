@@ -1,5 +1,6 @@
 #include "dialogs/transactions_dialog.h"
 
+#include <functional>
 #include <vector>
 
 #include "data/calendar.h"
@@ -43,8 +44,7 @@ CTransactionsDialog::CTransactionsDialog(CAccountBook& book)
 void CTransactionsDialog::OnInit() {
   FillCategoryLists();
   ClearAddRow();
-  rows_.Load();
-  FillList();
+  FillList([this] { rows_.Load(); });
   ShowSortMarks();
   ShowBalances();
   Controls().SetFocus(ids::kAddDate);
@@ -79,8 +79,7 @@ void CTransactionsDialog::OnSelectionChange(int controlId) {
 
 void CTransactionsDialog::OnTextChange(int controlId) {
   if (controlId != ids::kFilter) return;
-  rows_.SetFilter(Controls().GetText(ids::kFilter));
-  FillList();
+  FillList([this] { rows_.SetFilter(Controls().GetText(ids::kFilter)); });
 }
 
 void CTransactionsDialog::OnFilterEntered() {
@@ -95,8 +94,7 @@ void CTransactionsDialog::OnFilterEntered() {
 
 void CTransactionsDialog::OnHeading(TransactionOrder order) {
   const bool again = rows_.Order() == order && rows_.Direction() == SortDirection::kAscending;
-  rows_.SetOrder(order, again ? SortDirection::kDescending : SortDirection::kAscending);
-  FillList();
+  FillList([&] { rows_.SetOrder(order, again ? SortDirection::kDescending : SortDirection::kAscending); });
   ShowSortMarks();
 }
 
@@ -111,10 +109,13 @@ void CTransactionsDialog::ClearAddRow() {
   SelectFirst(add_.category);
 }
 
-void CTransactionsDialog::FillList() {
+void CTransactionsDialog::FillList(const std::function<void()>& change) {
   CControlModel& controls = Controls();
   const std::optional<std::uint32_t> selected = SelectedRowId(ids::kTransactions);
-  controls.SetItems(ids::kTransactions, rows_.ShownTexts());
+  // The rows move from the list back to rows_ and the new ones to the list.
+  rows_.GiveBack(controls.TakeItems(ids::kTransactions));
+  change();
+  controls.SetItems(ids::kTransactions, rows_.TakeShownTexts());
   const std::optional<std::size_t> again = selected ? rows_.ShownIndex(*selected) : std::nullopt;
   if (again) controls.SetSelection(ids::kTransactions, static_cast<int>(*again));
   ShowShownCount();

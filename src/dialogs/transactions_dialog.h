@@ -29,6 +29,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,9 +76,9 @@ class CTransactionsDialog final : public CEditingDialog {
 
   void FillCategoryLists();
   void ClearAddRow();
-  // Shows the rows anew, keeping the selected transaction selected when it
-  // is still shown.
-  void FillList();
+  // Shows the rows anew after change (a new filter or order), keeping the
+  // selected transaction selected when it is still shown.
+  void FillList(const std::function<void()>& change);
   void ShowShownCount();
   void ShowSortMarks();
   void ShowBalances();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "data/no_case.h"
 
@@ -143,6 +144,12 @@ void CControlModel::SetItems(int controlId, std::vector<std::string> items) {
   state.items = std::move(items);
   state.selection = kNoSelection;
   Announce(controlId, ControlAspect::kItemsReset);
+}
+
+std::vector<std::string> CControlModel::TakeItems(int controlId) {
+  ControlState& state = StateOf(controlId);
+  state.selection = kNoSelection;
+  return std::exchange(state.items, {});
 }
 
 void CControlModel::DeleteItem(int controlId, std::size_t index) {

@@ -95,6 +95,11 @@ class CControlModel {
   // Replaces all items at once (sorted as AddItem would place them one by
   // one, in n log n) and selects nothing: the way to fill or refill a list.
   void SetItems(int controlId, std::vector<std::string> items);
+  // Hands the items back to the logic and leaves none, selecting nothing and
+  // announcing nothing: for a logic that keeps the rows of a long list
+  // itself, so that a refill moves them rather than copies them. The logic
+  // must refill the list (SetItems) before its handler returns.
+  std::vector<std::string> TakeItems(int controlId);
   // Removes one item; a removed selected item leaves nothing selected.
   void DeleteItem(int controlId, std::size_t index);
   void ClearItems(int controlId);

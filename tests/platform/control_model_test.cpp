@@ -141,7 +141,7 @@ TEST(ControlModelTest, ReadsAFieldAsAFixedSizeBufferWould) {
   EXPECT_EQ(model.GetText(kEditId, 200).size(), 100u);
 }
 
-TEST(ControlModelTest, InsertsWhereTheLogicSaysAndMarksAHeadingsOrderOnce) {
+TEST(ControlModelTest, InsertsWhereTheLogicSaysHandsItemsBackUnannouncedAndMarksAHeadingOnce) {
   CControlModel model(kDialog);
   CRecordingObserver observer;
   model.SetObserver(&observer);
@@ -152,6 +152,9 @@ TEST(ControlModelTest, InsertsWhereTheLogicSaysAndMarksAHeadingsOrderOnce) {
   model.SetSortMark(kButton, SortMark::kDescending);
   EXPECT_EQ(model.Items(kPlainId), (std::vector<std::string>{"b", "z", "A", "c", "end"}));
   EXPECT_EQ(model.GetSelection(kPlainId), 2);
+  EXPECT_EQ(model.TakeItems(kPlainId), (std::vector<std::string>{"b", "z", "A", "c", "end"}));
+  EXPECT_EQ(model.ItemCount(kPlainId), 0u);
+  EXPECT_EQ(model.GetSelection(kPlainId), CControlModel::kNoSelection);
   const std::vector<ControlChange> expected = {{kPlainId, ControlAspect::kSelection},
                                                {kPlainId, ControlAspect::kItemInserted, 1},
                                                {kPlainId, ControlAspect::kItemInserted, 4},
