@@ -115,7 +115,12 @@ const CommandRow kCommands[] = {
     {command_id::kBudgetReport,
      {},
      AfterDialog::kFiguresStay,
-     [](CpursoPXFDoc& document) { Run<CBudgetReportDialog>(document, document.Book(), AccountName(document)); }},
+     [](CpursoPXFDoc& document) {
+       // The report's files are proposed beside the account.
+       const std::string& path = document.PathName();
+       Run<CBudgetReportDialog>(document, document.Book(), AccountName(document),
+                                path.substr(0, path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/')));
+     }},
 };
 
 const CommandRow* FindCommand(int commandId) {

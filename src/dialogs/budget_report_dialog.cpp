@@ -30,8 +30,11 @@ std::string Filled(std::string_view text, std::string_view what) {
 
 }  // namespace
 
-CBudgetReportDialog::CBudgetReportDialog(CAccountBook& book, std::string accountName)
-    : CEditingDialog(ids::kResource, {ids::kHelp, ids::kHelpPage}), book_(book), accountName_(std::move(accountName)) {}
+CBudgetReportDialog::CBudgetReportDialog(CAccountBook& book, std::string accountName, std::string folder)
+    : CEditingDialog(ids::kResource, {ids::kHelp, ids::kHelpPage}),
+      book_(book),
+      accountName_(std::move(accountName)),
+      folder_(std::move(folder)) {}
 
 void CBudgetReportDialog::OnInit() {
   report_ = ComputeBudgetReport(book_.CurrentLedger());
@@ -121,14 +124,15 @@ std::string CBudgetReportDialog::Html() const { return BudgetReportHtml(report_,
 void CBudgetReportDialog::Export(FileKind kind) {
   const bool html = kind == FileKind::kHtml;
   const std::string extension = html ? "html" : "csv";
-  const std::optional<std::string> path = Host().AskSaveFileName(
-      {html ? ids::kHtmlTitle : ids::kCsvTitle, html ? ids::kHtmlFilter : ids::kCsvFilter, extension,
-       accountName_ + ' ' + std::to_string(report_.year) + " budget report." + extension});
+  const std::string name = accountName_ + ' ' + std::to_string(report_.year) + " budget report." + extension;
+  const std::optional<std::string> path =
+      Host().AskSaveFileName({html ? ids::kHtmlTitle : ids::kCsvTitle, html ? ids::kHtmlFilter : ids::kCsvFilter,
+                              extension, folder_.empty() ? name : (std::filesystem::path(folder_) / name).string()});
   if (!path) return;
   const std::string text = html ? Html() : BudgetReportCsv(report_, book_.Settings());
   if (WriteFileAtomically(*path, std::vector<std::uint8_t>(text.begin(), text.end()))) return;
-  const std::string name = Utf8ToAccountText(std::filesystem::path(*path).filename().string());
-  Problem(Filled(ids::kWriteProblem, name), ids::kWriteSuggestion);
+  const std::string written = Utf8ToAccountText(std::filesystem::path(*path).filename().string());
+  Problem(Filled(ids::kWriteProblem, written), ids::kWriteSuggestion);
 }
 
 }  // namespace purso

@@ -28,8 +28,9 @@ namespace purso {
 class CBudgetReportDialog final : public CEditingDialog {
  public:
   // On the book's current year; book must outlive the dialog. accountName
-  // (UTF-8) titles the report and the files it proposes.
-  CBudgetReportDialog(CAccountBook& book, std::string accountName);
+  // (UTF-8) titles the report and the files it proposes, in folder (UTF-8;
+  // empty for the file dialog's own choice).
+  CBudgetReportDialog(CAccountBook& book, std::string accountName, std::string folder = {});
 
   void OnInit() override;
   void OnCommand(int controlId) override;
@@ -46,6 +47,7 @@ class CBudgetReportDialog final : public CEditingDialog {
 
   CAccountBook& book_;
   std::string accountName_;
+  std::string folder_;
   BudgetReport report_;
 };
 

@@ -3,6 +3,7 @@
 // then for the file, and writes it whole or not at all; File > Print...
 // and Print Preview... put the chart and its key figures on one landscape
 // page through the desktop's print dialog.
+#include <QDir>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -59,10 +60,13 @@ void CpursoMainFrame::ExportChart(CpursoChildFrame& child) {
     if (candidate.format == last.format) file = &candidate;
   }
   const QString name = AccountName(document);
+  // Beside the account, when it has a file.
+  const QString folder =
+      document.PathName().empty() ? QString() : QFileInfo(QString::fromStdString(document.PathName())).absolutePath();
+  const QString proposed = name + QStringLiteral(" %1 chart.").arg(document.Book().GetYear()) + FromAccountText(file->extension);
   const std::optional<std::string> path = host_.AskSaveFileName(
       {kExportTitle, file->filter, file->extension,
-       (name + QStringLiteral(" %1 chart.").arg(document.Book().GetYear()) + FromAccountText(file->extension))
-           .toStdString()});
+       (folder.isEmpty() ? proposed : QDir(folder).filePath(proposed)).toStdString()});
   if (!path) return;
   const std::string accountName = ToAccountText(name);
   const QSize size(last.width, last.height);
@@ -95,6 +99,8 @@ void CpursoMainFrame::PrintChart(CpursoChildFrame& child, PrintKind kind) {
   if (kind == PrintKind::kPreview) {
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
+    // Large enough to read the page at first sight.
+    preview.resize(size() * 3 / 4);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&view, &accountName](QPrinter* target) { chart_output::Print(*target, view, accountName); });
     preview.exec();
