@@ -20,6 +20,7 @@
 #include "data/calendar.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/transactions_dialog.h"
+#include "platform/dialog_layout.h"
 #include "purso_tool/tool_commands.h"
 #include "qt/qt_dialog.h"
 #include "qt/qt_host.h"
@@ -27,6 +28,7 @@
 #include "resources/categories_dialog_resource.h"
 #include "resources/transactions_dialog_resource.h"
 #include "shell/chart_output.h"
+#include "support/dialog_samples.h"
 #include "support/ledger_builder.h"
 
 namespace purso::test {
@@ -105,6 +107,35 @@ TEST_F(ListsAndChartQtTest, AnEnlargedListDialogGivesTheRoomToItsListAndOpensAtT
     EXPECT_EQ(window.size(), enlarged);
     QTest::keyClick(&window, Qt::Key_Escape);
   });
+}
+
+// Every dialog holding a list, made larger: its controls stay inside it, and
+// none comes to cover another that it did not cover before.
+TEST_F(ListsAndChartQtTest, EveryDialogWithAListGrowsWithoutOverlaps) {
+  for (const DialogSample& sample : DialogSamples()) {
+    const std::unique_ptr<CDialogLogic> dialog = sample.make(book_);
+    if (!IsResizable(dialog->Resource())) continue;
+    SCOPED_TRACE(std::string(sample.name));
+    CQtHost host;
+    Open(host, *dialog, [&](CQtDialog& window) {
+      const QList<QWidget*> widgets = window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+      QList<QRect> before;
+      for (QWidget* widget : widgets) before << widget->geometry();
+      window.resize(window.size() + QSize(120, 90));
+      for (qsizetype i = 0; i < widgets.size(); ++i) {
+        if (!widgets[i]->isVisible()) continue;
+        EXPECT_TRUE(window.rect().contains(widgets[i]->geometry())) << widgets[i]->objectName().toStdString();
+        for (qsizetype j = 0; j < i; ++j) {
+          if (!widgets[j]->isVisible() || before[i].intersects(before[j])) continue;
+          EXPECT_FALSE(widgets[i]->geometry().intersects(widgets[j]->geometry()))
+              << widgets[i]->objectName().toStdString() << " over " << widgets[j]->objectName().toStdString();
+        }
+      }
+      SavePicture(window, QStringLiteral("dialog_%1_enlarged").arg(dialog->Resource().id));
+      window.reject();
+      if (!dialog->Controls().IsEnded()) window.done(kCommandCancel);
+    });
+  }
 }
 
 TEST_F(ListsAndChartQtTest, TheChartPictureIsWrittenAsPngPdfPrintedPageAndSvg) {
