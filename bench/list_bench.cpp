@@ -5,7 +5,9 @@
 // dialog with a long list counts from building its window to its first
 // paint, its list filled, and the events that follow handled. Adding or
 // removing a transaction counts the dialog's command, its balance fields
-// included, and the paint that shows it.
+// included, and the paint that shows it. A keystroke in the Transactions
+// filter counts from the text reaching the dialog to the narrowed list
+// painted.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -223,6 +225,13 @@ class COpenTransactions {
     dialog_.OnCommand(transactions_dialog::kRemove);
     window_->repaint();
   }
+  // The filter's text changed by the user to typed, as a keystroke leaves it.
+  void Filter(const std::string& typed) {
+    dialog_.Controls().ApplyText(transactions_dialog::kFilter, typed);
+    dialog_.OnTextChange(transactions_dialog::kFilter);
+    window_->repaint();
+  }
+  std::size_t Shown() const { return dialog_.Controls().ItemCount(transactions_dialog::kTransactions); }
 
  private:
   CQtHost host_;
@@ -255,6 +264,34 @@ void BM_RemoveTransaction(benchmark::State& state) {
   }
 }
 
+// One keystroke in the filter: from the text before it to the text after.
+struct Keystroke {
+  const char* before;
+  const char* after;
+};
+constexpr Keystroke kKeystrokes[] = {
+    {"", "e"},            // every row holds an "e" (its category does): the whole list again
+    {"stor", "store"},    // a fifth of the rows
+    {"=12.5", "=12.50"},  // an amount
+    {"10..5", "10..50"},  // a range of amounts
+    {"e", ""},            // the filter cleared
+};
+
+void BM_FilterKeystroke(benchmark::State& state) {
+  const CScopedClock clock(kLateInTheYear);
+  COpenTransactions open(150000);
+  const Keystroke& keystroke = kKeystrokes[state.range(0)];
+  state.SetLabel(std::string("\"") + keystroke.before + "\" to \"" + keystroke.after + "\"");
+  for (auto _ : state) {
+    state.PauseTiming();
+    open.Filter(keystroke.before);
+    state.ResumeTiming();
+    open.Filter(keystroke.after);
+  }
+  state.counters["shown"] = static_cast<double>(open.Shown());
+}
+
+BENCHMARK(BM_FilterKeystroke)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OpenTransactionsDialog)->Arg(15000)->Arg(150000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_AddTransaction)->Arg(15000)->Arg(150000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RemoveTransaction)->Arg(15000)->Arg(150000)->Unit(benchmark::kMillisecond)->UseRealTime();

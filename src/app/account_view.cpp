@@ -85,6 +85,12 @@ void CpursoPXFView::RecomputeIfNeeded() {
 }
 
 void CpursoPXFView::Paint(ICanvas& canvas) {
+  PaintChart(canvas);
+  DrawPanelBox(canvas, ids::kOutstandingPanel);
+  PaintOutstandingCaptions(canvas);
+}
+
+void CpursoPXFView::PaintChart(ICanvas& canvas) {
   PaintLegend(canvas);
   const CAccountBook& book = document_.Book();
   cash_flow_chart::Draw(canvas, cash_flow_chart::Picture{
@@ -98,8 +104,6 @@ void CpursoPXFView::Paint(ICanvas& canvas) {
                                     .settings = book.Settings(),
                                     .scale = scale_,
                                 });
-  DrawPanelBox(canvas, ids::kOutstandingPanel);
-  PaintOutstandingCaptions(canvas);
 }
 
 void CpursoPXFView::SetRangeDays() {

@@ -69,6 +69,9 @@ class CpursoPXFView final : public CControlLogic, public IDocumentView {
 
   // Paints the whole canvas from the figures last computed.
   void Paint(ICanvas& canvas);
+  // Paints the key figures and the chart alone, as Paint does: what an
+  // exported or printed chart shows.
+  void PaintChart(ICanvas& canvas);
 
   // Fills the balances, the key figures and the chart scale from the
   // current ledger, and refills the outstanding lists.

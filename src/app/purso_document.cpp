@@ -6,6 +6,7 @@
 
 #include "app/file_name.h"
 #include "data/account_file.h"
+#include "dialogs/budget_report_dialog.h"
 #include "dialogs/budget_wizard_dialog.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/change_year_dialog.h"
@@ -58,6 +59,14 @@ void Run(CpursoPXFDoc& document, Arguments&&... arguments) {
   document.Host().RunModal(dialog);
 }
 
+// The account's name as the window shows it, without the file's extension.
+std::string AccountName(const CpursoPXFDoc& document) {
+  std::string name = document.Title();
+  const auto dot = name.find_last_of('.');
+  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
 // Commands join this table as their dialogs join the program.
 const CommandRow kCommands[] = {
     {command_id::kObjects,
@@ -103,6 +112,15 @@ const CommandRow kCommands[] = {
      {},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) { Run<CChangeYearDialog>(document, document.Book()); }},
+    {command_id::kBudgetReport,
+     {},
+     AfterDialog::kFiguresStay,
+     [](CpursoPXFDoc& document) {
+       // The report's files are proposed beside the account.
+       const std::string& path = document.PathName();
+       Run<CBudgetReportDialog>(document, document.Book(), AccountName(document),
+                                path.substr(0, path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/')));
+     }},
 };
 
 const CommandRow* FindCommand(int commandId) {

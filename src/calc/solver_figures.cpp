@@ -6,11 +6,10 @@
 
 namespace purso {
 
-SolverFigures ComputeSolverFigures(CYearLedger& ledger, std::uint32_t categoryId, CategoryType type, double budget,
-                                   double balanceDate) {
+SolverFigures FiguresOf(CategoryType type, double budget, double actual, double share) {
   SolverFigures figures;
-  figures.actual = std::fabs(ledger.CategoryActual(categoryId));
-  figures.proRata = ledger.ProRata(budget, balanceDate);
+  figures.actual = actual;
+  figures.proRata = share;
   // An expense is in surplus while less was spent than budgeted; an income
   // while more was received.
   if (IsExpense(type)) {
@@ -21,6 +20,11 @@ SolverFigures ComputeSolverFigures(CYearLedger& ledger, std::uint32_t categoryId
     figures.surplusAtYearEnd = figures.actual - budget;
   }
   return figures;
+}
+
+SolverFigures ComputeSolverFigures(CYearLedger& ledger, std::uint32_t categoryId, CategoryType type, double budget,
+                                   double balanceDate) {
+  return FiguresOf(type, budget, std::fabs(ledger.CategoryActual(categoryId)), ledger.ProRata(budget, balanceDate));
 }
 
 SolverSplit SplitVariableCategories(CYearLedger& ledger, double balanceDate) {

@@ -20,6 +20,10 @@ struct SolverFigures {
   bool InSurplus() const { return surplusAtDate > 0.0; }
 };
 
+// The surpluses of a category of the given type and budget that has actual
+// against a share of the budget belonging to the year so far.
+SolverFigures FiguresOf(CategoryType type, double budget, double actual, double share);
+
 // The figures of one variable category with the given type and budget.
 SolverFigures ComputeSolverFigures(CYearLedger& ledger, std::uint32_t categoryId, CategoryType type, double budget,
                                    double balanceDate);

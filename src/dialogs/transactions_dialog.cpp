@@ -1,6 +1,6 @@
 #include "dialogs/transactions_dialog.h"
 
-#include <unordered_map>
+#include <functional>
 #include <vector>
 
 #include "data/calendar.h"
@@ -9,20 +9,22 @@
 #include "resources/transactions_dialog_resource.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
-#include "text/list_layouts.h"
-#include "text/list_row.h"
 #include "text/name_rules.h"
 
 namespace purso {
 namespace {
 
 namespace ids = transactions_dialog;
-namespace columns = layout::transactions;
 
-// A transaction whose category is not in the table (possible only in files
-// written elsewhere) is shown as an income that is not matched, as the
-// balances count it.
-constexpr CategoryType kMissingType = CategoryType::kVarIn;
+// The headings and the order each stands for.
+struct Heading {
+  int id;
+  TransactionOrder order;
+};
+constexpr Heading kHeadings[] = {{ids::kDateHeading, TransactionOrder::kDate},
+                                 {ids::kCategoryHeading, TransactionOrder::kCategory},
+                                 {ids::kAmountHeading, TransactionOrder::kAmount},
+                                 {ids::kDescriptionHeading, TransactionOrder::kDescription}};
 
 // The predaction a transaction is matched with now, to be proposed again.
 std::optional<std::uint32_t> Preselection(std::uint32_t match) {
@@ -35,13 +37,15 @@ CTransactionsDialog::CTransactionsDialog(CAccountBook& book)
     : CEditingDialog(ids::kResource, {ids::kHelp, "trn_dlg.htm"}),
       book_(book),
       ledger_(book.CurrentLedger()),
+      rows_(ledger_, book.Settings()),
       add_{ids::kAddDate, ids::kAddCategory, ids::kAddAmount, ids::kAddDescription},
       update_{ids::kUpdateDate, ids::kUpdateCategory, ids::kUpdateAmount, ids::kUpdateDescription} {}
 
 void CTransactionsDialog::OnInit() {
   FillCategoryLists();
   ClearAddRow();
-  FillList();
+  FillList([this] { rows_.Load(); });
+  ShowSortMarks();
   ShowBalances();
   Controls().SetFocus(ids::kAddDate);
 }
@@ -58,13 +62,40 @@ void CTransactionsDialog::OnCommand(int controlId) {
       return OnMatch();
     case ids::kCategories:
       return OnCategories();
+    case ids::kFilter:
+      return OnFilterEntered();
     default:
-      return CEditingDialog::OnCommand(controlId);
+      break;
   }
+  for (const Heading& heading : kHeadings) {
+    if (heading.id == controlId) return OnHeading(heading.order);
+  }
+  CEditingDialog::OnCommand(controlId);
 }
 
 void CTransactionsDialog::OnSelectionChange(int controlId) {
   if (controlId == ids::kTransactions) ShowSelection();
+}
+
+void CTransactionsDialog::OnTextChange(int controlId) {
+  if (controlId != ids::kFilter) return;
+  FillList([this] { rows_.SetFilter(Controls().GetText(ids::kFilter)); });
+}
+
+void CTransactionsDialog::OnFilterEntered() {
+  // Enter in the filter goes on to the rows found: the first one, unless
+  // one is chosen already.
+  if (Controls().ItemCount(ids::kTransactions) == 0) return;
+  if (Controls().GetSelection(ids::kTransactions) == CControlModel::kNoSelection) {
+    Controls().SetSelection(ids::kTransactions, 0);
+  }
+  ShowSelection();
+}
+
+void CTransactionsDialog::OnHeading(TransactionOrder order) {
+  const bool again = rows_.Order() == order && rows_.Direction() == SortDirection::kAscending;
+  FillList([&] { rows_.SetOrder(order, again ? SortDirection::kDescending : SortDirection::kAscending); });
+  ShowSortMarks();
 }
 
 void CTransactionsDialog::FillCategoryLists() {
@@ -78,49 +109,45 @@ void CTransactionsDialog::ClearAddRow() {
   SelectFirst(add_.category);
 }
 
-std::string CTransactionsDialog::RowText(std::uint32_t row, const ShownCategory& category) const {
-  const CDisplaySettings& settings = book_.Settings();
-  const CRecordTable& transactions = ledger_.Transactions();
-  const double date = transactions.NumberAt(row, transaction_column::kDate);
-  return CListRowBuilder()
-      .DateColumn(columns::kDate, date, FormatDate(settings, date))
-      .Id(transactions.RowIdAt(row))
-      .Column(columns::kCategory, category.name)
-      .Column(IsExpense(category.type) ? columns::kAmountExpense : columns::kAmountIncome,
-              FormatAmount(settings, transactions.NumberAt(row, transaction_column::kAmount)))
-      .Column(columns::kDescription, transactions.TextAt(row, transaction_column::kDescription))
-      .Finish();
+void CTransactionsDialog::FillList(const std::function<void()>& change) {
+  CControlModel& controls = Controls();
+  const std::optional<std::uint32_t> selected = SelectedRowId(ids::kTransactions);
+  // The rows move from the list back to rows_ and the new ones to the list.
+  rows_.GiveBack(controls.TakeItems(ids::kTransactions));
+  change();
+  controls.SetItems(ids::kTransactions, rows_.TakeShownTexts());
+  const std::optional<std::size_t> again = selected ? rows_.ShownIndex(*selected) : std::nullopt;
+  if (again) controls.SetSelection(ids::kTransactions, static_cast<int>(*again));
+  ShowShownCount();
+  // A selection the filter hid leaves the update row.
+  if (selected && !again) ShowSelection();
 }
 
-std::string CTransactionsDialog::RowText(std::uint32_t row) {
-  CRecordTable& categories = ledger_.Categories();
-  if (!categories.Find(RowIdFromNumber(ledger_.Transactions().NumberAt(row, transaction_column::kCategory)))) {
-    return RowText(row, ShownCategory{kMissingName, kMissingType});
+void CTransactionsDialog::ShowShownCount() {
+  std::string text;
+  if (rows_.IsFiltered()) {
+    text = std::string(ids::kShownCountText);
+    text.replace(text.find("%1"), 2, std::to_string(rows_.ShownCount()));
+    text.replace(text.find("%2"), 2, std::to_string(rows_.TotalCount()));
   }
-  const std::uint32_t at = categories.GetCursor();
-  return RowText(row, ShownCategory{categories.TextAt(at, category_column::kName),
-                                    CategoryTypeFromCode(categories.NumberAt(at, category_column::kType))});
+  Controls().SetText(ids::kShownCount, text);
 }
 
-void CTransactionsDialog::FillList() {
-  // The categories looked up once, not once for each of a year's transactions.
-  const CRecordTable& categories = ledger_.Categories();
-  std::unordered_map<std::uint32_t, ShownCategory> byId;
-  byId.reserve(categories.GetRowCount());
-  for (std::uint32_t row = 0; row < categories.GetRowCount(); ++row) {
-    byId.emplace(categories.RowIdAt(row),
-                 ShownCategory{categories.TextAt(row, category_column::kName),
-                               CategoryTypeFromCode(categories.NumberAt(row, category_column::kType))});
+void CTransactionsDialog::ShowSortMarks() {
+  const SortMark mark = rows_.Direction() == SortDirection::kAscending ? SortMark::kAscending : SortMark::kDescending;
+  for (const Heading& heading : kHeadings) {
+    Controls().SetSortMark(heading.id, heading.order == rows_.Order() ? mark : SortMark::kNone);
   }
-  const ShownCategory missing{kMissingName, kMissingType};
-  const CRecordTable& transactions = ledger_.Transactions();
-  std::vector<std::string> rows;
-  rows.reserve(transactions.GetRowCount());
-  for (std::uint32_t row = 0; row < transactions.GetRowCount(); ++row) {
-    const auto found = byId.find(RowIdFromNumber(transactions.NumberAt(row, transaction_column::kCategory)));
-    rows.push_back(RowText(row, found == byId.end() ? missing : found->second));
-  }
-  Controls().SetItems(ids::kTransactions, std::move(rows));
+}
+
+void CTransactionsDialog::ShowWritten() {
+  CControlModel& controls = Controls();
+  const std::size_t at = rows_.Put(ledger_.Transactions().GetCursor());
+  controls.InsertItem(ids::kTransactions, at, rows_.Text(at));
+  controls.SetSelection(ids::kTransactions, static_cast<int>(at));
+  ShowShownCount();
+  ShowSelection();
+  controls.SetFocus(add_.date);
 }
 
 void CTransactionsDialog::ShowBalance(int label, int field, std::string_view caption, double balance) {
@@ -221,16 +248,14 @@ void CTransactionsDialog::OnAdd() {
   if (!transactions.AddRow()) return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
   Write(*entry, match);
 
-  Controls().AddItem(ids::kTransactions, RowText(transactions.GetCursor()));
   ClearAddRow();
   ShowBalances();
-  Controls().SetFocus(add_.date);
+  ShowWritten();
 }
 
 void CTransactionsDialog::OnUpdate() {
   const std::optional<Entry> entry = ReadEntry(update_, DescriptionEvent::kUpdated);
   if (!entry) return;
-  const int selection = Controls().GetSelection(ids::kTransactions);
   const std::optional<std::uint32_t> id = SelectedRowId(ids::kTransactions);
   CRecordTable& transactions = ledger_.Transactions();
   if (!id || !transactions.Find(*id)) return;
@@ -249,21 +274,18 @@ void CTransactionsDialog::OnUpdate() {
   if (!transactions.Find(*id)) return;
   Write(*entry, match);
 
-  CControlModel& controls = Controls();
-  controls.DeleteItem(ids::kTransactions, static_cast<std::size_t>(selection));
-  controls.AddItem(ids::kTransactions, RowText(transactions.GetCursor()));
+  if (const auto shown = rows_.Remove(*id)) Controls().DeleteItem(ids::kTransactions, *shown);
   ShowBalances();
-  controls.SetFocus(add_.date);
-  ShowSelection();
+  ShowWritten();
 }
 
 void CTransactionsDialog::OnRemove() {
-  const int selection = Controls().GetSelection(ids::kTransactions);
   const std::optional<std::uint32_t> id = SelectedRowId(ids::kTransactions);
   CRecordTable& transactions = ledger_.Transactions();
   if (!id || !transactions.Find(*id)) return;
   transactions.RemoveRow();
-  Controls().DeleteItem(ids::kTransactions, static_cast<std::size_t>(selection));
+  if (const auto shown = rows_.Remove(*id)) Controls().DeleteItem(ids::kTransactions, *shown);
+  ShowShownCount();
   ShowSelection();
   ShowBalances();
 }

@@ -12,6 +12,15 @@
 // another predaction. An empty description becomes "added on" or "updated
 // on" and today's date. Every change is written into the tables at once.
 //
+// The filter field (Ctrl+F) narrows the list as the user types, to the
+// transactions whose description or category holds the text, or of an
+// amount ("=12.50") or a range of amounts ("10..50"), and says how many of
+// the year's it shows; the count and balances at the foot stay the whole
+// year's. A click on a column heading orders the list by that column, a
+// second click the other way round. After Add and Update the transaction
+// written is selected and in sight, even where the filter would hide it,
+// until the filter changes.
+//
 // Update of a transaction of a fixed category runs the Match dialog on the
 // newly entered category, date and amount, so that a transaction is only
 // ever matched within its own category. When the category changed,
@@ -20,12 +29,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "data/account_book.h"
 #include "dialogs/editing_dialog.h"
+#include "dialogs/transaction_rows.h"
 #include "text/description_rules.h"
 
 namespace purso {
@@ -38,13 +49,9 @@ class CTransactionsDialog final : public CEditingDialog {
   void OnInit() override;
   void OnCommand(int controlId) override;
   void OnSelectionChange(int controlId) override;
+  void OnTextChange(int controlId) override;
 
  private:
-  // What a list row shows of a transaction's category.
-  struct ShownCategory {
-    std::string_view name;
-    CategoryType type;
-  };
   // What an input row holds, read and checked.
   struct Entry {
     double monthDay;
@@ -64,15 +71,21 @@ class CTransactionsDialog final : public CEditingDialog {
   void OnMatch();
   void OnCategories();
 
+  void OnFilterEntered();
+  void OnHeading(TransactionOrder order);
+
   void FillCategoryLists();
   void ClearAddRow();
-  void FillList();
+  // Shows the rows anew after change (a new filter or order), keeping the
+  // selected transaction selected when it is still shown.
+  void FillList(const std::function<void()>& change);
+  void ShowShownCount();
+  void ShowSortMarks();
   void ShowBalances();
   void ShowSelection();
-
-  // The row of the transaction at a row index of the table.
-  std::string RowText(std::uint32_t row, const ShownCategory& category) const;
-  std::string RowText(std::uint32_t row);
+  // Lists the transaction at the table's current row (again), selected and
+  // in sight; the focus goes back to the add row.
+  void ShowWritten();
   // Reads an input row, refusing what may not be stored; an empty
   // description becomes the automatic one for the event.
   std::optional<Entry> ReadEntry(const InputRow& row, DescriptionEvent event);
@@ -84,6 +97,7 @@ class CTransactionsDialog final : public CEditingDialog {
 
   CAccountBook& book_;
   CYearLedger& ledger_;
+  CTransactionRows rows_;
   InputRow add_;
   InputRow update_;
 };

@@ -3,7 +3,8 @@
 // A set of controls is described by a resource and held live in a control
 // model; the logic derived from this class says what the controls do. The
 // window-system adapter sends it the user's actions: OnCommand for buttons,
-// OnSelectionChange and OnDoubleClick for lists and drop-downs. Dialogs
+// OnSelectionChange and OnDoubleClick for lists and drop-downs, and
+// OnTextChange for the edits that ask for every change. Dialogs
 // (CDialogLogic) and the account view are control logics.
 #pragma once
 
@@ -26,6 +27,8 @@ class CControlLogic {
   virtual void OnCommand(int /*controlId*/) {}
   virtual void OnSelectionChange(int /*controlId*/) {}
   virtual void OnDoubleClick(int /*controlId*/) {}
+  // The user changed the text of an edit styled kLiveText; the model holds it.
+  virtual void OnTextChange(int /*controlId*/) {}
 
  private:
   CControlModel controls_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "data/no_case.h"
 
@@ -116,11 +117,20 @@ int CControlModel::AddItem(int controlId, std::string_view text) {
     at = std::upper_bound(state.items.begin(), state.items.end(), text,
                           [](std::string_view a, const std::string& b) { return CompareNoCase(a, b) < 0; });
   }
-  const int index = static_cast<int>(at - state.items.begin());
-  state.items.insert(at, std::string(text));
-  if (state.selection >= index) ++state.selection;
-  Announce(controlId, ControlAspect::kItemInserted, static_cast<std::size_t>(index));
-  return index;
+  const auto index = static_cast<std::size_t>(at - state.items.begin());
+  Insert(state, index, text);
+  return static_cast<int>(index);
+}
+
+void CControlModel::InsertItem(int controlId, std::size_t index, std::string_view text) {
+  ControlState& state = StateOf(controlId);
+  Insert(state, std::min(index, state.items.size()), text);
+}
+
+void CControlModel::Insert(ControlState& state, std::size_t index, std::string_view text) {
+  state.items.insert(state.items.begin() + static_cast<std::ptrdiff_t>(index), std::string(text));
+  if (state.selection >= static_cast<int>(index)) ++state.selection;
+  Announce(state.id, ControlAspect::kItemInserted, index);
 }
 
 void CControlModel::SetItems(int controlId, std::vector<std::string> items) {
@@ -134,6 +144,12 @@ void CControlModel::SetItems(int controlId, std::vector<std::string> items) {
   state.items = std::move(items);
   state.selection = kNoSelection;
   Announce(controlId, ControlAspect::kItemsReset);
+}
+
+std::vector<std::string> CControlModel::TakeItems(int controlId) {
+  ControlState& state = StateOf(controlId);
+  state.selection = kNoSelection;
+  return std::exchange(state.items, {});
 }
 
 void CControlModel::DeleteItem(int controlId, std::size_t index) {
@@ -184,6 +200,13 @@ void CControlModel::ApplySelection(int controlId, int index) {
 std::string CControlModel::SelectedText(int controlId) const {
   const ControlState& state = StateOf(controlId);
   return state.selection == kNoSelection ? std::string() : state.items[static_cast<std::size_t>(state.selection)];
+}
+
+void CControlModel::SetSortMark(int controlId, SortMark mark) {
+  ControlState& state = StateOf(controlId);
+  if (state.sortMark == mark) return;
+  state.sortMark = mark;
+  Announce(controlId, ControlAspect::kSortMark);
 }
 
 void CControlModel::SetFocus(int controlId) {

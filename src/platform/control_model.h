@@ -33,6 +33,14 @@ enum class ControlAspect : std::uint8_t {
   kItemRemoved,   // the item at ControlChange::item left
   kSelection,
   kFocus,
+  kSortMark,
+};
+
+// What a column heading shows of the order of its list.
+enum class SortMark : std::uint8_t {
+  kNone,
+  kAscending,
+  kDescending,
 };
 
 struct ControlChange {
@@ -80,9 +88,18 @@ class CControlModel {
   // that do not sort after it), else at the end; its index. Keeps the
   // selected item selected. For filling a list use SetItems.
   int AddItem(int controlId, std::string_view text);
+  // Inserts an item at index (clamped to the end), whatever the order of
+  // the control: for a list whose order the logic keeps. Keeps the selected
+  // item selected.
+  void InsertItem(int controlId, std::size_t index, std::string_view text);
   // Replaces all items at once (sorted as AddItem would place them one by
   // one, in n log n) and selects nothing: the way to fill or refill a list.
   void SetItems(int controlId, std::vector<std::string> items);
+  // Hands the items back to the logic and leaves none, selecting nothing and
+  // announcing nothing: for a logic that keeps the rows of a long list
+  // itself, so that a refill moves them rather than copies them. The logic
+  // must refill the list (SetItems) before its handler returns.
+  std::vector<std::string> TakeItems(int controlId);
   // Removes one item; a removed selected item leaves nothing selected.
   void DeleteItem(int controlId, std::size_t index);
   void ClearItems(int controlId);
@@ -101,6 +118,10 @@ class CControlModel {
   // The characters typed into a field that account text cannot hold; empty
   // once the logic sets the field's text.
   const std::u32string& UnstorableCharacters(int controlId) const { return StateOf(controlId).unstorable; }
+
+  // The sort mark of a column heading.
+  SortMark GetSortMark(int controlId) const { return StateOf(controlId).sortMark; }
+  void SetSortMark(int controlId, SortMark mark);
 
   int GetFocus() const { return focus_; }
   void SetFocus(int controlId);
@@ -132,6 +153,7 @@ class CControlModel {
     std::u32string unstorable;
     std::vector<std::string> items;
     int selection = kNoSelection;
+    SortMark sortMark = SortMark::kNone;
     std::size_t group = 0;  // radio buttons of one group share a number
   };
 
@@ -141,6 +163,7 @@ class CControlModel {
   const ControlState& StateOf(int controlId) const;
   void Announce(int controlId, ControlAspect aspect, std::size_t item = 0);
   void Check(ControlState& state, bool checked, bool announce);
+  void Insert(ControlState& state, std::size_t index, std::string_view text);
 
   const DialogResource* resource_;
   std::vector<ControlState> controls_;

@@ -12,8 +12,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QSignalBlocker>
 
+#include "qt/heading_button.h"
 #include "qt/list_view.h"
 #include "qt/qt_list_model.h"
 #include "qt/text_codec.h"
@@ -47,6 +49,7 @@ void CQtControlBinding::Build(const Geometry& geometry) {
     QWidget* widget = CreateWidget(control, group);
     widget->setObjectName(QString::number(control.id));
     widget->setGeometry(geometry(control));
+    inOrder_.append(widget);
     if (control.Has(control_style::kDisabled)) widget->setEnabled(false);
     if (control.kind == ControlKind::kGroupBox) frames.append(widget);
     if (control.id != kNoControlId) {
@@ -64,6 +67,7 @@ QWidget* CQtControlBinding::CreateWidget(const ControlResource& control, QButton
   const QString caption = FromAccountText(control.caption);
   switch (control.kind) {
     case ControlKind::kLabel: {
+      if (control.Has(kHeading)) return new CHeadingButton(caption, &parent_);
       auto* label = new QLabel(caption, &parent_);
       label->setTextFormat(Qt::PlainText);
       label->setWordWrap(control.Has(kWrap));
@@ -142,10 +146,21 @@ void CQtControlBinding::Connect(const ControlResource& control, QWidget* widget)
   CControlModel& controls = logic_.Controls();
   const int id = control.id;
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    connect(edit, &QLineEdit::textEdited, this,
-            [&controls, id](const QString& text) {
-              controls.ApplyText(id, ToAccountText(text), UnstorableCharacters(text));
-            });
+    const bool live = control.Has(control_style::kLiveText);
+    connect(edit, &QLineEdit::textEdited, this, [this, &controls, id, live](const QString& text) {
+      controls.ApplyText(id, ToAccountText(text), UnstorableCharacters(text));
+      if (live) Dispatch([this, id] { logic_.OnTextChange(id); });
+    });
+    if (control.Has(control_style::kFindKey)) {
+      // The Find key reaches the field from anywhere in the window; Enter in
+      // it goes to the logic as the field's command, not to the default button.
+      auto* find = new QShortcut(QKeySequence::Find, &parent_);
+      connect(find, &QShortcut::activated, edit, [edit] {
+        edit->setFocus(Qt::ShortcutFocusReason);
+        edit->selectAll();
+      });
+      edit->installEventFilter(this);
+    }
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     connect(button, &QAbstractButton::clicked, this, [this, &controls, id, button] {
       if (button->isCheckable()) controls.ApplyChecked(id, button->isChecked());
@@ -185,11 +200,16 @@ bool CQtControlBinding::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto key = static_cast<QKeyEvent*>(event)->key();
     const auto found = ids_.constFind(static_cast<QWidget*>(watched));
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && found != ids_.constEnd() &&
-        logic_.Controls().GetSelection(found.value()) != CControlModel::kNoSelection) {
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && found != ids_.constEnd()) {
       const int id = found.value();
-      Dispatch([this, id] { logic_.OnDoubleClick(id); });
-      return true;
+      if (qobject_cast<QLineEdit*>(watched) != nullptr) {
+        Dispatch([this, id] { logic_.OnCommand(id); });
+        return true;
+      }
+      if (logic_.Controls().GetSelection(id) != CControlModel::kNoSelection) {
+        Dispatch([this, id] { logic_.OnDoubleClick(id); });
+        return true;
+      }
     }
   }
   return QObject::eventFilter(watched, event);
@@ -253,6 +273,9 @@ void CQtControlBinding::OnControlChanged(const ControlChange& change) {
       break;
     case ControlAspect::kFocus:
       ShowFocus(controlId);
+      break;
+    case ControlAspect::kSortMark:
+      if (auto* heading = qobject_cast<CHeadingButton*>(widget)) heading->SetMark(controls.GetSortMark(controlId));
       break;
   }
 }

@@ -39,6 +39,8 @@ class CQtControlBinding final : public QObject, private IControlObserver {
 
   // The widget of a control; nullptr for an unknown id.
   QWidget* Widget(int controlId) const { return widgets_.value(controlId); }
+  // Every control's widget, those without an id too, in the resource's order.
+  const QList<QWidget*>& AllWidgets() const { return inOrder_; }
 
   // Runs one handler of the logic, then the owner's follow-up; nothing once
   // the model has ended.
@@ -66,6 +68,7 @@ class CQtControlBinding final : public QObject, private IControlObserver {
   CControlLogic& logic_;
   std::function<void()> afterHandler_;
   QHash<int, QWidget*> widgets_;
+  QList<QWidget*> inOrder_;
   QHash<QWidget*, int> ids_;
   QHash<int, CQtListModel*> lists_;
   // Set while the binding itself moves a list's selection, so that the

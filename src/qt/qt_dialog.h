@@ -4,15 +4,26 @@
 // dialog font. Enter presses the default button; Escape and the close box
 // send command 2 to the logic instead of closing. The dialog closes when a
 // handler of the logic has ended it.
+//
+// A dialog that holds a list can be resized, down to the size of its
+// resource: the controls follow GrownLayout (platform/dialog_layout.h). When
+// it is given a settings store it opens at the size it had when it last
+// closed, kept per dialog id in the section "Dialog Sizes".
 #pragma once
 
 #include <QDialog>
 #include <QFont>
 #include <QRect>
+#include <QVector>
 
+#include "platform/canvas.h"
 #include "platform/dialog_logic.h"
+#include "platform/settings_store.h"
 
 namespace purso {
+
+// Where the sizes of the resizable dialogs are kept in the settings store.
+inline constexpr char kDialogSizesSection[] = "Dialog Sizes";
 
 class CQtControlBinding;
 
@@ -27,17 +38,25 @@ class CQtDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  CQtDialog(CDialogLogic& logic, QWidget* parent);
+  // sizes, when given, remembers the size of a resizable dialog; not owned.
+  CQtDialog(CDialogLogic& logic, QWidget* parent, ISettingsStore* sizes = nullptr);
   ~CQtDialog() override;
 
   // The widget of a control; nullptr for an unknown id.
   QWidget* Widget(int controlId) const;
 
   void reject() override;
+  void done(int result) override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   CDialogLogic& logic_;
   CQtControlBinding* binding_;
+  ISettingsStore* sizes_;
+  QSize baseSize_;
+  QVector<PixelRect> baseBoxes_;  // of the controls at the resource's size, empty when fixed
 };
 
 }  // namespace purso

@@ -2,7 +2,13 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrintDialog>
 #include <QPointer>
+#include <QPrinter>
+#include <QTextDocument>
 #include <QUrl>
 
 #include "qt/qt_dialog.h"
@@ -20,7 +26,7 @@ int CQtHost::RunModal(CDialogLogic& dialog) {
   dialog.Attach(*this);
   const QPointer<QWidget> owner = DialogOwner();
   const QPointer<QWidget> focus = QApplication::focusWidget();
-  CQtDialog window(dialog, owner);
+  CQtDialog window(dialog, owner, settings_);
   dialog.OnInit();
   if (dialog.Controls().IsEnded()) return dialog.Controls().Result();
   if (observer_) observer_(window);
@@ -45,5 +51,31 @@ void CQtHost::OpenDocument(const std::string& path, const std::string& /*folder*
 }
 
 std::string CQtHost::ProgramPath() const { return QCoreApplication::applicationFilePath().toStdString(); }
+
+}  // namespace purso
+
+namespace purso {
+
+std::optional<std::string> CQtHost::AskSaveFileName(const SaveFileQuestion& question) {
+  QFileDialog dialog(DialogOwner(), FromAccountText(question.title), QString(), FromAccountText(question.filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(FromAccountText(question.extension));
+  dialog.selectFile(QString::fromStdString(question.proposedName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return QFileInfo(dialog.selectedFiles().front()).absoluteFilePath().toStdString();
+}
+
+bool CQtHost::PrintPage(const PrintRequest& request) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QString::fromUtf8(request.documentName.data(), static_cast<qsizetype>(request.documentName.size())));
+  printer.setPageOrientation(request.orientation == PageOrientation::kLandscape ? QPageLayout::Landscape
+                                                                                : QPageLayout::Portrait);
+  QPrintDialog dialog(&printer, DialogOwner());
+  if (dialog.exec() != QDialog::Accepted) return false;
+  QTextDocument page;
+  page.setHtml(QString::fromUtf8(request.html.data(), static_cast<qsizetype>(request.html.size())));
+  page.print(&printer);
+  return printer.printerState() != QPrinter::Error;
+}
 
 }  // namespace purso

@@ -4,12 +4,14 @@
 // running modal dialog, else the active window, else the main window), and
 // gives that window the keyboard back when the dialog closes. Opens
 // documents through the desktop's file associations and reports the
-// program's own file from the running process.
+// program's own file from the running process. Given the per-user settings, it
+// keeps the sizes the user gives the resizable dialogs there.
 #pragma once
 
 #include <functional>
 
 #include "platform/host.h"
+#include "platform/settings_store.h"
 
 class QWidget;
 
@@ -22,6 +24,8 @@ class CQtHost final : public IHost {
   int RunModal(CDialogLogic& dialog) override;
   void OpenDocument(const std::string& path, const std::string& folder) override;
   std::string ProgramPath() const override;
+  std::optional<std::string> AskSaveFileName(const SaveFileQuestion& question) override;
+  bool PrintPage(const PrintRequest& request) override;
 
   // Called with every dialog once it is built and before it is shown;
   // tests use it to reach the widgets.
@@ -37,9 +41,13 @@ class CQtHost final : public IHost {
   // window, else the main window.
   QWidget* DialogOwner() const;
 
+  // Where the dialogs' sizes are kept; nullptr (the start) keeps none. Not owned.
+  void SetSettingsStore(ISettingsStore* settings) { settings_ = settings; }
+
  private:
   DialogObserver observer_;
   QWidget* mainWindow_ = nullptr;
+  ISettingsStore* settings_ = nullptr;
 };
 
 }  // namespace purso

@@ -22,9 +22,10 @@ inline constexpr int kOpeningBalance = 151;
 inline constexpr int kSolver = 152;
 inline constexpr int kBudgetWizard = 161;
 inline constexpr int kChangeYear = 162;
-inline constexpr std::array kAccountCommands = {kObjects,    kFunctionalAreas, kSettings,
-                                                kCategories, kTransactions,    kOpeningBalance,
-                                                kSolver,     kBudgetWizard,    kChangeYear};
+inline constexpr int kBudgetReport = 174;
+inline constexpr std::array kAccountCommands = {kObjects,    kFunctionalAreas, kSettings,     kCategories,
+                                                kTransactions, kOpeningBalance, kSolver,      kBudgetWizard,
+                                                kChangeYear, kBudgetReport};
 
 // The frame's standard commands.
 inline constexpr int kFileNew = 57600;
@@ -46,6 +47,11 @@ inline constexpr int kHelpIndex = 57666;
 // writing the current year out as CSV.
 inline constexpr int kImportStatement = 171;
 inline constexpr int kExportYear = 172;
+// The cash flow chart out of the program: written as a picture (its size
+// chosen in the Export Chart dialog), printed, or shown as it would print.
+inline constexpr int kExportChart = 175;
+inline constexpr int kPrintChart = 176;
+inline constexpr int kPrintPreview = 177;
 
 constexpr bool IsAccountCommand(int id) {
   for (const int account : kAccountCommands) {
@@ -76,6 +82,8 @@ inline constexpr int kBudgetWizard = command_id::kBudgetWizard;
 inline constexpr int kChangeYear = command_id::kChangeYear;
 inline constexpr int kImport = 170;
 inline constexpr int kCsvColumns = 173;
+inline constexpr int kBudgetReport = command_id::kBudgetReport;
+inline constexpr int kExportChart = command_id::kExportChart;
 }  // namespace dialog_id
 
 }  // namespace purso

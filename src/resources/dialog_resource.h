@@ -44,6 +44,9 @@ constexpr std::uint32_t kSunken = 1u << 9;       // label drawn in a sunken box 
 constexpr std::uint32_t kChecked = 1u << 10;     // check box or radio button starts checked
 constexpr std::uint32_t kPushLike = 1u << 11;    // check box shown as a button that stays pressed
 constexpr std::uint32_t kEnterOpens = 1u << 12;  // Enter on a list's selected row acts as a double-click
+constexpr std::uint32_t kLiveText = 1u << 13;    // an edit whose every change reaches the logic at once
+constexpr std::uint32_t kFindKey = 1u << 14;     // the desktop's Find key (Ctrl+F) puts the focus here
+constexpr std::uint32_t kHeading = 1u << 15;     // a label clicked as a command, showing a sort mark
 }  // namespace control_style
 
 // Controls that nothing addresses (most labels) share this id.

@@ -35,6 +35,10 @@ constexpr MenuEntry kAccountFileEntries[] = {
     kSeparator,
     Item("&Import Statement...", kImportStatement),
     Item("&Export Year as CSV...", kExportYear),
+    Item("Export C&hart...", kExportChart),
+    kSeparator,
+    Item("&Print...\tCtrl+P", kPrintChart),
+    Item("Print Pre&view...", kPrintPreview),
     kSeparator,
     Item("Change &Year...", kChangeYear),
     Item("Se&ttings...", kSettings),
@@ -54,6 +58,7 @@ constexpr MenuEntry kOperationsEntries[] = {
     kSeparator,
     Item("&Transactions", kTransactions),
     Item("&Solver", kSolver),
+    Item("Budget &Report", kBudgetReport),
 };
 
 constexpr MenuEntry kWindowEntries[] = {
@@ -71,6 +76,7 @@ constexpr Accelerator kAccelerators[] = {
     {key_modifier::kControl, 'N', kFileNew},
     {key_modifier::kControl, 'O', kFileOpen},
     {key_modifier::kControl, 'S', kFileSave},
+    {key_modifier::kControl, 'P', kPrintChart},
     {key_modifier::kControl, 'B', account_view::kBudgetToggle},
     {key_modifier::kControl, 'A', account_view::kActualToggle},
     {key_modifier::kNone, kFunctionKey + 1, account_view::kHelp},
@@ -117,6 +123,10 @@ constexpr Prompt kPrompts[] = {
     {kFileSaveAs, "Save the active account with a new name\nSave As"},
     {kImportStatement, "Import a bank statement into the active account\nImport Statement"},
     {kExportYear, "Export the current year's transactions and predactions as a CSV file\nExport Year as CSV"},
+    {kExportChart, "Save the current year's cash flow chart as a picture (PNG, SVG or PDF)\nExport Chart"},
+    {kPrintChart, "Print the cash flow chart and the key figures\nPrint"},
+    {kPrintPreview, "Show the page that Print would print\nPrint Preview"},
+    {kBudgetReport, "Show how the current year stands against its budget, category by category\nBudget Report"},
     {kObjects, "Objects\nObjects"},
     {kFunctionalAreas, "Functional Areas\nFunctional Areas"},
     {kSettings, "Settings\nSettings"},

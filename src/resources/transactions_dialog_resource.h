@@ -1,8 +1,10 @@
 // Dialog resource of the Transactions dialog, which edits the current year's
 // transactions: a row to add one (date, category, amount, description), a
-// row to change the selected one, the list in date order, the ways to
-// remove or match the selected one again and to reach the categories, and
-// the count and balances of the year at the foot.
+// row to change the selected one, a filter field with the count of the rows
+// it shows, the list (in date order until a click on a column heading orders
+// it by that column), the ways to remove or match the selected one again and
+// to reach the categories, and the count and balances of the year at the
+// foot.
 //
 // Laid out in pixels, not dialog units: the list's rows carry their column
 // positions in pixels, and the fields of the two input rows stand over the
@@ -42,6 +44,15 @@ inline constexpr int kTransactionBalanceLabel = 1114;
 inline constexpr int kTransactionBalance = 1065;
 inline constexpr int kPredactionBalanceLabel = 1115;
 inline constexpr int kPredactionBalance = 1067;
+inline constexpr int kDateHeading = 1116;
+inline constexpr int kCategoryHeading = 1117;
+inline constexpr int kAmountHeading = 1118;
+inline constexpr int kDescriptionHeading = 1119;
+inline constexpr int kFilter = 1120;
+inline constexpr int kShownCount = 1121;
+
+// "n of N shown", under the filter while it narrows the list.
+inline constexpr std::string_view kShownCountText = "%1 of %2 shown";
 
 // The controls, positions in pixels.
 namespace table {
@@ -55,25 +66,26 @@ inline constexpr int kFieldHeight = 24;
 inline constexpr int kButtonX = 518;
 inline constexpr int kButtonWidth = 84;
 inline constexpr int kButtonHeight = 26;
-inline constexpr int kListY = 92;
+inline constexpr int kFilterY = 88;
+inline constexpr int kListY = 120;
 inline constexpr int kListHeight = 264;  // twenty rows
 inline constexpr int kFootY = kListY + kListHeight + 10;
 
 // A field of an input row over the list column from start to end (the
 // column's pixels within the list), and a heading over a column, where the
-// renderer starts its text.
+// renderer starts its text; a click on a heading orders the list by its column.
 constexpr ControlResource Field(ControlKind kind, int id, int start, int end, int y, std::uint32_t style = kNone) {
   return {kind, id, "", kListX + start, y, end - start + 4, kFieldHeight, style};
 }
-constexpr ControlResource Heading(std::string_view caption, int start, int end) {
-  return {kLabel, kNoControlId, caption, kListX + start + 2, 8, end - start, kLineHeight};
+constexpr ControlResource Heading(int id, std::string_view caption, int start, int end) {
+  return {kLabel, id, caption, kListX + start, 4, end - start + 4, kFieldHeight - 2, kHeading};
 }
 
 inline constexpr ControlResource kControls[] = {
-    Heading("Date", 0, 65),
-    Heading("Category", 74, 204),
-    Heading("Amount", 209, 280),
-    Heading("Description", 290, 465),
+    Heading(kDateHeading, "Date", 0, 65),
+    Heading(kCategoryHeading, "Category", 74, 204),
+    Heading(kAmountHeading, "Amount", 209, 280),
+    Heading(kDescriptionHeading, "Description", 290, kListWidth - 4),
 
     Field(kEdit, kAddDate, 0, 65, 26),
     Field(kDropDownList, kAddCategory, 74, 204, 26, kSorted),
@@ -87,7 +99,12 @@ inline constexpr ControlResource kControls[] = {
     Field(kEdit, kUpdateDescription, 290, kListWidth - 4, 56, kDisabled),
     {kPushButton, kUpdate, "&Update", kButtonX, 55, kButtonWidth, kButtonHeight, kDisabled},
 
-    {kColumnList, kTransactions, "", kListX, kListY, kListWidth, kListHeight, kSorted | kVScroll},
+    {kLabel, kNoControlId, "Find", kListX, kFilterY + 4, 36, kLineHeight},
+    {kEdit, kFilter, "", kListX + 40, kFilterY, 200, kFieldHeight, kLiveText | kFindKey},
+    {kLabel, kShownCount, "", kListX + 250, kFilterY + 4, kListWidth - 250, kLineHeight},
+
+    // The dialog keeps the list's order itself.
+    {kColumnList, kTransactions, "", kListX, kListY, kListWidth, kListHeight, kVScroll},
     {kPushButton, kRemove, "&Remove", kButtonX, kListY, kButtonWidth, kButtonHeight, kDisabled},
     {kPushButton, kMatch, "&Match", kButtonX, kListY + 32, kButtonWidth, kButtonHeight, kDisabled},
     {kPushButton, kCategories, "&Categories", kButtonX, kListY + 76, kButtonWidth, kButtonHeight},

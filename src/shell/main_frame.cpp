@@ -159,6 +159,9 @@ bool CpursoMainFrame::IsCommandEnabled(int command) const {
     case command_id::kFileSaveAs:
     case command_id::kImportStatement:
     case command_id::kExportYear:
+    case command_id::kExportChart:
+    case command_id::kPrintChart:
+    case command_id::kPrintPreview:
     case command_id::kWindowArrange:
     case command_id::kWindowCascade:
     case command_id::kWindowTile:
@@ -255,6 +258,15 @@ void CpursoMainFrame::OnCommand(int command) {
       break;
     case kExportYear:
       ExportYear(child->Document());
+      return;
+    case kExportChart:
+      ExportChart(*child);
+      return;
+    case kPrintChart:
+      PrintChart(*child, PrintKind::kPrint);
+      return;
+    case kPrintPreview:
+      PrintChart(*child, PrintKind::kPreview);
       return;
     case kWindowCascade:
       mdi_->cascadeSubWindows();

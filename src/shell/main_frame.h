@@ -80,6 +80,11 @@ class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
   // dialog, then the document's work.
   void ImportStatement(CpursoPXFDoc& document);
   void ExportYear(CpursoPXFDoc& document);
+  // File > Export Chart..., Print... and Print Preview...: the active
+  // account's chart and key figures as a picture or on paper.
+  enum class PrintKind { kPrint, kPreview };
+  void ExportChart(CpursoChildFrame& child);
+  void PrintChart(CpursoChildFrame& child, PrintKind kind);
   void OpenRecentFile(int index);
   void CloseActive();
   void ArrangeIcons();

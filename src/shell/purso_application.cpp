@@ -33,6 +33,7 @@ CpursoApp::StartResult CpursoApp::Start(const QStringList& arguments) {
   settings_ = std::make_unique<CQtSettingsStore>();
   recentFiles_ = std::make_unique<CRecentFileList>(*settings_);
   host_ = std::make_unique<CQtHost>();
+  host_->SetSettingsStore(settings_.get());
   mainFrame_ = std::make_unique<CpursoMainFrame>(*host_, *recentFiles_, *settings_);
   host_->SetMainWindow(mainFrame_.get());
 

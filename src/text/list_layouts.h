@@ -85,6 +85,27 @@ inline constexpr std::string_view kYearEndSurplus = "%480!560!RB%";
 inline constexpr std::string_view kYearEndDeficit = "%480!560!RR%";
 }  // namespace solver
 
+// Budget Report dialog: category name (or a type's total), type, budget,
+// share and actual to the balance date (red for expense types), the
+// surpluses at the balance date and at the year's end (red when a deficit),
+// and the matched and outstanding predactions of a fixed category.
+namespace budget_report {
+inline constexpr std::string_view kName = "%000!135!LB%";
+inline constexpr std::string_view kType = "%140!180!LB%";
+inline constexpr std::string_view kBudgetIncome = "%185!260!RB%";
+inline constexpr std::string_view kBudgetExpense = "%185!260!RR%";
+inline constexpr std::string_view kShareIncome = "%265!340!RB%";
+inline constexpr std::string_view kShareExpense = "%265!340!RR%";
+inline constexpr std::string_view kActualIncome = "%345!420!RB%";
+inline constexpr std::string_view kActualExpense = "%345!420!RR%";
+inline constexpr std::string_view kSurplusAtDate = "%425!500!RB%";
+inline constexpr std::string_view kDeficitAtDate = "%425!500!RR%";
+inline constexpr std::string_view kSurplusAtYearEnd = "%505!580!RB%";
+inline constexpr std::string_view kDeficitAtYearEnd = "%505!580!RR%";
+inline constexpr std::string_view kMatched = "%585!640!RB%";
+inline constexpr std::string_view kOutstanding = "%645!700!RB%";
+}  // namespace budget_report
+
 // Account view, outstanding expenses and outstanding incomes lists: date
 // with sort key, hidden id, amount (red for Fix Ex), category name.
 namespace outstanding {

@@ -8,6 +8,7 @@
 
 #include "data/account_file.h"
 #include "data/calendar.h"
+#include "resources/budget_report_dialog_resource.h"
 #include "resources/budget_wizard_dialog_resource.h"
 #include "resources/categories_dialog_resource.h"
 #include "resources/change_year_dialog_resource.h"
@@ -217,6 +218,23 @@ TEST_F(DocumentTest, ASolverTransferMarksTheAccountAndRecalculates) {
   EXPECT_TRUE(document_.IsModified());
   EXPECT_TRUE(document_.NeedsRecalculation());
   EXPECT_EQ(view_.updates, 1);
+}
+
+TEST_F(DocumentTest, TheBudgetReportChangesNothingAndNamesItsFilesAfterTheAccount) {
+  FillSampleYear(document_.Book());
+  document_.Book().ClearModified();
+  document_.ClearRecalculation();
+  document_.SetTitle("Home.pxf");
+  host_.AnswerSaveFileName(std::nullopt);
+  host_.Expect(budget_report_dialog::kDialogId, [](CDialogDriver& driver) {
+    driver.Press(budget_report_dialog::kExportCsv);
+    driver.Press(budget_report_dialog::kDone);
+  });
+  EXPECT_TRUE(document_.OnCommand(command_id::kBudgetReport));
+  EXPECT_EQ(host_.ProposedFileNames(),
+            std::vector<std::string>{"Home " + std::to_string(document_.Book().GetYear()) + " budget report.csv"});
+  EXPECT_FALSE(document_.IsModified());
+  EXPECT_FALSE(document_.NeedsRecalculation());
 }
 
 TEST_F(DocumentTest, ObjectsAndFunctionalAreasSetOnlyTheModifiedState) {

@@ -111,6 +111,10 @@ class CFocusWatchingHost final : public IHost {
     inner_.OpenDocument(path, folder);
   }
   std::string ProgramPath() const override { return inner_.ProgramPath(); }
+  std::optional<std::string> AskSaveFileName(const SaveFileQuestion& question) override {
+    return inner_.AskSaveFileName(question);
+  }
+  bool PrintPage(const PrintRequest& request) override { return inner_.PrintPage(request); }
 
   std::vector<int> focusWhileOpen;
 

@@ -1,5 +1,5 @@
 # Checks the program's help pages in one folder:
-#   - each of the eleven pages the program opens is there, under its exact name;
+#   - each of the twelve pages the program opens is there, under its exact name;
 #   - each page is plain HTML5: doctype, <html lang="en">, <meta charset="utf-8">,
 #     one non-empty <title>, the shared style sheet help.css;
 #   - its elements are well-formed: every non-void element is closed, in order,
@@ -8,7 +8,7 @@
 #   - its navigation line links back to Index.htm;
 #   - every local link (href or src) names a file of the folder, with the exact
 #     letter case;
-#   - Index.htm links to each of the other ten pages.
+#   - Index.htm links to each of the other eleven pages.
 # Usage: cmake -D HELP_DIR=<folder> -P check_help_pages.cmake
 # Every fault found is reported; the script fails if there is any.
 cmake_minimum_required(VERSION 3.25)
@@ -20,7 +20,7 @@ get_filename_component(HELP_DIR "${HELP_DIR}" ABSOLUTE)
 
 set(pages
   Index.htm main.htm obj_dlg.htm fna_dlg.htm cat_dlg.htm
-  pre_dlg.htm trn_dlg.htm mtc_dlg.htm set_dlg.htm slv_dlg.htm imp_dlg.htm)
+  pre_dlg.htm trn_dlg.htm mtc_dlg.htm set_dlg.htm slv_dlg.htm imp_dlg.htm rpt_dlg.htm)
 set(void_elements area base br col embed hr img input link meta source track wbr)
 
 set(faults "")

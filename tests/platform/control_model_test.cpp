@@ -141,5 +141,26 @@ TEST(ControlModelTest, ReadsAFieldAsAFixedSizeBufferWould) {
   EXPECT_EQ(model.GetText(kEditId, 200).size(), 100u);
 }
 
+TEST(ControlModelTest, InsertsWhereTheLogicSaysHandsItemsBackUnannouncedAndMarksAHeadingOnce) {
+  CControlModel model(kDialog);
+  CRecordingObserver observer;
+  model.SetObserver(&observer);
+  model.SetSelection(kPlainId, 1);  // "A"
+  model.InsertItem(kPlainId, 1, "z");
+  model.InsertItem(kPlainId, 99, "end");
+  model.SetSortMark(kButton, SortMark::kDescending);
+  model.SetSortMark(kButton, SortMark::kDescending);
+  EXPECT_EQ(model.Items(kPlainId), (std::vector<std::string>{"b", "z", "A", "c", "end"}));
+  EXPECT_EQ(model.GetSelection(kPlainId), 2);
+  EXPECT_EQ(model.TakeItems(kPlainId), (std::vector<std::string>{"b", "z", "A", "c", "end"}));
+  EXPECT_EQ(model.ItemCount(kPlainId), 0u);
+  EXPECT_EQ(model.GetSelection(kPlainId), CControlModel::kNoSelection);
+  const std::vector<ControlChange> expected = {{kPlainId, ControlAspect::kSelection},
+                                               {kPlainId, ControlAspect::kItemInserted, 1},
+                                               {kPlainId, ControlAspect::kItemInserted, 4},
+                                               {kButton, ControlAspect::kSortMark}};
+  EXPECT_EQ(observer.changes, expected);
+}
+
 }  // namespace
 }  // namespace purso

@@ -2,10 +2,12 @@
 
 #include "calc/predaction_series.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/budget_report_dialog.h"
 #include "dialogs/budget_wizard_dialog.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/change_year_dialog.h"
 #include "dialogs/csv_columns_dialog.h"
+#include "dialogs/export_chart_dialog.h"
 #include "dialogs/import_dialog.h"
 #include "dialogs/match_dialog.h"
 #include "dialogs/message_dialogs.h"
@@ -16,6 +18,7 @@
 #include "dialogs/settings_dialog.h"
 #include "dialogs/solver_dialog.h"
 #include "dialogs/transactions_dialog.h"
+#include "resources/budget_report_dialog_resource.h"
 #include "resources/categories_dialog_resource.h"
 #include "resources/functional_areas_dialog_resource.h"
 #include "resources/objects_dialog_resource.h"
@@ -120,6 +123,9 @@ const DialogSample kSamples[] = {
      [](CAccountBook& book) { return Make<CRecurringPredactionsDialog>(book, SeriesUnit::kMonths); }},
     {"Import Statement", JuneStatement},
     {"Statement Columns", StatementColumns},
+    {"Budget Report", [](CAccountBook& book) { return Make<CBudgetReportDialog>(book, "Household"); },
+     budget_report_dialog::kDone},
+    {"Export Chart", [](CAccountBook&) { return Make<CExportChartDialog>(ChartExportChoice{PictureFormat::kPng, 586, 481}); }},
 };
 
 }  // namespace

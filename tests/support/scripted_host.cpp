@@ -60,6 +60,14 @@ void CDialogDriver::Press(int controlId) {
     case ControlKind::kRadioButton:
       controls.ApplyChecked(controlId, true);
       break;
+    case ControlKind::kLabel:
+      // A heading is clicked as a command; it takes no focus.
+      if (const ControlResource* label = dialog_.Resource().Find(controlId);
+          label != nullptr && label->Has(control_style::kHeading)) {
+        dialog_.OnCommand(controlId);
+        return;
+      }
+      [[fallthrough]];
     default:
       ADD_FAILURE() << "control " << controlId << " of dialog " << DialogId() << " cannot be pressed";
       return;
@@ -76,6 +84,8 @@ void CDialogDriver::Type(int controlId, std::string_view text) {
   }
   Controls().ApplyFocus(controlId);
   Controls().ApplyText(controlId, text);
+  const ControlResource* control = dialog_.Resource().Find(controlId);
+  if (control != nullptr && control->Has(control_style::kLiveText)) dialog_.OnTextChange(controlId);
 }
 
 void CDialogDriver::Choose(int controlId, int index) {
@@ -117,6 +127,12 @@ void CDialogDriver::Enter() {
     Press(focus);
     return;
   }
+  // Enter in a find field is that field's command.
+  if (const ControlResource* field = dialog_.Resource().Find(focus);
+      field != nullptr && field->Has(control_style::kFindKey)) {
+    dialog_.OnCommand(focus);
+    return;
+  }
   const int button = dialog_.Resource().EnterButton(focus);
   if (button == kNoControlId) {
     ADD_FAILURE() << "dialog " << DialogId() << " has no default button for Enter";
@@ -138,6 +154,8 @@ CScriptedHost::~CScriptedHost() {
     ADD_FAILURE() << "dialog " << expectation.dialogId << " was expected but never opened";
   }
   if (!confirmations_.empty()) ADD_FAILURE() << confirmations_.size() << " confirmation answers were never asked for";
+  if (!saveFileNames_.empty()) ADD_FAILURE() << saveFileNames_.size() << " file names were never asked for";
+  if (!prints_.empty()) ADD_FAILURE() << prints_.size() << " print answers were never asked for";
 }
 
 void CScriptedHost::Expect(int dialogId, Steps steps) { expected_.push_back({dialogId, std::move(steps)}); }
@@ -145,6 +163,32 @@ void CScriptedHost::Expect(int dialogId, Steps steps) { expected_.push_back({dia
 void CScriptedHost::AnswerConfirmation(bool yes) { confirmations_.push_back(yes ? Reply::kYes : Reply::kNo); }
 
 void CScriptedHost::AnswerConfirmationWithEnter() { confirmations_.push_back(Reply::kEnter); }
+
+void CScriptedHost::AnswerSaveFileName(std::optional<std::string> path) { saveFileNames_.push_back(std::move(path)); }
+
+void CScriptedHost::AnswerPrint(bool printed) { prints_.push_back(printed); }
+
+std::optional<std::string> CScriptedHost::AskSaveFileName(const SaveFileQuestion& question) {
+  proposedFileNames_.emplace_back(question.proposedName);
+  if (saveFileNames_.empty()) {
+    ADD_FAILURE() << "a file name was asked for (\"" << question.title << "\") with no answer scripted";
+    return std::nullopt;
+  }
+  std::optional<std::string> answer = std::move(saveFileNames_.front());
+  saveFileNames_.pop_front();
+  return answer;
+}
+
+bool CScriptedHost::PrintPage(const PrintRequest& request) {
+  printedPages_.emplace_back(request.html);
+  if (prints_.empty()) {
+    ADD_FAILURE() << "a page was printed (\"" << request.documentName << "\") with no answer scripted";
+    return false;
+  }
+  const bool printed = prints_.front();
+  prints_.pop_front();
+  return printed;
+}
 
 int CScriptedHost::Run(CDialogLogic& dialog, Steps steps) {
   dialog.Attach(*this);

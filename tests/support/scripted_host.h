@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,10 +32,11 @@ class CDialogDriver {
   int DialogId() const { return dialog_.Resource().id; }
   bool Ended() const { return dialog_.Controls().IsEnded(); }
 
-  // Clicks a push button, check box or radio button (a check box flips, a
-  // radio button becomes the checked one of its group).
+  // Clicks a push button, check box, radio button or column heading (a
+  // check box flips, a radio button becomes the checked one of its group).
   void Press(int controlId);
-  // Replaces the text of an edit field, as typing would.
+  // Replaces the text of an edit field, as typing would; a field styled
+  // kLiveText tells the logic.
   void Type(int controlId, std::string_view text);
   // Selects an item of a list or drop-down, by index or by its text.
   void Choose(int controlId, int index);
@@ -42,8 +44,9 @@ class CDialogDriver {
   void DoubleClick(int controlId, int index);
   // Moves the focus by hand, as clicking into a field does.
   void Focus(int controlId);
-  // Enter: the focused push button if there is one, else the button of the
-  // focused field's row, else the default button.
+  // Enter: the focused push button if there is one, the focused find
+  // field's own command, else the button of the focused field's row, else
+  // the default button.
   void Enter();
   // Escape, and the window's close box: both send command 2.
   void Escape();
@@ -93,12 +96,20 @@ class CScriptedHost final : public IHost {
   // whatever its default button is.
   void AnswerConfirmationWithEnter();
 
+  // The answer to the next question of a file to write: a path, or none
+  // for Cancel.
+  void AnswerSaveFileName(std::optional<std::string> path);
+  // Whether the next page to print is printed (true) or cancelled.
+  void AnswerPrint(bool printed);
+
   // Runs a dialog the test itself opens, with steps, and returns its result.
   int Run(CDialogLogic& dialog, Steps steps);
 
   int RunModal(CDialogLogic& dialog) override;
   void OpenDocument(const std::string& path, const std::string& folder) override;
   std::string ProgramPath() const override { return programPath_; }
+  std::optional<std::string> AskSaveFileName(const SaveFileQuestion& question) override;
+  bool PrintPage(const PrintRequest& request) override;
 
   void SetProgramPath(std::string path) { programPath_ = std::move(path); }
 
@@ -107,6 +118,10 @@ class CScriptedHost final : public IHost {
   // Documents opened with their program, as "path" (and the folder separately).
   const std::vector<std::string>& OpenedDocuments() const { return openedDocuments_; }
   const std::vector<std::string>& OpenedFolders() const { return openedFolders_; }
+  // The names proposed by the questions of files to write, in order.
+  const std::vector<std::string>& ProposedFileNames() const { return proposedFileNames_; }
+  // The pages asked to print, printed or not, as their HTML.
+  const std::vector<std::string>& PrintedPages() const { return printedPages_; }
   // Dialog ids in the order they were opened, message dialogs included.
   const std::vector<int>& OpenedDialogs() const { return openedDialogs_; }
 
@@ -121,6 +136,10 @@ class CScriptedHost final : public IHost {
   std::deque<Expectation> expected_;
   enum class Reply : std::uint8_t { kNo, kYes, kEnter };
   std::deque<Reply> confirmations_;
+  std::deque<std::optional<std::string>> saveFileNames_;
+  std::deque<bool> prints_;
+  std::vector<std::string> proposedFileNames_;
+  std::vector<std::string> printedPages_;
   std::vector<Problem> problems_;
   std::vector<std::string> questions_;
   std::vector<std::string> openedDocuments_;

@@ -16,6 +16,7 @@
 #include "data/archive.h"
 #include "data/calendar.h"
 #include "data/year_ledger.h"
+#include "statement/budget_report_export.h"
 #include "support/ledger_records.h"
 
 namespace purso::tool {
@@ -399,6 +400,10 @@ TEST_F(ToolTest, BadCommandLinesAreUsageErrorsThatTouchNoFile) {
       {"dump", missing, "--today", "1999-6-30"},
       {"dump", missing, "--today", "tomorrow"},
       {"dump", missing, "--today="},
+      {"report", missing, "--format", "pdf"},
+      {"report", missing, "extra"},
+      {"chart", missing},
+      {"chart", missing, "out.svg", "--format", "csv"},
   };
   for (const std::vector<std::string>& arguments : cases) {
     SCOPED_TRACE(arguments.empty() ? std::string("(none)") : arguments.back());
@@ -408,6 +413,41 @@ TEST_F(ToolTest, BadCommandLinesAreUsageErrorsThatTouchNoFile) {
     ExpectOneErrorLine(outcome);
   }
   EXPECT_TRUE(fs::is_empty(folder_));
+}
+
+// The report is the program's: the same figures, in the three forms.
+TEST_F(ToolTest, ReportPrintsTheYearsBudgetReportAndChartWritesItsDrawing) {
+  const std::string path = StoreFilledAccount();
+  CAccountBook book;
+  ASSERT_EQ(LoadAccountFile(path, book), ReadFailure::kNone);
+  const CFixedClock clock(CivilDate{1999, 7, 1});
+  BudgetReport report;
+  {
+    const CScopedClock scoped(clock);
+    report = ComputeBudgetReport(book.Ledger(1));
+  }
+  const std::vector<std::string> command = {"report", path, "--year", "1999", "--today", "1999-07-01"};
+  const auto with = [&command](std::string format) {
+    std::vector<std::string> arguments = command;
+    arguments.insert(arguments.end(), {"--format", format});
+    return RunCommand(arguments).out;
+  };
+  EXPECT_EQ(with("csv"), BudgetReportCsv(report, book.Settings()));
+  EXPECT_EQ(with("html"), BudgetReportHtml(report, book.Settings(), "filled"));
+  const json figures = Dump(command);
+  EXPECT_EQ(figures["balanceDate"], "1999-07-01");
+  EXPECT_EQ(figures["groups"][0]["type"], "Var In");
+  EXPECT_EQ(figures["groups"][1]["categories"][0]["name"], "Car insurance");
+  EXPECT_EQ(figures["groups"][1]["categories"][0]["outstanding"], 0);
+  EXPECT_EQ(figures["groups"][1]["total"]["actual"], 580);
+  EXPECT_EQ(figures["balances"]["actualAtBalanceDate"], report.actualAtDate);
+  EXPECT_TRUE(figures["balances"]["actualAtDecember31"].is_null());
+
+  const Outcome chart = RunCommand({"chart", path, PathOf("chart.svg")});
+  EXPECT_EQ(chart.status, kExitOk) << chart.err;
+  const std::vector<std::uint8_t> svg = ReadBytes(PathOf("chart.svg"));
+  EXPECT_EQ(std::string(svg.begin(), svg.begin() + 5), "<?xml");
+  EXPECT_EQ(RunCommand({"chart", path, PathOf("missing/chart.svg")}).status, kExitFileError);
 }
 
 }  // namespace

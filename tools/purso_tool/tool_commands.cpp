@@ -19,6 +19,7 @@
 #include "data/display_settings.h"
 #include "data/record_table.h"
 #include "data/year_ledger.h"
+#include "purso_tool/report_commands.h"
 #include "purso_tool/statement_commands.h"
 #include "purso_tool/tool_options.h"
 
@@ -197,17 +198,19 @@ std::string UsageText() {
          "                       print the account as JSON: its settings, its current\n"
          "                       year and every year that holds records or an opening\n"
          "                       balance, each with its records and figures\n" +
-         StatementCommandsUsage() +
+         StatementCommandsUsage() + ReportCommandsUsage() +
          "\n"
          "Options:\n"
          "  --force              new: replace FILE if it exists\n"
          "  --year YYYY          new: the account's current year; dump: only that year,\n"
-         "                       even if empty; export: that year, else the account's\n"
-         "                       current year (" +
+         "                       even if empty; export, chart, report: that year, else\n"
+         "                       the account's"
+         " current year (" +
          std::to_string(CAccountBook::kFirstYear) + " to " + std::to_string(CAccountBook::kLastYear) +
          ")\n"
-         "  --today YYYY-MM-DD   dump: take this date as today for the balance date;\n"
-         "                       import: for the description of lines with no text\n" +
+         "  --today YYYY-MM-DD   dump, chart, report: take this date as today for the\n"
+         "                       balance date; import: for the description of lines\n"
+         "                       with no text\n" +
          StatementOptionsUsage() +
          "  -h, --help           show this help\n"
          "\n"
@@ -223,6 +226,7 @@ int RunTool(const std::vector<std::string>& arguments, std::ostream& out, std::o
     return kExitOk;
   }
   if (IsStatementCommand(command)) return RunStatementCommand(arguments, out, err);
+  if (IsReportCommand(command)) return RunReportCommand(arguments, out, err);
   try {
     Options options;
     if (command == "new") {

@@ -5,12 +5,14 @@
 //   purso-tool dump FILE [--year YYYY] [--today YYYY-MM-DD]
 //   purso-tool import ACCOUNT STATEMENT [--apply] [...]   (statement_commands.h)
 //   purso-tool export ACCOUNT [--year YYYY]
+//   purso-tool chart ACCOUNT OUT.svg [--year YYYY] [--today YYYY-MM-DD]    (report_commands.h)
+//   purso-tool report ACCOUNT [--year YYYY] [--today YYYY-MM-DD] [--format json|csv|html]
 //   purso-tool --help
 //
 // RunTool is the whole program apart from the process: it takes the
 // arguments after the program name, writes normal output to out and every
 // message to err, and returns the exit status. It touches no global state
-// except the process-wide clock, which `dump --today` replaces only for the
+// except the process-wide clock, which --today replaces only for the
 // duration of the call.
 #pragma once
 

@@ -1,0 +1,126 @@
+// Dialog resource of the Budget Report dialog: how the current year stands
+// against its budget at the balance date, one row per category and one per
+// type's total, each column under its header; the year's predicted and
+// actual balances at the foot; and the ways to print the report and to
+// write it out as HTML or CSV.
+//
+// Laid out in pixels, like the Solver: the rows carry their column
+// positions in pixels, and each header must end where its column ends
+// whatever the desktop's dialog font. The subtitle, the headers with a date
+// and the balance captions are written when the dialog opens; their
+// captions here are placeholders, xx/yy for the balance date and XX/YY for
+// December 31.
+#pragma once
+
+#include <string_view>
+
+#include "resources/command_ids.h"
+#include "resources/dialog_resource.h"
+
+namespace purso::budget_report_dialog {
+
+inline constexpr int kDialogId = dialog_id::kBudgetReport;
+inline constexpr int kSubtitle = 1130;
+inline constexpr int kShareHeader = 1131;
+inline constexpr int kActualHeader = 1132;
+inline constexpr int kSurplusAtDateHeader = 1133;
+inline constexpr int kSurplusAtYearEndHeader = 1134;
+inline constexpr int kRows = 1135;
+inline constexpr int kPredictedAtDateLabel = 1136;
+inline constexpr int kPredictedAtDate = 1137;
+inline constexpr int kPredictedAtYearEndLabel = 1138;
+inline constexpr int kPredictedAtYearEnd = 1139;
+inline constexpr int kActualAtDateLabel = 1140;
+inline constexpr int kActualAtDate = 1141;
+inline constexpr int kActualAtYearEndLabel = 1142;
+inline constexpr int kActualAtYearEnd = 1143;
+inline constexpr int kPrint = 1144;
+inline constexpr int kExportHtml = 1145;
+inline constexpr int kExportCsv = 1146;
+inline constexpr int kHelp = 1147;
+inline constexpr int kDone = 1;
+
+// The texts the dialog writes, with %1 (and %2) for what it fills in.
+inline constexpr std::string_view kSubtitleText = "Budget of %1 at %2";
+inline constexpr std::string_view kPredictedAtText = "Predicted balance at %1";
+inline constexpr std::string_view kActualAtText = "Actual balance at %1";
+inline constexpr std::string_view kNotYetKnown = "not yet known";
+inline constexpr std::string_view kTotalText = "Total %1";
+inline constexpr std::string_view kHtmlTitle = "Export Budget Report as HTML";
+inline constexpr std::string_view kHtmlFilter = "HTML Files (*.html *.htm)";
+inline constexpr std::string_view kCsvTitle = "Export Budget Report as CSV";
+inline constexpr std::string_view kCsvFilter = "CSV Files (*.csv)";
+inline constexpr std::string_view kWriteProblem = "The file %1 cannot be written.";
+inline constexpr std::string_view kWriteSuggestion =
+    "- check that you may write to the folder\n- check that the disk is not full\n- try another name";
+inline constexpr std::string_view kHelpPage = "rpt_dlg.htm";
+
+// The controls, positions in pixels.
+namespace table {
+using enum ControlKind;
+using namespace control_style;
+
+inline constexpr int kListX = 10;
+inline constexpr int kListWidth = 732;  // the rows' 702 pixels, a scroll bar and the frame
+inline constexpr int kLineHeight = 16;
+inline constexpr int kHeaderY = 30;
+inline constexpr int kListY = kHeaderY + 2 * kLineHeight + 4;
+inline constexpr int kListHeight = 264;  // twenty rows
+inline constexpr int kFootY = kListY + kListHeight + 10;
+inline constexpr int kFieldWidth = 168;
+inline constexpr int kButtonY = kFootY + 54;
+
+// A header of two lines (the date or a word above the column's word) over a column from start to end: over an amount,
+// right-aligned to end where the column's text ends (the column's end and
+// the renderer's 2 pixels, inside the list's frame); over a name, where its
+// text starts.
+constexpr int kFrame = 1;
+constexpr ControlResource Header(int id, std::string_view caption, int start, int end) {
+  return {kLabel, id, caption, kListX + kFrame + start, kHeaderY, end - start + 2, 2 * kLineHeight, kRight | kWrap};
+}
+constexpr ControlResource LeftHeader(std::string_view caption, int start, int end) {
+  return {kLabel, kNoControlId, caption, kListX + kFrame + start + 2, kHeaderY, end - start, 2 * kLineHeight, kWrap};
+}
+// A caption over a sunken value at the foot, the k-th from the left.
+constexpr ControlResource FootLabel(int id, int k) {
+  return {kLabel, id, "", kListX + k * (kFieldWidth + 10), kFootY, kFieldWidth, kLineHeight};
+}
+constexpr ControlResource FootValue(int id, int k) {
+  return {kLabel, id, "", kListX + k * (kFieldWidth + 10), kFootY + 18, kFieldWidth, 24, kSunken | kRight};
+}
+
+inline constexpr ControlResource kControls[] = {
+    {kLabel, kSubtitle, "Budget of YYYY at xx/yy", kListX + 2, 8, kListWidth - 2, kLineHeight},
+    LeftHeader("\nCategory", 0, 135),
+    LeftHeader("\nType", 140, 180),
+    Header(kNoControlId, "Annual\nbudget", 185, 260),
+    Header(kShareHeader, "xx/yy\nshare", 265, 340),
+    Header(kActualHeader, "xx/yy\nactual", 345, 420),
+    Header(kSurplusAtDateHeader, "xx/yy\nsurplus", 425, 500),
+    Header(kSurplusAtYearEndHeader, "XX/YY\nsurplus", 505, 580),
+    Header(kNoControlId, "Matched\npreds.", 585, 640),
+    Header(kNoControlId, "Outst.\npreds.", 645, 700),
+    {kColumnList, kRows, "", kListX, kListY, kListWidth, kListHeight, kVScroll},
+
+    FootLabel(kPredictedAtDateLabel, 0),
+    FootValue(kPredictedAtDate, 0),
+    FootLabel(kPredictedAtYearEndLabel, 1),
+    FootValue(kPredictedAtYearEnd, 1),
+    FootLabel(kActualAtDateLabel, 2),
+    FootValue(kActualAtDate, 2),
+    FootLabel(kActualAtYearEndLabel, 3),
+    FootValue(kActualAtYearEnd, 3),
+
+    {kPushButton, kPrint, "&Print...", kListX, kButtonY, 96, 26},
+    {kPushButton, kExportHtml, "Export &HTML...", kListX + 104, kButtonY, 120, 26},
+    {kPushButton, kExportCsv, "Export &CSV...", kListX + 232, kButtonY, 120, 26},
+    {kPushButton, kHelp, "&Help", kListX + kListWidth - 172, kButtonY, 80, 26},
+    {kPushButton, kDone, "&Done", kListX + kListWidth - 84, kButtonY, 84, 26, kDefault},
+};
+}  // namespace table
+
+inline constexpr DialogResource kResource{kDialogId,           "Budget Report", table::kListX + table::kListWidth + 10,
+                                          table::kButtonY + 36, "MS Sans Serif", 8,
+                                          table::kControls,    LayoutUnits::kPixels};
+
+}  // namespace purso::budget_report_dialog

@@ -1,0 +1,114 @@
+// CpursoMainFrame: the cash flow chart out of the program. File > Export
+// Chart... asks for the kind and size of picture (the Export Chart dialog),
+// then for the file, and writes it whole or not at all; File > Print...
+// and Print Preview... put the chart and its key figures on one landscape
+// page through the desktop's print dialog.
+#include <QDir>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <vector>
+
+#include "app/account_view.h"
+#include "app/chart_picture.h"
+#include "data/account_save.h"
+#include "dialogs/export_chart_dialog.h"
+#include "dialogs/message_dialogs.h"
+#include "qt/qt_host.h"
+#include "qt/text_codec.h"
+#include "shell/chart_output.h"
+#include "shell/main_frame.h"
+
+namespace purso {
+namespace {
+
+struct FormatFile {
+  PictureFormat format;
+  std::string_view filter;
+  std::string_view extension;
+};
+constexpr FormatFile kFormatFiles[] = {
+    {PictureFormat::kPng, "PNG Images (*.png)", "png"},
+    {PictureFormat::kSvg, "SVG Drawings (*.svg)", "svg"},
+    {PictureFormat::kPdf, "PDF Documents (*.pdf)", "pdf"},
+};
+constexpr std::string_view kExportTitle = "Export Chart";
+constexpr std::string_view kWriteProblem = "The file %1 cannot be written.";
+constexpr std::string_view kWriteSuggestion =
+    "- check that you may write to the folder\n- check that the disk is not full\n- try another name";
+
+// The name the window shows, without the file's extension.
+QString AccountName(const CpursoPXFDoc& document) {
+  const QString title = QString::fromStdString(document.Title());
+  const qsizetype dot = title.lastIndexOf(QLatin1Char('.'));
+  return dot > 0 ? title.left(dot) : title;
+}
+
+}  // namespace
+
+void CpursoMainFrame::ExportChart(CpursoChildFrame& child) {
+  CpursoPXFDoc& document = child.Document();
+  // The natural size at first; the last choice after that.
+  static ChartExportChoice last{PictureFormat::kPng, chart_picture::kArea.Width(), chart_picture::kArea.Height()};
+  CExportChartDialog dialog(last);
+  if (host_.RunModal(dialog) != kCommandOk) return;
+  last = dialog.Choice();
+  const FormatFile* file = &kFormatFiles[0];
+  for (const FormatFile& candidate : kFormatFiles) {
+    if (candidate.format == last.format) file = &candidate;
+  }
+  const QString name = AccountName(document);
+  // Beside the account, when it has a file.
+  const QString folder =
+      document.PathName().empty() ? QString() : QFileInfo(QString::fromStdString(document.PathName())).absolutePath();
+  const QString proposed = name + QStringLiteral(" %1 chart.").arg(document.Book().GetYear()) + FromAccountText(file->extension);
+  const std::optional<std::string> path = host_.AskSaveFileName(
+      {kExportTitle, file->filter, file->extension,
+       (folder.isEmpty() ? proposed : QDir(folder).filePath(proposed)).toStdString()});
+  if (!path) return;
+  const std::string accountName = ToAccountText(name);
+  const QSize size(last.width, last.height);
+  QByteArray bytes;
+  switch (last.format) {
+    case PictureFormat::kPng:
+      bytes = chart_output::Png(child.View(), accountName, size);
+      break;
+    case PictureFormat::kPdf:
+      bytes = chart_output::Pdf(child.View(), accountName, size);
+      break;
+    case PictureFormat::kSvg: {
+      const std::string svg = chart_picture::Svg(child.View(), accountName, last.width, last.height);
+      bytes = QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
+      break;
+    }
+  }
+  if (!bytes.isEmpty() && WriteFileAtomically(*path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()))) return;
+  QString problem = FromAccountText(kWriteProblem);
+  problem.replace(QStringLiteral("%1"), QFileInfo(QString::fromStdString(*path)).fileName());
+  ShowProblem(host_, ToAccountText(problem), kWriteSuggestion);
+}
+
+void CpursoMainFrame::PrintChart(CpursoChildFrame& child, PrintKind kind) {
+  QPrinter printer(QPrinter::ScreenResolution);
+  chart_output::PreparePrinter(printer);
+  printer.setDocName(AccountName(child.Document()));
+  const std::string accountName = ToAccountText(AccountName(child.Document()));
+  CpursoPXFView& view = child.View();
+  if (kind == PrintKind::kPreview) {
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    // Large enough to read the page at first sight.
+    preview.resize(size() * 3 / 4);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&view, &accountName](QPrinter* target) { chart_output::Print(*target, view, accountName); });
+    preview.exec();
+    return;
+  }
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  chart_output::Print(printer, view, accountName);
+}
+
+}  // namespace purso

@@ -1,0 +1,147 @@
+#include "statement/budget_report_export.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "data/account_text.h"
+#include "statement/csv_text.h"
+#include "text/amount_text.h"
+#include "text/date_text.h"
+
+namespace purso {
+namespace {
+
+std::string IsoDate(int year, double monthDay) {
+  const int n = monthDay >= 0.0 && monthDay < 10000.0 ? static_cast<int>(monthDay) : 0;
+  char text[48];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, n / 100, n % 100);
+  return text;
+}
+
+std::string Number(double amount, const CDisplaySettings& settings) {
+  const int decimals =
+      settings.decimals >= 0 && settings.decimals <= CDisplaySettings::kMaxDecimals ? settings.decimals : 2;
+  if (amount == 0.0) amount = 0.0;  // no "-0.00"
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, amount);
+  return text;
+}
+
+std::string Escaped(std::string_view utf8) {
+  std::string out;
+  for (const char c : utf8) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c; break;
+    }
+  }
+  return out;
+}
+
+std::string Html(std::string_view accountText) { return Escaped(AccountTextToUtf8(accountText)); }
+
+std::string TypeText(CategoryType type) { return std::string(CategoryTypeText(type)); }
+
+class CHtmlWriter {
+ public:
+  CHtmlWriter(const BudgetReport& report, const CDisplaySettings& settings) : report_(report), settings_(settings) {}
+
+  std::string Page(std::string_view accountName) {
+    const std::string date = Html(FormatDate(settings_, report_.balanceDate));
+    const std::string yearEnd = Html(FormatDate(settings_, 1231));
+    const std::string title = std::string(kBudgetReportTitle) + ' ' + std::to_string(report_.year);
+    const std::string account = Escaped(accountName);
+    out_ = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title + " - " + account +
+           "</title>\n<style>\nbody { font-family: sans-serif; font-size: 10pt; }\n"
+           "th { text-align: left; border-bottom: 1px solid #888888; }\nth.n, td.n { text-align: right; }\n"
+           ".deficit { color: #cc0000; }\ntr.total td { font-weight: bold; border-top: 1px solid #888888; }\n"
+           "</style>\n</head>\n<body>\n<h1>" +
+           title + "</h1>\n<p>" + account + ", balance date " + date + "</p>\n";
+    out_ += "<table cellspacing=\"0\" cellpadding=\"3\">\n<tr><th>Category</th><th>Type</th><th class=\"n\">Budget</th>"
+            "<th class=\"n\">Share to " + date + "</th><th class=\"n\">Actual to " + date +
+            "</th><th class=\"n\">Surplus at " + date + "</th><th class=\"n\">Surplus at " + yearEnd +
+            "</th><th class=\"n\">Matched</th><th class=\"n\">Outstanding</th></tr>\n";
+    for (const BudgetReportGroup& group : report_.groups) {
+      for (const BudgetReportRow& row : group.rows) Row("", Html(row.name), row.type, row.figures);
+      Row(" class=\"total\"", "Total " + TypeText(group.type), group.type, group.total);
+    }
+    out_ += "</table>\n<h2>Balances</h2>\n<table cellspacing=\"0\" cellpadding=\"3\">\n<tr><th></th><th class=\"n\">At " +
+            date + "</th><th class=\"n\">At " + yearEnd + "</th></tr>\n";
+    Balance("Predicted balance", report_.predictedAtDate, report_.predictedAtYearEnd);
+    Balance("Actual balance", report_.actualAtDate, report_.actualAtYearEnd);
+    out_ += "</table>\n</body>\n</html>\n";
+    return std::move(out_);
+  }
+
+ private:
+  std::string Amount(double amount) const { return Html(FormatAmount(settings_, amount)); }
+  // A surplus below zero is a deficit: with its sign, in red.
+  std::string Signed(double amount) const {
+    const std::string text = Html(FormatSignedAmount(settings_, amount));
+    return text.front() == '-' ? "<span class=\"deficit\">" + text + "</span>" : text;
+  }
+  static std::string Cell(const std::string& text) { return "<td class=\"n\">" + text + "</td>"; }
+
+  void Row(std::string_view rowClass, const std::string& name, CategoryType type, const BudgetFigures& figures) {
+    const bool fixed = IsFixed(type);
+    out_ += "<tr" + std::string(rowClass) + "><td>" + name + "</td><td>" + TypeText(type) + "</td>" +
+            Cell(Amount(figures.budget)) + Cell(Amount(figures.share)) + Cell(Amount(figures.actual)) +
+            Cell(Signed(figures.surplusAtDate)) + Cell(Signed(figures.surplusAtYearEnd)) +
+            Cell(fixed ? std::to_string(figures.matched) : "") + Cell(fixed ? std::to_string(figures.outstanding) : "") +
+            "</tr>\n";
+  }
+
+  void Balance(std::string_view name, double atDate, std::optional<double> atYearEnd) {
+    out_ += "<tr><td>" + std::string(name) + "</td>" + Cell(Signed(atDate)) +
+            Cell(atYearEnd ? Signed(*atYearEnd) : "") + "</tr>\n";
+  }
+
+  const BudgetReport& report_;
+  const CDisplaySettings& settings_;
+  std::string out_;
+};
+
+}  // namespace
+
+std::string BudgetReportHtml(const BudgetReport& report, const CDisplaySettings& settings,
+                             std::string_view accountName) {
+  return CHtmlWriter(report, settings).Page(accountName);
+}
+
+std::string BudgetReportCsv(const BudgetReport& report, const CDisplaySettings& settings) {
+  const auto number = [&settings](double amount) { return Number(amount, settings); };
+  const auto figures = [&](std::string_view record, const std::string& name, CategoryType type,
+                           const BudgetFigures& f) {
+    const bool fixed = IsFixed(type);
+    return std::vector<std::string>{std::string(record),
+                                    name,
+                                    TypeText(type),
+                                    number(f.budget),
+                                    number(f.share),
+                                    number(f.actual),
+                                    number(f.surplusAtDate),
+                                    number(f.surplusAtYearEnd),
+                                    fixed ? std::to_string(f.matched) : "",
+                                    fixed ? std::to_string(f.outstanding) : ""};
+  };
+  std::string csv;
+  AppendCsvRecord(csv, {"Record", "Name", "Type", "Budget", "Share", "Actual", "At balance date", "At year end",
+                        "Matched", "Outstanding"});
+  AppendCsvRecord(csv, {"Balance date", IsoDate(report.year, report.balanceDate), "", "", "", "", "", "", "", ""});
+  for (const BudgetReportGroup& group : report.groups) {
+    for (const BudgetReportRow& row : group.rows) {
+      AppendCsvRecord(csv, figures("Category", AccountTextToUtf8(row.name), row.type, row.figures));
+    }
+    AppendCsvRecord(csv, figures("Total", TypeText(group.type), group.type, group.total));
+  }
+  AppendCsvRecord(csv, {"Balance", "Predicted balance", "", "", "", "", number(report.predictedAtDate),
+                        number(report.predictedAtYearEnd), "", ""});
+  AppendCsvRecord(csv, {"Balance", "Actual balance", "", "", "", "", number(report.actualAtDate),
+                        report.actualAtYearEnd ? number(*report.actualAtYearEnd) : "", "", ""});
+  return csv;
+}
+
+}  // namespace purso
