@@ -140,11 +140,14 @@ void CTransactionsDialog::ShowSortMarks() {
   }
 }
 
+// The row written comes into sight, shown whatever the filter until it
+// changes; the selection stays as it was (after an Update, whose row was the
+// selected one, there is none).
 void CTransactionsDialog::ShowWritten() {
   CControlModel& controls = Controls();
   const std::size_t at = rows_.Put(ledger_.Transactions().GetCursor());
   controls.InsertItem(ids::kTransactions, at, rows_.Text(at));
-  controls.SetSelection(ids::kTransactions, static_cast<int>(at));
+  controls.BringIntoSight(ids::kTransactions, at);
   ShowShownCount();
   ShowSelection();
   controls.SetFocus(add_.date);

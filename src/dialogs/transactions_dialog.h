@@ -17,9 +17,10 @@
 // amount ("=12.50") or a range of amounts ("10..50"), and says how many of
 // the year's it shows; the count and balances at the foot stay the whole
 // year's. A click on a column heading orders the list by that column, a
-// second click the other way round. After Add and Update the transaction
-// written is selected and in sight, even where the filter would hide it,
-// until the filter changes.
+// second click the other way round. After Add and Update the list scrolls
+// to the transaction written, which stays shown even where the filter would
+// hide it, until the filter changes; the selection is as after any Add (as
+// it was) or Update (none).
 //
 // Update of a transaction of a fixed category runs the Match dialog on the
 // newly entered category, date and amount, so that a transaction is only
@@ -83,8 +84,8 @@ class CTransactionsDialog final : public CEditingDialog {
   void ShowSortMarks();
   void ShowBalances();
   void ShowSelection();
-  // Lists the transaction at the table's current row (again), selected and
-  // in sight; the focus goes back to the add row.
+  // Lists the transaction at the table's current row (again), in sight; the
+  // focus goes back to the add row.
   void ShowWritten();
   // Reads an input row, refusing what may not be stored; an empty
   // description becomes the automatic one for the event.

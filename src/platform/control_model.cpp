@@ -185,6 +185,13 @@ int CControlModel::FindItemExact(int controlId, std::string_view text) const {
   return kNoSelection;
 }
 
+void CControlModel::BringIntoSight(int controlId, std::size_t index) {
+  ControlState& state = StateOf(controlId);
+  if (index >= state.items.size()) return;
+  state.inSight = static_cast<int>(index);
+  Announce(controlId, ControlAspect::kItemInSight, index);
+}
+
 int CControlModel::GetSelection(int controlId) const { return StateOf(controlId).selection; }
 
 void CControlModel::SetSelection(int controlId, int index) {

@@ -34,6 +34,7 @@ enum class ControlAspect : std::uint8_t {
   kSelection,
   kFocus,
   kSortMark,
+  kItemInSight,  // the item at ControlChange::item is to be scrolled into sight
 };
 
 // What a column heading shows of the order of its list.
@@ -109,6 +110,11 @@ class CControlModel {
   // Index of the first item equal to text (case-insensitive); kNoSelection when none.
   int FindItemExact(int controlId, std::string_view text) const;
 
+  // Scrolls a list to show the item at index, without selecting it; the
+  // last item so shown is remembered (kNoSelection before any).
+  void BringIntoSight(int controlId, std::size_t index);
+  int ItemInSight(int controlId) const { return StateOf(controlId).inSight; }
+
   int GetSelection(int controlId) const;
   // kNoSelection (or an index out of range) selects nothing.
   void SetSelection(int controlId, int index);
@@ -154,6 +160,7 @@ class CControlModel {
     std::vector<std::string> items;
     int selection = kNoSelection;
     SortMark sortMark = SortMark::kNone;
+    int inSight = kNoSelection;
     std::size_t group = 0;  // radio buttons of one group share a number
   };
 

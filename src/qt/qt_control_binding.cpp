@@ -277,6 +277,10 @@ void CQtControlBinding::OnControlChanged(const ControlChange& change) {
     case ControlAspect::kSortMark:
       if (auto* heading = qobject_cast<CHeadingButton*>(widget)) heading->SetMark(controls.GetSortMark(controlId));
       break;
+    case ControlAspect::kItemInSight:
+      if (auto* list = qobject_cast<CListView*>(widget))
+        list->scrollTo(list->model()->index(static_cast<int>(change.item), 0));
+      break;
   }
 }
 

@@ -216,7 +216,8 @@ TEST_F(TransactionsDialogTest, UpdateToAVariableCategoryAndRemoveFreeThePredacti
     d.Choose(ids::kTransactions, 0);
     d.Choose(ids::kUpdateCategory, "Groceries");
     d.Press(ids::kUpdate);
-    EXPECT_EQ(d.Controls().GetSelection(ids::kTransactions), 0);  // the row written, selected
+    EXPECT_FALSE(d.Controls().IsEnabled(ids::kUpdate));  // nothing selected after an Update
+    EXPECT_EQ(d.Controls().ItemInSight(ids::kTransactions), 0);   // the row written
     d.Choose(ids::kTransactions, 1);  // April
     d.Press(ids::kRemove);
     EXPECT_EQ(d.Text(ids::kCount), "1");

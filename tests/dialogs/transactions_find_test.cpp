@@ -122,7 +122,7 @@ TEST_F(TransactionsFindTest, EachFilterKeepsWhatItAsksForAndTheFootStaysTheYears
   });
 }
 
-TEST_F(TransactionsFindTest, TheRowWrittenStaysShownAndSelectedUntilTheFilterChanges) {
+TEST_F(TransactionsFindTest, TheRowWrittenStaysShownAndInSightUntilTheFilterChanges) {
   Run([&](CDialogDriver& d) {
     d.Type(ids::kFilter, "fuel");
     d.Type(ids::kAddDate, "7/2");
@@ -130,18 +130,21 @@ TEST_F(TransactionsFindTest, TheRowWrittenStaysShownAndSelectedUntilTheFilterCha
     d.Type(ids::kAddAmount, "61");
     d.Type(ids::kAddDescription, "Market");
     d.Press(ids::kAdd);
-    const int selected = d.Controls().GetSelection(ids::kTransactions);
-    ASSERT_NE(selected, CControlModel::kNoSelection);
-    EXPECT_NE(d.Item(ids::kTransactions, static_cast<std::size_t>(selected)).find("Market"), std::string::npos);
-    EXPECT_EQ(d.Text(ids::kUpdateDescription), "Market");
+    const int written = d.Controls().ItemInSight(ids::kTransactions);
+    ASSERT_NE(written, CControlModel::kNoSelection);
+    EXPECT_NE(d.Item(ids::kTransactions, static_cast<std::size_t>(written)).find("Market"), std::string::npos);
+    EXPECT_EQ(d.Controls().GetSelection(ids::kTransactions), CControlModel::kNoSelection);
     EXPECT_EQ(d.Controls().GetFocus(), ids::kAddDate);
     EXPECT_EQ(d.Text(ids::kShownCount), "7 of 24 shown");
-    // Updated so that it holds the filter's text, then away from it: still shown.
-    d.Type(ids::kUpdateDescription, "Market");
+    // Updated away from the filter's text: still shown, nothing selected.
+    d.Choose(ids::kTransactions, written);
     d.Type(ids::kUpdateAmount, "62");
     d.Press(ids::kUpdate);
     EXPECT_EQ(d.Text(ids::kShownCount), "7 of 24 shown");
-    EXPECT_EQ(d.Text(ids::kUpdateAmount), "$62.00");
+    EXPECT_FALSE(d.Controls().IsEnabled(ids::kUpdate));
+    EXPECT_NE(d.Item(ids::kTransactions, static_cast<std::size_t>(d.Controls().ItemInSight(ids::kTransactions)))
+                  .find("62.00"),
+              std::string::npos);
     d.Type(ids::kFilter, "fuel ");
     EXPECT_EQ(d.Text(ids::kShownCount), "6 of 24 shown");
     EXPECT_FALSE(d.Controls().IsEnabled(ids::kUpdate));
