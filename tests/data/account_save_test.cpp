@@ -20,6 +20,7 @@
 
 #include "data/archive.h"
 #include "data/save_fault.h"
+#include "data/save_journal.h"
 #include "data/scratch_folder.h"
 
 namespace purso {
@@ -217,7 +218,7 @@ TEST_F(AccountSaveTest, EachFailingStepLeavesTheOldFileAndNoTemporary) {
   }
 }
 
-TEST_F(AccountSaveTest, AFolderThatTakesNoNewFileIsWrittenInPlaceOnlyOverAnEarlierBackup) {
+TEST_F(AccountSaveTest, AFolderThatTakesNoNewFileIsNotWrittenInPlaceForItCanHoldNoJournal) {
   WriteRaw(path_, old_);
   const CScopedSaveFault refused(SaveStep::kCreateTemporary, EACCES);
   CAccountBook book = BookWith(2);
@@ -225,14 +226,14 @@ TEST_F(AccountSaveTest, AFolderThatTakesNoNewFileIsWrittenInPlaceOnlyOverAnEarli
   EXPECT_EQ(ReadRaw(path_), old_);
   EXPECT_THAT(Entries(), ElementsAre("budget.pxf"));
 
+  // An earlier backup is no journal: the file stays as it was.
   WriteRaw(backup_, Bytes{1, 2, 3});
-  const ino_t inode = StatOf(path_).st_ino;
-  const SaveResult result = SaveAccountFile(path_, book);
-  EXPECT_EQ(result.failure, SaveFailure::kNone);
-  EXPECT_EQ(result.backup, BackupState::kKept);
-  EXPECT_EQ(StatOf(path_).st_ino, inode);
-  EXPECT_EQ(ReadRaw(path_), BytesOf(BookWith(2)));
-  EXPECT_EQ(ReadRaw(backup_), old_);
+  EXPECT_EQ(SaveAccountFile(path_, book).failure, SaveFailure::kFolderNotWritable);
+  EXPECT_EQ(ReadRaw(path_), old_);
+  EXPECT_EQ(ReadRaw(backup_), (Bytes{1, 2, 3}));
+  // Saving what the file holds needs no new file.
+  CAccountBook same = BookWith(1);
+  EXPECT_TRUE(SaveAccountFile(path_, same).Succeeded());
 }
 
 TEST_F(AccountSaveTest, AWriteInPlaceThatFailsPutsTheOldBytesBackOrKeepsThemInTheBackup) {
@@ -250,9 +251,12 @@ TEST_F(AccountSaveTest, AWriteInPlaceThatFailsPutsTheOldBytesBackOrKeepsThemInTh
     EXPECT_EQ(result.failure, restoreFails ? SaveFailure::kDamaged : SaveFailure::kIoError);
     EXPECT_TRUE(book.IsModified());
     EXPECT_EQ(ReadRaw(backup_), old_);
-    if (!restoreFails) {
-      EXPECT_EQ(ReadRaw(PathOf("twin.pxf")), old_);
+    if (restoreFails) {
+      // The journal stays, and the next open puts the old bytes back.
+      EXPECT_THAT(Entries(), ElementsAre(".budget.pxf.journal", "budget.pxf", "budget.pxf.bak", "twin.pxf"));
+      EXPECT_EQ(RecoverInterruptedSave(CFilePlace::Of(path_)), Recovery::kRolledBack);
     }
+    EXPECT_EQ(ReadRaw(PathOf("twin.pxf")), old_);
     EXPECT_THAT(Entries(), ElementsAre("budget.pxf", "budget.pxf.bak", "twin.pxf"));
   }
 }
