@@ -69,25 +69,27 @@ bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b
 
 // Rolls back the account at place with the journal journalName, made by a
 // save of accountName: the account's own name or a hard link's.
-Recovery RecoverWith(const CFilePlace& place, const std::string& journalName, const std::string& accountName,
-                     const struct stat& account) {
+RecoveryResult RecoverWith(const CFilePlace& place, const std::string& journalName, const std::string& accountName,
+                           const struct stat& account) {
+  const std::string backupName = accountName + std::string(kBackupSuffix);
+  const auto ended = [&backupName](Recovery status) { return RecoveryResult{status, backupName}; };
   CFileDescriptor journal(::openat(place.Folder(), journalName.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   struct stat info {};
   if (!journal.IsOpen() || ::fstat(journal.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
       !place.IsUserOfFolder(info.st_uid)) {
-    return Recovery::kNone;
+    return {};
   }
   JournalRecord record;
   const auto text = ReadSmallFile(journal.Get());
   if (!text || !ParseJournal(*text, record) || record.device != account.st_dev || record.inode != account.st_ino) {
-    return Recovery::kNone;
+    return {};
   }
   // A save still in progress after the wait is left to finish; the account's
   // held-back head keeps a reader from taking it whole meanwhile.
-  if (!LockJournal(journal.Get())) return Recovery::kNone;
+  if (!LockJournal(journal.Get())) return {};
   struct stat now {};
   if (::fstatat(place.Folder(), journalName.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0 || !SameFile(now, info)) {
-    return Recovery::kNone;  // the save ended while this waited
+    return {};  // the save ended while this waited
   }
   const auto drop = [&] {
     ::unlinkat(place.Folder(), journalName.c_str(), 0);
@@ -98,22 +100,21 @@ Recovery RecoverWith(const CFilePlace& place, const std::string& journalName, co
   const bool writable = file.IsOpen();
   if (!writable) file.Reset(::openat(place.Folder(), place.Name().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   struct stat opened {};
-  if (!file.IsOpen() || ::fstat(file.Get(), &opened) != 0 || !SameFile(opened, account)) return Recovery::kNone;
+  if (!file.IsOpen() || ::fstat(file.Get(), &opened) != 0 || !SameFile(opened, account)) return {};
   const auto digest = DigestOfFile(file.Get());
-  if (!digest) return Recovery::kNotRolledBack;
+  if (!digest) return ended(Recovery::kNotRolledBack);
   if (*digest == record.next || *digest == record.old) {
     drop();
-    return Recovery::kNone;
+    return {};
   }
-  const std::string backupName = accountName + std::string(kBackupSuffix);
   CFileDescriptor backup(::openat(place.Folder(), backupName.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   struct stat backupInfo {};
   if (!writable || !backup.IsOpen() || ::fstat(backup.Get(), &backupInfo) != 0 || !S_ISREG(backupInfo.st_mode) ||
       DigestOfFile(backup.Get()) != record.old || CopyAndSync(backup.Get(), file.Get()) != 0) {
-    return Recovery::kNotRolledBack;
+    return ended(Recovery::kNotRolledBack);
   }
   drop();
-  return Recovery::kRolledBack;
+  return ended(Recovery::kRolledBack);
 }
 
 }  // namespace
@@ -168,25 +169,25 @@ void CSaveJournal::Remove() {
   written_ = false;
 }
 
-Recovery RecoverInterruptedSave(const CFilePlace& place) {
+RecoveryResult RecoverInterruptedSave(const CFilePlace& place) {
   struct stat account {};
-  if (!place.IsOpen() || !place.StatEntry(account) || !S_ISREG(account.st_mode)) return Recovery::kNone;
-  const Recovery own = RecoverWith(place, JournalNameOf(place.Name()), place.Name(), account);
-  if (own != Recovery::kNone || account.st_nlink < 2) return own;
+  if (!place.IsOpen() || !place.StatEntry(account) || !S_ISREG(account.st_mode)) return {};
+  const RecoveryResult own = RecoverWith(place, JournalNameOf(place.Name()), place.Name(), account);
+  if (own.status != Recovery::kNone || account.st_nlink < 2) return own;
   // A save through another hard link of the file in the same folder.
   const int copy = ::dup(place.Folder());
   DIR* listing = copy >= 0 ? ::fdopendir(copy) : nullptr;
   if (listing == nullptr) {
     if (copy >= 0) ::close(copy);
-    return Recovery::kNone;
+    return {};
   }
-  Recovery recovery = Recovery::kNone;
+  RecoveryResult recovery;
   while (const dirent* entry = ::readdir(listing)) {
     const std::string name = entry->d_name;
     if (!IsJournalName(name) || name == JournalNameOf(place.Name())) continue;
     const std::string other = name.substr(1, name.size() - 1 - kJournalSuffix.size());
     recovery = RecoverWith(place, name, other, account);
-    if (recovery != Recovery::kNone) break;
+    if (recovery.status != Recovery::kNone) break;
   }
   ::closedir(listing);
   return recovery;

@@ -71,8 +71,13 @@ enum class Recovery {
   kNotRolledBack,  // one was, and the account could not be put back: it is torn
 };
 
+struct RecoveryResult {
+  Recovery status = Recovery::kNone;
+  std::string backup;  // the name of the backup the account was, or was to be, put back from
+};
+
 // Looks for an interrupted save in place of the account at place and rolls
 // it back; for every opener of an account to call before reading it.
-Recovery RecoverInterruptedSave(const CFilePlace& place);
+RecoveryResult RecoverInterruptedSave(const CFilePlace& place);
 
 }  // namespace purso

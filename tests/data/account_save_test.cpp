@@ -254,7 +254,7 @@ TEST_F(AccountSaveTest, AWriteInPlaceThatFailsPutsTheOldBytesBackOrKeepsThemInTh
     if (restoreFails) {
       // The journal stays, and the next open puts the old bytes back.
       EXPECT_THAT(Entries(), ElementsAre(".budget.pxf.journal", "budget.pxf", "budget.pxf.bak", "twin.pxf"));
-      EXPECT_EQ(RecoverInterruptedSave(CFilePlace::Of(path_)), Recovery::kRolledBack);
+      EXPECT_EQ(RecoverInterruptedSave(CFilePlace::Of(path_)).status, Recovery::kRolledBack);
     }
     EXPECT_EQ(ReadRaw(PathOf("twin.pxf")), old_);
     EXPECT_THAT(Entries(), ElementsAre("budget.pxf", "budget.pxf.bak", "twin.pxf"));

@@ -132,7 +132,7 @@ TEST_F(InterruptedSaveTest, AKillAtAnyStepOfASaveInPlaceLeavesTheOldOrTheNewVers
   for (; KillSaveAt(step); ++step) {
     // Opened again under either name.
     const std::string opened = PathOf(step % 2 == 0 ? "budget.pxf" : "twin.pxf");
-    rolledBack += RecoverInterruptedSave(CFilePlace::Of(opened)) == Recovery::kRolledBack;
+    rolledBack += RecoverInterruptedSave(CFilePlace::Of(opened)).status == Recovery::kRolledBack;
     CAccountBook book;
     EXPECT_EQ(LoadAccountFile(opened, book), ReadFailure::kNone) << "step " << step;
     EXPECT_THAT(ReadRaw(path_), AnyOf(Eq(old_), Eq(new_))) << "step " << step;
@@ -158,7 +158,7 @@ TEST_F(InterruptedSaveTest, ATornFileThatCannotBePutBackIsStillNeverTakenForAnAc
     SetUp();
     TearTheFile();
     spoil();
-    const Recovery recovery = RecoverInterruptedSave(CFilePlace::Of(path_));
+    const Recovery recovery = RecoverInterruptedSave(CFilePlace::Of(path_)).status;
     EXPECT_NE(recovery, Recovery::kRolledBack);
     CAccountBook book;
     EXPECT_EQ(LoadAccountFile(path_, book), ReadFailure::kBadMagic);
@@ -176,7 +176,7 @@ TEST_F(InterruptedSaveTest, AnOpenerWaitsForASaveInProgressInsteadOfRollingItBac
     std::filesystem::remove(PathOf(".budget.pxf.journal"));
     ::close(journal);
   });
-  EXPECT_EQ(RecoverInterruptedSave(CFilePlace::Of(path_)), Recovery::kNone);
+  EXPECT_EQ(RecoverInterruptedSave(CFilePlace::Of(path_)).status, Recovery::kNone);
   save.join();
   EXPECT_EQ(ReadRaw(path_), new_);
 }
