@@ -114,6 +114,48 @@ TEST_F(AccountSaveTest, EachSaveKeepsTheVersionItReplacesAsTheBackup) {
   EXPECT_EQ(BackupPathOf(path_), backup_);
 }
 
+TEST_F(AccountSaveTest, ASaveOfTheBytesOnDiskWritesNothingAndKeepsTheBackup) {
+  for (const bool inPlace : {false, true}) {
+    Clear();
+    WriteRaw(path_, old_);
+    if (inPlace) {
+      ASSERT_EQ(::link(path_.c_str(), PathOf("twin.pxf").c_str()), 0);
+    }
+    CAccountBook book = BookWith(2);
+    ASSERT_TRUE(SaveAccountFile(path_, book).Succeeded());
+    const FileStamp written = FileStampOf(path_);
+    book.SetModified();
+    const SaveResult again = SaveAccountFile(path_, book);
+    EXPECT_TRUE(again.Succeeded()) << inPlace;
+    EXPECT_EQ(again.backup, BackupState::kNotMade) << inPlace;
+    EXPECT_FALSE(book.IsModified()) << inPlace;
+    EXPECT_EQ(again.stamp, written) << inPlace;
+    EXPECT_EQ(FileStampOf(path_), written) << inPlace;  // not even its times changed
+    EXPECT_EQ(ReadRaw(backup_), old_) << inPlace;
+  }
+}
+
+TEST_F(AccountSaveTest, AFileThatDoesNotReadNeverReplacesABackup) {
+  const Bytes torn(old_.begin(), old_.begin() + 100);
+  for (const bool inPlace : {false, true}) {
+    for (const bool hasBackup : {true, false}) {
+      Clear();
+      WriteRaw(path_, torn);
+      if (hasBackup) WriteRaw(backup_, old_);
+      if (inPlace) {
+        ASSERT_EQ(::link(path_.c_str(), PathOf("twin.pxf").c_str()), 0);
+      }
+      CAccountBook book = BookWith(2);
+      const SaveResult result = SaveAccountFile(path_, book);
+      EXPECT_TRUE(result.Succeeded()) << inPlace << hasBackup;
+      EXPECT_EQ(result.backup, hasBackup ? BackupState::kUnreadable : BackupState::kKept) << inPlace << hasBackup;
+      EXPECT_EQ(ReadRaw(path_), BytesOf(BookWith(2))) << inPlace << hasBackup;
+      // With no backup to keep, the damaged bytes are kept rather than lost.
+      EXPECT_EQ(ReadRaw(backup_), hasBackup ? old_ : torn) << inPlace << hasBackup;
+    }
+  }
+}
+
 TEST_F(AccountSaveTest, AReadOnlyFileIsRefusedAndLeftAsItWas) {
   struct Case {
     mode_t mode;
