@@ -134,7 +134,10 @@ SaveResult SaveFile(const CFilePlace& place, const ContentWriter& content, const
     return FailedSave(errno);
   }
 
-  CContentProbe probe(old ? old->fd.Get() : -1);
+  // Only a save in place needs the content's digest, for its journal.
+  const bool inPlace = old && rules.mayWriteInPlace && MustWriteInPlace(old->info);
+  CContentProbe probe(old ? old->fd.Get() : -1,
+                      inPlace ? CContentProbe::Digesting::kYes : CContentProbe::Digesting::kNo);
   if (!content(probe)) return FailedSave(EIO);
   if (old && probe.SameAsFile()) {
     // Nothing to write, and the backup keeps the version before.
@@ -154,8 +157,12 @@ SaveResult SaveFile(const CFilePlace& place, const ContentWriter& content, const
     errno = InjectedSaveFault(SaveStep::kWriteContent);
     return errno == 0;
   };
-  if (!old || !rules.mayWriteInPlace || !MustWriteInPlace(old->info)) {
+  if (!inPlace) {
     if (auto saved = SaveByRename(place, old ? &*old : nullptr, write, rules, keepOld)) return *saved;
+    // The file's group cannot be kept by a new file: in place after all.
+    CContentProbe digest(-1);
+    if (!content(digest)) return FailedSave(EIO);
+    return SaveInPlace(place, old->info, keepOld, write, digest.Digest());
   }
   return SaveInPlace(place, old->info, keepOld, write, probe.Digest());
 }

@@ -30,17 +30,21 @@ std::optional<ContentDigest> DigestOfFile(int fd);
 class CContentProbe final : public CByteSink {
  public:
   // A probe that compares what passes with the content of the file open at
-  // fileToCompare (read from its start), or with nothing when it is -1.
-  explicit CContentProbe(int fileToCompare = -1);
+  // fileToCompare (read from its start), or with nothing when it is -1, and
+  // digests it when asked to.
+  enum class Digesting { kNo, kYes };
+  explicit CContentProbe(int fileToCompare, Digesting digesting = Digesting::kYes);
 
   bool WriteAll(const std::uint8_t* source, std::size_t n) override;
 
+  // The digest, when it was asked for; the size in any case.
   const ContentDigest& Digest() const { return digest_; }
   // After the last write: whether the content is exactly the file's.
   bool SameAsFile() const;
 
  private:
   int file_;
+  bool digesting_;
   bool same_;
   std::vector<std::uint8_t> buffer_;
   ContentDigest digest_;

@@ -43,10 +43,11 @@ std::string RandomLetters() {
 // and writes the first bytes as zeros when the head comes last.
 class CFileSink final : public CByteSink {
  public:
-  CFileSink(int fd, HeadOrder order) : fd_(fd), heldBack_(order == HeadOrder::kLast ? kHeadSize : 0) {}
+  CFileSink(int fd, HeadOrder order, bool digesting)
+      : fd_(fd), heldBack_(order == HeadOrder::kLast ? kHeadSize : 0), digesting_(digesting) {}
 
   bool WriteAll(const std::uint8_t* source, std::size_t n) override {
-    digest_.Add(source, n);
+    if (digesting_) digest_.Add(source, n);
     if (head_.size() < heldBack_) {
       const std::size_t held = std::min(n, heldBack_ - head_.size());
       head_.insert(head_.end(), source, source + held);
@@ -71,6 +72,7 @@ class CFileSink final : public CByteSink {
  private:
   int fd_;
   std::size_t heldBack_;
+  bool digesting_;
   std::vector<std::uint8_t> head_;
   ContentDigest digest_;
 };
@@ -166,7 +168,7 @@ int RemoveTemporaryLeftovers(const CFilePlace& place) {
 int WriteAndSync(int fd, const ContentWriter& write, HeadOrder order, ContentDigest* written) {
   errno = 0;
   if (::lseek(fd, 0, SEEK_SET) != 0) return errno;
-  CFileSink sink(fd, order);
+  CFileSink sink(fd, order, written != nullptr);
   if (!write(sink)) return errno != 0 ? errno : EIO;
   if (written != nullptr) *written = sink.Digest();
   const off_t end = ::lseek(fd, 0, SEEK_CUR);
