@@ -106,6 +106,13 @@ bool CFilePlace::IsUserOfFolder(uid_t user) const {
   return (folder.st_mode & S_IWGRP) != 0 && IsMember(user, folder.st_gid);
 }
 
+bool MayWrite(uid_t user, const struct stat& info) {
+  if (user == 0) return true;
+  if (user == info.st_uid) return (info.st_mode & S_IWUSR) != 0;
+  if ((info.st_mode & S_IWGRP) != 0 && IsMember(user, info.st_gid)) return true;
+  return (info.st_mode & S_IWOTH) != 0;
+}
+
 void CFilePlace::Flush() const {
   if (folder_.IsOpen()) ::fsync(folder_.Get());
 }

@@ -67,4 +67,8 @@ class CFilePlace {
   int error_ = 0;
 };
 
+// Whether the permission bits of the file with status info let user write
+// it: as its owner, a member of its group or anyone else; the superuser may.
+bool MayWrite(uid_t user, const struct stat& info);
+
 }  // namespace purso

@@ -75,8 +75,9 @@ RecoveryResult RecoverWith(const CFilePlace& place, const std::string& journalNa
   const auto ended = [&backupName](Recovery status) { return RecoveryResult{status, backupName}; };
   CFileDescriptor journal(::openat(place.Folder(), journalName.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   struct stat info {};
+  // Only one who may write the account could have saved it in place.
   if (!journal.IsOpen() || ::fstat(journal.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-      !place.IsUserOfFolder(info.st_uid)) {
+      !place.IsUserOfFolder(info.st_uid) || !MayWrite(info.st_uid, account)) {
     return {};
   }
   JournalRecord record;

@@ -14,8 +14,9 @@
 // version completely marks a save that was killed part way: the account is
 // put back from the backup when the backup is the recorded old version. An
 // account holding either version is whole, and the journal is dropped. A
-// journal that is not a regular file owned by a user of the folder, or that
-// does not read as one, is none of this program's and is ignored.
+// journal that is not a regular file owned by a user of the folder who may
+// write the account, or that does not read as one, is none of this
+// program's and is ignored.
 #pragma once
 
 #include <cstdint>

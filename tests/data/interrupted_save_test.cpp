@@ -153,8 +153,15 @@ TEST_F(InterruptedSaveTest, ATornFileThatCannotBePutBackIsStillNeverTakenForAnAc
     std::filesystem::create_symlink("elsewhere", PathOf(".budget.pxf.journal"));
   };
   const auto journalForged = [this] { WriteRaw(PathOf(".budget.pxf.journal"), Bytes{'p', 'u', 'r', 's', 'o'}); };
-  for (const auto& spoil : {std::function<void()>(backupChanged), std::function<void()>(journalALink),
-                            std::function<void()>(journalForged)}) {
+  // Made by a user of the folder who may not write the account, so who saved nothing in place.
+  const auto journalOfAnother = [this] {
+    ASSERT_EQ(::chmod(folder_.c_str(), 01777), 0);
+    ASSERT_EQ(::chmod(path_.c_str(), 0644), 0);
+    ASSERT_EQ(::chown(PathOf(".budget.pxf.journal").c_str(), 4242, 4242), 0);
+  };
+  std::vector<std::function<void()>> spoilers = {backupChanged, journalALink, journalForged};
+  if (::geteuid() == 0) spoilers.push_back(journalOfAnother);
+  for (const auto& spoil : spoilers) {
     SetUp();
     TearTheFile();
     spoil();
