@@ -28,8 +28,7 @@ constexpr std::string_view kOpenBackupQuestion =
     "The file %1 cannot be read: it is damaged or it is no account file.\nIts backup %2 can be read. Do you want to "
     "open the backup in its place? Saving it then replaces the damaged file.";
 constexpr std::string_view kRolledBackProblem =
-    "The last save of %1 was interrupted before it was complete.\nThe account was put back as it was before that "
-    "save, from its backup %2.";
+    "The last save of %1 was interrupted.\nThe account is as it was before that save, put back from its backup %2.";
 constexpr std::string_view kRolledBackSuggestion =
     "- check the changes made just before that save, and make again those that are missing";
 constexpr std::string_view kHeldOpenQuestion =
@@ -39,8 +38,7 @@ constexpr std::string_view kHeldSaveQuestion =
 constexpr std::string_view kForeignLockProblem =
     "The account %1 cannot be locked against a second program: %2 is a lock file that is not this program's.";
 constexpr std::string_view kForeignLockSuggestion =
-    "- a change another program makes to the account is still noticed before it is saved over\n- remove %2 if no "
-    "one uses it, so that the account is locked again while it is open";
+    "- changes another program makes are still noticed before a save\n- remove %2 if no one uses it";
 constexpr std::string_view kChangedOnDiskQuestion =
     "The file %1 has been changed by another program since it was opened.\nDo you want to replace it?";
 constexpr std::string_view kNowALinkQuestion =

@@ -276,8 +276,8 @@ TEST_F(DocumentFileTest, ASaveInPlaceKilledPartWayIsRolledBackOnOpeningAndTheUse
   EXPECT_FALSE(document.IsModified());
   ASSERT_EQ(host_.Problems().size(), 1u);
   EXPECT_EQ(host_.Problems()[0].problem,
-            "The last save of twin.pxf was interrupted before it was complete.\nThe account was put back as it was "
-            "before that save, from its backup household.pxf.bak.");
+            "The last save of twin.pxf was interrupted.\nThe account is as it was before that save, put back from "
+            "its backup household.pxf.bak.");
   EXPECT_EQ(host_.Problems()[0].suggestion,
             "- check the changes made just before that save, and make again those that are missing");
   EXPECT_TRUE(document.IsOpenAs(path_));
