@@ -10,7 +10,8 @@
 //
 // After the runs a summary gives Load against a plain read of the same bytes,
 // Store against a plain write (with and without fsync, since a save flushes
-// its file to disk), and the balance time per predaction and transaction row.
+// its file to disk), a store of unchanged content against a plain read, and
+// the balance time per predaction and transaction row.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,6 +29,8 @@
 
 #include "data/account_book.h"
 #include "data/account_file.h"
+#include "data/account_save.h"
+#include "data/file_place.h"
 #include "data/calendar.h"
 #include "data/record_table.h"
 #include "data/year_ledger.h"
@@ -180,10 +183,32 @@ void SetFileBytes(benchmark::State& state) {
                           static_cast<std::int64_t>(CBenchAccount::Get().FileSize()));
 }
 
+// Saving after a change, as the document saves: into the place it opened,
+// knowing the stamp of the file it last wrote. Each save changes one opening
+// balance, since a save of the content on disk writes nothing.
 void BM_StoreAccountFile(benchmark::State& state) {
   CBenchAccount& account = CBenchAccount::Get();
+  const purso::CFilePlace place = purso::CFilePlace::Of(account.AccountPath());
+  purso::FileStamp written = purso::FileStampOf(account.AccountPath());
+  double opening = 0;
   for (auto _ : state) {
-    if (!purso::StoreAccountFile(account.AccountPath(), account.Book())) state.SkipWithError("store failed");
+    account.Book().Ledger(0).SetOpeningBalance(++opening);
+    const purso::SaveResult saved = purso::SaveAccountFile(place, account.Book(), written);
+    if (!saved.Succeeded()) state.SkipWithError("store failed");
+    written = saved.stamp;
+  }
+  SetFileBytes(state);
+}
+
+// Saving again with nothing changed: the content is compared with the file
+// and nothing is written.
+void BM_StoreUnchangedAccountFile(benchmark::State& state) {
+  CBenchAccount& account = CBenchAccount::Get();
+  const purso::CFilePlace place = purso::CFilePlace::Of(account.AccountPath());
+  if (!purso::SaveAccountFile(place, account.Book()).Succeeded()) state.SkipWithError("store failed");
+  const purso::FileStamp written = purso::FileStampOf(account.AccountPath());
+  for (auto _ : state) {
+    if (purso::SaveAccountFile(place, account.Book(), written).stamp != written) state.SkipWithError("rewritten");
   }
   SetFileBytes(state);
 }
@@ -315,6 +340,7 @@ BENCHMARK(BM_LoadAccountFileIntoFullBook)->Unit(benchmark::kMillisecond)->UseRea
 BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PlainWriteFsync)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_StoreAccountFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StoreUnchangedAccountFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Balances)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NewBook)->Unit(benchmark::kMicrosecond);
 
@@ -382,6 +408,7 @@ void PrintSummary(const CSummaryReporter& reporter) {
   const Times write = reporter.Of("BM_PlainWrite");
   const Times writeFsync = reporter.Of("BM_PlainWriteFsync");
   const Times store = reporter.Of("BM_StoreAccountFile");
+  const Times unchanged = reporter.Of("BM_StoreUnchangedAccountFile");
   const Times balances = reporter.Of("BM_Balances");
 
   std::printf("\nSummary (account file of %zu bytes)\n", CBenchAccount::Get().FileSize());
@@ -389,6 +416,7 @@ void PrintSummary(const CSummaryReporter& reporter) {
   PrintRatio("Load into a full book / plain read", reload, read, 0);
   PrintRatio("Store / plain write + fsync", store, writeFsync, 2);
   PrintRatio("Store / plain write (no fsync)", store, write, 0);
+  PrintRatio("Store unchanged / plain read", unchanged, read, 0);
   if (balances.runs != 0) {
     const CYearLedger& ledger = CBenchAccount::Get().Book().Ledger(kBalanceYear);
     const double rows = ledger.Predactions().GetRowCount() + ledger.Transactions().GetRowCount();

@@ -18,5 +18,5 @@ int main(int argc, char* argv[]) {
     case purso::CpursoApp::StartResult::kRunning:
       break;
   }
-  return QApplication::exec();
+  return app.Exec();
 }

@@ -9,6 +9,7 @@
 #include "app/file_name.h"
 #include "app/purso_document.h"
 #include "data/account_file.h"
+#include "data/save_journal.h"
 #include "dialogs/message_dialogs.h"
 #include "resources/frame_resources.h"
 #include "statement/statement_text.h"
@@ -24,38 +25,69 @@ constexpr std::string_view kNoPermissionSuggestion =
     "- ask the owner of the file for the right to read it\n- open another file";
 constexpr std::string_view kNotAFileProblem = "%1 is not a file.";
 constexpr std::string_view kNotAFileSuggestion = "- open a .PXF file";
+constexpr std::string_view kOpenBackupQuestion =
+    "The file %1 cannot be read: it is damaged or it is no account file.\nIts backup %2 can be read. Do you want to "
+    "open the backup in its place? Saving it then replaces the damaged file.";
+constexpr std::string_view kRolledBackProblem =
+    "The last save of %1 was interrupted.\nThe account is as it was before that save, put back from its backup %2.";
+constexpr std::string_view kRolledBackSuggestion =
+    "- check the changes made just before that save, and make again those that are missing";
 constexpr std::string_view kHeldOpenQuestion =
     "The account %1 is open in another program%2.\nDo you want to open it anyway?";
 constexpr std::string_view kHeldSaveQuestion =
     "The file %1 is open in another program%2.\nDo you want to replace it anyway?";
+constexpr std::string_view kForeignLockProblem =
+    "The account %1 cannot be locked against a second program: %2 is a lock file that is not this program's.";
+constexpr std::string_view kForeignLockSuggestion =
+    "- changes another program makes are still noticed before a save\n- remove %2 if no one uses it";
 constexpr std::string_view kChangedOnDiskQuestion =
     "The file %1 has been changed by another program since it was opened.\nDo you want to replace it?";
+constexpr std::string_view kNowALinkQuestion =
+    "The file %1 is now a link to %2, put there by another program since it was opened.\nDo you want to replace the "
+    "link with this account? The file it links to is not changed.";
 constexpr std::string_view kReplaceQuestion = "The file %1 already exists.\nDo you want to replace it?";
 
+// The text with every %1 and %2 replaced by first and second.
 std::string Filled(std::string_view text, std::string_view first, std::string_view second = {}) {
-  std::string result(text);
-  for (const auto& [mark, value] :
-       {std::pair{std::string_view("%1"), first}, std::pair{std::string_view("%2"), second}}) {
-    const auto at = result.find(mark);
-    if (at != std::string::npos) result.replace(at, mark.size(), value);
+  std::string result;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+      result += text[i + 1] == '1' ? first : second;
+      ++i;
+    } else {
+      result += text[i];
+    }
   }
   return result;
 }
 
-// " (user on host, process pid)", or nothing known of a damaged lock file.
+// A text another program chose, fit to be shown: no control characters, and
+// not longer than a line or two.
+std::string Shown(std::string_view text) {
+  constexpr std::size_t kLongest = 160;
+  std::string shown;
+  for (const char c : text.substr(0, kLongest)) shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
+  return text.size() > kLongest ? shown + "..." : shown;
+}
+
+// " (user on host, process pid)", or nothing when the lock does not name its
+// holder in a way that can be trusted.
 std::string HolderText(const LockHolder& holder) {
-  if (holder.pid == 0) return {};
+  if (!holder.IsKnown()) return {};
   return " (" + holder.user + " on " + holder.host + ", process " + std::to_string(holder.pid) + ")";
 }
+
+std::string BackupNameOf(const CFilePlace& place) { return place.Name() + ".bak"; }
 
 }  // namespace
 
 bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
-  // Stamped before reading: a change made while the file is read is seen
-  // at the next save, never missed.
-  const FileStamp stamp = FileStampOf(path);
   const std::string name = FileNameOf(path);
-  switch (LoadAccountFile(path, book_)) {
+  CFilePlace place = CFilePlace::Of(path);
+  const RecoveryResult recovery = RecoverInterruptedSave(place);
+  FileStamp stamp;
+  bool reads = true;
+  switch (LoadAccountFile(place, book_, &stamp)) {
     case ReadFailure::kNone:
       break;
     case ReadFailure::kNoSuchFile:
@@ -67,15 +99,40 @@ bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
     case ReadFailure::kNotAFile:
       ShowProblem(host_, Filled(kNotAFileProblem, name), kNotAFileSuggestion);
       return false;
-    default:
+    case ReadFailure::kOutOfMemory:
       ShowProblem(host_, kReadingProblem, kReadingSuggestion);
       return false;
+    default: {
+      // A damaged file: its backup may still hold the account.
+      const BackupOffer offer = OfferBackup(place, name);
+      if (offer == BackupOffer::kNone) ShowProblem(host_, kReadingProblem, kReadingSuggestion);
+      if (offer != BackupOffer::kTaken) return false;
+      reads = false;
+      break;
+    }
   }
-  if (!LockFile(*lock_, path, kHeldOpenQuestion)) return false;
-  RemoveSaveLeftovers(path);
+  if (!LockFile(*lock_, place, name, kHeldOpenQuestion)) return false;
+  RemoveSaveLeftovers(place);
+  place_ = std::move(place);
+  fileReads_ = reads;
   TakePath(path, stamp);
+  if (recovery.status == Recovery::kRolledBack) {
+    ShowProblem(host_, Filled(kRolledBackProblem, name, recovery.backup), kRolledBackSuggestion);
+  }
   recalculate_ = true;
   return true;
+}
+
+CpursoPXFDoc::BackupOffer CpursoPXFDoc::OfferBackup(const CFilePlace& place, const std::string& name) {
+  CAccountBook backup;
+  if (LoadAccountFile(place.Beside(BackupNameOf(place)), backup) != ReadFailure::kNone) return BackupOffer::kNone;
+  if (!AskConfirmation(host_, Filled(kOpenBackupQuestion, name, BackupNameOf(place)))) {
+    return BackupOffer::kDeclined;
+  }
+  book_ = std::move(backup);
+  // The file on disk does not hold this account yet.
+  book_.SetModified();
+  return BackupOffer::kTaken;
 }
 
 std::optional<std::string> CpursoPXFDoc::SaveAsTarget(const std::string& typedPath) {
@@ -89,43 +146,79 @@ std::optional<std::string> CpursoPXFDoc::SaveAsTarget(const std::string& typedPa
   return path;
 }
 
-bool CpursoPXFDoc::OnSaveDocument(const std::string& path) {
-  const bool samePath = path == pathName_;
-  const std::string name = FileNameOf(path);
-  if (samePath && CompareWithDisk(path, stamp_) == DiskChange::kChanged &&
-      !AskConfirmation(host_, Filled(kChangedOnDiskQuestion, name))) {
-    return false;
+bool CpursoPXFDoc::MayReplaceFile() {
+  const std::string name = FileNameOf(pathName_);
+  switch (CompareWithDisk(place_, stamp_)) {
+    case DiskChange::kLink:
+      return AskConfirmation(host_, Filled(kNowALinkQuestion, name, Shown(place_.LinkTarget())));
+    case DiskChange::kChanged:
+      return AskConfirmation(host_, Filled(kChangedOnDiskQuestion, name));
+    default:
+      return true;
   }
+}
+
+bool CpursoPXFDoc::OnSaveDocument(const std::string& path) {
+  const bool samePath = path == pathName_ && place_.IsOpen();
+  const std::string name = FileNameOf(path);
+  if (samePath && !MayReplaceFile()) return false;
   // Save As to another file takes that file's lock first; this account's
   // own lock goes only once the save has succeeded.
   std::unique_ptr<CAccountLock> next;
+  CFilePlace otherPlace;
   if (!samePath) {
+    otherPlace = CFilePlace::Of(path);
     next = std::make_unique<CAccountLock>();
-    if (!LockFile(*next, path, kHeldSaveQuestion)) return false;
+    if (!LockFile(*next, otherPlace, name, kHeldSaveQuestion)) return false;
   }
-  const SaveResult saved = SaveAccountFile(path, book_);
+  const CFilePlace& place = samePath ? place_ : otherPlace;
+  const SaveResult saved = SaveAccountFile(place, book_, samePath && fileReads_ ? stamp_ : FileStamp{});
   if (!saved.Succeeded()) {
-    const SaveMessage message = SaveFailureMessage(saved.failure, name, FileNameOf(BackupPathOf(path)));
+    const SaveMessage message = SaveFailureMessage(saved.failure, name, BackupNameOf(place));
     ShowProblem(host_, message.problem, message.suggestion);
     return false;
   }
   if (saved.backup == BackupState::kFailed) {
-    const SaveMessage notice = BackupNotKeptMessage(name, FileNameOf(BackupPathOf(path)));
+    const SaveMessage notice = BackupNotKeptMessage(name, BackupNameOf(place));
     ShowProblem(host_, notice.problem, notice.suggestion);
   }
-  if (next) lock_ = std::move(next);
+  if (next) {
+    lock_ = std::move(next);
+    place_ = std::move(otherPlace);
+  }
+  fileReads_ = true;
   TakePath(path, saved.stamp);
   return true;
 }
 
-bool CpursoPXFDoc::LockFile(CAccountLock& lock, const std::string& path, std::string_view question) {
-  const LockResult result = lock.TryAcquire(path);
-  // A folder without room for a lock file does without; an account this
-  // program holds open already (under another name) is its own business.
-  if (result.status != LockStatus::kHeldByOther || result.holder.pid == ::getpid()) return true;
-  if (!AskConfirmation(host_, Filled(question, FileNameOf(path), HolderText(result.holder)), DefaultAnswer::kNo)) return false;
-  lock.ForceAcquire(path);
-  return true;
+bool CpursoPXFDoc::IsOpenAs(const std::string& path) const {
+  if (pathName_.empty()) return false;
+  const FileStamp other = FileStampOf(path);
+  if (other.exists && stamp_.exists && other.device == stamp_.device && other.inode == stamp_.inode) return true;
+  // Another file may have taken the name since; the name is still this account's.
+  const CFilePlace place = CFilePlace::Of(path);
+  return place.IsOpen() && place.Path() == place_.Path();
+}
+
+bool CpursoPXFDoc::LockFile(CAccountLock& lock, const CFilePlace& place, const std::string& name,
+                            std::string_view question) {
+  const LockResult result = lock.TryAcquire(place);
+  switch (result.status) {
+    case LockStatus::kForeign:
+      ShowProblem(host_, Filled(kForeignLockProblem, name, LockNameOf(place.Name())),
+                  Filled(kForeignLockSuggestion, name, LockNameOf(place.Name())));
+      return true;
+    case LockStatus::kHeldByOther:
+      // An account this program holds open already (under another name) is its own business.
+      if (result.holder.pid == ::getpid()) return true;
+      // Opening or replacing anyway is the risky answer: No is the default.
+      if (!AskConfirmation(host_, Filled(question, name, HolderText(result.holder)), DefaultAnswer::kNo)) return false;
+      lock.ForceAcquire(place);
+      return true;
+    default:
+      // A folder without room for a lock file does without.
+      return true;
+  }
 }
 
 void CpursoPXFDoc::TakePath(const std::string& path, const FileStamp& stamp) {

@@ -20,6 +20,7 @@
 
 #include "data/account_book.h"
 #include "data/account_lock.h"
+#include "data/file_place.h"
 #include "data/file_stamp.h"
 #include "platform/host.h"
 #include "platform/settings_store.h"
@@ -66,17 +67,26 @@ class CpursoPXFDoc {
   void SetRecalculation() { recalculate_ = true; }
   void ClearRecalculation() { recalculate_ = false; }
 
-  // Reads the account file and holds its lock while the document lives. On
-  // failure shows why (the file does not exist, may not be read, or is no
-  // valid account: the reading message) and leaves the document as it was;
-  // a document that failed to read must not be shown. When another program
-  // holds the account, asks whether to open it all the same; false on No.
+  // Reads the account file and holds its lock while the document lives. A
+  // save in place of it that was killed part way is rolled back first, and
+  // the user told. On failure shows why (the file does not exist, may not be
+  // read, or is no valid account: the reading message) and leaves the
+  // document as it was; a document that failed to read must not be shown. A
+  // damaged file whose backup reads is not refused outright: the user may
+  // open the backup in its place, as a modified account under the file's
+  // name. When another program holds the account, asks whether to open it
+  // all the same; false on No.
   bool OnOpenDocument(const std::string& path);
   // Writes the account file, keeping the version it replaces as a backup.
   // Asks before overwriting a file that changed on disk since this document
-  // read or last wrote it. On failure shows why; the file keeps its old
-  // content and the account stays modified.
+  // read or last wrote it, or that a link has replaced (the link is replaced
+  // then, never written through). On failure shows why; the file keeps its
+  // old content and the account stays modified.
   bool OnSaveDocument(const std::string& path);
+  // Whether path names this account's file: the same file (device and
+  // inode) as it last read or wrote, under any of its names, or the same
+  // name in the same folder.
+  bool IsOpenAs(const std::string& path) const;
   // The file Save As writes for the name the user typed: with the default
   // extension when the name has none. When that file exists and is not this
   // account's own, asks whether to replace it; none on No.
@@ -124,19 +134,33 @@ class CpursoPXFDoc {
  private:
   // The account now is the file at path, as read or written.
   void TakePath(const std::string& path, const FileStamp& stamp);
-  // Takes the lock of path into lock, asking question (with %1 the file's
-  // name) when another program holds it; false when the user says No.
-  bool LockFile(CAccountLock& lock, const std::string& path, std::string_view question);
+  // Takes the lock of the file at place, called name, into lock, asking
+  // question (with %1 the name) when another program holds it; false when
+  // the user says No.
+  bool LockFile(CAccountLock& lock, const CFilePlace& place, const std::string& name, std::string_view question);
+  // Offers to open the backup of the damaged account name at place instead:
+  // none when the backup does not read either, taken when the user took it
+  // and it was read into the book.
+  enum class BackupOffer { kNone, kDeclined, kTaken };
+  BackupOffer OfferBackup(const CFilePlace& place, const std::string& name);
+  // Whether the file may be written over: asks when it changed on disk since
+  // it was read or written, or is a link now.
+  bool MayReplaceFile();
 
   IHost& host_;
   CAccountBook book_;
   std::string pathName_;
+  // Where the file lies, resolved once when it was opened or saved as.
+  CFilePlace place_;
   std::string title_;
   // Held while the account is open; replaced as a whole on Save As.
   std::unique_ptr<CAccountLock> lock_ = std::make_unique<CAccountLock>();
   // The file as this document last read or wrote it, to see another
   // program's change before overwriting it.
   FileStamp stamp_;
+  // Whether the file with that stamp reads as an account: not so when the
+  // backup was opened in its place.
+  bool fileReads_ = false;
   bool recalculate_ = true;
   std::vector<IDocumentView*> views_;
 };

@@ -37,13 +37,10 @@ class CFileSource final : public CByteSource {
   bool error_ = false;
 };
 
-}  // namespace
-
-bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
-  CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.Get() < 0) return false;
+// The rest of the regular file open at fd, from where it stands.
+bool ReadWhole(int fd, std::vector<std::uint8_t>& bytes) {
   struct stat info {};
-  if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
   std::vector<std::uint8_t> content;
   try {
     content.resize(static_cast<std::size_t>(info.st_size));
@@ -51,12 +48,12 @@ bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
     for (;;) {
       ssize_t got = 0;
       if (filled < content.size()) {
-        got = ::read(fd.Get(), content.data() + filled, content.size() - filled);
+        got = ::read(fd, content.data() + filled, content.size() - filled);
       } else {
         // The file may have grown since fstat; look for more through a small
         // buffer rather than growing (and copying) the whole content first.
         std::uint8_t more[4096];
-        got = ::read(fd.Get(), more, sizeof more);
+        got = ::read(fd, more, sizeof more);
         if (got > 0) content.insert(content.end(), more, more + got);
       }
       if (got < 0) {
@@ -74,6 +71,13 @@ bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
   return true;
 }
 
+}  // namespace
+
+bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
+  CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  return fd.IsOpen() && ReadWhole(fd.Get(), bytes);
+}
+
 ReadFailure LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& book) {
   CArchiveReader archive(bytes);
   return book.Load(archive) ? ReadFailure::kNone : archive.Failure();
@@ -88,7 +92,8 @@ ReadFailure OpenFailure(int error) {
     case ENOTDIR: return ReadFailure::kNoSuchFile;
     case EACCES:
     case EPERM: return ReadFailure::kNoPermission;
-    case EISDIR: return ReadFailure::kNotAFile;
+    case EISDIR:
+    case ELOOP: return ReadFailure::kNotAFile;
     case ENOMEM: return ReadFailure::kOutOfMemory;
     default: return ReadFailure::kReadError;
   }
@@ -96,24 +101,21 @@ ReadFailure OpenFailure(int error) {
 
 }  // namespace
 
-ReadFailure LoadAccountFile(const std::string& path, CAccountBook& book) {
-  // Not blocking, so that a pipe or device given as the file is refused
-  // rather than waited on; a regular file reads the same either way.
-  CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (fd.Get() < 0) return OpenFailure(errno);
+ReadFailure ReadAccountFrom(int fd, CAccountBook& book) {
   struct stat info {};
-  if (::fstat(fd.Get(), &info) != 0) return ReadFailure::kReadError;
+  if (::fstat(fd, &info) != 0) return ReadFailure::kReadError;
   if (!S_ISREG(info.st_mode)) return ReadFailure::kNotAFile;
+  if (::lseek(fd, 0, SEEK_SET) != 0) return ReadFailure::kReadError;
   if (info.st_size <= 0) {
     // A file that reports no size may still have content; read it to its end.
     std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes)) return ReadFailure::kReadError;
+    if (!ReadWhole(fd, bytes)) return ReadFailure::kReadError;
     return LoadAccount(bytes, book);
   }
   // The tables read their rows straight from the file, so that its bytes are
   // copied once. The account is read into a book of its own, adopted only
   // when all of it was read and checked and the file ends where it does.
-  CFileSource source(fd.Get());
+  CFileSource source(fd);
   CArchiveReader archive(source, static_cast<std::size_t>(info.st_size));
   std::unique_ptr<CAccountBook> loaded;
   try {
@@ -128,6 +130,24 @@ ReadFailure LoadAccountFile(const std::string& path, CAccountBook& book) {
   if (source.HadError()) return ReadFailure::kReadError;
   book = std::move(*loaded);
   return ReadFailure::kNone;
+}
+
+ReadFailure LoadAccountFile(const std::string& path, CAccountBook& book) {
+  // Not blocking, so that a pipe or device given as the file is refused
+  // rather than waited on; a regular file reads the same either way.
+  CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (fd.Get() < 0) return OpenFailure(errno);
+  return ReadAccountFrom(fd.Get(), book);
+}
+
+ReadFailure LoadAccountFile(const CFilePlace& place, CAccountBook& book, FileStamp* stamp) {
+  if (!place.IsOpen()) return OpenFailure(place.Error());
+  CFileDescriptor fd(::openat(place.Folder(), place.Name().c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
+  if (fd.Get() < 0) return OpenFailure(errno);
+  // Stamped before reading: a change made while the file is read is seen
+  // at the next save, never missed.
+  if (stamp != nullptr) *stamp = FileStampOf(fd.Get());
+  return ReadAccountFrom(fd.Get(), book);
 }
 
 }  // namespace purso

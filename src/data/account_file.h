@@ -12,6 +12,8 @@
 
 #include "data/account_book.h"
 #include "data/account_save.h"
+#include "data/file_place.h"
+#include "data/file_stamp.h"
 #include "data/read_failure.h"
 
 namespace purso {
@@ -33,5 +35,12 @@ ReadFailure LoadAccount(const std::vector<std::uint8_t>& bytes, CAccountBook& bo
 // names nothing, a file this user may not read, and so on, or the check that
 // refused its content). On failure book is unchanged.
 ReadFailure LoadAccountFile(const std::string& path, CAccountBook& book);
+
+// The same for the file at place, never through a link; stamp, when given,
+// receives the stamp of the file read.
+ReadFailure LoadAccountFile(const CFilePlace& place, CAccountBook& book, FileStamp* stamp = nullptr);
+
+// Reads an account from the whole of the file open at fd.
+ReadFailure ReadAccountFrom(int fd, CAccountBook& book);
 
 }  // namespace purso

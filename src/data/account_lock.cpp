@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
@@ -39,8 +40,8 @@ std::string HostName() {
   return name;
 }
 
-std::string UserName() {
-  const uid_t user = ::geteuid();
+// The name of a user, or its number when it has none.
+std::string NameOfUser(uid_t user) {
   std::string buffer(4096, '\0');
   passwd entry{};
   passwd* found = nullptr;
@@ -49,6 +50,8 @@ std::string UserName() {
   }
   return std::to_string(user);
 }
+
+std::string UserName() { return NameOfUser(::geteuid()); }
 
 // When the process started, in clock ticks after boot; 0 when unknown. With
 // the pid it names one process, even after the pid was given to another.
@@ -84,7 +87,7 @@ LockRecord OwnRecord() {
 }
 
 std::optional<std::string> ReadText(int folder, const std::string& name) {
-  CFileDescriptor fd(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+  CFileDescriptor fd(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   if (!fd.IsOpen()) return std::nullopt;
   std::string text;
   char buffer[512];
@@ -95,7 +98,26 @@ std::optional<std::string> ReadText(int folder, const std::string& name) {
   return text;
 }
 
-LockRecord Parse(const std::string& content) {
+// A user or host name that may be shown as it stands: letters, digits, dots,
+// dashes and underscores, not too long.
+bool IsPlainName(std::string_view name, std::size_t longest) {
+  if (name.empty() || name.size() > longest || name.front() == '-') return false;
+  return std::all_of(name.begin(), name.end(), [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '-' ||
+           c == '_';
+  });
+}
+
+// A whole positive number, nothing else.
+template <typename Number>
+Number PlainNumber(std::string_view text) {
+  Number value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() && value > 0 ? value : 0;
+}
+
+// The record of a lock file owned by owner: each field only when it passes its check.
+LockRecord Parse(const std::string& content, const std::string& owner) {
   LockRecord record;
   std::istringstream lines(content);
   std::string line;
@@ -104,13 +126,36 @@ LockRecord Parse(const std::string& content) {
     if (blank == std::string::npos) continue;
     const std::string key = line.substr(0, blank);
     const std::string value = line.substr(blank + 1);
-    if (key == "pid") std::from_chars(value.data(), value.data() + value.size(), record.holder.pid);
-    if (key == "start") std::from_chars(value.data(), value.data() + value.size(), record.start);
-    if (key == "host") record.holder.host = value;
-    if (key == "user") record.holder.user = value;
+    if (key == "pid") record.holder.pid = PlainNumber<int>(value);
+    if (key == "start") record.start = PlainNumber<long long>(value);
+    if (key == "host" && IsPlainName(value, HOST_NAME_MAX)) record.holder.host = value;
+    if (key == "user" && value == owner && IsPlainName(value, 32)) record.holder.user = value;
   }
-  if (record.holder.pid < 0) record.holder.pid = 0;
   return record;
+}
+
+enum class LockKind {
+  kNone,     // no lock file
+  kOurs,     // a lock file of this program
+  kForeign,  // something else in the lock's place
+};
+
+struct LockFile {
+  LockKind kind = LockKind::kNone;
+  LockRecord record;
+};
+
+// What lies at the lock's name: only a regular file owned by a user of the
+// folder is read, and only as much as a lock holds.
+LockFile ReadLock(const CFilePlace& place, int folder, const std::string& name) {
+  struct stat info {};
+  if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+    return {errno == ENOENT ? LockKind::kNone : LockKind::kForeign, {}};
+  }
+  if (!S_ISREG(info.st_mode) || !place.IsUserOfFolder(info.st_uid)) return {LockKind::kForeign, {}};
+  // A lock this user may not read still holds the account; it names no one.
+  const auto text = ReadText(folder, name);
+  return {LockKind::kOurs, text ? Parse(*text, NameOfUser(info.st_uid)) : LockRecord{}};
 }
 
 // A lock is stale when its process is known to be gone. A lock of another
@@ -152,10 +197,10 @@ bool IsLockName(std::string_view entry) {
 }
 
 // A live lock of another name in the folder whose account is the same file
-// as the account named accountName.
-std::optional<LockHolder> HeldThroughOtherLink(int folder, const std::string& accountName, const std::string& ownLock) {
+// as the account at place.
+std::optional<LockHolder> HeldThroughOtherLink(const CFilePlace& place, int folder, const std::string& ownLock) {
   struct stat account {};
-  if (::fstatat(folder, accountName.c_str(), &account, 0) != 0 || account.st_nlink < 2) return std::nullopt;
+  if (!place.StatEntry(account) || account.st_nlink < 2) return std::nullopt;
   const int copy = ::dup(folder);
   DIR* listing = copy >= 0 ? ::fdopendir(copy) : nullptr;
   if (listing == nullptr) {
@@ -168,15 +213,13 @@ std::optional<LockHolder> HeldThroughOtherLink(int folder, const std::string& ac
     if (!IsLockName(name) || name == ownLock) continue;
     const std::string other = name.substr(1, name.size() - 1 - kLockSuffix.size());
     struct stat info {};
-    if (::fstatat(folder, other.c_str(), &info, 0) != 0 || info.st_dev != account.st_dev ||
+    if (::fstatat(folder, other.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || info.st_dev != account.st_dev ||
         info.st_ino != account.st_ino) {
       continue;
     }
-    const auto text = ReadText(folder, name);
-    if (!text) continue;
-    const LockRecord record = Parse(*text);
-    if (!IsStale(record)) {
-      holder = record.holder;
+    const LockFile lock = ReadLock(place, folder, name);
+    if (lock.kind == LockKind::kOurs && !IsStale(lock.record)) {
+      holder = lock.record.holder;
       break;
     }
   }
@@ -188,6 +231,12 @@ LockResult Unavailable(int error) {
   LockResult result;
   result.status = LockStatus::kUnavailable;
   result.error = error;
+  return result;
+}
+
+LockResult Foreign() {
+  LockResult result;
+  result.status = LockStatus::kForeign;
   return result;
 }
 
@@ -203,31 +252,41 @@ LockResult HeldBy(const LockHolder& holder) {
 std::string LockPathOf(const std::string& accountPath) {
   const std::string target = ResolvedTarget(accountPath);
   const std::string folder = FolderOf(target);
-  return (folder == "/" ? "" : folder) + "/." + NameOf(target) + std::string(kLockSuffix);
+  return (folder == "/" ? "" : folder) + "/" + LockNameOf(NameOf(target));
 }
 
-LockResult CAccountLock::TryAcquire(const std::string& accountPath) { return Acquire(accountPath, Takeover::kIfGone); }
+std::string LockNameOf(std::string_view accountName) {
+  return "." + std::string(accountName) + std::string(kLockSuffix);
+}
+
+LockResult CAccountLock::TryAcquire(const CFilePlace& place) { return Acquire(place, Takeover::kIfGone); }
+
+LockResult CAccountLock::TryAcquire(const std::string& accountPath) {
+  return Acquire(CFilePlace::Of(accountPath), Takeover::kIfGone);
+}
+
+LockResult CAccountLock::ForceAcquire(const CFilePlace& place) { return Acquire(place, Takeover::kAlways); }
 
 LockResult CAccountLock::ForceAcquire(const std::string& accountPath) {
-  return Acquire(accountPath, Takeover::kAlways);
+  return Acquire(CFilePlace::Of(accountPath), Takeover::kAlways);
 }
 
-LockResult CAccountLock::Acquire(const std::string& accountPath, Takeover takeover) {
+LockResult CAccountLock::Acquire(const CFilePlace& place, Takeover takeover) {
   Release();
-  const std::string target = ResolvedTarget(accountPath);
-  const std::string accountName = NameOf(target);
-  const std::string lockName = "." + accountName + std::string(kLockSuffix);
-  CFileDescriptor folder(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!place.IsOpen()) return Unavailable(place.Error());
+  const std::string lockName = LockNameOf(place.Name());
+  CFileDescriptor folder(::fcntl(place.Folder(), F_DUPFD_CLOEXEC, 0));
   if (!folder.IsOpen()) return Unavailable(errno);
   const CFolderLock folderLock(folder.Get());
 
-  if (const auto text = ReadText(folder.Get(), lockName)) {
-    const LockRecord record = Parse(*text);
-    if (takeover == Takeover::kIfGone && !IsStale(record)) return HeldBy(record.holder);
+  const LockFile existing = ReadLock(place, folder.Get(), lockName);
+  if (existing.kind == LockKind::kForeign) return Foreign();
+  if (existing.kind == LockKind::kOurs) {
+    if (takeover == Takeover::kIfGone && !IsStale(existing.record)) return HeldBy(existing.record.holder);
     if (::unlinkat(folder.Get(), lockName.c_str(), 0) != 0 && errno != ENOENT) return Unavailable(errno);
   }
   if (takeover == Takeover::kIfGone) {
-    if (const auto holder = HeldThroughOtherLink(folder.Get(), accountName, lockName)) return HeldBy(*holder);
+    if (const auto holder = HeldThroughOtherLink(place, folder.Get(), lockName)) return HeldBy(*holder);
   }
 
   const std::string content = Content(OwnRecord());
@@ -236,17 +295,20 @@ LockResult CAccountLock::Acquire(const std::string& accountPath, Takeover takeov
   if (!lock.IsOpen()) {
     // Another program made its lock in the moment since; it holds the account.
     if (errno == EEXIST) {
-      const auto text = ReadText(folder.Get(), lockName);
-      return HeldBy(text ? Parse(*text).holder : LockHolder{});
+      const LockFile made = ReadLock(place, folder.Get(), lockName);
+      return made.kind == LockKind::kForeign ? Foreign() : HeldBy(made.record.holder);
     }
     return Unavailable(errno);
   }
+  // Readable by the other users of the folder whatever this user's file-creation mask.
+  ::fchmod(lock.Get(), 0644);
   if (!WriteAll(lock.Get(), reinterpret_cast<const std::uint8_t*>(content.data()), content.size()) || !lock.Close()) {
     const int error = errno;
     ::unlinkat(folder.Get(), lockName.c_str(), 0);
     return Unavailable(error);
   }
-  lockPath_ = (FolderOf(target) == "/" ? "" : FolderOf(target)) + "/" + lockName;
+  folder_ = std::move(folder);
+  lockName_ = lockName;
   content_ = content;
   LockResult result;
   result.status = LockStatus::kAcquired;
@@ -254,15 +316,14 @@ LockResult CAccountLock::Acquire(const std::string& accountPath, Takeover takeov
 }
 
 void CAccountLock::Release() {
-  if (lockPath_.empty()) return;
-  CFileDescriptor folder(::open(FolderOf(lockPath_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (folder.IsOpen()) {
-    const CFolderLock folderLock(folder.Get());
-    const std::string lockName = NameOf(lockPath_);
+  if (!folder_.IsOpen()) return;
+  {
+    const CFolderLock folderLock(folder_.Get());
     // A user may have taken the account over from another program since.
-    if (ReadText(folder.Get(), lockName) == content_) ::unlinkat(folder.Get(), lockName.c_str(), 0);
+    if (ReadText(folder_.Get(), lockName_) == content_) ::unlinkat(folder_.Get(), lockName_.c_str(), 0);
   }
-  lockPath_.clear();
+  folder_.Close();
+  lockName_.clear();
   content_.clear();
 }
 

@@ -31,4 +31,16 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
   return true;
 }
 
+long long ReadAt(int fd, std::uint8_t* data, std::size_t size, long long offset) {
+  std::size_t filled = 0;
+  while (filled < size) {
+    const ssize_t got = ::pread(fd, data + filled, size - filled, static_cast<off_t>(offset + filled));
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return -1;
+    if (got == 0) break;
+    filled += static_cast<std::size_t>(got);
+  }
+  return static_cast<long long>(filled);
+}
+
 }  // namespace purso

@@ -40,4 +40,11 @@ DiskChange CompareWithDisk(const std::string& path, const FileStamp& stamp) {
   return now == stamp ? DiskChange::kUnchanged : DiskChange::kChanged;
 }
 
+DiskChange CompareWithDisk(const CFilePlace& place, const FileStamp& stamp) {
+  struct stat info {};
+  if (!place.StatEntry(info)) return DiskChange::kMissing;
+  if (S_ISLNK(info.st_mode)) return DiskChange::kLink;
+  return StampOf(info) == stamp ? DiskChange::kUnchanged : DiskChange::kChanged;
+}
+
 }  // namespace purso

@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <string>
 
+#include "data/file_place.h"
+
 namespace purso {
 
 struct FileStamp {
@@ -41,10 +43,14 @@ enum class DiskChange {
   kUnchanged,
   kChanged,  // another file now has the name, or the file was written since
   kMissing,  // the file was deleted or renamed away
+  kLink,     // a symbolic link has taken the file's place
 };
 
 // How the file at path stands against the stamp taken when it was last read
 // or written.
 DiskChange CompareWithDisk(const std::string& path, const FileStamp& stamp);
+
+// The same for the entry at place, which is looked at without following it.
+DiskChange CompareWithDisk(const CFilePlace& place, const FileStamp& stamp);
 
 }  // namespace purso

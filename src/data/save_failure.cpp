@@ -1,5 +1,7 @@
 #include "data/save_failure.h"
 
+#include <cerrno>
+
 namespace purso {
 namespace {
 
@@ -58,6 +60,22 @@ std::string WithNames(std::string_view text, std::string_view fileName, std::str
 }
 
 }  // namespace
+
+SaveFailure SaveFailureOf(int error) {
+  switch (error) {
+    case ENOSPC:
+    case EDQUOT: return SaveFailure::kNoSpace;
+    case EROFS: return SaveFailure::kReadOnly;
+    case EACCES:
+    case EPERM: return SaveFailure::kNoPermission;
+    case ENOENT:
+    case ENOTDIR:
+    case EISDIR:
+    case ENAMETOOLONG:
+    case ELOOP: return SaveFailure::kInvalidName;
+    default: return SaveFailure::kIoError;
+  }
+}
 
 std::string_view SaveProblemText(SaveFailure failure) {
   const FailureText* text = Find(failure);

@@ -33,6 +33,9 @@ struct SaveMessage {
   std::string suggestion;
 };
 
+// The reason for a system call's failure, from its errno.
+SaveFailure SaveFailureOf(int error);
+
 // The texts before the names are put in, with %1 and %2 as they stand; empty
 // for kNone.
 std::string_view SaveProblemText(SaveFailure failure);

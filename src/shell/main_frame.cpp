@@ -35,12 +35,6 @@ bool IsViewCommand(int command) {
          command == account_view::kHelp;
 }
 
-QString CanonicalPath(const QString& path) {
-  const QFileInfo info(path);
-  const QString canonical = info.canonicalFilePath();
-  return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
-}
-
 }  // namespace
 
 QString MainWindowTitle(const QString& accountName, TitleForm form) {
@@ -205,10 +199,10 @@ void CpursoMainFrame::NewDocument() {
 }
 
 CpursoChildFrame* CpursoMainFrame::FindChild(const QString& path) const {
-  const QString wanted = CanonicalPath(path);
+  // The same file under any of its names, hard links included.
+  const std::string wanted = QFileInfo(path).absoluteFilePath().toStdString();
   for (CpursoChildFrame* child : Children()) {
-    const std::string& own = child->Document().PathName();
-    if (!own.empty() && CanonicalPath(QString::fromStdString(own)) == wanted) return child;
+    if (child->Document().IsOpenAs(wanted)) return child;
   }
   return nullptr;
 }

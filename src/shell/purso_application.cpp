@@ -1,10 +1,13 @@
 #include "shell/purso_application.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 
 #include "app/recent_file_list.h"
 #include "shell/instance_channel.h"
 #include "shell/main_frame.h"
+#include "shell/shell_log.h"
+#include "shell/termination_signals.h"
 #include "qt/qt_host.h"
 #include "qt/qt_settings_store.h"
 
@@ -19,6 +22,9 @@ CpursoApp::~CpursoApp() {
 }
 
 CpursoApp::StartResult CpursoApp::Start(const QStringList& arguments) {
+  signals_ = std::make_unique<CTerminationSignals>();
+  QObject::connect(signals_.get(), &CTerminationSignals::Requested, [this](int signal) { EndOnRequest(signal); });
+
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Tolva Account Organizer: plan and follow a household budget."));
   parser.addHelpOption();
@@ -54,6 +60,27 @@ CpursoApp::StartResult CpursoApp::Start(const QStringList& arguments) {
   }
   mainFrame_->showMaximized();
   return StartResult::kRunning;
+}
+
+int CpursoApp::Exec() {
+  // A request to end that came while start-up asked a question has been met already.
+  return ending_ ? 0 : QApplication::exec();
+}
+
+void CpursoApp::EndOnRequest(int signal) {
+  if (ending_) return;
+  ending_ = true;
+  if (mainFrame_) {
+    for (CpursoChildFrame* child : mainFrame_->Children()) {
+      if (child->Document().IsModified()) {
+        qCInfo(lcShell).noquote() << "unsaved changes left unsaved:" << QString::fromStdString(child->Document().Title());
+      }
+    }
+  }
+  qCInfo(lcShell) << "ending on signal" << signal;
+  // Every event loop ends, a modal dialog's too, and none starts again; the
+  // windows and their locks go when this object does, after exec returns.
+  QCoreApplication::exit(0);
 }
 
 }  // namespace purso

@@ -5,6 +5,11 @@
 // handed over by later starts of the program, then the command line: a file
 // argument opens that account, no argument opens one new account. The main
 // window is then shown maximized.
+//
+// SIGTERM, SIGHUP and SIGINT (termination_signals.h) end the program as a
+// close request that asks nothing: EndOnRequest decides what is kept of
+// unsaved work, the event loops end, and the windows go with the
+// application object, releasing every account's lock.
 #pragma once
 
 #include <QStringList>
@@ -18,6 +23,7 @@ class CQtHost;
 class CQtSettingsStore;
 class CRecentFileList;
 class CInstanceChannel;
+class CTerminationSignals;
 
 class CpursoApp {
  public:
@@ -32,6 +38,9 @@ class CpursoApp {
 
   // arguments are those after the program's name.
   StartResult Start(const QStringList& arguments);
+  // Runs the program until its last window closes or it is asked to end;
+  // its exit status.
+  int Exec();
 
   CpursoMainFrame& MainFrame() { return *mainFrame_; }
   CQtHost& Host() { return *host_; }
@@ -42,6 +51,14 @@ class CpursoApp {
   std::unique_ptr<CQtHost> host_;
   std::unique_ptr<CpursoMainFrame> mainFrame_;
   std::unique_ptr<CInstanceChannel> channel_;
+  std::unique_ptr<CTerminationSignals> signals_;
+  bool ending_ = false;
+
+  // The one place where the program, told to end, keeps what it keeps of
+  // each open account's unsaved changes, without a question: for now
+  // nothing, so the files stay as they were last saved. A recovery copy of
+  // the unsaved work belongs here.
+  void EndOnRequest(int signal);
 };
 
 }  // namespace purso

@@ -1,6 +1,7 @@
 // The account file as the document opens and saves it: what a user is told
 // and asked, with a second real process where another program is the point.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 #include "data/account_file.h"
 #include "data/account_lock.h"
 #include "data/calendar.h"
+#include "data/save_fault.h"
 #include "resources/message_dialog_resources.h"
 #include "support/scripted_host.h"
 
@@ -56,6 +58,13 @@ class COtherProgram {
   pid_t pid_ = 0;
 };
 
+// In a child: becomes another member of the folder's group, where the test may
+// change users ("nobody", whose group the shared folders below get).
+void BecomeNeighbour() {
+  if (::geteuid() != 0) return;
+  if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+}
+
 class DocumentFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -68,6 +77,27 @@ class DocumentFileTest : public ::testing::Test {
     ASSERT_TRUE(StoreAccountFile(path_, book));
   }
   void TearDown() override { fs::remove_all(folder_); }
+
+  // Makes the folder one that the neighbour's group may write, as a family's shared folder.
+  void ShareFolder() {
+    if (::geteuid() == 0) {
+      ASSERT_EQ(::chown(folder_.c_str(), 0, 65534), 0);
+      ASSERT_EQ(::chmod(folder_.c_str(), 02775), 0);
+    }
+  }
+
+  // The account saved once more, so that its backup holds a readable version.
+  void SaveAgain(double opening) {
+    CAccountBook book(1999);
+    book.CurrentLedger().SetOpeningBalance(opening);
+    ASSERT_TRUE(StoreAccountFile(path_, book));
+  }
+
+  double OpeningBalanceOf(const std::string& path) {
+    CAccountBook book(1999);
+    EXPECT_EQ(LoadAccountFile(path, book), ReadFailure::kNone) << path;
+    return book.CurrentLedger().GetOpeningBalance();
+  }
 
   CScriptedHost host_;
   fs::path folder_;
@@ -182,6 +212,130 @@ TEST_F(DocumentFileTest, UnsavedChangesFollowTheBookWhateverPathMadeThem) {
   EXPECT_FALSE(document.IsModified());
   document.CurrentLedger().Objects().AddRow();  // a change no command reported
   EXPECT_TRUE(document.IsModified());
+}
+
+TEST_F(DocumentFileTest, ALinkPlantedAfterOpeningIsReplacedNeverWrittenThrough) {
+  SaveAgain(150);  // the backup holds the first version, 100
+  ShareFolder();
+  const fs::path notes = folder_ / "victim" / "notes.txt";
+  fs::create_directories(notes.parent_path());
+  std::ofstream(notes) << "private notes\n";
+  CpursoPXFDoc document(host_);
+  ASSERT_TRUE(document.OnOpenDocument(path_));
+  document.CurrentLedger().SetOpeningBalance(200);
+  COtherProgram neighbour([&] {
+    BecomeNeighbour();
+    if (::unlink(path_.c_str()) != 0 || ::symlink(notes.c_str(), path_.c_str()) != 0) ::_exit(1);
+  });
+  ASSERT_TRUE(fs::is_symlink(path_));
+
+  host_.AnswerConfirmation(false);
+  EXPECT_FALSE(document.OnSaveDocument(path_));
+  EXPECT_TRUE(fs::is_symlink(path_));
+  host_.AnswerConfirmation(true);
+  EXPECT_TRUE(document.OnSaveDocument(path_));
+  EXPECT_EQ(OpeningBalanceOf(path_ + ".bak"), 100);  // the link was no version of the account
+  document.CurrentLedger().SetOpeningBalance(300);
+  EXPECT_TRUE(document.OnSaveDocument(path_));
+
+  EXPECT_EQ(host_.Questions(), (std::vector<std::string>(2, "The file household.pxf is now a link to " +
+                                                                notes.string() +
+                                                                ", put there by another program since it was opened.\n"
+                                                                "Do you want to replace the link with this account? The "
+                                                                "file it links to is not changed.")));
+  EXPECT_EQ(ReadAll(notes.string()), "private notes\n");
+  EXPECT_FALSE(fs::exists(notes.string() + ".bak"));
+  EXPECT_FALSE(fs::is_symlink(path_));
+  EXPECT_EQ(OpeningBalanceOf(path_), 300);
+  EXPECT_EQ(OpeningBalanceOf(path_ + ".bak"), 200);
+}
+
+TEST_F(DocumentFileTest, ADamagedAccountOffersItsBackupWhichItNeverReplaces) {
+  SaveAgain(150);  // the backup holds the first version, 100
+  fs::resize_file(path_, 100);
+  const std::string question =
+      "The file household.pxf cannot be read: it is damaged or it is no account file.\nIts backup household.pxf.bak "
+      "can be read. Do you want to open the backup in its place? Saving it then replaces the damaged file.";
+  host_.AnswerConfirmation(false);
+  CpursoPXFDoc declined(host_);
+  EXPECT_FALSE(declined.OnOpenDocument(path_));
+  EXPECT_EQ(host_.Questions(), std::vector<std::string>{question});
+  EXPECT_TRUE(host_.Problems().empty());
+
+  host_.AnswerConfirmation(true);
+  CpursoPXFDoc document(host_);
+  ASSERT_TRUE(document.OnOpenDocument(path_));
+  EXPECT_TRUE(document.IsModified());
+  EXPECT_EQ(document.CurrentLedger().GetOpeningBalance(), 100);
+  ASSERT_TRUE(document.OnSaveDocument(path_));
+  EXPECT_EQ(OpeningBalanceOf(path_), 100);
+  EXPECT_EQ(OpeningBalanceOf(path_ + ".bak"), 100);
+  EXPECT_EQ(host_.Questions().size(), 2u);
+
+  // Without a backup that reads, the reading message as ever.
+  fs::resize_file(path_, 100);
+  fs::resize_file(path_ + ".bak", 100);
+  CpursoPXFDoc refused(host_);
+  EXPECT_FALSE(refused.OnOpenDocument(path_));
+  ASSERT_EQ(host_.Problems().size(), 1u);
+  EXPECT_EQ(host_.Problems()[0].problem, kReadingProblem);
+}
+
+TEST_F(DocumentFileTest, ASaveInPlaceKilledPartWayIsRolledBackOnOpeningAndTheUserTold) {
+  const std::string twin = (folder_ / "twin.pxf").string();
+  ASSERT_EQ(::link(path_.c_str(), twin.c_str()), 0);  // so that it is saved in place
+  {
+    // A save that wrote part of its content and could not put the old back.
+    const CScopedSaveFault writeFails(SaveStep::kWriteContent, EIO);
+    const CScopedSaveFault restoreFails(SaveStep::kRestore, EIO);
+    CAccountBook book(1999);
+    book.CurrentLedger().SetOpeningBalance(200);
+    ASSERT_EQ(SaveAccountFile(path_, book).failure, SaveFailure::kDamaged);
+  }
+  CpursoPXFDoc document(host_);
+  ASSERT_TRUE(document.OnOpenDocument(twin));
+  EXPECT_EQ(document.CurrentLedger().GetOpeningBalance(), 100);
+  EXPECT_FALSE(document.IsModified());
+  ASSERT_EQ(host_.Problems().size(), 1u);
+  EXPECT_EQ(host_.Problems()[0].problem,
+            "The last save of twin.pxf was interrupted.\nThe account is as it was before that save, put back from "
+            "its backup household.pxf.bak.");
+  EXPECT_EQ(host_.Problems()[0].suggestion,
+            "- check the changes made just before that save, and make again those that are missing");
+  EXPECT_TRUE(document.IsOpenAs(path_));
+  EXPECT_FALSE(fs::exists(folder_ / ".household.pxf.journal"));
+}
+
+TEST_F(DocumentFileTest, ALockFileThatIsNotThisProgramsIsNamedAndTheOpenGoesOn) {
+  ShareFolder();
+  const std::string lock = LockPathOf(path_);
+  COtherProgram neighbour([&] {
+    BecomeNeighbour();
+    if (::symlink("/somewhere/else", lock.c_str()) != 0) ::_exit(1);
+  });
+  CpursoPXFDoc linked(host_);
+  EXPECT_TRUE(linked.OnOpenDocument(path_));
+  EXPECT_TRUE(host_.Questions().empty());
+  ASSERT_EQ(host_.Problems().size(), 1u);
+  EXPECT_EQ(host_.Problems()[0].problem,
+            "The account household.pxf cannot be locked against a second program: .household.pxf.lock is a lock file "
+            "that is not this program's.");
+  EXPECT_TRUE(fs::is_symlink(lock));
+
+  // A member's file that claims to be a lock names no one it cannot vouch for.
+  fs::remove(lock);
+  COtherProgram forger([&] {
+    BecomeNeighbour();
+    std::ofstream(lock) << "pid 1\nhost the bank on vm\nuser the bank\n";
+  });
+  host_.AnswerConfirmation(true);
+  CpursoPXFDoc forged(host_);
+  EXPECT_TRUE(forged.OnOpenDocument(path_));
+  EXPECT_EQ(host_.Questions(),
+            std::vector<std::string>{"The account household.pxf is open in another program.\nDo you want to open it "
+                                     "anyway?"});
+  CAccountLock second;
+  EXPECT_EQ(second.TryAcquire(path_).holder.pid, ::getpid());  // the forced open holds the lock
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "data/account_lock.h"
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
+#include <functional>
 #include <string>
 
 #include "data/scratch_folder.h"
@@ -140,6 +143,64 @@ TEST_F(AccountLockTest, AForcedLockIsNotRemovedByTheLockItReplaced) {
   second.Release();
   EXPECT_THAT(Entries(), ElementsAre("budget.pxf"));
   EXPECT_EQ(first.TryAcquire(PathOf("missing/budget.pxf")).status, LockStatus::kUnavailable);
+}
+
+TEST_F(AccountLockTest, WhatIsNotThisProgramsLockIsLeftAloneAndTheAccountGoesUnlocked) {
+  namespace fs = std::filesystem;
+  const bool superuser = ::geteuid() == 0;
+  const std::function<void()> plants[] = {
+      [this] { fs::create_symlink("elsewhere", lockPath_); },
+      [this] { fs::create_symlink("budget.pxf", lockPath_); },
+      [this] { ASSERT_EQ(::mkfifo(lockPath_.c_str(), 0600), 0); },  // opening it would wait forever
+      [this] { fs::create_directory(lockPath_); },
+      // A user who may not make files in the folder did not make this one.
+      [&, this] {
+        WriteRaw(lockPath_, Bytes{'p', 'i', 'd', ' ', '1', '\n'});
+        if (superuser) {
+          ASSERT_EQ(::chown(lockPath_.c_str(), 4242, 4242), 0);
+        }
+      },
+  };
+  for (std::size_t i = 0; i < std::size(plants) - (superuser ? 0 : 1); ++i) {
+    plants[i]();
+    const fs::file_status planted = fs::symlink_status(lockPath_);
+    CAccountLock lock;
+    EXPECT_EQ(lock.TryAcquire(path_).status, LockStatus::kForeign) << i;
+    EXPECT_EQ(lock.ForceAcquire(path_).status, LockStatus::kForeign) << i;
+    EXPECT_FALSE(lock.IsHeld()) << i;
+    EXPECT_EQ(fs::symlink_status(lockPath_).type(), planted.type()) << i;
+    fs::remove(lockPath_);
+  }
+}
+
+TEST_F(AccountLockTest, AHolderIsNamedOnlyByFieldsThatPassTheirChecks) {
+  const std::string pid = "pid " + std::to_string(::getppid()) + "\n";
+  const std::string host = "host " + HostName() + "\n";
+  CAccountLock own;
+  ASSERT_EQ(own.TryAcquire(path_).status, LockStatus::kAcquired);
+  CAccountLock second;
+  const std::string owner = second.TryAcquire(path_).holder.user;  // the lock file's owner
+  own.Release();
+  ASSERT_FALSE(owner.empty());
+  struct Case {
+    std::string text;
+    bool named;
+  };
+  const Case cases[] = {
+      {pid + host + "user " + owner + "\n", true},
+      {pid + "host the bank on vm\n" + "user " + owner + "\n", false},
+      {pid + host + "user the bank\n", false},
+      {pid + host + "user someone\n", false},  // not the owner of the lock file
+      {"pid 12x\n" + host + "user " + owner + "\n", false},
+  };
+  for (const Case& c : cases) {
+    WriteRaw(lockPath_, Bytes(c.text.begin(), c.text.end()));
+    CAccountLock lock;
+    const LockResult result = lock.TryAcquire(path_);
+    EXPECT_EQ(result.status, LockStatus::kHeldByOther) << c.text;
+    EXPECT_EQ(result.holder.IsKnown(), c.named) << c.text;
+    EXPECT_EQ(lock.ForceAcquire(path_).status, LockStatus::kAcquired) << c.text;
+  }
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 
 #include "data/archive.h"
 #include "data/save_fault.h"
+#include "data/save_journal.h"
 #include "data/scratch_folder.h"
 
 namespace purso {
@@ -111,6 +112,48 @@ TEST_F(AccountSaveTest, EachSaveKeepsTheVersionItReplacesAsTheBackup) {
     EXPECT_THAT(Entries(), ElementsAre("budget.pxf", "budget.pxf.bak"));
   }
   EXPECT_EQ(BackupPathOf(path_), backup_);
+}
+
+TEST_F(AccountSaveTest, ASaveOfTheBytesOnDiskWritesNothingAndKeepsTheBackup) {
+  for (const bool inPlace : {false, true}) {
+    Clear();
+    WriteRaw(path_, old_);
+    if (inPlace) {
+      ASSERT_EQ(::link(path_.c_str(), PathOf("twin.pxf").c_str()), 0);
+    }
+    CAccountBook book = BookWith(2);
+    ASSERT_TRUE(SaveAccountFile(path_, book).Succeeded());
+    const FileStamp written = FileStampOf(path_);
+    book.SetModified();
+    const SaveResult again = SaveAccountFile(path_, book);
+    EXPECT_TRUE(again.Succeeded()) << inPlace;
+    EXPECT_EQ(again.backup, BackupState::kNotMade) << inPlace;
+    EXPECT_FALSE(book.IsModified()) << inPlace;
+    EXPECT_EQ(again.stamp, written) << inPlace;
+    EXPECT_EQ(FileStampOf(path_), written) << inPlace;  // not even its times changed
+    EXPECT_EQ(ReadRaw(backup_), old_) << inPlace;
+  }
+}
+
+TEST_F(AccountSaveTest, AFileThatDoesNotReadNeverReplacesABackup) {
+  const Bytes torn(old_.begin(), old_.begin() + 100);
+  for (const bool inPlace : {false, true}) {
+    for (const bool hasBackup : {true, false}) {
+      Clear();
+      WriteRaw(path_, torn);
+      if (hasBackup) WriteRaw(backup_, old_);
+      if (inPlace) {
+        ASSERT_EQ(::link(path_.c_str(), PathOf("twin.pxf").c_str()), 0);
+      }
+      CAccountBook book = BookWith(2);
+      const SaveResult result = SaveAccountFile(path_, book);
+      EXPECT_TRUE(result.Succeeded()) << inPlace << hasBackup;
+      EXPECT_EQ(result.backup, hasBackup ? BackupState::kUnreadable : BackupState::kKept) << inPlace << hasBackup;
+      EXPECT_EQ(ReadRaw(path_), BytesOf(BookWith(2))) << inPlace << hasBackup;
+      // With no backup to keep, the damaged bytes are kept rather than lost.
+      EXPECT_EQ(ReadRaw(backup_), hasBackup ? old_ : torn) << inPlace << hasBackup;
+    }
+  }
 }
 
 TEST_F(AccountSaveTest, AReadOnlyFileIsRefusedAndLeftAsItWas) {
@@ -217,7 +260,7 @@ TEST_F(AccountSaveTest, EachFailingStepLeavesTheOldFileAndNoTemporary) {
   }
 }
 
-TEST_F(AccountSaveTest, AFolderThatTakesNoNewFileIsWrittenInPlaceOnlyOverAnEarlierBackup) {
+TEST_F(AccountSaveTest, AFolderThatTakesNoNewFileIsNotWrittenInPlaceForItCanHoldNoJournal) {
   WriteRaw(path_, old_);
   const CScopedSaveFault refused(SaveStep::kCreateTemporary, EACCES);
   CAccountBook book = BookWith(2);
@@ -225,14 +268,14 @@ TEST_F(AccountSaveTest, AFolderThatTakesNoNewFileIsWrittenInPlaceOnlyOverAnEarli
   EXPECT_EQ(ReadRaw(path_), old_);
   EXPECT_THAT(Entries(), ElementsAre("budget.pxf"));
 
+  // An earlier backup is no journal: the file stays as it was.
   WriteRaw(backup_, Bytes{1, 2, 3});
-  const ino_t inode = StatOf(path_).st_ino;
-  const SaveResult result = SaveAccountFile(path_, book);
-  EXPECT_EQ(result.failure, SaveFailure::kNone);
-  EXPECT_EQ(result.backup, BackupState::kKept);
-  EXPECT_EQ(StatOf(path_).st_ino, inode);
-  EXPECT_EQ(ReadRaw(path_), BytesOf(BookWith(2)));
-  EXPECT_EQ(ReadRaw(backup_), old_);
+  EXPECT_EQ(SaveAccountFile(path_, book).failure, SaveFailure::kFolderNotWritable);
+  EXPECT_EQ(ReadRaw(path_), old_);
+  EXPECT_EQ(ReadRaw(backup_), (Bytes{1, 2, 3}));
+  // Saving what the file holds needs no new file.
+  CAccountBook same = BookWith(1);
+  EXPECT_TRUE(SaveAccountFile(path_, same).Succeeded());
 }
 
 TEST_F(AccountSaveTest, AWriteInPlaceThatFailsPutsTheOldBytesBackOrKeepsThemInTheBackup) {
@@ -250,9 +293,12 @@ TEST_F(AccountSaveTest, AWriteInPlaceThatFailsPutsTheOldBytesBackOrKeepsThemInTh
     EXPECT_EQ(result.failure, restoreFails ? SaveFailure::kDamaged : SaveFailure::kIoError);
     EXPECT_TRUE(book.IsModified());
     EXPECT_EQ(ReadRaw(backup_), old_);
-    if (!restoreFails) {
-      EXPECT_EQ(ReadRaw(PathOf("twin.pxf")), old_);
+    if (restoreFails) {
+      // The journal stays, and the next open puts the old bytes back.
+      EXPECT_THAT(Entries(), ElementsAre(".budget.pxf.journal", "budget.pxf", "budget.pxf.bak", "twin.pxf"));
+      EXPECT_EQ(RecoverInterruptedSave(CFilePlace::Of(path_)).status, Recovery::kRolledBack);
     }
+    EXPECT_EQ(ReadRaw(PathOf("twin.pxf")), old_);
     EXPECT_THAT(Entries(), ElementsAre("budget.pxf", "budget.pxf.bak", "twin.pxf"));
   }
 }

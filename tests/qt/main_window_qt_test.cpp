@@ -3,6 +3,7 @@
 // filled account.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -194,6 +195,29 @@ TEST(MainWindowQtTest, FilesDroppedOrHandedOverOpen) {
   QStringList titles;
   for (CpursoChildFrame* child : frame.Children()) titles << child->windowTitle();
   EXPECT_EQ(titles, (QStringList{"Purso1", "dropped.pxf", "handed.pxf"}));
+}
+
+TEST(MainWindowQtTest, HardLinkedNamesOfOneAccountOpenOneWindow) {
+  QTemporaryDir folder;
+  CAccountBook book;
+  const QString path = WriteAccount(folder, QStringLiteral("household.pxf"), book);
+  const QString twin = folder.filePath(QStringLiteral("twin.pxf"));
+  ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(twin).constData()), 0);
+  CpursoApp app;
+  ASSERT_EQ(app.Start({path}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  EXPECT_TRUE(frame.OpenDocument(twin));
+  EXPECT_EQ(frame.Children().size(), 1);
+
+  // Nor from a second start of the program.
+  QProcess second;
+  second.start(QStringLiteral(PURSO_PROGRAM), {twin});
+  ASSERT_TRUE(second.waitForStarted());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000));
+  EXPECT_EQ(second.exitCode(), 0);
+  QTest::qWait(100);
+  ASSERT_EQ(frame.Children().size(), 1);
+  EXPECT_EQ(frame.Children().front()->windowTitle(), QStringLiteral("household.pxf"));
 }
 
 TEST(MainWindowQtTest, AFileIsNeverHandedThroughAFolderOthersCanReach) {

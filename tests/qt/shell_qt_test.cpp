@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QHelpEvent>
@@ -14,8 +15,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
+#include <QTimer>
+
+#include <csignal>
+#include <memory>
 
 #include "app/account_view.h"
+#include "data/account_lock.h"
 #include "data/calendar.h"
 #include "qt/qt_dialog.h"
 #include "qt/qt_host.h"
@@ -223,6 +229,43 @@ TEST(ShellQtTest, PicturesOfTheLargestKeyFiguresAndOfAWholeNameInATooltip) {
   }
   picture.save(QStringLiteral("list_tooltip.png"));
   QToolTip::hideText();
+}
+
+TEST(ShellQtTest, ATerminationSignalEndsWithoutAQuestionAndReleasesEveryLock) {
+  QTemporaryDir folder;
+  CAccountBook book;
+  const QString path = WriteAccount(folder, QStringLiteral("ended.pxf"), book);
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray saved = file.readAll();
+  const QString lock = QString::fromStdString(LockPathOf(path.toStdString()));
+
+  auto app = std::make_unique<CpursoApp>();
+  ASSERT_EQ(app->Start({path}), CpursoApp::StartResult::kRunning);
+  CpursoPXFDoc& document = app->MainFrame().ActiveChild()->Document();
+  document.CurrentLedger().SetOpeningBalance(42);
+  ASSERT_TRUE(document.IsModified());
+  // The signal comes while the question about the unsaved changes is up.
+  QTimer::singleShot(0, [&] { app->MainFrame().OnCommand(command_id::kFileClose); });
+  QString modalWhenSignalled;
+  QTimer::singleShot(300, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget()) modalWhenSignalled = modal->objectName();
+    ::kill(::getpid(), SIGTERM);
+  });
+  QTimer watchdog;
+  QObject::connect(&watchdog, &QTimer::timeout, [] {
+    ADD_FAILURE() << "the program did not end";
+    QCoreApplication::exit(1);
+  });
+  watchdog.start(20000);
+
+  EXPECT_EQ(app->Exec(), 0);
+  EXPECT_EQ(modalWhenSignalled, QString::number(save_changes_dialog::kDialogId));
+  EXPECT_TRUE(QFile::exists(lock));  // until the windows go
+  app.reset();
+  EXPECT_FALSE(QFile::exists(lock));
+  ASSERT_TRUE(file.seek(0));
+  EXPECT_EQ(file.readAll(), saved);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "data/account_file.h"
 #include "data/archive.h"
 #include "data/calendar.h"
+#include "data/save_fault.h"
 #include "data/year_ledger.h"
 #include "statement/budget_report_export.h"
 #include "support/ledger_records.h"
@@ -217,6 +218,27 @@ TEST_F(ToolTest, CheckAndDumpGiveTheReadingMessageAndTheFaultForADamagedAccount)
       EXPECT_EQ(outcome.err, kReadingMessage + "purso-tool: '" + path + "': " + damaged[i].fault + "\n")
           << command << " " << i;
     }
+  }
+}
+
+TEST_F(ToolTest, CheckAndDumpPutBackAnAccountWhoseSaveInPlaceWasKilled) {
+  const std::string path = StoreFilledAccount();
+  const std::vector<std::uint8_t> good = ReadBytes(path);
+  fs::create_hard_link(path, PathOf("twin.pxf"));  // so that it is saved in place
+  for (const std::string command : {"check", "dump"}) {
+    {
+      // A save that wrote its content and could not put the old back, as a kill leaves it.
+      const CScopedSaveFault writeFails(SaveStep::kWriteContent, EIO);
+      const CScopedSaveFault restoreFails(SaveStep::kRestore, EIO);
+      CAccountBook other(2003);
+      ASSERT_EQ(SaveAccountFile(path, other).failure, SaveFailure::kDamaged);
+    }
+    const Outcome outcome = RunCommand({command, path});
+    EXPECT_EQ(outcome.status, kExitOk) << command << outcome.err;
+    EXPECT_EQ(outcome.err, "purso-tool: '" + path +
+                               "': its last save was interrupted; it was put back as it was before, from "
+                               "'filled.pxf.bak'\n");
+    EXPECT_EQ(ReadBytes(path), good) << command;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "data/account_file.h"
+#include "data/save_journal.h"
 #include "purso_tool/tool_commands.h"
 
 namespace purso::tool {
@@ -134,9 +135,23 @@ std::string_view ContentFault(ReadFailure failure) {
 }  // namespace
 
 std::optional<int> LoadForCommand(const std::string& path, CAccountBook& book, std::ostream& err) {
-  // Read as the program reads an account: streamed from the file into the
-  // tables, never held whole in memory besides.
-  const ReadFailure failure = LoadAccountFile(path, book);
+  // Opened as the program opens an account: a save in place of it that was
+  // killed part way is rolled back first; then streamed from the file into
+  // the tables, never held whole in memory besides.
+  const CFilePlace place = CFilePlace::Of(path);
+  const RecoveryResult recovery = RecoverInterruptedSave(place);
+  const std::string backup = Quoted(recovery.backup);
+  switch (recovery.status) {
+    case Recovery::kRolledBack:
+      Fail(err, Quoted(path) + ": its last save was interrupted; it was put back as it was before, from " + backup);
+      break;
+    case Recovery::kNotRolledBack:
+      Fail(err, Quoted(path) + ": its last save was interrupted, and it could not be put back from " + backup);
+      break;
+    case Recovery::kNone:
+      break;
+  }
+  const ReadFailure failure = LoadAccountFile(place, book);
   const std::string cannotRead = "cannot read " + Quoted(path) + ": ";
   switch (failure) {
     case ReadFailure::kNone: return std::nullopt;
