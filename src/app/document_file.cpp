@@ -73,7 +73,9 @@ bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
   if (!LockFile(*lock_, path, kHeldOpenQuestion)) return false;
   RemoveSaveLeftovers(path);
   TakePath(path, stamp);
+  history_.Clear(CUndoHistory::SavedState::kSaved);
   recalculate_ = true;
+  OfferRecoveryOfThisAccount();
   return true;
 }
 
@@ -114,6 +116,7 @@ bool CpursoPXFDoc::OnSaveDocument(const std::string& path) {
   }
   if (next) lock_ = std::move(next);
   TakePath(path, saved.stamp);
+  AfterSave(samePath);
   return true;
 }
 
@@ -126,6 +129,8 @@ bool CpursoPXFDoc::LockFile(CAccountLock& lock, const std::string& path, std::st
   lock.ForceAcquire(path);
   return true;
 }
+
+bool CpursoPXFDoc::LockAccount(const std::string& path) { return LockFile(*lock_, path, kHeldOpenQuestion); }
 
 void CpursoPXFDoc::TakePath(const std::string& path, const FileStamp& stamp) {
   pathName_ = path;

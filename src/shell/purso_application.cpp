@@ -50,6 +50,7 @@ CpursoApp::StartResult CpursoApp::Start(const QStringList& arguments) {
     }
   }
   mainFrame_->showMaximized();
+  mainFrame_->RecoverLeftAccounts();
   return StartResult::kRunning;
 }
 

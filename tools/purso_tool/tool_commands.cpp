@@ -21,6 +21,7 @@
 #include "data/year_ledger.h"
 #include "purso_tool/statement_commands.h"
 #include "purso_tool/tool_options.h"
+#include "purso_tool/version_commands.h"
 
 namespace purso::tool {
 namespace {
@@ -197,10 +198,10 @@ std::string UsageText() {
          "                       print the account as JSON: its settings, its current\n"
          "                       year and every year that holds records or an opening\n"
          "                       balance, each with its records and figures\n" +
-         StatementCommandsUsage() +
+         StatementCommandsUsage() + VersionCommandsUsage() +
          "\n"
          "Options:\n"
-         "  --force              new: replace FILE if it exists\n"
+         "  --force              new: replace FILE if it exists; restore: replace OUT\n"
          "  --year YYYY          new: the account's current year; dump: only that year,\n"
          "                       even if empty; export: that year, else the account's\n"
          "                       current year (" +
@@ -223,6 +224,7 @@ int RunTool(const std::vector<std::string>& arguments, std::ostream& out, std::o
     return kExitOk;
   }
   if (IsStatementCommand(command)) return RunStatementCommand(arguments, out, err);
+  if (IsVersionCommand(command)) return RunVersionCommand(arguments, out, err);
   try {
     Options options;
     if (command == "new") {
