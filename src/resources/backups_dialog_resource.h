@@ -20,16 +20,16 @@ using enum ControlKind;
 using namespace control_style;
 inline constexpr ControlResource kControls[] = {
     {kLabel, kNoControlId, "Besides <name>.pxf.bak, the program keeps earlier versions of every account it saves.", 7,
-     7, 180, 18, kWrap},
-    {kLabel, kNoControlId, "Versions of the last saves:", 7, 32, 120, 8},
-    {kEdit, kSaves, "", 131, 30, 40, 12},
-    {kLabel, kNoControlId, "Last version of each of the last days:", 7, 50, 120, 8},
-    {kEdit, kDays, "", 131, 48, 40, 12},
-    {kPushButton, kOk, "OK", 194, 7, 50, 14, kDefault},
-    {kPushButton, kCancel, "Cancel", 194, 25, 50, 14},
+     7, 190, 18, kWrap},
+    {kLabel, kNoControlId, "Versions of the last saves:", 7, 32, 150, 8},
+    {kEdit, kSaves, "", 161, 30, 36, 12},
+    {kLabel, kNoControlId, "Last version of each of the last days:", 7, 50, 150, 8},
+    {kEdit, kDays, "", 161, 48, 36, 12},
+    {kPushButton, kOk, "OK", 207, 7, 50, 14, kDefault},
+    {kPushButton, kCancel, "Cancel", 207, 25, 50, 14},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId, "Backups", 251, 70, "MS Sans Serif", 8, table::kControls};
+inline constexpr DialogResource kResource{kDialogId, "Backups", 264, 70, "MS Sans Serif", 8, table::kControls};
 
 }  // namespace purso::backups_dialog
