@@ -45,19 +45,20 @@ std::string AccountName(const RecoveryHeader& header) {
 
 }  // namespace
 
-void CpursoPXFDoc::AfterCommand() {
-  recoveryPending_ = true;
+void CpursoPXFDoc::AfterCommand(bool changed) {
+  if (changed) recoveryPending_ = true;
   KeepRecovery();
 }
 
 void CpursoPXFDoc::KeepRecovery() {
-  if (keeping_ == nullptr || commandDepth_ > 0 || !recoveryPending_) return;
+  if (keeping_ == nullptr || commandDepth_ > 0) return;
   // Undone back to the file: there is nothing left to recover.
   if (!IsModified()) {
     DiscardRecovery();
     recoveryPending_ = false;
     return;
   }
+  if (!recoveryPending_) return;
   const WallClock::time_point now = keeping_->Now();
   if (lastRecovery_ && now >= *lastRecovery_ && now - *lastRecovery_ < kRecoveryInterval) return;
   WriteRecoveryNow();
@@ -124,12 +125,12 @@ bool CpursoPXFDoc::OfferRecovery(std::unique_ptr<CRecoveryFile> copy) {
 
 bool CpursoPXFDoc::AdoptRecovery(std::unique_ptr<CRecoveryFile> copy, const RecoveryHeader& header,
                                  std::unique_ptr<CAccountBook> recovered) {
-  if (!header.accountPath.empty() && header.accountPath != pathName_) {
+  if (header.accountPath.empty()) {
+    title_ = header.title;
+  } else if (pathName_.empty()) {
     // Recovered at start-up: the account is its file again, as opened.
     if (!LockAccount(header.accountPath)) return false;
     TakePath(header.accountPath, FileStampOf(header.accountPath));
-  } else if (header.accountPath.empty()) {
-    title_ = header.title;
   }
   book_ = std::move(*recovered);
   history_.Clear(CUndoHistory::SavedState::kUnsaved);

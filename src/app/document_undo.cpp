@@ -49,8 +49,9 @@ void CpursoPXFDoc::RunCommand(std::string_view name, const std::function<void()>
   }
   CBookChange change = CBookChange::Between(*before, book_);
   before.reset();
-  if (!change.IsEmpty()) AddStep(name, std::move(change));
-  AfterCommand();
+  const bool changed = !change.IsEmpty();
+  if (changed) AddStep(name, std::move(change));
+  AfterCommand(changed);
 }
 
 void CpursoPXFDoc::AddStep(std::string_view name, CBookChange change) {
@@ -73,7 +74,7 @@ void CpursoPXFDoc::Undo() {
     return;
   }
   Bookkeeping();
-  AfterCommand();
+  AfterCommand(true);
 }
 
 void CpursoPXFDoc::Redo() {
@@ -85,7 +86,7 @@ void CpursoPXFDoc::Redo() {
     return;
   }
   Bookkeeping();
-  AfterCommand();
+  AfterCommand(true);
 }
 
 void CpursoPXFDoc::Notify(std::string_view text) {

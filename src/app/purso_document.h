@@ -201,8 +201,9 @@ class CpursoPXFDoc {
   // Adds a step to the history, saying so when older steps had to go.
   void AddStep(std::string_view name, CBookChange change);
   void Notify(std::string_view text);
-  // What follows every command, Undo and Redo among them.
-  void AfterCommand();
+  // What follows every command, Undo and Redo among them: changed when the
+  // account is not as it was before the command.
+  void AfterCommand(bool changed);
   // What follows a successful save: the undo steps, a kept version, the
   // recovery copies this save supersedes.
   void AfterSave(bool samePath);

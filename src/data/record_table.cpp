@@ -68,16 +68,15 @@ bool CRecordTable::AddRow() {
   // A table never grows past what Load accepts, or the file it is saved to
   // could not be opened again.
   if (needsBlock && (capacity + blockRows_) * rowWidth_ > std::numeric_limits<std::uint32_t>::max()) return false;
+  // The room the rows take: a new block, or for a loaded table, which
+  // reserved only the rows it holds, up to one block more, never beyond the
+  // stored capacity.
+  const std::uint64_t room =
+      needsBlock ? capacity + blockRows_ : std::min<std::uint64_t>(capacity, rowCount_ + std::uint64_t{blockRows_});
+  const auto roomBytes = static_cast<std::size_t>(room * rowWidth_);
   try {
-    RowBuffer& rows = OwnRows();
-    if (needsBlock) {
-      rows.reserve(static_cast<std::size_t>((capacity + blockRows_) * rowWidth_));
-    } else if (rows.capacity() < rows.size() + rowWidth_) {
-      // A loaded table reserved only the rows it holds; take up to one block
-      // more, never beyond the stored capacity.
-      const std::uint64_t wanted = std::min<std::uint64_t>(capacity, rowCount_ + std::uint64_t{blockRows_});
-      rows.reserve(static_cast<std::size_t>(wanted * rowWidth_));
-    }
+    RowBuffer& rows = OwnRows(roomBytes);
+    if (needsBlock || rows.capacity() < rows.size() + rowWidth_) rows.reserve(roomBytes);
     rows.resize(rows.size() + rowWidth_, 0);
   } catch (const std::bad_alloc&) {
     return false;
@@ -95,12 +94,12 @@ bool CRecordTable::AddRow() {
   return true;
 }
 
-CRecordTable::RowBuffer& CRecordTable::OwnRows() {
+CRecordTable::RowBuffer& CRecordTable::OwnRows(std::size_t room) {
   if (!rows_) {
     rows_ = std::make_shared<RowBuffer>();
   } else if (rows_.use_count() > 1) {
     auto own = std::make_shared<RowBuffer>();
-    own->reserve(rows_->capacity());
+    own->reserve(std::max(rows_->capacity(), room));
     own->resize(rows_->size());
     if (!rows_->empty()) std::memcpy(own->data(), rows_->data(), rows_->size());
     rows_ = std::move(own);

@@ -207,12 +207,13 @@ class CRecordTable {
   using RowBuffer = std::vector<std::uint8_t, CUninitializedAllocator<std::uint8_t>>;
 
   // The rows, the table's own to write: copied first while a copy of the
-  // table shares them, made when the table has none. May throw std::bad_alloc.
-  RowBuffer& OwnRows();
+  // table shares them (with room for at least room bytes, so that the
+  // write that follows need not copy them again), made when the table has
+  // none. May throw std::bad_alloc.
+  RowBuffer& OwnRows(std::size_t room = 0);
   // OwnRows for the operations that report failure: false when no memory
   // for the copy could be had.
   bool Writable();
-  std::size_t RowBytes() const { return rows_ ? rows_->size() : 0; }
 
   bool modified_ = false;
   // The rows in use, rowCount_ * rowWidth_ bytes; null while there are none

@@ -5,6 +5,12 @@
 #include <cstring>
 
 namespace purso {
+namespace {
+
+// Rows compared at once while two states of a table run alike.
+constexpr std::uint32_t kBlockRows = 256;
+
+}  // namespace
 
 std::uint32_t CTableChange::AddImage(const std::uint8_t* row) {
   const auto number = static_cast<std::uint32_t>(images_.size() / rowWidth_);
@@ -22,6 +28,16 @@ std::optional<CTableChange> CTableChange::Between(const CRecordTable& before, co
     std::uint32_t i = 0;
     std::uint32_t j = 0;
     while (i < before.rowCount_ || j < after.rowCount_) {
+      // Long runs of the same rows at the same places are passed over a
+      // block at a time: equal bytes mean equal ids.
+      const std::uint32_t run = std::min({kBlockRows, before.rowCount_ - std::min(i, before.rowCount_),
+                                          after.rowCount_ - std::min(j, after.rowCount_)});
+      if (run == kBlockRows &&
+          std::memcmp(before.Row(i), after.Row(j), static_cast<std::size_t>(run) * change.rowWidth_) == 0) {
+        i += run;
+        j += run;
+        continue;
+      }
       const std::uint32_t oldId = i < before.rowCount_ ? before.RowIdAt(i) : CRecordTable::kNoRow;
       const std::uint32_t newId = j < after.rowCount_ ? after.RowIdAt(j) : CRecordTable::kNoRow;
       if (oldId == newId) {
