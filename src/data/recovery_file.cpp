@@ -2,10 +2,10 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <random>
@@ -163,13 +163,16 @@ ReadFailure CRecoveryFile::Read(RecoveryHeader& header, CAccountBook& book) cons
   return ReadFailure::kNone;
 }
 
-bool CRecoveryFile::Exists() const {
-  struct stat info {};
-  return ::lstat(copyPath_.c_str(), &info) == 0;
-}
-
 void CRecoveryFile::Remove() {
   ::unlink(copyPath_.c_str());
+  // A write cut short by the end of its program leaves its temporary file.
+  const fs::path copy(copyPath_);
+  const std::string prefix = copy.filename().string() + ".";
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(copy.parent_path(), error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.starts_with(prefix) && name.ends_with(".tmp")) fs::remove(entry.path(), error);
+  }
   ::unlink(lockPath_.c_str());
 }
 

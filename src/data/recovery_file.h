@@ -53,9 +53,8 @@ class CRecoveryFile {
   bool ReadHeader(RecoveryHeader& header) const;
   // Reads the copy; kNone, or the check that refused it (book unchanged).
   ReadFailure Read(RecoveryHeader& header, CAccountBook& book) const;
-  bool Exists() const;
-  // Removes the copy and its lock file: the end of a clean close, or the
-  // user's choice.
+  // Removes the copy, what a write of it cut short left, and its lock file:
+  // the end of a clean close, or the user's choice.
   void Remove();
 
   const std::string& Path() const { return copyPath_; }

@@ -104,6 +104,9 @@ class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
   CQtHost& host_;
   CRecentFileList& recentFiles_;
   ISettingsStore& settings_;
+  // Given to every document; a document reaches it only from commands and
+  // timers, never from its destructor, so the account windows, which go with
+  // the QWidget part of this window, may outlive it.
   CSafekeeping safekeeping_;
   QMdiArea* mdi_;
   QHash<int, QAction*> actions_;
