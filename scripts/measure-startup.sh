@@ -41,7 +41,7 @@ times=()
 for run in $(seq 1 "$runs"); do
   log="$scratch/run$run.log"
   start=$(date +%s%N)
-  DISPLAY=$display HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb \
+  DISPLAY=$display HOME="$scratch/home" XDG_DATA_HOME="$scratch/home/.local/share" XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb \
     QT_LOGGING_RULES="purso.shell.info=true" "$program" "$account" >"$log" 2>&1 &
   pid=$!
   until grep -q "account view painted" "$log"; do

@@ -31,7 +31,7 @@ account="$scratch/small household.pxf"
 # A private home and runtime folder: no settings of the person running the
 # tests are read or written, and no program of theirs receives the file.
 mkdir -m 700 "$scratch/home" "$scratch/runtime"
-HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/home/.config" \
+HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/home/.config" XDG_DATA_HOME="$scratch/home/.local/share" \
   QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="purso.shell.info=true" \
   "$program" "$account" >"$scratch/program.log" 2>&1 &
 pid=$!

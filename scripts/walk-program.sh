@@ -260,7 +260,7 @@ export DISPLAY=":$display"
 mkdir -m 700 "$scratch/home" "$scratch/runtime"
 cd "$scratch"
 env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u QT_QPA_PLATFORMTHEME -u DBUS_SESSION_BUS_ADDRESS \
-  HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/home/.config" \
+  HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/home/.config" XDG_DATA_HOME="$scratch/home/.local/share" \
   QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="purso.shell.info=true" \
   "$program" >"$log" 2>&1 &
 pid=$!

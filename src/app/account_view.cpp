@@ -10,6 +10,7 @@
 #include "calc/predaction_queries.h"
 #include "dialogs/predactions_dialog.h"
 #include "platform/help_launcher.h"
+#include "resources/predactions_dialog_resource.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
 #include "text/list_layouts.h"
@@ -22,6 +23,8 @@ using namespace view_style;
 namespace ids = account_view;
 
 constexpr int kMonths = 12;
+// The undo step of a double-click on an outstanding row is named after its dialog.
+constexpr std::string_view kPredactionsStep = predactions_dialog::kResource.title;
 
 // The outstanding lists' captions and totals stand on the same row.
 constexpr int kOutstandingLeft = 590;
@@ -184,6 +187,17 @@ void CpursoPXFView::RefillOutstanding() {
   Controls().SetItems(ids::kOutstandingIncomes, std::move(incomes));
 }
 
+bool CpursoPXFView::IsViewCommand(int commandId) {
+  return (commandId >= ids::kFromMonth && commandId < ids::kFromMonth + kMonths) ||
+         (commandId >= ids::kToMonth && commandId < ids::kToMonth + kMonths) || commandId == ids::kBudgetToggle ||
+         commandId == ids::kActualToggle || commandId == ids::kHelp;
+}
+
+std::optional<CommandState> CpursoPXFView::QueryCommand(int commandId) const {
+  if (IsViewCommand(commandId)) return CommandState{true, {}};
+  return document_.QueryCommand(commandId);
+}
+
 void CpursoPXFView::OnCommand(int controlId) {
   if (controlId >= ids::kFromMonth && controlId < ids::kFromMonth + kMonths) {
     SetFromMonth(controlId - ids::kFromMonth);
@@ -255,9 +269,12 @@ void CpursoPXFView::OnDoubleClick(int controlId) {
   if (!ledger.Categories().Find(categoryId)) return;
 
   // The category's budget follows its predactions, as from every other
-  // opener; then the document's bookkeeping: the unsaved-changes state
-  // follows the book, and its views, this one among them, recompute.
-  EditPredactions(document_.Host(), document_.Book(), categoryId, *predactionId);
+  // opener, in one step named after the dialog; then the document's
+  // bookkeeping: the unsaved-changes state follows the book, and its views,
+  // this one among them, recompute.
+  document_.RunCommand(kPredactionsStep, [this, categoryId, predactionId] {
+    EditPredactions(document_.Host(), document_.Book(), categoryId, *predactionId);
+  });
   document_.Bookkeeping();
 }
 

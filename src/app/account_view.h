@@ -17,6 +17,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "app/cash_flow_chart.h"
 #include "app/purso_document.h"
@@ -83,6 +84,11 @@ class CpursoPXFView final : public CControlLogic, public IDocumentView {
   // the help page; every other command (the Categories, Solver and
   // Transactions buttons among them) goes to the document, as from the menu.
   void OnCommand(int controlId) override;
+  // How a command stands: the view's own can always be chosen, the rest are
+  // the document's to say; none for a command neither carries.
+  std::optional<CommandState> QueryCommand(int commandId) const;
+  // The month buttons, the toggles and Help.
+  static bool IsViewCommand(int commandId);
   // A row of an outstanding list (double-click or Enter): its predaction is
   // opened for editing in the Predicted Transactions dialog, selected.
   void OnDoubleClick(int controlId) override;

@@ -116,10 +116,13 @@ bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
   place_ = std::move(place);
   fileReads_ = reads;
   TakePath(path, stamp);
+  // A backup taken in the damaged file's place is not what the file holds.
+  history_.Clear(reads ? CUndoHistory::SavedState::kSaved : CUndoHistory::SavedState::kUnsaved);
   if (recovery.status == Recovery::kRolledBack) {
     ShowProblem(host_, Filled(kRolledBackProblem, name, recovery.backup), kRolledBackSuggestion);
   }
   recalculate_ = true;
+  OfferRecoveryOfThisAccount();
   return true;
 }
 
@@ -188,6 +191,7 @@ bool CpursoPXFDoc::OnSaveDocument(const std::string& path) {
   }
   fileReads_ = true;
   TakePath(path, saved.stamp);
+  AfterSave(samePath);
   return true;
 }
 
@@ -219,6 +223,14 @@ bool CpursoPXFDoc::LockFile(CAccountLock& lock, const CFilePlace& place, const s
       // A folder without room for a lock file does without.
       return true;
   }
+}
+
+bool CpursoPXFDoc::LockAccount(const std::string& path) {
+  CFilePlace place = CFilePlace::Of(path);
+  if (!LockFile(*lock_, place, FileNameOf(path), kHeldOpenQuestion)) return false;
+  place_ = std::move(place);
+  fileReads_ = false;
+  return true;
 }
 
 void CpursoPXFDoc::TakePath(const std::string& path, const FileStamp& stamp) {

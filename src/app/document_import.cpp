@@ -27,6 +27,8 @@ constexpr std::string_view kExportProblem = "The file %1 cannot be written.";
 constexpr std::string_view kExportSuggestion =
     "- check that you may write to the folder\n- check that the disk is not full\n- try another name";
 constexpr std::string_view kExportExtension = ".csv";
+// The undo step of an import is named after its command.
+constexpr std::string_view kImportStep = "Import Statement";
 
 // text with the name of the file at path, as account text, for %1.
 std::string WithFileName(std::string_view text, const std::string& path) {
@@ -71,7 +73,9 @@ bool CpursoPXFDoc::ImportStatement(const std::string& path, ISettingsStore& sett
     }
   }
   CImportDialog dialog(book_, statement, Utf8ToAccountText(FileNameOf(path)));
-  if (host_.RunModal(dialog) != kCommandOk) return false;
+  int result = kCommandCancel;
+  RunCommand(kImportStep, [&] { result = host_.RunModal(dialog); });
+  if (result != kCommandOk) return false;
   Bookkeeping();
   return true;
 }

@@ -16,6 +16,7 @@
 #include "dialogs/settings_dialog.h"
 #include "dialogs/solver_dialog.h"
 #include "dialogs/transactions_dialog.h"
+#include "resources/frame_resources.h"
 
 namespace purso {
 namespace {
@@ -47,6 +48,7 @@ enum class AfterDialog {
 // dialog it runs, and what follows the dialog.
 struct CommandRow {
   int id;
+  std::string_view name;  // of its undo step
   std::initializer_list<CommandGuard> guards;
   AfterDialog after;
   void (*run)(CpursoPXFDoc& document);
@@ -70,20 +72,24 @@ std::string AccountName(const CpursoPXFDoc& document) {
 // Commands join this table as their dialogs join the program.
 const CommandRow kCommands[] = {
     {command_id::kObjects,
+     "Objects",
      {},
      AfterDialog::kFiguresStay,
      [](CpursoPXFDoc& document) { Run<CNameListDialog>(document, document.CurrentLedger(), MasterList::kObjects); }},
     {command_id::kFunctionalAreas,
+     "Functional Areas",
      {},
      AfterDialog::kFiguresStay,
      [](CpursoPXFDoc& document) {
        Run<CNameListDialog>(document, document.CurrentLedger(), MasterList::kFunctionalAreas);
      }},
     {command_id::kCategories,
+     "Categories",
      {CommandGuard::kHasObjects, CommandGuard::kHasFunctionalAreas},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) { Run<CCategoriesDialog>(document, document.Book()); }},
     {command_id::kSettings,
+     "Settings",
      {},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) {
@@ -93,26 +99,32 @@ const CommandRow kCommands[] = {
        if (!book.Settings().SameSettings(before)) book.SetModified();
      }},
     {command_id::kTransactions,
+     "Transactions",
      {CommandGuard::kHasCategories},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) { Run<CTransactionsDialog>(document, document.Book()); }},
     {command_id::kOpeningBalance,
+     "Opening Balance",
      {},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) { EditOpeningBalance(document.Host(), document.Book()); }},
     {command_id::kSolver,
+     "Solver",
      {},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) { Run<CSolverDialog>(document, document.Book()); }},
     {command_id::kBudgetWizard,
+     "Budget Wizard",
      {},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) { Run<CBudgetWizardDialog>(document, document.Book()); }},
     {command_id::kChangeYear,
+     "Change Year",
      {},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) { Run<CChangeYearDialog>(document, document.Book()); }},
     {command_id::kBudgetReport,
+     "Budget Report",
      {},
      AfterDialog::kFiguresStay,
      [](CpursoPXFDoc& document) {
@@ -122,6 +134,13 @@ const CommandRow kCommands[] = {
                                 path.substr(0, path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/')));
      }},
 };
+
+// "&Undo Transactions", or "&Undo" when there is no step.
+std::string JoinCaption(std::string_view caption, std::string_view name) {
+  std::string joined(caption);
+  if (!name.empty()) joined.append(" ").append(name);
+  return joined;
+}
 
 const CommandRow* FindCommand(int commandId) {
   for (const CommandRow& command : kCommands) {
@@ -134,15 +153,40 @@ const CommandRow* FindCommand(int commandId) {
 
 CpursoPXFDoc::CpursoPXFDoc(IHost& host) : host_(host) {}
 
-bool CpursoPXFDoc::IsCommandAvailable(int commandId) const { return FindCommand(commandId) != nullptr; }
+bool CpursoPXFDoc::IsCommandAvailable(int commandId) const {
+  const std::optional<CommandState> state = QueryCommand(commandId);
+  return state && state->enabled;
+}
+
+std::optional<CommandState> CpursoPXFDoc::QueryCommand(int commandId) const {
+  switch (commandId) {
+    case command_id::kEditUndo:
+      return CommandState{history_.CanUndo(), JoinCaption(kUndoCaption, history_.UndoName())};
+    case command_id::kEditRedo:
+      return CommandState{history_.CanRedo(), JoinCaption(kRedoCaption, history_.RedoName())};
+    default:
+      if (FindCommand(commandId) == nullptr) return std::nullopt;
+      return CommandState{true, {}};
+  }
+}
 
 bool CpursoPXFDoc::OnCommand(int commandId) {
+  switch (commandId) {
+    case command_id::kEditUndo:
+      Undo();
+      return true;
+    case command_id::kEditRedo:
+      Redo();
+      return true;
+    default:
+      break;
+  }
   const CommandRow* command = FindCommand(commandId);
   if (command == nullptr) return false;
   for (CommandGuard guard : command->guards) {
     if (!CheckGuard(guard)) return true;
   }
-  command->run(*this);
+  RunCommand(command->name, [this, command] { command->run(*this); });
   if (command->after == AfterDialog::kBookkeeping) Bookkeeping();
   return true;
 }

@@ -6,11 +6,16 @@
 // with the same bookkeeping, so that the unsaved-changes state follows the
 // book and the views recompute their figures.
 //
+// Every command that may change the account runs through RunCommand, which
+// makes what it changed one undo step named after it (none when nothing
+// changed); Undo and Redo, the Edit commands, live here with the steps.
+//
 // Views register to be told when the account changed. The recalculation
 // flag says that the balances must be computed again; the view clears it
 // when it has done so.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -18,10 +23,14 @@
 #include <string_view>
 #include <vector>
 
+#include "app/safekeeping.h"
+#include "app/undo_history.h"
 #include "data/account_book.h"
 #include "data/account_lock.h"
 #include "data/file_place.h"
 #include "data/file_stamp.h"
+#include "data/kept_versions.h"
+#include "data/recovery_file.h"
 #include "platform/host.h"
 #include "platform/settings_store.h"
 #include "resources/command_ids.h"
@@ -34,6 +43,16 @@ class IDocumentView {
   virtual ~IDocumentView() = default;
   // The account changed; repaint everything.
   virtual void OnDocumentChanged() = 0;
+  // Something the user should know in passing, for the status bar.
+  virtual void OnDocumentNotice(std::string_view /*text*/) {}
+};
+
+// How a command's menu item and button stand: whether it can be chosen, and
+// for a command whose caption follows the account (Undo and Redo) the
+// caption, with its "&" key; empty for the menu's own.
+struct CommandState {
+  bool enabled = false;
+  std::string caption;
 };
 
 // The checks some commands make before their dialog opens.
@@ -97,10 +116,24 @@ class CpursoPXFDoc {
   // that succeeded; false on Cancel or a save that did not happen.
   bool SaveModified(const std::function<bool()>& save);
 
-  // Whether the command is an account command whose dialog the program has.
+  // Whether the command is one the document carries and can carry out now.
   bool IsCommandAvailable(int commandId) const;
-  // Runs an account command; false for a command the document does not carry.
+  // How the document's command stands; none for a command it does not carry.
+  std::optional<CommandState> QueryCommand(int commandId) const;
+  // Runs an account command or an Edit command; false for a command the
+  // document does not carry.
   bool OnCommand(int commandId);
+
+  // Runs command, which may change the account, as one step: what it changed
+  // becomes one undo step named name ("Undo <name>"), and nothing when it
+  // changed nothing; new steps drop those that could be redone.
+  void RunCommand(std::string_view name, const std::function<void()>& command);
+  // Edit > Undo and Redo: the account exactly as before the last step, or
+  // after the next one, its modified state following the last save; then
+  // the bookkeeping of a command. Nothing when there is no step.
+  void Undo();
+  void Redo();
+  const CUndoHistory& History() const { return history_; }
 
   // Imports the bank statement at path (OFX or QFX, QIF, CSV, by its
   // extension) into the account: a CSV statement first goes through the
@@ -117,6 +150,52 @@ class CpursoPXFDoc {
   // to path, replacing the file whole or not at all; false, having shown
   // why, when it cannot be written.
   bool ExportYear(const std::string& path);
+
+  // --- What is kept beside the file (document_versions.cpp, document_recovery.cpp)
+
+  // Where this account's versions and recovery copies are kept; nullptr,
+  // the start, keeps none. Not owned; must outlive the document.
+  void SetSafekeeping(CSafekeeping* keeping) { keeping_ = keeping; }
+
+  // The kept versions of this account, newest first, each read for the
+  // list; none for an account never saved.
+  std::vector<VersionSummary> KeptVersions() const;
+  // Opens a kept version of the account original (its title and path) as a
+  // new, unsaved account titled "<original> (restored <date and time>)";
+  // its file is the user's to choose. False, having shown the reading
+  // message, when the version cannot be read.
+  bool OpenVersion(const KeptVersion& version, const std::string& originalTitle, const std::string& originalPath);
+  // The file Save As proposes: the account's own, or for an account never
+  // saved, its title with the extension; a restored version proposes a new
+  // name beside its original.
+  std::string SaveAsProposal() const;
+
+  // Writes the recovery copy when one is due: the account has unsaved
+  // changes, no command is under way, something changed since the last
+  // copy and that copy is kRecoveryInterval old. Every command calls it as
+  // it ends; the program's timer calls it too.
+  static constexpr std::chrono::seconds kRecoveryInterval{60};
+  void KeepRecovery();
+  // Writes the recovery copy now when the account has unsaved changes: for
+  // a program about to end without asking.
+  void WriteRecoveryNow();
+  // The end of a clean close, saved or not: the recovery copy goes.
+  void DiscardRecovery();
+  // Asks about each copy of this account that a program which ended without
+  // closing it left (newest first), unless it was offered in this run: Yes
+  // makes the account the recovered one, modified; No asks whether to
+  // delete the copy. A damaged copy is reported, never offered.
+  void OfferRecoveryOfThisAccount();
+  // Takes over a copy the user chose to recover: the account as it was,
+  // modified and unsaved, at its file when it had one (whose lock it takes,
+  // asking when another program holds it). False when the user would not
+  // open an account another program holds.
+  bool AdoptRecovery(std::unique_ptr<CRecoveryFile> copy, const RecoveryHeader& header,
+                     std::unique_ptr<CAccountBook> recovered);
+  // At start-up: asks about every copy a program which ended without closing
+  // its accounts left, as OfferRecoveryOfThisAccount does, and returns the
+  // accounts the user chose to recover, to be shown.
+  static std::vector<std::unique_ptr<CpursoPXFDoc>> RecoverLeftAccounts(IHost& host, CSafekeeping& keeping);
 
   // True when the guard holds; otherwise shows its Problem dialog.
   bool CheckGuard(CommandGuard guard);
@@ -146,6 +225,20 @@ class CpursoPXFDoc {
   // Whether the file may be written over: asks when it changed on disk since
   // it was read or written, or is a link now.
   bool MayReplaceFile();
+  // Adds a step to the history, saying so when older steps had to go.
+  void AddStep(std::string_view name, CBookChange change);
+  void Notify(std::string_view text);
+  // What follows every command, Undo and Redo among them: changed when the
+  // account is not as it was before the command.
+  void AfterCommand(bool changed);
+  // What follows a successful save: the undo steps, a kept version, the
+  // recovery copies this save supersedes.
+  void AfterSave(bool samePath);
+  void KeepVersion();
+  // Asks about one copy another program left; true when it was recovered.
+  bool OfferRecovery(std::unique_ptr<CRecoveryFile> copy);
+  // Takes the lock of the account at path as opening it does.
+  bool LockAccount(const std::string& path);
 
   IHost& host_;
   CAccountBook book_;
@@ -163,6 +256,16 @@ class CpursoPXFDoc {
   bool fileReads_ = false;
   bool recalculate_ = true;
   std::vector<IDocumentView*> views_;
+  CUndoHistory history_;
+  int commandDepth_ = 0;
+  CSafekeeping* keeping_ = nullptr;
+  // The restored version's original, for the name Save As proposes.
+  std::string restoredFrom_;
+  std::string restoredDate_;
+  std::unique_ptr<CRecoveryFile> recovery_;
+  bool recoveryPending_ = false;
+  std::optional<WallClock::time_point> lastRecovery_;
+  bool recoveryFailed_ = false;
 };
 
 }  // namespace purso

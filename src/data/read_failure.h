@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace purso {
 
@@ -32,5 +33,9 @@ enum class ReadFailure : std::uint8_t {
   kBadRowIds,              // row ids that do not rise, or reach the next row id
   kTrailingBytes,          // bytes after the last ledger
 };
+
+// What the check found, in a few words for a message or a list ("the file
+// ends early"); empty for kNone.
+std::string_view ReadFailureText(ReadFailure failure);
 
 }  // namespace purso

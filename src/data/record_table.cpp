@@ -68,16 +68,16 @@ bool CRecordTable::AddRow() {
   // A table never grows past what Load accepts, or the file it is saved to
   // could not be opened again.
   if (needsBlock && (capacity + blockRows_) * rowWidth_ > std::numeric_limits<std::uint32_t>::max()) return false;
+  // The room the rows take: a new block, or for a loaded table, which
+  // reserved only the rows it holds, up to one block more, never beyond the
+  // stored capacity.
+  const std::uint64_t room =
+      needsBlock ? capacity + blockRows_ : std::min<std::uint64_t>(capacity, rowCount_ + std::uint64_t{blockRows_});
+  const auto roomBytes = static_cast<std::size_t>(room * rowWidth_);
   try {
-    if (needsBlock) {
-      rows_.reserve(static_cast<std::size_t>((capacity + blockRows_) * rowWidth_));
-    } else if (rows_.capacity() < rows_.size() + rowWidth_) {
-      // A loaded table reserved only the rows it holds; take up to one block
-      // more, never beyond the stored capacity.
-      const std::uint64_t wanted = std::min<std::uint64_t>(capacity, rowCount_ + std::uint64_t{blockRows_});
-      rows_.reserve(static_cast<std::size_t>(wanted * rowWidth_));
-    }
-    rows_.resize(rows_.size() + rowWidth_, 0);
+    RowBuffer& rows = OwnRows(roomBytes);
+    if (needsBlock || rows.capacity() < rows.size() + rowWidth_) rows.reserve(roomBytes);
+    rows.resize(rows.size() + rowWidth_, 0);
   } catch (const std::bad_alloc&) {
     return false;
   } catch (const std::length_error&) {
@@ -94,10 +94,24 @@ bool CRecordTable::AddRow() {
   return true;
 }
 
+CRecordTable::RowBuffer& CRecordTable::OwnRows(std::size_t room) {
+  if (!rows_) {
+    rows_ = std::make_shared<RowBuffer>();
+  } else if (rows_.use_count() > 1) {
+    auto own = std::make_shared<RowBuffer>();
+    own->reserve(std::max(rows_->capacity(), room));
+    own->resize(rows_->size());
+    if (!rows_->empty()) std::memcpy(own->data(), rows_->data(), rows_->size());
+    rows_ = std::move(own);
+  }
+  return *rows_;
+}
+
 void CRecordTable::RemoveRow() {
   if (!CursorOnRow()) return;
-  const auto begin = rows_.begin() + static_cast<std::ptrdiff_t>(cursor_) * rowWidth_;
-  rows_.erase(begin, begin + rowWidth_);
+  RowBuffer& rows = OwnRows();
+  const auto begin = rows.begin() + static_cast<std::ptrdiff_t>(cursor_) * rowWidth_;
+  rows.erase(begin, begin + rowWidth_);
   --rowCount_;
   modified_ = true;
 }
@@ -148,8 +162,17 @@ bool CRecordTable::GetValue(std::uint32_t column, void* destination) const {
   return true;
 }
 
+bool CRecordTable::Writable() {
+  try {
+    OwnRows();
+    return true;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
 bool CRecordTable::SetValue(std::uint32_t column, const void* source) {
-  if (column >= columnCount_ || !CursorOnRow()) return false;
+  if (column >= columnCount_ || !CursorOnRow() || !Writable()) return false;
   const ColumnDescriptor& c = columns_[column];
   std::memcpy(Row(cursor_) + c.offset, source, c.width);
   modified_ = true;
@@ -168,14 +191,14 @@ std::string CRecordTable::GetText(std::uint32_t column) const {
 }
 
 bool CRecordTable::SetNumber(std::uint32_t column, double value) {
-  if (column >= columnCount_ || !CursorOnRow() || columns_[column].width < 8) return false;
+  if (column >= columnCount_ || !CursorOnRow() || columns_[column].width < 8 || !Writable()) return false;
   EncodeDouble(value, Row(cursor_) + columns_[column].offset);
   modified_ = true;
   return true;
 }
 
 bool CRecordTable::SetText(std::uint32_t column, std::string_view text) {
-  if (column >= columnCount_ || !CursorOnRow()) return false;
+  if (column >= columnCount_ || !CursorOnRow() || !Writable()) return false;
   const ColumnDescriptor& c = columns_[column];
   std::uint8_t* value = Row(cursor_) + c.offset;
   const std::size_t length = std::min<std::size_t>(text.size(), c.width);
@@ -248,11 +271,19 @@ bool CRecordTable::Selects(const std::uint8_t* row) const {
 
 std::uint32_t CRecordTable::ApplyConditions() {
   std::uint32_t selected = 0;
+  // Rows shared with a copy are copied only when a flag really changes:
+  // clearing the conditions of a table that holds none writes nothing.
+  bool own = rows_.use_count() == 1;
   for (std::uint32_t i = 0; i < rowCount_; ++i) {
-    std::uint8_t* row = Row(i);
-    const bool chosen = Selects(row);
-    row[kSelectionFlag] = chosen ? 1 : 0;
-    selected += chosen ? 1 : 0;
+    const std::uint8_t flag = Selects(Row(i)) ? 1 : 0;
+    if (Row(i)[kSelectionFlag] != flag) {
+      if (!own) {
+        OwnRows();
+        own = true;
+      }
+      Row(i)[kSelectionFlag] = flag;
+    }
+    selected += flag;
   }
   return selected;
 }
@@ -312,29 +343,30 @@ bool CRecordTable::Load(CArchiveReader& archive) {
   // Checked before allocating, so that a damaged count cannot ask for more
   // memory than the archive holds.
   if (rowBytes > archive.Remaining()) return Refuse(archive, ReadFailure::kTruncated);
-  RowBuffer rows;
+  std::shared_ptr<RowBuffer> buffer;
   try {
-    rows.resize(rowBytes);
+    // An empty table holds no buffer, as a new one does.
+    if (rowBytes != 0) buffer = std::make_shared<RowBuffer>(rowBytes);
   } catch (const std::bad_alloc&) {
     return Refuse(archive, ReadFailure::kOutOfMemory);
   }
   // The rows are read straight into their buffer: for a file, this is the
   // one copy of its bulk.
-  if (!archive.Read(rows.data(), rowBytes)) return false;
+  if (buffer && !archive.Read(buffer->data(), rowBytes)) return false;
 
   // Ids must rise along the rows and stay below the next id, or a later
   // AddRow would hand out an id that is already taken. The same pass selects
   // every row, as clearing the conditions would.
   std::uint64_t previous = 0;
   for (std::uint32_t i = 0; i < rowCount; ++i) {
-    std::uint8_t* row = rows.data() + static_cast<std::size_t>(i) * rowWidth;
+    std::uint8_t* row = buffer->data() + static_cast<std::size_t>(i) * rowWidth;
     const std::uint64_t id = DecodeU32(row);
     if ((i > 0 && id <= previous) || id >= nextRowId) return Refuse(archive, ReadFailure::kBadRowIds);
     previous = id;
     row[kSelectionFlag] = 1;
   }
 
-  rows_ = std::move(rows);
+  rows_ = std::move(buffer);
   columns_ = columns;
   columnCount_ = columnCount;
   blocks_ = blocks;
@@ -363,7 +395,7 @@ bool CRecordTable::Write(CArchiveWriter& archive) const {
     archive.WriteU32(column.width);
     archive.WriteU32(column.offset);
   }
-  archive.Write(rows_.data(), rows_.size());
+  if (rows_) archive.Write(rows_->data(), rows_->size());
   return !archive.Failed();
 }
 

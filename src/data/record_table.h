@@ -18,6 +18,14 @@
 //
 // A table allocates nothing until it holds a row or a search condition: an
 // account keeps hundreds of empty tables, and a new one must be cheap.
+//
+// Copies share their rows until one of them writes: a copy costs the table's
+// description, not its rows, so that the state of a whole account before a
+// command can be held for the length of the command (see table_change.h).
+// Whichever writes first while the rows are shared takes its own copy of
+// them; that copy is the one allocation a write may then make, and
+// std::bad_alloc, should it fail, propagates from the operations that have no
+// failure result (RemoveRow, ApplyConditions, ClearConditions).
 #pragma once
 
 #include <array>
@@ -33,6 +41,8 @@
 #include "data/archive.h"
 
 namespace purso {
+
+class CTableChange;
 
 enum class ColumnType : std::uint8_t {
   kNumber = 1,  // an 8-byte IEEE double
@@ -148,6 +158,9 @@ class CRecordTable {
   static constexpr std::uint32_t kNoRow = 0xFFFFFFFFu;
 
  private:
+  // Reads and rebuilds the rows directly: a change is made of row images.
+  friend class CTableChange;
+
   struct Condition {
     Operator op = Operator::kNone;
     std::uint32_t column = 0;
@@ -158,9 +171,11 @@ class CRecordTable {
   bool HasBuffer() const { return blocks_ != 0; }
   std::span<const ColumnDescriptor> Columns() const { return {columns_.data(), columnCount_}; }
   bool CursorOnRow() const { return cursor_ < rowCount_; }
-  std::uint8_t* Row(std::uint32_t index) { return rows_.data() + static_cast<std::size_t>(index) * rowWidth_; }
+  // Precondition for the writable row: OwnRows() was called since the rows
+  // were last shared.
+  std::uint8_t* Row(std::uint32_t index) { return rows_->data() + static_cast<std::size_t>(index) * rowWidth_; }
   const std::uint8_t* Row(std::uint32_t index) const {
-    return rows_.data() + static_cast<std::size_t>(index) * rowWidth_;
+    return rows_->data() + static_cast<std::size_t>(index) * rowWidth_;
   }
   bool Holds(const std::uint8_t* row, const Condition& condition) const;
   bool Selects(const std::uint8_t* row) const;
@@ -191,12 +206,22 @@ class CRecordTable {
   };
   using RowBuffer = std::vector<std::uint8_t, CUninitializedAllocator<std::uint8_t>>;
 
+  // The rows, the table's own to write: copied first while a copy of the
+  // table shares them (with room for at least room bytes, so that the
+  // write that follows need not copy them again), made when the table has
+  // none. May throw std::bad_alloc.
+  RowBuffer& OwnRows(std::size_t room = 0);
+  // OwnRows for the operations that report failure: false when no memory
+  // for the copy could be had.
+  bool Writable();
+
   bool modified_ = false;
-  // The rows in use, rowCount_ * rowWidth_ bytes. Its capacity is reserved a
+  // The rows in use, rowCount_ * rowWidth_ bytes; null while there are none
+  // and shared between copies until one writes. Its capacity is reserved a
   // block at a time as rows are added; a loaded table reserves only what it
   // holds, so that a damaged capacity in a file cannot make the loader ask
   // for unbounded memory.
-  RowBuffer rows_;
+  std::shared_ptr<RowBuffer> rows_;
   std::uint32_t blocks_ = 0;
   std::uint32_t blockRows_ = kDefaultBlockRows;
   std::uint32_t cursor_ = 0;

@@ -35,6 +35,8 @@ inline constexpr int kFileSave = 57603;
 inline constexpr int kFileSaveAs = 57604;
 inline constexpr int kRecentFileFirst = 57616;  // the four recent files: 57616 to 57619
 inline constexpr int kRecentFileCount = 4;
+inline constexpr int kEditUndo = 57643;
+inline constexpr int kEditRedo = 57644;
 inline constexpr int kWindowArrange = 57649;
 inline constexpr int kWindowCascade = 57650;
 inline constexpr int kWindowTile = 57651;
@@ -52,6 +54,12 @@ inline constexpr int kExportYear = 172;
 inline constexpr int kExportChart = 175;
 inline constexpr int kPrintChart = 176;
 inline constexpr int kPrintPreview = 177;
+
+// File commands the frame carries as they concern more than the active
+// account's book: a kept version opens as a new account window, and how
+// many versions are kept is the user's choice for every account.
+inline constexpr int kRestoreVersion = 190;
+inline constexpr int kBackups = 191;
 
 constexpr bool IsAccountCommand(int id) {
   for (const int account : kAccountCommands) {
@@ -84,6 +92,8 @@ inline constexpr int kImport = 170;
 inline constexpr int kCsvColumns = 173;
 inline constexpr int kBudgetReport = command_id::kBudgetReport;
 inline constexpr int kExportChart = command_id::kExportChart;
+inline constexpr int kRestoreVersion = command_id::kRestoreVersion;
+inline constexpr int kBackups = command_id::kBackups;
 }  // namespace dialog_id
 
 }  // namespace purso

@@ -32,20 +32,27 @@ constexpr MenuEntry kAccountFileEntries[] = {
     Item("&Close", kFileClose),
     Item("&Save\tCtrl+S", kFileSave),
     Item("Save &As...", kFileSaveAs),
+    Item("Restore Earlier &Version...", kRestoreVersion),
     kSeparator,
     Item("&Import Statement...", kImportStatement),
     Item("&Export Year as CSV...", kExportYear),
     Item("Export C&hart...", kExportChart),
     kSeparator,
     Item("&Print...\tCtrl+P", kPrintChart),
-    Item("Print Pre&view...", kPrintPreview),
+    Item("Print P&review...", kPrintPreview),
     kSeparator,
     Item("Change &Year...", kChangeYear),
     Item("Se&ttings...", kSettings),
+    Item("Bac&kups...", kBackups),
     kSeparator,
     kRecentFiles,
     kSeparator,
     Item("E&xit", kAppExit),
+};
+
+constexpr MenuEntry kEditEntries[] = {
+    Item("&Undo\tCtrl+Z", kEditUndo),
+    Item("&Redo\tCtrl+Shift+Z", kEditRedo),
 };
 
 constexpr MenuEntry kCategoriesEntries[] = {
@@ -68,8 +75,8 @@ constexpr MenuEntry kWindowEntries[] = {
 };
 
 constexpr MenuPopup kAccountPopups[] = {
-    {"&File", kAccountFileEntries},       {"&Categories", kCategoriesEntries}, {"&Operations", kOperationsEntries},
-    {"&Window", kWindowEntries},          {"&Help", kHelpEntries},
+    {"&File", kAccountFileEntries},      {"&Edit", kEditEntries},     {"&Categories", kCategoriesEntries},
+    {"&Operations", kOperationsEntries}, {"&Window", kWindowEntries}, {"&Help", kHelpEntries},
 };
 
 constexpr Accelerator kAccelerators[] = {
@@ -77,6 +84,9 @@ constexpr Accelerator kAccelerators[] = {
     {key_modifier::kControl, 'O', kFileOpen},
     {key_modifier::kControl, 'S', kFileSave},
     {key_modifier::kControl, 'P', kPrintChart},
+    {key_modifier::kControl, 'Z', kEditUndo},
+    {key_modifier::kControl | key_modifier::kShift, 'Z', kEditRedo},
+    {key_modifier::kControl, 'Y', kEditRedo},
     {key_modifier::kControl, 'B', account_view::kBudgetToggle},
     {key_modifier::kControl, 'A', account_view::kActualToggle},
     {key_modifier::kNone, kFunctionKey + 1, account_view::kHelp},
@@ -107,8 +117,9 @@ constexpr Accelerator kAccelerators[] = {
 };
 
 constexpr int kToolbar[] = {
-    kFileNew,      kFileOpen, kFileSave,        kImportStatement, 0, kSettings,       kChangeYear,   0,
-    kBudgetWizard, kObjects,  kFunctionalAreas, kCategories,      0, kOpeningBalance, kTransactions, kSolver};
+    kFileNew,        kFileOpen,     kFileSave, kImportStatement, 0,        kEditUndo,        kEditRedo,   0,
+    kSettings,       kChangeYear,   0,         kBudgetWizard,    kObjects, kFunctionalAreas, kCategories, 0,
+    kOpeningBalance, kTransactions, kSolver};
 
 struct Prompt {
   int command;
@@ -122,6 +133,10 @@ constexpr Prompt kPrompts[] = {
     {kFileSave, "Save the active account\nSave"},
     {kFileSaveAs, "Save the active account with a new name\nSave As"},
     {kImportStatement, "Import a bank statement into the active account\nImport Statement"},
+    {kRestoreVersion, "Open an earlier version of the active account as a new account\nRestore Earlier Version"},
+    {kBackups, "Choose how many earlier versions of the accounts are kept\nBackups"},
+    {kEditUndo, "Undo the last action\nUndo"},
+    {kEditRedo, "Redo the previously undone action\nRedo"},
     {kExportYear, "Export the current year's transactions and predactions as a CSV file\nExport Year as CSV"},
     {kExportChart, "Save the current year's cash flow chart as a picture (PNG, SVG or PDF)\nExport Chart"},
     {kPrintChart, "Print the cash flow chart and the key figures\nPrint"},

@@ -16,6 +16,9 @@ inline constexpr std::string_view kMainWindowTitle = "Tolva Account Organizer";
 inline constexpr std::string_view kIdlePrompt = "For Help, press F1";
 inline constexpr std::string_view kSaveChangesQuestion = "Save changes to %1?";
 inline constexpr std::string_view kHelpIndexPage = "Index.htm";
+// Edit > Undo and Redo, followed by the name of the step when there is one.
+inline constexpr std::string_view kUndoCaption = "&Undo";
+inline constexpr std::string_view kRedoCaption = "&Redo";
 
 // The document type: window title, base name of new documents, name for the
 // New list, file dialog filter, default extension, file type id and name.

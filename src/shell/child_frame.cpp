@@ -1,11 +1,19 @@
 #include "shell/child_frame.h"
 
 #include <QCloseEvent>
+#include <QTimer>
 
 #include "app/account_view.h"
+#include "qt/text_codec.h"
 #include "shell/account_view_widget.h"
 
 namespace purso {
+namespace {
+
+// How often the window lets its document write a recovery copy that is due.
+constexpr int kRecoveryCheckMs = 5000;
+
+}  // namespace
 
 CpursoChildFrame::CpursoChildFrame(std::unique_ptr<CpursoPXFDoc> document, IDocumentSaver& saver)
     : document_(std::move(document)), view_(std::make_unique<CpursoPXFView>(*document_)), saver_(saver) {
@@ -15,6 +23,11 @@ CpursoChildFrame::CpursoChildFrame(std::unique_ptr<CpursoPXFDoc> document, IDocu
   setWidget(viewWidget_);
   document_->AddView(*this);
   UpdateTitle();
+  // The document writes its recovery copy when one is due; the timer only
+  // gives it the chance between commands.
+  auto* recovery = new QTimer(this);
+  connect(recovery, &QTimer::timeout, this, [this] { document_->KeepRecovery(); });
+  recovery->start(kRecoveryCheckMs);
 }
 
 CpursoChildFrame::~CpursoChildFrame() {
@@ -30,9 +43,13 @@ void CpursoChildFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  // Saved or not as the user chose: a clean close keeps nothing to recover.
+  document_->DiscardRecovery();
   QMdiSubWindow::closeEvent(event);
 }
 
 void CpursoChildFrame::OnDocumentChanged() { emit DocumentStateChanged(); }
+
+void CpursoChildFrame::OnDocumentNotice(std::string_view text) { emit Notice(FromAccountText(text)); }
 
 }  // namespace purso

@@ -45,12 +45,15 @@ class CpursoChildFrame final : public QMdiSubWindow, private IDocumentView {
  signals:
   // The document's name or modified state may have changed.
   void DocumentStateChanged();
+  // Something the user should know in passing, for the status bar.
+  void Notice(const QString& text);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void OnDocumentChanged() override;
+  void OnDocumentNotice(std::string_view text) override;
 
   std::unique_ptr<CpursoPXFDoc> document_;
   std::unique_ptr<CpursoPXFView> view_;

@@ -17,6 +17,7 @@
 #include "app/account_view.h"
 #include "app/recent_file_list.h"
 #include "dialogs/about_dialog.h"
+#include "data/private_store.h"
 #include "platform/help_launcher.h"
 #include "shell/lock_keys.h"
 #include "shell/shell_log.h"
@@ -27,13 +28,8 @@
 namespace purso {
 namespace {
 
-// The commands of the view: month buttons, toggles and its help.
-bool IsViewCommand(int command) {
-  return (command >= account_view::kFromMonth && command < account_view::kFromMonth + 12) ||
-         (command >= account_view::kToMonth && command < account_view::kToMonth + 12) ||
-         command == account_view::kBudgetToggle || command == account_view::kActualToggle ||
-         command == account_view::kHelp;
-}
+// How long a notice of an account stays in the status bar.
+constexpr int kNoticeMs = 10000;
 
 }  // namespace
 
@@ -50,6 +46,7 @@ CpursoMainFrame::CpursoMainFrame(CQtHost& host, CRecentFileList& recentFiles, IS
     : host_(host),
       recentFiles_(recentFiles),
       settings_(settings),
+      safekeeping_(DefaultPrivateRoot(), settings),
       mdi_(new QMdiArea(this)),
       lockKeys_(new CLockKeys(this)) {
   setObjectName(QStringLiteral("CpursoMainFrame"));
@@ -131,6 +128,7 @@ void CpursoMainFrame::UpdateFrame() {
 }
 
 void CpursoMainFrame::UpdateCommandStates() {
+  CpursoChildFrame* child = ActiveChild();
   for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
     const int command = it.key();
     if (command >= command_id::kRecentFileFirst &&
@@ -138,16 +136,30 @@ void CpursoMainFrame::UpdateCommandStates() {
       continue;
     }
     it.value()->setEnabled(IsCommandEnabled(command));
+    // Undo and Redo name the step they would take.
+    if (child == nullptr) continue;
+    const std::optional<CommandState> state = child->View().QueryCommand(command);
+    if (state && !state->caption.empty()) it.value()->setText(FromAccountText(state->caption));
   }
 }
 
-bool CpursoMainFrame::IsCommandEnabled(int command) const {
-  CpursoChildFrame* child = ActiveChild();
-  if (command_id::IsAccountCommand(command)) return child != nullptr && child->Document().IsCommandAvailable(command);
-  // F1 opens the view's page, or the help index while no account is open.
-  if (command == account_view::kHelp) return true;
-  if (IsViewCommand(command)) return child != nullptr;
+std::optional<bool> CpursoMainFrame::IsFrameCommandEnabled(int command) const {
+  const bool accountOpen = ActiveChild() != nullptr;
+  if (command >= command_id::kRecentFileFirst &&
+      command < command_id::kRecentFileFirst + command_id::kRecentFileCount) {
+    return true;
+  }
   switch (command) {
+    case command_id::kFileNew:
+    case command_id::kFileOpen:
+    case command_id::kAppExit:
+    case command_id::kAppAbout:
+    case command_id::kHelpIndex:
+    case command_id::kBackups:
+      return true;
+    case command_id::kRestoreVersion:
+      // Versions are kept of saved accounts only.
+      return accountOpen && !ActiveChild()->Document().PathName().empty();
     case command_id::kFileClose:
     case command_id::kFileSave:
     case command_id::kFileSaveAs:
@@ -159,10 +171,24 @@ bool CpursoMainFrame::IsCommandEnabled(int command) const {
     case command_id::kWindowArrange:
     case command_id::kWindowCascade:
     case command_id::kWindowTile:
-      return child != nullptr;
+      return accountOpen;
+    case account_view::kHelp:
+      // F1 opens the help index while no account is open, the view's page otherwise.
+      if (!accountOpen) return true;
+      return std::nullopt;
     default:
-      return true;
+      return std::nullopt;
   }
+}
+
+bool CpursoMainFrame::IsCommandEnabled(int command) const {
+  if (const std::optional<bool> own = IsFrameCommandEnabled(command)) return *own;
+  // The rest belong to the active account: its view says for its own and
+  // asks its document for the others.
+  CpursoChildFrame* child = ActiveChild();
+  if (child == nullptr) return false;
+  const std::optional<CommandState> state = child->View().QueryCommand(command);
+  return state && state->enabled;
 }
 
 CpursoChildFrame* CpursoMainFrame::ActiveChild() const {
@@ -186,14 +212,22 @@ void CpursoMainFrame::AddChild(std::unique_ptr<CpursoPXFDoc> document) {
   mdi_->addSubWindow(child);
   connect(child, &QObject::destroyed, this, [this] { UpdateFrame(); });
   connect(child, &CpursoChildFrame::DocumentStateChanged, this, [this] { UpdateFrame(); });
+  connect(child, &CpursoChildFrame::Notice, this,
+          [this](const QString& text) { statusBar()->showMessage(text, kNoticeMs); });
   connect(child, &QMdiSubWindow::windowStateChanged, this, [this] { UpdateFrame(); });
   child->showMaximized();
   mdi_->setActiveSubWindow(child);
   UpdateFrame();
 }
 
-void CpursoMainFrame::NewDocument() {
+std::unique_ptr<CpursoPXFDoc> CpursoMainFrame::MakeDocument() {
   auto document = std::make_unique<CpursoPXFDoc>(host_);
+  document->SetSafekeeping(&safekeeping_);
+  return document;
+}
+
+void CpursoMainFrame::NewDocument() {
+  auto document = MakeDocument();
   document->SetTitle(std::string(kNewDocumentBaseName) + std::to_string(++newDocumentCount_));
   AddChild(std::move(document));
 }
@@ -213,7 +247,7 @@ bool CpursoMainFrame::OpenDocument(const QString& path) {
     return true;
   }
   const QString absolute = QFileInfo(path).absoluteFilePath();
-  auto document = std::make_unique<CpursoPXFDoc>(host_);
+  auto document = MakeDocument();
   if (!document->OnOpenDocument(absolute.toStdString())) return false;
   recentFiles_.Add(absolute.toStdString());
   UpdateRecentFiles();
@@ -262,6 +296,12 @@ void CpursoMainFrame::OnCommand(int command) {
     case kPrintPreview:
       PrintChart(*child, PrintKind::kPreview);
       return;
+    case kRestoreVersion:
+      RestoreVersion(child->Document());
+      return;
+    case kBackups:
+      EditBackups();
+      return;
     case kWindowCascade:
       mdi_->cascadeSubWindows();
       return;
@@ -291,11 +331,8 @@ void CpursoMainFrame::OnCommand(int command) {
     default:
       break;
   }
-  if (command_id::IsAccountCommand(command)) {
-    child->Document().OnCommand(command);
-  } else if (IsViewCommand(command)) {
-    child->View().OnCommand(command);
-  }
+  // The view takes its own commands and passes the rest to its document.
+  child->View().OnCommand(command);
   UpdateFrame();
 }
 
@@ -335,9 +372,7 @@ bool CpursoMainFrame::Save(CpursoPXFDoc& document) {
 }
 
 bool CpursoMainFrame::SaveAs(CpursoPXFDoc& document) {
-  QString name = document.PathName().empty()
-                     ? QString::fromStdString(document.Title()) + FromAccountText(kDefaultExtension)
-                     : QString::fromStdString(document.PathName());
+  QString name = QString::fromStdString(document.SaveAsProposal());
   // The document asks about replacing a file once it knows the name that
   // will really be written, the default extension added; No to that brings
   // the file dialog back with the name as typed.

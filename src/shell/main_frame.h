@@ -12,6 +12,9 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <optional>
+
+#include "app/safekeeping.h"
 #include "shell/child_frame.h"
 #include "resources/frame_resources.h"
 
@@ -51,6 +54,10 @@ class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
   // The action of a command; nullptr for a command without one.
   QAction* Action(int command) const { return actions_.value(command); }
 
+  // At start-up: asks about the accounts a program that ended without
+  // closing them left unsaved changes of, and shows those recovered.
+  void RecoverLeftAccounts();
+
   bool Save(CpursoPXFDoc& document) override;
   bool SaveModified(CpursoPXFDoc& document) override;
 
@@ -73,6 +80,9 @@ class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
   void BuildStatusBar();
   void UpdateFrame();
   void UpdateCommandStates();
+  // Whether a command the frame carries itself can be chosen; none for the
+  // commands of the active account's view and document.
+  std::optional<bool> IsFrameCommandEnabled(int command) const;
   void UpdateRecentFiles();
   void UpdateIndicators();
   bool SaveAs(CpursoPXFDoc& document);
@@ -85,6 +95,11 @@ class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
   enum class PrintKind { kPrint, kPreview };
   void ExportChart(CpursoChildFrame& child);
   void PrintChart(CpursoChildFrame& child, PrintKind kind);
+  // File > Restore Earlier Version... and File > Backups...
+  void RestoreVersion(CpursoPXFDoc& document);
+  void EditBackups();
+  // A new document that keeps its versions and recovery copies.
+  std::unique_ptr<CpursoPXFDoc> MakeDocument();
   void OpenRecentFile(int index);
   void CloseActive();
   void ArrangeIcons();
@@ -94,6 +109,10 @@ class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
   CQtHost& host_;
   CRecentFileList& recentFiles_;
   ISettingsStore& settings_;
+  // Given to every document; a document reaches it only from commands and
+  // timers, never from its destructor, so the account windows, which go with
+  // the QWidget part of this window, may outlive it.
+  CSafekeeping safekeeping_;
   QMdiArea* mdi_;
   QHash<int, QAction*> actions_;
   QAction* noRecentFile_ = nullptr;

@@ -61,7 +61,9 @@ void CpursoMainFrame::CreateActions() {
       action = add(accelerator.command, QString());
       addAction(action);
     }
-    action->setShortcut(KeyOf(accelerator));
+    // A command may have several keys (Redo: Ctrl+Shift+Z and Ctrl+Y); the
+    // menu shows the first.
+    action->setShortcuts(action->shortcuts() << KeyOf(accelerator));
     action->setShortcutContext(Qt::WindowShortcut);
   }
 }

@@ -59,6 +59,7 @@ CpursoApp::StartResult CpursoApp::Start(const QStringList& arguments) {
     }
   }
   mainFrame_->showMaximized();
+  mainFrame_->RecoverLeftAccounts();
   return StartResult::kRunning;
 }
 
@@ -70,11 +71,14 @@ int CpursoApp::Exec() {
 void CpursoApp::EndOnRequest(int signal) {
   if (ending_) return;
   ending_ = true;
+  // No question can be asked now: unsaved work goes into its recovery copy,
+  // which the next start offers back, and the files stay as they are.
   if (mainFrame_) {
     for (CpursoChildFrame* child : mainFrame_->Children()) {
-      if (child->Document().IsModified()) {
-        qCInfo(lcShell).noquote() << "unsaved changes left unsaved:" << QString::fromStdString(child->Document().Title());
-      }
+      CpursoPXFDoc& document = child->Document();
+      if (!document.IsModified()) continue;
+      document.WriteRecoveryNow();
+      qCInfo(lcShell).noquote() << "unsaved changes kept for recovery:" << QString::fromStdString(document.Title());
     }
   }
   qCInfo(lcShell) << "ending on signal" << signal;

@@ -55,9 +55,9 @@ class CpursoApp {
   bool ending_ = false;
 
   // The one place where the program, told to end, keeps what it keeps of
-  // each open account's unsaved changes, without a question: for now
-  // nothing, so the files stay as they were last saved. A recovery copy of
-  // the unsaved work belongs here.
+  // each open account's unsaved changes, without a question: a recovery
+  // copy, which the next start offers back; the files stay as they were
+  // last saved.
   void EndOnRequest(int signal);
 };
 

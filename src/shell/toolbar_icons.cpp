@@ -188,6 +188,26 @@ void ImportStatement(QPainter& p) {
   p.drawPolygon(QPolygonF({QPointF(4.5, 4.5), QPointF(8, 8), QPointF(4.5, 11.5)}));
 }
 
+void Undo(QPainter& p) {
+  // An arrow that turns back to the left.
+  QPainterPath bend;
+  bend.moveTo(13.5, 13);
+  bend.cubicTo(15, 7, 11, 5, 5, 5);
+  p.setPen(Ink(kBlue, 2.0));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(bend);
+  p.setPen(Ink(kBlue, 1.0));
+  p.setBrush(kBlue);
+  p.drawPolygon(QPolygonF({QPointF(5.5, 1), QPointF(1, 5), QPointF(5.5, 9)}));
+}
+
+void Redo(QPainter& p) {
+  // Undo's arrow, turning forward to the right.
+  p.translate(kWidth, 0);
+  p.scale(-1, 1);
+  Undo(p);
+}
+
 using Painter = void (*)(QPainter&);
 
 Painter PainterFor(int command) {
@@ -196,6 +216,8 @@ Painter PainterFor(int command) {
     case command_id::kFileOpen: return Open;
     case command_id::kFileSave: return Save;
     case command_id::kImportStatement: return ImportStatement;
+    case command_id::kEditUndo: return Undo;
+    case command_id::kEditRedo: return Redo;
     case command_id::kSettings: return Settings;
     case command_id::kChangeYear: return ChangeYear;
     case command_id::kBudgetWizard: return Wizard;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocalServer>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -65,7 +66,7 @@ TEST(MainWindowQtTest, StartWithoutArgumentOpensOneNewAccount) {
   EXPECT_TRUE(child->isMaximized());
   EXPECT_TRUE(frame.isMaximized());
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("Tolva Account Organizer - [Purso1]"));
-  EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "&Categories", "&Operations", "&Window", "&Help"}));
+  EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "&Edit", "&Categories", "&Operations", "&Window", "&Help"}));
   EXPECT_EQ(frame.statusBar()->currentMessage(), QStringLiteral("For Help, press F1"));
   // Every account command is carried: no menu item or toolbar button is left without it.
   for (const int command : command_id::kAccountCommands) EXPECT_TRUE(frame.Action(command)->isEnabled()) << command;
@@ -165,6 +166,50 @@ TEST(MainWindowQtTest, TheViewsKeysWorkFromTheMainWindow) {
   auto* budget = qobject_cast<QAbstractButton*>(frame.Children().front()->ViewWidget().Widget(2740));
   ASSERT_NE(budget, nullptr);
   EXPECT_FALSE(budget->isChecked());
+}
+
+TEST(MainWindowQtTest, CtrlZAndCtrlShiftZTakeTheLastCommandBackAndForth) {
+  CpursoApp app;
+  ASSERT_EQ(app.Start({}), CpursoApp::StartResult::kRunning);
+  CpursoMainFrame& frame = app.MainFrame();
+  frame.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+  CpursoPXFDoc& document = frame.Children().front()->Document();
+  QAction* undo = frame.Action(command_id::kEditUndo);
+  QAction* redo = frame.Action(command_id::kEditRedo);
+  EXPECT_TRUE(frame.findChild<QToolBar*>()->actions().contains(undo));
+  EXPECT_FALSE(undo->isEnabled());
+
+  // Operations > Opening Balance through its dialog: 250, Enter.
+  WhenShown([] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    auto* amount = dialog->findChild<QLineEdit*>(QStringLiteral("1077"));
+    ASSERT_NE(amount, nullptr);
+    amount->selectAll();
+    QTest::keyClicks(amount, QStringLiteral("250"));
+    QTest::keyClick(dialog, Qt::Key_Return);
+  });
+  frame.OnCommand(command_id::kOpeningBalance);
+  ASSERT_EQ(document.CurrentLedger().GetOpeningBalance(), 250);
+  EXPECT_EQ(undo->text(), QStringLiteral("&Undo Opening Balance"));
+  frame.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+
+  QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(document.CurrentLedger().GetOpeningBalance(), 0);
+  EXPECT_FALSE(document.IsModified());
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_EQ(redo->text(), QStringLiteral("&Redo Opening Balance"));
+  QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(document.CurrentLedger().GetOpeningBalance(), 250);
+  EXPECT_TRUE(document.IsModified());
+  QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(&frame, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(document.CurrentLedger().GetOpeningBalance(), 250);
+  // Back at the start: nothing unsaved, nothing left to recover.
+  QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_FALSE(document.IsModified());
 }
 
 TEST(MainWindowQtTest, FilesDroppedOrHandedOverOpen) {

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -266,6 +267,9 @@ TEST(ShellQtTest, ATerminationSignalEndsWithoutAQuestionAndReleasesEveryLock) {
   EXPECT_FALSE(QFile::exists(lock));
   ASSERT_TRUE(file.seek(0));
   EXPECT_EQ(file.readAll(), saved);
+  // The unsaved change is kept for the next start to offer back.
+  const QDir recovery(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/purso/recovery"));
+  EXPECT_EQ(recovery.entryList({QStringLiteral("*.recovery")}, QDir::Files).size(), 1);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "calc/predaction_series.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/backups_dialog.h"
 #include "dialogs/budget_report_dialog.h"
 #include "dialogs/budget_wizard_dialog.h"
 #include "dialogs/categories_dialog.h"
@@ -15,6 +16,7 @@
 #include "dialogs/opening_balance_dialog.h"
 #include "dialogs/predactions_dialog.h"
 #include "dialogs/recurring_predactions_dialog.h"
+#include "dialogs/restore_version_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/solver_dialog.h"
 #include "dialogs/transactions_dialog.h"
@@ -90,6 +92,24 @@ std::unique_ptr<CDialogLogic> StatementColumns(CAccountBook& book) {
   return Make<CCsvColumnsDialog>(book.Settings(), store, std::move(preview));
 }
 
+// Three versions kept of the sample account: two good ones of this year,
+// the newest with one more transaction, and a damaged one between.
+std::unique_ptr<CDialogLogic> KeptVersions(CAccountBook& book) {
+  const auto saved = WallClock::from_time_t(1717400000);  // early June 2024
+  std::vector<VersionSummary> versions;
+  for (int i = 0; i < 3; ++i) {
+    VersionSummary summary;
+    summary.version = {"v" + std::to_string(i), "", saved - std::chrono::hours(30 * i), 21000u - 85u * i};
+    summary.failure = i == 1 ? ReadFailure::kTruncated : ReadFailure::kNone;
+    summary.year = book.GetYear();
+    summary.transactions = 61 - i;
+    summary.balance = 1234.5 - 40 * i;
+    summary.settings = book.Settings();
+    versions.push_back(summary);
+  }
+  return Make<CRestoreVersionDialog>(std::move(versions), "household.pxf");
+}
+
 const DialogSample kSamples[] = {
     {"About", [](CAccountBook&) { return Make<CAboutDialog>(); }, kCommandOk},
     {"Problem",
@@ -126,6 +146,8 @@ const DialogSample kSamples[] = {
     {"Budget Report", [](CAccountBook& book) { return Make<CBudgetReportDialog>(book, "Household"); },
      budget_report_dialog::kDone},
     {"Export Chart", [](CAccountBook&) { return Make<CExportChartDialog>(ChartExportChoice{PictureFormat::kPng, 586, 481}); }},
+    {"Restore Earlier Version", KeptVersions},
+    {"Backups", [](CAccountBook&) { return Make<CBackupsDialog>(VersionLimits{}); }},
 };
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "purso_tool/report_commands.h"
 #include "purso_tool/statement_commands.h"
 #include "purso_tool/tool_options.h"
+#include "purso_tool/version_commands.h"
 
 namespace purso::tool {
 namespace {
@@ -198,10 +199,10 @@ std::string UsageText() {
          "                       print the account as JSON: its settings, its current\n"
          "                       year and every year that holds records or an opening\n"
          "                       balance, each with its records and figures\n" +
-         StatementCommandsUsage() + ReportCommandsUsage() +
+         StatementCommandsUsage() + ReportCommandsUsage() + VersionCommandsUsage() +
          "\n"
          "Options:\n"
-         "  --force              new: replace FILE if it exists\n"
+         "  --force              new: replace FILE if it exists; restore: replace OUT\n"
          "  --year YYYY          new: the account's current year; dump: only that year,\n"
          "                       even if empty; export, chart, report: that year, else\n"
          "                       the account's"
@@ -227,6 +228,7 @@ int RunTool(const std::vector<std::string>& arguments, std::ostream& out, std::o
   }
   if (IsStatementCommand(command)) return RunStatementCommand(arguments, out, err);
   if (IsReportCommand(command)) return RunReportCommand(arguments, out, err);
+  if (IsVersionCommand(command)) return RunVersionCommand(arguments, out, err);
   try {
     Options options;
     if (command == "new") {

@@ -110,30 +110,6 @@ int UsageFailure(std::ostream& err, std::string_view message) {
 
 std::string Reason(int error) { return error != 0 ? ": " + std::system_category().message(error) : ""; }
 
-namespace {
-
-// What a refused file's content broke, for the line after the reading message.
-std::string_view ContentFault(ReadFailure failure) {
-  switch (failure) {
-    case ReadFailure::kTruncated: return "the file ends early";
-    case ReadFailure::kBadMagic: return "it does not begin as an account file does";
-    case ReadFailure::kBadSettings: return "its display settings are damaged";
-    case ReadFailure::kBadYearIndex: return "its current year is not one of its years";
-    case ReadFailure::kBadLedgerCount: return "its number of years is out of range";
-    case ReadFailure::kBadColumns: return "the columns of a table are damaged";
-    case ReadFailure::kWrongSchema: return "a table has other columns than it must";
-    case ReadFailure::kBadBlockRows: return "a table's rows per block is not its own";
-    case ReadFailure::kCapacityTooLarge: return "a table's capacity does not fit 32 bits";
-    case ReadFailure::kRowCountAboveCapacity: return "a table holds more rows than its capacity";
-    case ReadFailure::kBadNextRowId: return "a table's next row id is the no-row marker";
-    case ReadFailure::kBadRowIds: return "a table's row ids do not rise below its next row id";
-    case ReadFailure::kTrailingBytes: return "there are bytes after its last year";
-    default: return "";
-  }
-}
-
-}  // namespace
-
 std::optional<int> LoadForCommand(const std::string& path, CAccountBook& book, std::ostream& err) {
   // Opened as the program opens an account: a save in place of it that was
   // killed part way is rolled back first; then streamed from the file into
@@ -155,20 +131,20 @@ std::optional<int> LoadForCommand(const std::string& path, CAccountBook& book, s
   const std::string cannotRead = "cannot read " + Quoted(path) + ": ";
   switch (failure) {
     case ReadFailure::kNone: return std::nullopt;
-    case ReadFailure::kNoSuchFile: Fail(err, cannotRead + "no such file"); break;
-    case ReadFailure::kNoPermission: Fail(err, cannotRead + "permission denied"); break;
     case ReadFailure::kNotAFile: {
       std::error_code ignored;
       Fail(err, cannotRead + (fs::is_directory(path, ignored) ? "it is a folder, not a file" : "it is not a file"));
       break;
     }
-    case ReadFailure::kReadError: Fail(err, cannotRead + "read error"); break;
-    case ReadFailure::kOutOfMemory: Fail(err, cannotRead + "out of memory"); break;
+    case ReadFailure::kNoSuchFile:
+    case ReadFailure::kNoPermission:
+    case ReadFailure::kReadError:
+    case ReadFailure::kOutOfMemory: Fail(err, cannotRead + std::string(ReadFailureText(failure))); break;
     default:
       // The program's own message for a file that is no valid account, then
       // the check that refused it.
       err << kReadingProblem << '\n' << kReadingSuggestion << '\n';
-      Fail(err, Quoted(path) + ": " + std::string(ContentFault(failure)));
+      Fail(err, Quoted(path) + ": " + std::string(ReadFailureText(failure)));
       break;
   }
   return kExitFileError;

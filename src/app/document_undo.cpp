@@ -1,0 +1,97 @@
+// CpursoPXFDoc: every change as one step, and the Edit commands that take
+// the steps back and forward.
+#include <memory>
+#include <new>
+#include <string>
+#include <utility>
+
+#include "app/purso_document.h"
+#include "data/book_change.h"
+#include "dialogs/message_dialogs.h"
+
+namespace purso {
+namespace {
+
+// The texts of the status bar, with %1 for a number or a name.
+constexpr std::string_view kOneStepDropped = "The oldest undo step was dropped to keep undo within 64 MiB.";
+constexpr std::string_view kStepsDropped = "The %1 oldest undo steps were dropped to keep undo within 64 MiB.";
+constexpr std::string_view kStepNotKept =
+    "%1 changed too much to be undone; the changes before it can no longer be undone either.";
+
+std::string Filled(std::string_view text, std::string_view value) {
+  std::string result(text);
+  result.replace(result.find("%1"), 2, value);
+  return result;
+}
+
+// Counts the commands under way, so that no recovery copy is written in the
+// middle of one.
+class CCommandScope {
+ public:
+  explicit CCommandScope(int& depth) : depth_(depth) { ++depth_; }
+  ~CCommandScope() { --depth_; }
+  CCommandScope(const CCommandScope&) = delete;
+  CCommandScope& operator=(const CCommandScope&) = delete;
+
+ private:
+  int& depth_;
+};
+
+}  // namespace
+
+void CpursoPXFDoc::RunCommand(std::string_view name, const std::function<void()>& command) {
+  // The book as it was: its tables share their rows with the book's own
+  // until the command writes one, so this costs the tables, not the rows.
+  auto before = std::make_unique<CAccountBook>(book_);
+  {
+    CCommandScope scope(commandDepth_);
+    command();
+  }
+  CBookChange change = CBookChange::Between(*before, book_);
+  before.reset();
+  const bool changed = !change.IsEmpty();
+  if (changed) AddStep(name, std::move(change));
+  AfterCommand(changed);
+}
+
+void CpursoPXFDoc::AddStep(std::string_view name, CBookChange change) {
+  const CUndoHistory::Added added = history_.Add(std::string(name), std::move(change));
+  if (!added.kept) {
+    Notify(Filled(kStepNotKept, name));
+  } else if (added.dropped == 1) {
+    Notify(kOneStepDropped);
+  } else if (added.dropped > 1) {
+    Notify(Filled(kStepsDropped, std::to_string(added.dropped)));
+  }
+}
+
+void CpursoPXFDoc::Undo() {
+  if (!history_.CanUndo()) return;
+  try {
+    history_.Undo(book_);
+  } catch (const std::bad_alloc&) {
+    ShowProblem(host_, kOutOfMemoryProblem, kOutOfMemorySuggestion);
+    return;
+  }
+  Bookkeeping();
+  AfterCommand(true);
+}
+
+void CpursoPXFDoc::Redo() {
+  if (!history_.CanRedo()) return;
+  try {
+    history_.Redo(book_);
+  } catch (const std::bad_alloc&) {
+    ShowProblem(host_, kOutOfMemoryProblem, kOutOfMemorySuggestion);
+    return;
+  }
+  Bookkeeping();
+  AfterCommand(true);
+}
+
+void CpursoPXFDoc::Notify(std::string_view text) {
+  const std::vector<IDocumentView*> views = views_;
+  for (IDocumentView* view : views) view->OnDocumentNotice(text);
+}
+
+}  // namespace purso

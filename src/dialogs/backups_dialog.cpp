@@ -1,0 +1,54 @@
+#include "dialogs/backups_dialog.h"
+
+#include <charconv>
+#include <optional>
+#include <string>
+
+#include "resources/backups_dialog_resource.h"
+
+namespace purso {
+namespace {
+
+namespace ids = backups_dialog;
+
+// A whole number from low to high, as typed; none for anything else.
+std::optional<int> WholeNumber(const std::string& text, int low, int high) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace
+
+CBackupsDialog::CBackupsDialog(const VersionLimits& limits)
+    : CEditingDialog(backups_dialog::kResource), limits_(limits) {}
+
+void CBackupsDialog::OnInit() {
+  Controls().SetText(ids::kSaves, std::to_string(limits_.saves));
+  Controls().SetText(ids::kDays, std::to_string(limits_.days));
+  Controls().SetFocus(ids::kSaves);
+}
+
+void CBackupsDialog::OnCommand(int controlId) {
+  if (controlId == ids::kOk) {
+    OnOk();
+  } else {
+    CEditingDialog::OnCommand(controlId);
+  }
+}
+
+void CBackupsDialog::OnOk() {
+  const std::optional<int> saves = WholeNumber(Controls().GetText(ids::kSaves), 1, VersionLimits::kMaxSaves);
+  if (!saves) {
+    return Refuse("The number of saves is invalid", "Enter a whole number from 1 to 999.", ids::kSaves);
+  }
+  const std::optional<int> days = WholeNumber(Controls().GetText(ids::kDays), 0, VersionLimits::kMaxDays);
+  if (!days) return Refuse("The number of days is invalid", "Enter a whole number from 0 to 999.", ids::kDays);
+  limits_ = {*saves, *days};
+  EndDialog(ids::kOk);
+}
+
+}  // namespace purso

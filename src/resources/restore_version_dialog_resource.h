@@ -1,0 +1,73 @@
+// Dialog resource of the Restore Earlier Version dialog: the versions kept
+// of the active account, newest first, one row each under its column
+// headers, and the buttons that open the chosen version as a new account or
+// close the dialog.
+//
+// Laid out in pixels, as the Import dialog is: the rows carry their column
+// positions in pixels, and the headers must stand over them.
+#pragma once
+
+#include <string_view>
+
+#include "resources/command_ids.h"
+#include "resources/dialog_resource.h"
+
+namespace purso::restore_version_dialog {
+
+inline constexpr int kDialogId = dialog_id::kRestoreVersion;
+inline constexpr int kAccount = 1300;
+inline constexpr int kVersions = 1301;
+inline constexpr int kOpen = 1;
+inline constexpr int kCancel = 2;
+
+namespace table {
+using enum ControlKind;
+using namespace control_style;
+
+inline constexpr int kListX = 10;
+inline constexpr int kListWidth = 492;  // the rows' 462 pixels, a scroll bar and the frame
+inline constexpr int kListY = 50;
+inline constexpr int kListHeight = 260;
+inline constexpr int kLineHeight = 16;
+inline constexpr int kHeaderY = kListY - kLineHeight - 2;
+
+// The columns of the rows, start and end in pixels; the layouts of the
+// dialog's rows are built from the same numbers.
+struct Column {
+  int start;
+  int end;
+};
+inline constexpr Column kSavedColumn{0, 130};
+inline constexpr Column kSizeColumn{136, 206};
+inline constexpr Column kYearColumn{220, 256};
+inline constexpr Column kTransactionsColumn{262, 340};
+inline constexpr Column kBalanceColumn{346, 460};
+
+enum class HeaderAlign { kLeft, kRight };
+
+// A header over a list column, where the row renderer draws its text.
+constexpr ControlResource Header(std::string_view caption, Column column, HeaderAlign align) {
+  constexpr int kFrame = 1;
+  const bool right = align == HeaderAlign::kRight;
+  const int x = kListX + kFrame + column.start + (right ? 0 : 2);
+  return {kLabel,      kNoControlId,          caption, x, kHeaderY, column.end - column.start + 2,
+          kLineHeight, right ? kRight : kNone};
+}
+
+inline constexpr ControlResource kControls[] = {
+    {kLabel, kAccount, "Versions of", kListX + 2, 8, kListWidth - 2, kLineHeight},
+    Header("Saved", kSavedColumn, HeaderAlign::kLeft),
+    Header("Size", kSizeColumn, HeaderAlign::kRight),
+    Header("Year", kYearColumn, HeaderAlign::kLeft),
+    Header("Transactions", kTransactionsColumn, HeaderAlign::kRight),
+    Header("Balance", kBalanceColumn, HeaderAlign::kRight),
+    {kColumnList, kVersions, "", kListX, kListY, kListWidth, kListHeight, kVScroll | kEnterOpens},
+    {kPushButton, kOpen, "&Open", 334, 322, 80, 26, kDefault | kDisabled},
+    {kPushButton, kCancel, "Cancel", 422, 322, 80, 26},
+};
+}  // namespace table
+
+inline constexpr DialogResource kResource{kDialogId,        "Restore Earlier Version", 512, 360, "MS Sans Serif", 8,
+                                          table::kControls, LayoutUnits::kPixels};
+
+}  // namespace purso::restore_version_dialog
