@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 
 #include "app/recent_file_list.h"
+#include "shell/command_line.h"
 #include "shell/instance_channel.h"
 #include "shell/main_frame.h"
 #include "qt/qt_host.h"
@@ -19,10 +20,7 @@ CpursoApp::~CpursoApp() {
 
 CpursoApp::StartResult CpursoApp::Start(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Tolva Account Organizer: plan and follow a household budget."));
-  parser.addHelpOption();
-  parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("An account file (.pxf) to open."),
-                               QStringLiteral("[file]"));
+  DescribeCommandLine(parser);
   parser.process(QStringList{QStringLiteral("purso")} + arguments);
   const QStringList files = parser.positionalArguments();
 
