@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include "qt/text_codec.h"
+#include "text/row_renderer.h"
 
 namespace purso {
 
@@ -18,6 +19,9 @@ QVariant CQtListModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       return FromAccountText(item);
+    case Qt::AccessibleTextRole:
+      // What the row shows, without its layout, sort key and id.
+      return FromAccountText(ListRowText(item));
     case kAccountTextRole:
       return QByteArray(item.data(), static_cast<qsizetype>(item.size()));
     default:

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <utility>
 
 #include "text/list_row.h"
 
@@ -94,6 +95,48 @@ void DrawListRow(ICanvas& canvas, std::string_view row, int left, int top, int r
     }
     ++i;
   }
+}
+
+CColourMap ListRowColours(const DesktopPalette& palette, RowState state) {
+  const bool selected = state == RowState::kSelected;
+  CColourMap colours;
+  Rgb background = selected ? kListNavy : kListWhite;
+  if (IsDark(palette)) {
+    background = selected ? palette.highlight : palette.base;
+    const Rgb text = selected ? palette.highlightedText : palette.text;
+    colours.Set(selected ? kListNavy : kListWhite, background).Set(selected ? kListWhite : kListNavy, text);
+  }
+  return colours.Set(kListRed, WithContrast(kListRed, background, kTextContrast));
+}
+
+namespace {
+
+// A canvas that keeps the texts drawn on it and draws nothing.
+class CTextCollector final : public ICanvas {
+ public:
+  void Rectangle(const PixelRect&, Rgb, Rgb) override {}
+  void Line(int, int, int, int, Rgb) override {}
+  void Text(int, int, std::string_view text, const FontSpec&, Rgb, Rgb) override {
+    if (text.find_first_not_of(' ') == std::string_view::npos) return;
+    if (!texts_.empty()) texts_ += ", ";
+    texts_ += text;
+  }
+  int TextWidth(std::string_view, const FontSpec&) override { return 0; }
+  int TextHeight(const FontSpec&) override { return kListRowHeight; }
+
+  std::string Texts() && { return std::move(texts_); }
+
+ private:
+  std::string texts_;
+};
+
+}  // namespace
+
+std::string ListRowText(std::string_view row) {
+  if (row.find('%') == std::string_view::npos) return std::string(row);
+  CTextCollector collector;
+  DrawListRow(collector, row, 0, 0, 0, RowState::kNormal);
+  return std::move(collector).Texts();
 }
 
 }  // namespace purso
