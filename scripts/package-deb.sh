@@ -14,7 +14,7 @@ address=${DEBEMAIL:-$(git config user.email 2>/dev/null || true)}
 maintainer=${name:-Tolva Computing}
 [[ -n "$address" ]] && maintainer="$maintainer <$address>"
 
-scripts/build-release.sh -DCMAKE_INSTALL_PREFIX=/usr "-DPURSO_PACKAGE_MAINTAINER=$maintainer"
+scripts/build-release.sh "-DPURSO_PACKAGE_MAINTAINER=$maintainer"
 rm -rf build/release/package
 (cd build/release && cpack -G DEB >/dev/null)
 deb=$(find build/release/package -maxdepth 1 -name 'purso_*.deb')
