@@ -1,5 +1,6 @@
 // The Tolva Account Organizer: plans and follows a household budget.
 #include <QApplication>
+#include <QIcon>
 
 #include "shell/command_line.h"
 #include "shell/purso_application.h"
@@ -19,6 +20,14 @@ int main(int argc, char* argv[]) {
 
   QApplication application(argc, argv);
   SetIdentity();
+  // The desktop matches the windows with purso.desktop; their icon is the
+  // installed theme's, else the program's own.
+  QGuiApplication::setDesktopFileName(QStringLiteral("purso"));
+  QIcon icon;
+  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/icons/icons/%1x%1/purso.png").arg(size));
+  }
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("purso"), icon));
   purso::CpursoApp app;
   switch (app.Start(QApplication::arguments().mid(1))) {
     case purso::CpursoApp::StartResult::kHandedOver:
