@@ -15,8 +15,11 @@ deb=$(realpath "$1")
 root=$(realpath -m "$2")
 [[ -d "$root" ]] || debootstrap --variant=minbase bookworm "$root" >/dev/null
 
+# apt's own messages go to a log, shown when a step fails.
+log="$root/tmp/check-package-install.log"
 fail() {
   echo "check-package-install: $1" >&2
+  [[ -s "$log" ]] && tail -n 20 "$log" >&2
   exit 1
 }
 inside() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive "$@"; }
@@ -26,13 +29,14 @@ snapshot() {
     -o -path /var/cache -o -path /var/log -o -path /var/lib/apt -o -path /var/lib/dpkg \) -prune -o -print | sort
 }
 mount -t proc proc "$root/proc"
-trap 'umount "$root/proc"' EXIT
+mount -t devpts devpts "$root/dev/pts"
+trap 'umount "$root/dev/pts" "$root/proc"' EXIT
 cp "$deb" "$root/tmp/"
 name=$(basename "$deb")
 
-inside apt-get update -qq
+inside apt-get update -qq >"$log" 2>&1 || fail "apt-get update failed"
 fresh=$(snapshot)
-inside apt-get install -y -qq "/tmp/$name" >/dev/null || fail "apt install ./$name failed"
+inside apt-get install -y "/tmp/$name" >"$log" 2>&1 || fail "apt install ./$name failed"
 echo "installed ./$name on a fresh Debian $(cat "$root/etc/debian_version")"
 
 # The programs work where the package put them.
@@ -48,7 +52,7 @@ inside sh -c 'QT_QPA_PLATFORM=offscreen timeout 3 purso /tmp/check.pxf' >/dev/nu
 echo "purso, purso-tool, the help pages and the MIME type work"
 
 files=$(inside dpkg -L purso)
-inside apt-get remove -y -qq purso >/dev/null || fail "apt remove purso failed"
+inside apt-get remove -y purso >"$log" 2>&1 || fail "apt remove purso failed"
 for file in $files; do
   [[ -e "$root$file" && ! -d "$root$file" ]] && fail "$file is left after the removal"
 done
@@ -56,6 +60,6 @@ if snapshot | grep -i purso; then fail "the paths above are left after the remov
 echo "apt remove purso left no file of the package and no path naming it"
 
 # With what the package pulled in removed as well, the system is the fresh one.
-inside apt-get autoremove --purge -y -qq >/dev/null
+inside apt-get autoremove --purge -y >"$log" 2>&1 || fail "apt autoremove failed"
 echo "after apt autoremove --purge, compared with the fresh system:"
 diff <(echo "$fresh") <(snapshot) || true
