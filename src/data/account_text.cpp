@@ -55,8 +55,8 @@ std::string AccountTextToUtf8(std::string_view text) {
 
 std::optional<std::u32string> DecodeUtf8(std::string_view utf8) {
   struct Form {
-    std::size_t length;  // bytes of the sequence
-    char32_t smallest;   // the smallest character it may hold; less is an overlong form
+    std::size_t length;     // bytes of the sequence
+    char32_t smallest;      // the smallest character it may hold; less is an overlong form
     unsigned char payload;  // the bits of the lead byte that belong to the character
   };
   std::u32string characters;

@@ -102,9 +102,9 @@ void ReadMoney(const std::u32string& money, const std::string& currencyCode, CDi
   std::u32string digits;
   std::copy_if(money.begin() + static_cast<std::ptrdiff_t>(first), money.begin() + static_cast<std::ptrdiff_t>(end),
                std::back_inserter(digits), IsDigit);
-  const bool sampleShape = (digits.starts_with(U"1234") || digits.starts_with(U"1235")) &&
-                           (digits.size() == 4 || (digits[4] == U'5' && digits.find_first_not_of(U'0', 5) ==
-                                                                            std::u32string::npos));
+  const bool sampleShape =
+      (digits.starts_with(U"1234") || digits.starts_with(U"1235")) &&
+      (digits.size() == 4 || (digits[4] == U'5' && digits.find_first_not_of(U'0', 5) == std::u32string::npos));
   if (sampleShape) {
     settings.decimals = std::min(static_cast<int>(digits.size()) - 4, CDisplaySettings::kMaxDecimals);
   }

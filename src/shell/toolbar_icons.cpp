@@ -12,7 +12,6 @@
 #include <utility>
 
 #include "qt/qt_palette.h"
-
 #include "resources/frame_resources.h"
 
 namespace purso {

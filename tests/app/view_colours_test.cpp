@@ -22,8 +22,8 @@ TEST(ViewColoursTest, MoneyInAndOutKeepTheirColourAndContrastInBothPalettes) {
     SCOPED_TRACE(IsDark(palette) ? "dark" : "light");
     const CColourMap colours = ViewColours(palette);
     const Rgb panel = colours(kLightGrey);
-    for (const auto& [designed, hue] : {std::pair{kBlue, 'b'}, std::pair{kDarkBlue, 'b'}, std::pair{kRed, 'r'},
-                                        std::pair{kDarkRed, 'r'}}) {
+    for (const auto& [designed, hue] :
+         {std::pair{kBlue, 'b'}, std::pair{kDarkBlue, 'b'}, std::pair{kRed, 'r'}, std::pair{kDarkRed, 'r'}}) {
       EXPECT_GE(ContrastRatio(colours(designed), panel), kTextContrast);
       EXPECT_EQ(Hue(colours(designed)), hue);
     }

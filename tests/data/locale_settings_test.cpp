@@ -44,7 +44,7 @@ TEST(LocaleSettingsTest, ANewAccountWritesAsItsLocaleDoes) {
       // What the samples do not settle keeps its default.
       {"C library's C", {"12/31/23", "1234.50", ".", ""}, "12/31 | $1,234.50"},
       {"other digits", {"٣١‏/١٢‏/٢٠٢٣", "‏١٬٢٣٤٫٥٠ ج.م.‏", "٫", "EGP"}, "12/31 | $1,234.50"},
-      {"not UTF-8", {"31\xff" "12", "\xff" "1234.50", ".", "EUR"}, "12/31 | $1,234.50"},
+      {"not UTF-8", {"31\37712", "\3771234.50", ".", "EUR"}, "12/31 | $1,234.50"},
       {"digit between", {"31 1 12", "$ 9", ".", "USD"}, "31/12 | $ 1,234.50"},
   };
   for (const Case& c : cases) {

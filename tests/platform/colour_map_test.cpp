@@ -33,8 +33,8 @@ TEST(ColourMapTest, AColourMovesOnlyAsFarAsItsContrastNeeds) {
     Rgb shown;
   };
   const Case cases[] = {
-      {kBlue, kGrey, 4.5, kBlue},                  // enough already
-      {kRed, kGrey, 4.5, {178, 0, 0}},             // darkened on light
+      {kBlue, kGrey, 4.5, kBlue},       // enough already
+      {kRed, kGrey, 4.5, {178, 0, 0}},  // darkened on light
       {kRed, kWhite, 4.5, {238, 0, 0}},
       {kRed, kGrey, 7.0, {124, 0, 0}},
       {kBlue, {68, 68, 68}, 4.5, {168, 168, 255}},  // lightened on dark

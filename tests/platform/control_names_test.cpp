@@ -28,9 +28,12 @@ constexpr DialogResource kResource{200, "Sample", 270, 190, "MS Sans Serif", 8, 
 
 TEST(ControlNamesTest, FieldsTakeTheLabelBesideOrAboveThemElseTheDialogs) {
   const std::vector<std::string> names = {
-      "",       "Separator character",
-      "",       "",
-      "Date",   "Amount",
+      "",                     // a label
+      "Separator character",  // the label beside it
+      "",
+      "",
+      "Date",    // the heading above it
+      "Amount",  // the heading above it
       "Amount",  // a second field under the heading
       "",
       "Sample",  // a value beside it names nothing

@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QLocale>
 #include <QMdiArea>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QAction>
 
 #include "data/calendar.h"
 #include "qt/qt_test_support.h"
