@@ -1,8 +1,18 @@
-# Help pages and desktop integration of the Tolva Account Organizer.
+# Help pages, desktop integration and manual pages of the Tolva Account Organizer.
 #
-# The program opens its HTML help pages from the folder that holds its own
-# file, so the pages of help/ must lie beside the binary: in the build tree
-# (purso_copy_help_pages) and in the installed tree (purso_install_program).
+# The program opens its HTML help pages from its own folder, where the build
+# puts them beside the program, and, once installed, from the pages' own
+# folder under the data folder (platform/help_launcher.h).
+#
+#   PURSO_INSTALLED_HELP_FOLDER
+#     The installed pages' folder, ${CMAKE_INSTALL_DATADIR}/purso/help, as seen
+#     from the installed program's folder ${CMAKE_INSTALL_BINDIR}:
+#     "../share/purso/help" for the usual folders.
+#
+#   PURSO_METAINFO_FILE, PURSO_RELEASE_DATE
+#     The AppStream metainfo as installed, and the date of the newest release
+#     it names. That release's version must be the project's version, so that
+#     the release notes are never those of another version.
 #
 #   purso_copy_help_pages(<target>)
 #     Before <target> is built, and on every build of it, copies each file of
@@ -10,12 +20,19 @@
 #     rewritten.
 #
 #   purso_install_program(<target>)
-#     Installs <target> as ${CMAKE_INSTALL_LIBDIR}/purso/purso with the help
-#     pages beside it, a symbolic link ${CMAKE_INSTALL_BINDIR}/purso pointing
-#     to it (relative when both folders lie under the prefix), and the
+#     Installs <target> as ${CMAKE_INSTALL_BINDIR}/purso, the help pages in
+#     ${CMAKE_INSTALL_DATADIR}/purso/help, the manual page purso(1), and the
 #     freedesktop integration: the .desktop entry, the MIME type of account
-#     files (*.pxf) and the application and MIME type icons. The link is made
-#     at install time under DESTDIR and the install prefix in force then.
+#     files (*.pxf), the application and MIME type icons in the hicolor theme
+#     (scalable, and PNG from 16 to 256 pixels) and the AppStream metainfo.
+#
+#   purso_install_tool(<target> <completion file>)
+#     Installs <target> as ${CMAKE_INSTALL_BINDIR}/purso-tool, its manual page
+#     purso-tool(1) and its bash completion.
+#
+#   PURSO_SCREENSHOT_URL (cache variable)
+#     The web address the README's pictures are published under; the
+#     metainfo's screenshots are taken from there.
 #
 #   PURSO_UPDATE_DESKTOP_CACHES (option, ON)
 #     After an install without DESTDIR, refresh the MIME database, the
@@ -29,9 +46,31 @@ include(GNUInstallDirs)
 get_filename_component(PURSO_SOURCE_ROOT "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
 set(PURSO_HELP_SOURCE_DIR "${PURSO_SOURCE_ROOT}/help")
 set(PURSO_DESKTOP_SOURCE_DIR "${PURSO_SOURCE_ROOT}/desktop")
+set(PURSO_MAN_SOURCE_DIR "${PURSO_SOURCE_ROOT}/doc/man")
+set(PURSO_APPSTREAM_ID "com.tolvacomputing.purso")
+set(PURSO_ICON_SIZES 16 22 24 32 48 64 128 256)
 
 option(PURSO_UPDATE_DESKTOP_CACHES
   "Refresh the MIME, desktop and icon caches after an install without DESTDIR" ON)
+set(PURSO_SCREENSHOT_URL "https://tolvacomputing.example/purso/images"
+  CACHE STRING "The web address the README's pictures are published under, for the AppStream metainfo")
+
+file(RELATIVE_PATH PURSO_INSTALLED_HELP_FOLDER
+  "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_DATADIR}/purso/help")
+
+# The newest release of the metainfo is this version's.
+file(READ "${PURSO_DESKTOP_SOURCE_DIR}/${PURSO_APPSTREAM_ID}.metainfo.xml.in" _purso_metainfo)
+if(NOT _purso_metainfo MATCHES "<release version=\"([^\"]+)\" date=\"([0-9-]+)\">")
+  message(FATAL_ERROR "${PURSO_APPSTREAM_ID}.metainfo.xml.in names no release")
+endif()
+set(PURSO_RELEASE_DATE "${CMAKE_MATCH_2}")
+if(DEFINED PROJECT_VERSION AND NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "The newest release in desktop/${PURSO_APPSTREAM_ID}.metainfo.xml.in is ${CMAKE_MATCH_1}, "
+    "but this is version ${PROJECT_VERSION}: add the release notes of ${PROJECT_VERSION} there")
+endif()
+unset(_purso_metainfo)
+set(PURSO_METAINFO_FILE "${PROJECT_BINARY_DIR}/${PURSO_APPSTREAM_ID}.metainfo.xml")
+configure_file("${PURSO_DESKTOP_SOURCE_DIR}/${PURSO_APPSTREAM_ID}.metainfo.xml.in" "${PURSO_METAINFO_FILE}" @ONLY)
 
 # Every file of help/, the pages and their style sheet.
 file(GLOB PURSO_HELP_FILES LIST_DIRECTORIES false CONFIGURE_DEPENDS
@@ -55,28 +94,22 @@ function(purso_copy_help_pages target)
   add_dependencies(${target} ${target}_help_pages)
 endfunction()
 
-# The link from the binary folder to the program in its own folder. Both
-# folders are usually relative to the prefix; then so is the link, and the
-# installed tree can be moved as a whole.
-function(_purso_install_program_link)
-  set(link_dir "${CMAKE_INSTALL_BINDIR}")
-  set(program "${CMAKE_INSTALL_LIBDIR}/purso/purso")
-  if(IS_ABSOLUTE "${link_dir}" OR IS_ABSOLUTE "${program}")
-    set(link_target "${CMAKE_INSTALL_FULL_LIBDIR}/purso/purso")
-  else()
-    file(RELATIVE_PATH link_target "/${link_dir}" "/${program}")
+# The manual page <name>(1), with the version and date filled in, compressed
+# as the packaging system expects when gzip is there.
+function(_purso_install_man_page name)
+  set(page "${CMAKE_CURRENT_BINARY_DIR}/man/${name}.1")
+  configure_file("${PURSO_MAN_SOURCE_DIR}/${name}.1.in" "${page}" @ONLY)
+  find_program(PURSO_GZIP gzip)
+  if(PURSO_GZIP)
+    add_custom_command(OUTPUT "${page}.gz"
+      COMMAND "${PURSO_GZIP}" -9 -n -k -f "${page}"
+      DEPENDS "${page}"
+      COMMENT "Compressing the manual page ${name}(1)"
+      VERBATIM)
+    add_custom_target(${name}_man_page ALL DEPENDS "${page}.gz")
+    set(page "${page}.gz")
   endif()
-  install(CODE "
-    set(_purso_link_dir [[${link_dir}]])
-    if(NOT IS_ABSOLUTE \"\${_purso_link_dir}\")
-      set(_purso_link_dir \"\${CMAKE_INSTALL_PREFIX}/\${_purso_link_dir}\")
-    endif()
-    set(_purso_link \"\$ENV{DESTDIR}\${_purso_link_dir}/purso\")
-    message(STATUS \"Installing: \${_purso_link} -> ${link_target}\")
-    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${_purso_link_dir}\")
-    file(CREATE_LINK [[${link_target}]] \"\${_purso_link}\" SYMBOLIC)
-    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${_purso_link}\")
-  ")
+  install(FILES "${page}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 endfunction()
 
 function(_purso_install_desktop_integration)
@@ -89,6 +122,13 @@ function(_purso_install_desktop_integration)
     DESTINATION "${icons}/apps")
   install(FILES "${PURSO_DESKTOP_SOURCE_DIR}/purso.svg"
     DESTINATION "${icons}/mimetypes" RENAME application-x-purso-document.svg)
+  foreach(size IN LISTS PURSO_ICON_SIZES)
+    set(png "${PURSO_DESKTOP_SOURCE_DIR}/icons/${size}x${size}/purso.png")
+    set(folder "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}")
+    install(FILES "${png}" DESTINATION "${folder}/apps")
+    install(FILES "${png}" DESTINATION "${folder}/mimetypes" RENAME application-x-purso-document.png)
+  endforeach()
+  install(FILES "${PURSO_METAINFO_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 
   if(PURSO_UPDATE_DESKTOP_CACHES)
     install(CODE "
@@ -121,10 +161,7 @@ function(purso_install_program target)
   if(NOT TARGET ${target})
     message(FATAL_ERROR "purso_install_program: no target named ${target}")
   endif()
-  set(program_dir "${CMAKE_INSTALL_LIBDIR}/purso")
-  install(TARGETS ${target} RUNTIME DESTINATION "${program_dir}")
-  # The installed file is always named purso: the program finds its help
-  # pages only under that name.
+  # The program finds its help pages only under the name purso.
   get_target_property(output_name ${target} OUTPUT_NAME)
   if(NOT output_name)
     set(output_name "${target}")
@@ -132,7 +169,15 @@ function(purso_install_program target)
   if(NOT output_name STREQUAL "purso")
     message(FATAL_ERROR "purso_install_program: ${target} must have the output name purso")
   endif()
-  install(FILES ${PURSO_HELP_FILES} DESTINATION "${program_dir}")
-  _purso_install_program_link()
+  install(TARGETS ${target} RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+  install(FILES ${PURSO_HELP_FILES} DESTINATION "${CMAKE_INSTALL_DATADIR}/purso/help")
+  _purso_install_man_page(purso)
   _purso_install_desktop_integration()
+endfunction()
+
+function(purso_install_tool target completion)
+  install(TARGETS ${target} RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+  _purso_install_man_page(purso-tool)
+  install(FILES "${completion}" DESTINATION "${CMAKE_INSTALL_DATADIR}/bash-completion/completions"
+    RENAME purso-tool)
 endfunction()

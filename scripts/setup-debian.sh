@@ -14,6 +14,7 @@ packages=(
   fonts-dejavu-core
   xdg-utils
   xvfb xauth xdotool jq
+  dpkg-dev file appstream locales
 )
 
 missing=()

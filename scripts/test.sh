@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything under AddressSanitizer and UndefinedBehaviorSanitizer,
-# runs the whole test suite, builds the program as scripts/run.sh builds it
-# and starts it once, then fuzzes the account loader and the statement readers
-# and import for a short while.
+# runs the whole test suite, builds the program as scripts/run.sh builds it,
+# starts it once and makes its Debian package, then fuzzes the account loader
+# and the statement readers and import for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
@@ -21,6 +21,8 @@ if grep -q "warning:" build/release-build.log; then
   exit 1
 fi
 scripts/smoke-test.sh build/release
+# The package of that build, with its contents and its metainfo checked.
+scripts/package-deb.sh
 
 # The fuzz targets need clang's libFuzzer; it builds the layers without Qt.
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPURSO_FUZZ=ON \

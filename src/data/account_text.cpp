@@ -53,4 +53,40 @@ std::string AccountTextToUtf8(std::string_view text) {
   return out;
 }
 
+std::optional<std::u32string> DecodeUtf8(std::string_view utf8) {
+  struct Form {
+    std::size_t length;     // bytes of the sequence
+    char32_t smallest;      // the smallest character it may hold; less is an overlong form
+    unsigned char payload;  // the bits of the lead byte that belong to the character
+  };
+  std::u32string characters;
+  std::size_t at = 0;
+  while (at < utf8.size()) {
+    const auto lead = static_cast<unsigned char>(utf8[at]);
+    Form form{1, 0, 0x7F};
+    if (lead >= 0xF0 && lead <= 0xF4) {
+      form = {4, 0x10000, 0x07};
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      form = {3, 0x800, 0x0F};
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      form = {2, 0x80, 0x1F};
+    } else if (lead >= 0x80) {
+      return std::nullopt;
+    }
+    if (utf8.size() - at < form.length) return std::nullopt;
+    char32_t character = lead & form.payload;
+    for (std::size_t k = 1; k < form.length; ++k) {
+      const auto next = static_cast<unsigned char>(utf8[at + k]);
+      if ((next & 0xC0) != 0x80) return std::nullopt;
+      character = (character << 6) | (next & 0x3F);
+    }
+    if (character < form.smallest || character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF)) {
+      return std::nullopt;
+    }
+    characters.push_back(character);
+    at += form.length;
+  }
+  return characters;
+}
+
 }  // namespace purso

@@ -27,4 +27,8 @@ void AppendUtf8(std::string& out, char32_t character);
 // An account text as UTF-8; a byte without a character becomes U+FFFD.
 std::string AccountTextToUtf8(std::string_view text);
 
+// The characters of a UTF-8 text; std::nullopt when it is not valid UTF-8
+// (an overlong form, a surrogate, a sequence cut short or beyond U+10FFFF).
+std::optional<std::u32string> DecodeUtf8(std::string_view utf8);
+
 }  // namespace purso

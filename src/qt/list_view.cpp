@@ -5,6 +5,8 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
+#include <algorithm>
+
 #include "qt/column_list_delegate.h"
 #include "qt/qt_canvas.h"
 #include "qt/text_codec.h"
@@ -116,6 +118,16 @@ QString CListView::HiddenText(const QPoint& pos) const {
   const QByteArray bytes = index.data(CQtListModel::kAccountTextRole).toByteArray();
   const std::vector<ListRowColumn> columns =
       ListRowColumns(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  // The row's layout counts in unzoomed pixels; its text grows by the
+  // smaller of the two zooms.
+  double across = 1.0;
+  double textScale = 1.0;
+  if (const auto* rows = qobject_cast<const CColumnListDelegate*>(itemDelegate())) {
+    across = rows->Across();
+    textScale = std::min(rows->Across(), rows->Down()) / across;
+  }
+  const int x = static_cast<int>(pos.x() / across);
+  const int right = static_cast<int>(visible / across);
   const QFontMetrics metrics(CQtCanvas::FontFor(kListFont));
   struct Span {
     int left;
@@ -123,17 +135,16 @@ QString CListView::HiddenText(const QPoint& pos) const {
   };
   std::vector<Span> spans;
   for (const ListRowColumn& column : columns) {
-    const int width = metrics.horizontalAdvance(FromAccountText(column.text));
+    const int width = static_cast<int>(metrics.horizontalAdvance(FromAccountText(column.text)) * textScale);
     const int left = ColumnTextLeft(column, width);
     spans.push_back({left, left + width});
   }
   for (std::size_t i = 0; i < columns.size(); ++i) {
-    const bool under = (pos.x() >= columns[i].start && pos.x() < columns[i].end) ||
-                       (pos.x() >= spans[i].left && pos.x() < spans[i].right);
+    const bool under = (x >= columns[i].start && x < columns[i].end) || (x >= spans[i].left && x < spans[i].right);
     if (!under) continue;
     // Columns are drawn opaque in order, so a later column's text covers
     // whatever an earlier one ran into; the list's edges cut the rest.
-    bool whole = spans[i].left >= 0 && spans[i].right <= visible;
+    bool whole = spans[i].left >= 0 && spans[i].right <= right;
     for (std::size_t later = i + 1; whole && later < columns.size(); ++later) {
       whole = spans[later].right <= spans[i].left || spans[later].left >= spans[i].right;
     }

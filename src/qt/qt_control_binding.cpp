@@ -15,6 +15,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 
+#include "platform/control_names.h"
 #include "qt/heading_button.h"
 #include "qt/list_view.h"
 #include "qt/qt_list_model.h"
@@ -45,8 +46,10 @@ CQtControlBinding::~CQtControlBinding() { logic_.Controls().SetObserver(nullptr)
 void CQtControlBinding::Build(const Geometry& geometry) {
   QButtonGroup* group = nullptr;
   QList<QWidget*> frames;
+  QList<QWidget*> created;
   for (const ControlResource& control : logic_.Resource().controls) {
     QWidget* widget = CreateWidget(control, group);
+    created.append(widget);
     widget->setObjectName(QString::number(control.id));
     widget->setGeometry(geometry(control));
     inOrder_.append(widget);
@@ -60,6 +63,22 @@ void CQtControlBinding::Build(const Geometry& geometry) {
   }
   // Group boxes are frames behind the controls they surround, not their parents.
   for (QWidget* frame : frames) frame->lower();
+  NameByLabels(created);
+}
+
+void CQtControlBinding::NameByLabels(const QList<QWidget*>& created) {
+  const DialogResource& resource = logic_.Resource();
+  for (std::size_t i = 0; i < resource.controls.size(); ++i) {
+    const std::string name = ControlName(resource, i);
+    QWidget* control = created[static_cast<qsizetype>(i)];
+    if (!name.empty()) control->setAccessibleName(FromAccountText(name));
+    // A label's key moves the focus to the first control it names (a label
+    // that orders a list is a heading button, with no key of its own).
+    if (const std::optional<std::size_t> naming = NamingLabel(resource, i)) {
+      auto* label = qobject_cast<QLabel*>(created[static_cast<qsizetype>(*naming)]);
+      if (label != nullptr && label->buddy() == nullptr) label->setBuddy(control);
+    }
+  }
 }
 
 QWidget* CQtControlBinding::CreateWidget(const ControlResource& control, QButtonGroup*& group) {

@@ -5,7 +5,8 @@
 // control's id so that tests and tools can find it. The widgets follow the
 // control model through its observer; what the user does goes into the
 // model and then to the logic (clicks, list and drop-down selection changes,
-// double-clicks); the keyboard focus goes where the logic puts it. After
+// double-clicks); the keyboard focus goes where the logic puts it. Fields,
+// lists and drop-downs are named for screen readers after their labels. After
 // each handler the binding calls back its owner, which may close a dialog.
 //
 // Lists and drop-downs show the control model's own items through a
@@ -13,6 +14,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QRect>
 
@@ -51,6 +53,9 @@ class CQtControlBinding final : public QObject, private IControlObserver {
 
  private:
   void Build(const Geometry& geometry);
+  // Names the fields, lists and drop-downs for screen readers after their
+  // labels (platform/control_names.h); created holds the resource's widgets in order.
+  void NameByLabels(const QList<QWidget*>& created);
   QWidget* CreateWidget(const ControlResource& control, QButtonGroup*& group);
   void Connect(const ControlResource& control, QWidget* widget);
   void OnControlChanged(const ControlChange& change) override;

@@ -21,7 +21,10 @@ QVariant CQtListModel::data(const QModelIndex& index, int role) const {
   const std::string& item = items_[static_cast<std::size_t>(row)];
   switch (role) {
     case Qt::DisplayRole:
-      return FromAccountText(rows_ == ListRows::kColumns ? ListRowPlainText(item) : item);
+      return FromAccountText(rows_ == ListRows::kColumns ? ListRowText(item) : item);
+    case Qt::AccessibleTextRole:
+      // What the row shows, without its layout, sort key and id.
+      return FromAccountText(ListRowText(item));
     case kAccountTextRole:
       return QByteArray(item.data(), static_cast<qsizetype>(item.size()));
     default:

@@ -2,7 +2,8 @@
 // Qt item model.
 //
 // The rows live once, in the control model; this model only reads them, so a
-// view over it draws the visible rows and holds nothing per row. The binding
+// view over it draws the visible rows and holds nothing per row. Screen
+// readers are given the texts a row shows (Qt::AccessibleTextRole). The binding
 // tells it what changed, as the control model announced it: a refill, one
 // inserted row or one removed row.
 #pragma once

@@ -1,14 +1,25 @@
 #include "shell/account_view_widget.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QTableView>
 
+#include <algorithm>
+#include <cmath>
+
+#include "app/view_colours.h"
+#include "platform/colour_mapped_canvas.h"
+#include "platform/zoomed_canvas.h"
+#include "qt/column_list_delegate.h"
 #include "qt/qt_canvas.h"
 #include "qt/qt_control_binding.h"
+#include "qt/qt_palette.h"
 #include "shell/shell_log.h"
 
 namespace purso {
-namespace {
 
 class CViewCanvas final : public QWidget {
  public:
@@ -20,12 +31,34 @@ class CViewCanvas final : public QWidget {
     setBackgroundRole(QPalette::Window);
   }
 
+  void SetZoom(double across, double down) {
+    across_ = across;
+    down_ = down;
+    update();
+  }
+
+  // The canvas area a laid-out area covers, a pixel more all round for the rounding.
+  QRect Covering(const PixelRect& area) const {
+    const auto left = static_cast<int>(std::floor(area.left * across_)) - 1;
+    const auto top = static_cast<int>(std::floor(area.top * down_)) - 1;
+    const auto right = static_cast<int>(std::ceil(area.right * across_)) + 1;
+    const auto bottom = static_cast<int>(std::ceil(area.bottom * down_)) + 1;
+    return QRect(left, top, right - left, bottom - top);
+  }
+
  protected:
   void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
     painter.setClipRegion(event->region());
+    // Drawn in the screen's own pixels, so that every edge is sharp at any
+    // scale of the screen.
+    const double ratio = devicePixelRatioF();
+    painter.scale(1.0 / ratio, 1.0 / ratio);
+    const CColourMap colours = ViewColours(DesktopPaletteOf(palette()));
     CQtCanvas canvas(painter);
-    view_.Paint(canvas);
+    CZoomedCanvas zoomed(canvas, across_ * ratio, down_ * ratio);
+    CColourMappedCanvas shown(zoomed, colours);
+    view_.Paint(shown);
     if (!painted_) {
       painted_ = true;
       qCInfo(lcShell).noquote() << "account view painted:" << QString::fromStdString(view_.Document().Title());
@@ -34,10 +67,10 @@ class CViewCanvas final : public QWidget {
 
  private:
   CpursoPXFView& view_;
+  double across_ = 1.0;
+  double down_ = 1.0;
   bool painted_ = false;
 };
-
-}  // namespace
 
 CAccountViewWidget::CAccountViewWidget(CpursoPXFView& view, QWidget* parent)
     : QScrollArea(parent), view_(view), canvas_(new CViewCanvas(view, this)) {
@@ -50,6 +83,7 @@ CAccountViewWidget::CAccountViewWidget(CpursoPXFView& view, QWidget* parent)
       *canvas_, view,
       [](const ControlResource& control) { return QRect(control.x, control.y, control.width, control.height); },
       nullptr);
+  NameForScreenReaders();
   view_.SetSurface(this);
   view_.OnInitialUpdate();
 }
@@ -60,10 +94,61 @@ CAccountViewWidget::~CAccountViewWidget() {
   delete binding_;
 }
 
+QWidget& CAccountViewWidget::Canvas() const { return *canvas_; }
+
 QWidget* CAccountViewWidget::Widget(int controlId) const { return binding_->Widget(controlId); }
 
-void CAccountViewWidget::Invalidate(const PixelRect& area) {
-  canvas_->update(QRect(area.left, area.top, area.Width(), area.Height()));
+void CAccountViewWidget::Invalidate(const PixelRect& area) { canvas_->update(canvas_->Covering(area)); }
+
+void CAccountViewWidget::resizeEvent(QResizeEvent* event) {
+  QScrollArea::resizeEvent(event);
+  FitToRoom();
+}
+
+void CAccountViewWidget::FitToRoom() {
+  using namespace account_view;
+  // The room without scroll bars; a scroll bar takes its share only when the
+  // canvas at its laid-out size needs it the other way.
+  QSize room = maximumViewportSize();
+  if (room.height() < kCanvasHeight) room.rwidth() -= verticalScrollBar()->sizeHint().width();
+  if (room.width() < kCanvasWidth) room.rheight() -= horizontalScrollBar()->sizeHint().height();
+  const double across = std::max(1.0, static_cast<double>(room.width()) / kCanvasWidth);
+  const double down = std::max(1.0, static_cast<double>(room.height()) / kCanvasHeight);
+  if (across == across_ && down == down_) return;
+  across_ = across;
+  down_ = down;
+
+  const auto x = [&](int at) { return static_cast<int>(std::lround(at * across)); };
+  const auto y = [&](int at) { return static_cast<int>(std::lround(at * down)); };
+  canvas_->setFixedSize(x(kCanvasWidth), y(kCanvasHeight));
+  QFont font = QApplication::font(this);
+  font.setPointSizeF(font.pointSizeF() * std::min(across, down));
+  canvas_->setFont(font);
+  for (const ControlResource& control : kResource.controls) {
+    QWidget* widget = Widget(control.id);
+    if (widget == nullptr) continue;
+    widget->setGeometry(QRect(QPoint(x(control.x), y(control.y)),
+                              QPoint(x(control.x + control.width) - 1, y(control.y + control.height) - 1)));
+    if (auto* list = qobject_cast<QTableView*>(widget)) {
+      if (auto* rows = qobject_cast<CColumnListDelegate*>(list->itemDelegate())) rows->SetZoom(*list, across, down);
+    }
+  }
+  canvas_->SetZoom(across, down);
+}
+
+void CAccountViewWidget::NameForScreenReaders() {
+  using namespace account_view;
+  // The month buttons show only the month's number, twice over; the lists'
+  // captions are drawn on the canvas.
+  for (int k = 0; k < 12; ++k) {
+    const QString month = QStringLiteral("%1").arg(k + 1, 2, 10, QLatin1Char('0'));
+    Widget(kFromMonth + k)->setAccessibleName(QStringLiteral("From month %1").arg(month));
+    Widget(kToMonth + k)->setAccessibleName(QStringLiteral("To month %1").arg(month));
+  }
+  Widget(kBudgetToggle)->setAccessibleDescription(QStringLiteral("Shows or hides the bars of the predicted balance"));
+  Widget(kActualToggle)->setAccessibleDescription(QStringLiteral("Shows or hides the bars of the actual balance"));
+  Widget(kOutstandingExpenses)->setAccessibleName(QStringLiteral("Outstanding expenses"));
+  Widget(kOutstandingIncomes)->setAccessibleName(QStringLiteral("Outstanding incomes"));
 }
 
 }  // namespace purso

@@ -22,6 +22,7 @@
 #include "shell/lock_keys.h"
 #include "shell/shell_log.h"
 #include "qt/qt_host.h"
+#include "qt/qt_locale.h"
 #include "qt/text_codec.h"
 #include "shell/toolbar_icons.h"
 
@@ -228,6 +229,8 @@ std::unique_ptr<CpursoPXFDoc> CpursoMainFrame::MakeDocument() {
 
 void CpursoMainFrame::NewDocument() {
   auto document = MakeDocument();
+  // A new account writes dates and amounts as its user's locale does.
+  document->Book().Settings() = DisplaySettingsOf();
   document->SetTitle(std::string(kNewDocumentBaseName) + std::to_string(++newDocumentCount_));
   AddChild(std::move(document));
 }

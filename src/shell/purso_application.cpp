@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 
 #include "app/recent_file_list.h"
+#include "shell/command_line.h"
 #include "shell/instance_channel.h"
 #include "shell/main_frame.h"
 #include "shell/shell_log.h"
@@ -26,10 +27,7 @@ CpursoApp::StartResult CpursoApp::Start(const QStringList& arguments) {
   QObject::connect(signals_.get(), &CTerminationSignals::Requested, [this](int signal) { EndOnRequest(signal); });
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Tolva Account Organizer: plan and follow a household budget."));
-  parser.addHelpOption();
-  parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("An account file (.pxf) to open."),
-                               QStringLiteral("[file]"));
+  DescribeCommandLine(parser);
   parser.process(QStringList{QStringLiteral("purso")} + arguments);
   const QStringList files = parser.positionalArguments();
 

@@ -1,15 +1,24 @@
 #include "shell/toolbar_icons.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
 
+#include <algorithm>
+#include <utility>
+
+#include "qt/qt_palette.h"
 #include "resources/frame_resources.h"
 
 namespace purso {
 namespace {
 
-// Icons are drawn on a 16 x 15 grid, the toolbar's button image size.
+// Icons are drawn on a 16 x 15 grid, the toolbar's button image size, and
+// scaled to the size asked for.
 constexpr int kWidth = 16;
 constexpr int kHeight = 15;
 
@@ -231,28 +240,71 @@ Painter PainterFor(int command) {
   }
 }
 
-QPixmap Draw(Painter painter, int scale, bool disabled) {
-  QPixmap pixmap(kWidth * scale, kHeight * scale);
-  pixmap.setDevicePixelRatio(scale);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing, true);
-  if (disabled) p.setOpacity(0.35);
-  painter(p);
-  return pixmap;
+// The icon's neutral greys, from the outline's ink to the paper, are drawn
+// for a light toolbar. A dark palette gets them turned around: the ink in
+// its text colour, the paper a shade above its window; coloured parts stay.
+void FollowDarkPalette(QImage& image, const QPalette& palette) {
+  const QColor ink = palette.color(QPalette::WindowText);
+  const QColor paper = palette.color(QPalette::Window).lighter(135);
+  const double inkLightness = kInk.lightnessF();
+  const double paperLightness = kPaper.lightnessF();
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor pixel = QColor::fromRgba(line[x]);
+      if (pixel.alpha() == 0 || pixel.hslSaturationF() > 0.25) continue;
+      const double share = std::clamp((pixel.lightnessF() - inkLightness) / (paperLightness - inkLightness), 0.0, 1.0);
+      QColor shown = QColor::fromRgbF(ink.redF() + (paper.redF() - ink.redF()) * share,
+                                      ink.greenF() + (paper.greenF() - ink.greenF()) * share,
+                                      ink.blueF() + (paper.blueF() - ink.blueF()) * share);
+      shown.setAlpha(pixel.alpha());
+      line[x] = shown.rgba();
+    }
+  }
 }
+
+// Draws the icon at any size, in the application's palette as it is when
+// the icon is shown, so that it is sharp at every scale of the screen and
+// follows a change of the desktop's theme.
+class CToolbarIconEngine final : public QIconEngine {
+ public:
+  explicit CToolbarIconEngine(Painter painter) : painter_(painter) {}
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    {
+      QPainter p(&image);
+      p.setRenderHint(QPainter::Antialiasing, true);
+      p.scale(static_cast<double>(size.width()) / kWidth, static_cast<double>(size.height()) / kHeight);
+      if (mode == QIcon::Disabled) p.setOpacity(0.35);
+      painter_(p);
+    }
+    const QPalette palette = QGuiApplication::palette();
+    if (IsDark(DesktopPaletteOf(palette))) FollowDarkPalette(image, palette);
+    return QPixmap::fromImage(std::move(image));
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const double ratio = painter->device()->devicePixelRatioF();
+    QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+    drawn.setDevicePixelRatio(ratio);
+    painter->drawPixmap(rect, drawn);
+  }
+
+  QIconEngine* clone() const override { return new CToolbarIconEngine(painter_); }
+  QString key() const override { return QStringLiteral("purso.toolbar"); }
+
+ private:
+  Painter painter_;
+};
 
 }  // namespace
 
 QIcon ToolbarIcon(int command) {
   const Painter painter = PainterFor(command);
   if (painter == nullptr) return {};
-  QIcon icon;
-  for (int scale : {1, 2, 3}) {
-    icon.addPixmap(Draw(painter, scale, false), QIcon::Normal);
-    icon.addPixmap(Draw(painter, scale, true), QIcon::Disabled);
-  }
-  return icon;
+  return QIcon(new CToolbarIconEngine(painter));
 }
 
 }  // namespace purso

@@ -1,6 +1,7 @@
 // The toolbar's icons, drawn in code: a few flat shapes per command, so the
-// program ships no artwork of unclear origin and the icons stay sharp at any
-// screen scale.
+// program ships no artwork of unclear origin. They are drawn at the size and
+// in the palette they are shown with: sharp at any screen scale, with light
+// outlines on a dark toolbar.
 #pragma once
 
 #include <QIcon>

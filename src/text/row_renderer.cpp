@@ -80,13 +80,15 @@ std::vector<ListRowColumn> ListRowColumns(std::string_view row) {
   return columns;
 }
 
-std::string ListRowPlainText(std::string_view row) {
-  std::string plain;
+std::string ListRowText(std::string_view row) {
+  if (row.find('%') == std::string_view::npos) return std::string(row);
+  std::string text;
   for (const ListRowColumn& column : ListRowColumns(row)) {
-    if (!plain.empty()) plain += '\t';
-    plain += column.text;
+    if (column.text.find_first_not_of(' ') == std::string::npos) continue;
+    if (!text.empty()) text += ", ";
+    text += column.text;
   }
-  return plain;
+  return text;
 }
 
 int ColumnTextLeft(const ListRowColumn& column, int textWidth) {
@@ -103,6 +105,18 @@ void DrawListRow(ICanvas& canvas, std::string_view row, int left, int top, int r
     const int x = ColumnTextLeft(column, canvas.TextWidth(column.text, kListFont));
     canvas.Text(left + x, top, column.text, kListFont, colour, background);
   }
+}
+
+CColourMap ListRowColours(const DesktopPalette& palette, RowState state) {
+  const bool selected = state == RowState::kSelected;
+  CColourMap colours;
+  Rgb background = selected ? kListNavy : kListWhite;
+  if (IsDark(palette)) {
+    background = selected ? palette.highlight : palette.base;
+    const Rgb text = selected ? palette.highlightedText : palette.text;
+    colours.Set(selected ? kListNavy : kListWhite, background).Set(selected ? kListWhite : kListNavy, text);
+  }
+  return colours.Set(kListRed, WithContrast(kListRed, background, kTextContrast));
 }
 
 }  // namespace purso

@@ -4,6 +4,11 @@
 // record ids are not drawn. A selected row is white on navy; a column whose
 // colour letter is not "B" is red whether the row is selected or not. Rows
 // are 13 pixels high, in the 8-point "MS Sans Serif" font.
+//
+// On screen the colours pass through ListRowColours: a light palette keeps
+// them, a dark one draws rows in its list colours; red always stands out
+// from the row's background by kTextContrast. ListRowText is what a row
+// shows, as plain text, for screen readers.
 #pragma once
 
 #include <string>
@@ -11,6 +16,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/colour_map.h"
 
 namespace purso {
 
@@ -40,10 +46,6 @@ struct ListRowColumn {
 // exactly as the renderer reads them.
 std::vector<ListRowColumn> ListRowColumns(std::string_view row);
 
-// The texts a reader sees in the row, columns separated by a tab: for
-// type-ahead and for accessibility.
-std::string ListRowPlainText(std::string_view row);
-
 // The x (from the row's left edge) at which a column's text of the given
 // width starts.
 int ColumnTextLeft(const ListRowColumn& column, int textWidth);
@@ -51,5 +53,12 @@ int ColumnTextLeft(const ListRowColumn& column, int textWidth);
 // Draws the row whose top-left corner is (left, top) and which reaches to
 // right; column positions count from left.
 void DrawListRow(ICanvas& canvas, std::string_view row, int left, int top, int right, RowState state);
+
+// The colours a row in that state is shown in with the palette.
+CColourMap ListRowColours(const DesktopPalette& palette, RowState state);
+
+// The texts the row shows, in the order of its columns, parted by ", " (for
+// type-ahead and screen readers); a plain row, without a layout, as it is.
+std::string ListRowText(std::string_view row);
 
 }  // namespace purso

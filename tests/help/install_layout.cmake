@@ -1,14 +1,17 @@
-# Builds the stand-in program of install_project/ with the help and desktop
+# Builds the stand-in programs of install_project/ with the help and desktop
 # rules, then checks that the build placed every help file beside the
 # program, and that an install into DESTDIR lays out the tree the desktop
-# expects: the program in <libdir>/purso with its help pages, the relative
-# link <bindir>/purso to it, the .desktop entry, the MIME type and the icons.
+# and a Debian package expect: the programs in <bindir>, the help pages in
+# <datadir>/purso/help where the program looks for them, the .desktop entry,
+# the MIME type, the icons, the AppStream metainfo, the compressed manual
+# pages and the bash completion.
 # Usage: cmake -D SOURCE_ROOT=<repository> -D WORK_DIR=<scratch folder>
-#              -D GENERATOR=<CMake generator> [-D MAKE_PROGRAM=<tool>]
-#              [-D CXX_COMPILER=<compiler>] -P install_layout.cmake
+#              -D GENERATOR=<CMake generator> -D VERSION=<project version>
+#              [-D MAKE_PROGRAM=<tool>] [-D CXX_COMPILER=<compiler>]
+#              -P install_layout.cmake
 cmake_minimum_required(VERSION 3.25)
 
-foreach(variable SOURCE_ROOT WORK_DIR GENERATOR)
+foreach(variable SOURCE_ROOT WORK_DIR GENERATOR VERSION)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "${variable} is not set")
   endif()
@@ -22,9 +25,10 @@ file(REMOVE_RECURSE "${WORK_DIR}")
 
 # A copy of the module with the help and desktop folders beside it, as in the
 # repository, so that the test can change a page without touching help/.
-file(MAKE_DIRECTORY "${tree}/cmake")
+file(MAKE_DIRECTORY "${tree}/cmake" "${tree}/doc")
 file(COPY "${SOURCE_ROOT}/cmake/HelpAndDesktop.cmake" DESTINATION "${tree}/cmake")
 file(COPY "${SOURCE_ROOT}/help" "${SOURCE_ROOT}/desktop" DESTINATION "${tree}")
+file(COPY "${SOURCE_ROOT}/doc/man" DESTINATION "${tree}/doc")
 
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
@@ -49,6 +53,8 @@ endif()
 run("${CMAKE_COMMAND}" -S "${SOURCE_ROOT}/tests/help/install_project" -B "${build}"
   -G "${GENERATOR}" ${tools}
   "-DPURSO_MODULE=${tree}/cmake/HelpAndDesktop.cmake"
+  "-DPURSO_VERSION=${VERSION}"
+  "-DPURSO_COMPLETION=${SOURCE_ROOT}/tools/purso_tool/purso-tool.bash-completion"
   "-DCMAKE_INSTALL_PREFIX=${prefix}"
   -DCMAKE_INSTALL_LIBDIR=lib
   -DCMAKE_BUILD_TYPE=Release)
@@ -99,14 +105,25 @@ run("${CMAKE_COMMAND}" --install "${build}")
 unset(ENV{DESTDIR})
 set(root "${stage}${prefix}")
 
+set(metainfo share/metainfo/com.tolvacomputing.purso.metainfo.xml)
 set(expected_files
-  lib/purso/purso
+  bin/purso
+  bin/purso-tool
   share/applications/purso.desktop
   share/mime/packages/purso.xml
   share/icons/hicolor/scalable/apps/purso.svg
-  share/icons/hicolor/scalable/mimetypes/application-x-purso-document.svg)
+  share/icons/hicolor/scalable/mimetypes/application-x-purso-document.svg
+  ${metainfo}
+  share/man/man1/purso.1.gz
+  share/man/man1/purso-tool.1.gz
+  share/bash-completion/completions/purso-tool)
+foreach(size 16 22 24 32 48 64 128 256)
+  list(APPEND expected_files
+    share/icons/hicolor/${size}x${size}/apps/purso.png
+    share/icons/hicolor/${size}x${size}/mimetypes/application-x-purso-document.png)
+endforeach()
 foreach(name IN LISTS help_files)
-  list(APPEND expected_files "lib/purso/${name}")
+  list(APPEND expected_files "share/purso/help/${name}")
 endforeach()
 foreach(path IN LISTS expected_files)
   if(NOT EXISTS "${root}/${path}" OR IS_SYMLINK "${root}/${path}")
@@ -114,11 +131,10 @@ foreach(path IN LISTS expected_files)
   endif()
 endforeach()
 
-# Exactly these, and nothing else, apart from the link.
+# Exactly these, and nothing else.
 file(GLOB_RECURSE installed RELATIVE "${root}" LIST_DIRECTORIES false "${root}/*")
-set(expected_all ${expected_files} bin/purso)
 foreach(path IN LISTS installed)
-  if(NOT path IN_LIST expected_all)
+  if(NOT path IN_LIST expected_files)
     fault("install: unexpected file ${path}")
   endif()
 endforeach()
@@ -129,26 +145,19 @@ if(EXISTS "${prefix}")
   fault("install: wrote to ${prefix} outside DESTDIR")
 endif()
 
-set(link "${root}/bin/purso")
-if(NOT IS_SYMLINK "${link}")
-  fault("install: bin/purso is not a symbolic link")
-else()
-  file(READ_SYMLINK "${link}" link_target)
-  if(NOT link_target STREQUAL "../lib/purso/purso")
-    fault("install: bin/purso points to '${link_target}', not ../lib/purso/purso")
-  endif()
-  file(REAL_PATH "${link}" resolved)
-  file(REAL_PATH "${root}/lib/purso/purso" program)
-  if(NOT resolved STREQUAL program)
-    fault("install: bin/purso does not lead to lib/purso/purso")
-  endif()
+# The program finds the installed pages from its own folder.
+file(READ "${build}/installed_help_folder.txt" help_folder)
+if(NOT EXISTS "${root}/bin/${help_folder}/Index.htm")
+  fault("install: bin/${help_folder}, where the program looks for its pages, holds no Index.htm")
 endif()
 
 foreach(pair
     "desktop/purso.desktop|share/applications/purso.desktop"
     "desktop/purso-mime.xml|share/mime/packages/purso.xml"
     "desktop/purso.svg|share/icons/hicolor/scalable/apps/purso.svg"
-    "desktop/purso.svg|share/icons/hicolor/scalable/mimetypes/application-x-purso-document.svg")
+    "desktop/purso.svg|share/icons/hicolor/scalable/mimetypes/application-x-purso-document.svg"
+    "desktop/icons/16x16/purso.png|share/icons/hicolor/16x16/apps/purso.png"
+    "tools/purso_tool/purso-tool.bash-completion|share/bash-completion/completions/purso-tool")
   string(REPLACE "|" ";" pair "${pair}")
   list(GET pair 0 source)
   list(GET pair 1 destination)
@@ -161,30 +170,30 @@ foreach(pair
   endif()
 endforeach()
 
-# The install manifest names the link too, so that it can be removed.
-file(STRINGS "${build}/install_manifest.txt" manifest)
-if(NOT "${stage}${prefix}/bin/purso" IN_LIST manifest)
-  fault("install: the manifest does not name bin/purso")
+# The metainfo and the manual pages carry the version.
+file(READ "${root}/${metainfo}" text)
+if(NOT text MATCHES "<release version=\"${VERSION}\"" OR text MATCHES "@[A-Z_]+@")
+  fault("install: the metainfo does not name release ${VERSION} or holds an unfilled @VARIABLE@")
+endif()
+execute_process(COMMAND gzip -d -c "${root}/share/man/man1/purso.1.gz" OUTPUT_VARIABLE text)
+if(NOT text MATCHES "\"purso ${VERSION}\"")
+  fault("install: purso.1 does not name version ${VERSION}")
 endif()
 
-# Installing again over the tree replaces the link without failing.
+# Installing again over the tree does not fail.
 set(ENV{DESTDIR} "${stage}")
 run("${CMAKE_COMMAND}" --install "${build}")
 unset(ENV{DESTDIR})
-if(NOT IS_SYMLINK "${link}")
-  fault("install: a second install lost bin/purso")
-endif()
 
-# An install without DESTDIR under a prefix given at install time: the link
-# is made there, and the desktop caches may be refreshed beside the files.
+# An install without DESTDIR under a prefix given at install time lays out
+# the same tree there, and may refresh the desktop caches beside the files.
 set(other_prefix "${WORK_DIR}/other-prefix")
 run("${CMAKE_COMMAND}" --install "${build}" --prefix "${other_prefix}")
-if(NOT IS_SYMLINK "${other_prefix}/bin/purso" OR NOT EXISTS "${other_prefix}/bin/purso")
-  fault("install --prefix: bin/purso is missing or leads nowhere")
-endif()
-if(NOT EXISTS "${other_prefix}/lib/purso/Index.htm")
-  fault("install --prefix: lib/purso/Index.htm is missing")
-endif()
+foreach(path bin/purso share/purso/help/Index.htm)
+  if(NOT EXISTS "${other_prefix}/${path}")
+    fault("install --prefix: ${path} is missing")
+  endif()
+endforeach()
 
 if(NOT faults STREQUAL "")
   message(FATAL_ERROR "Help and desktop install rules:\n${faults}")

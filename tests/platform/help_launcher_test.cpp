@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "data/scratch_folder.h"
 #include "support/scripted_host.h"
 
 namespace purso {
@@ -47,6 +48,30 @@ TEST(HelpLauncherTest, AProgramUnderAnotherNameOpensNothing) {
     EXPECT_EQ(host.OpenedDocuments().size(), 0u);
     EXPECT_EQ(host.Problems().size(), 0u);
   }
+}
+
+using HelpFolderTest = test::ScratchFolderTest;
+
+TEST_F(HelpFolderTest, PagesBesideTheProgramComeFirstThenTheInstalledOnes) {
+  namespace fs = std::filesystem;
+  const fs::path bin = folder_ / "bin";
+  const fs::path installed = (bin / kInstalledHelpFolder).lexically_normal();
+  fs::create_directories(installed);
+  fs::create_directories(bin);
+  test::WriteRaw(installed / "main.htm", {'<'});
+  test::WriteRaw(installed / "cat_dlg.htm", {'<'});
+  test::WriteRaw(bin / "cat_dlg.htm", {'<'});
+
+  CScriptedHost host;
+  host.SetProgramPath((bin / "purso").string());
+  OpenHelpPage(host, "main.htm");
+  OpenHelpPage(host, "cat_dlg.htm");
+  OpenHelpPage(host, "set_dlg.htm");  // in neither folder
+  const std::string binFolder = bin.string() + "/";
+  const std::string helpFolder = installed.string() + "/";
+  EXPECT_EQ(host.OpenedDocuments(),
+            (std::vector<std::string>{helpFolder + "main.htm", binFolder + "cat_dlg.htm", binFolder + "set_dlg.htm"}));
+  EXPECT_EQ(host.OpenedFolders(), (std::vector<std::string>{helpFolder, binFolder, binFolder}));
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // The dialogs through the real Qt adapter: every control of the resource is
 // a widget named after its id, showing the model's caption and enabled
-// state; an input error goes end to end; a picture of each dialog is kept.
+// state, and every control that takes the focus has a name for screen
+// readers; an input error goes end to end; a picture of each dialog is kept.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -69,6 +71,9 @@ void ExpectWidgetsMatch(CQtDialog& window, const CDialogLogic& dialog) {
     }
     const QRect inside = window.rect();
     EXPECT_TRUE(inside.contains(widget->geometry())) << "outside the dialog";
+    if (widget->focusPolicy() != Qt::NoFocus) {
+      EXPECT_NE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), QString()) << "no name";
+    }
   }
 }
 

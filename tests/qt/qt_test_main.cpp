@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -44,5 +45,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Tolva Computing"));
   QApplication::setApplicationName(QStringLiteral("Purso"));
+  // New accounts take their settings from the locale; the tests expect the defaults.
+  QLocale::setDefault(QLocale::c());
   return RUN_ALL_TESTS();
 }

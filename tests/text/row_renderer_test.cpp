@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/recording_canvas.h"
+#include "support/test_palettes.h"
 
 namespace purso {
 namespace {
@@ -171,6 +172,30 @@ TEST(RowRendererTest, MalformedRowsDrawSafely) {
     for (const Drawn& drawn : Draw(canvas, row, 5, 40)) EXPECT_EQ(40, drawn.y);
     EXPECT_EQ(1u, canvas.Rectangles().size());
   }
+}
+
+TEST(RowRendererTest, AScreenReaderGetsTheShownTextsOfTheColumns) {
+  EXPECT_EQ(ListRowText("%000!035!LB%|0315|15/03@00000007@%040!095!RR%20.00%100|200|LB%Food%000!000!SB%"),
+            "15/03, 20.00, Food");
+  EXPECT_EQ(ListRowText("%000!035!LB% %040!095!RB%7.00%000!000!SB%"), "7.00");  // an empty column is skipped
+  EXPECT_EQ(ListRowText("plain item"), "plain item");  // a row without a layout is its text
+}
+
+TEST(RowRendererTest, RedStandsOutFromEveryRowAndALightPaletteKeepsTheRest) {
+  for (const DesktopPalette& palette : {test::kLightPalette, test::kDarkPalette}) {
+    for (const RowState state : {RowState::kNormal, RowState::kSelected}) {
+      const CColourMap colours = ListRowColours(palette, state);
+      const Rgb background = colours(state == RowState::kSelected ? kListNavy : kListWhite);
+      EXPECT_GE(ContrastRatio(colours(kListRed), background), kTextContrast);
+    }
+    const CColourMap normal = ListRowColours(palette, RowState::kNormal);
+    EXPECT_EQ(RelativeLuminance(normal(kListWhite)) < 0.2, IsDark(palette));
+    EXPECT_GE(ContrastRatio(normal(kListNavy), normal(kListWhite)), kTextContrast);
+  }
+  const CColourMap light = ListRowColours(test::kLightPalette, RowState::kNormal);
+  EXPECT_EQ(light(kListWhite), kListWhite);
+  EXPECT_EQ(light(kListNavy), kListNavy);
+  EXPECT_EQ(light(kListRed), (Rgb{238, 0, 0}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -363,6 +364,28 @@ TEST_F(ToolTest, DumpWritesSettingsReadably) {
       "symbolPosition": "after", "space": true, "decimals": 0, "currencySymbol": "EUR"})"));
 }
 
+TEST_F(ToolTest, NewWritesDatesAndAmountsAsTheNamedLocale) {
+  // The C locale names no currency: the account is the one new writes without it.
+  const std::string plain = PathOf("plain.pxf");
+  const std::string c = PathOf("c.pxf");
+  ASSERT_EQ(RunCommand({"new", plain, "--year", "1999"}).status, kExitOk);
+  ASSERT_EQ(RunCommand({"new", c, "--year", "1999", "--locale", "C"}).status, kExitOk);
+  EXPECT_EQ(ReadBytes(c), ReadBytes(plain));
+
+  // German, compiled into a folder of the test's own.
+  if (!fs::exists("/usr/share/i18n/locales/de_DE")) GTEST_SKIP() << "the locale sources (package locales) are missing";
+  const std::string command = "localedef -i de_DE -f UTF-8 '" + PathOf("de_DE.UTF-8") + "' 2>/dev/null";
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  ASSERT_EQ(setenv("LOCPATH", folder_.c_str(), 1), 0);
+  const std::string german = PathOf("german.pxf");
+  const Outcome made = RunCommand({"new", german, "--locale", "de_DE"});
+  unsetenv("LOCPATH");
+  ASSERT_EQ(made.status, kExitOk) << made.err;
+  EXPECT_EQ(Dump({"dump", german})["settings"],
+            json::parse(R"({"dateOrder": "day first", "dateSeparator": ".", "decimalSymbol": ",",
+      "symbolPosition": "after", "space": true, "decimals": 2, "currencySymbol": "€"})"));
+}
+
 TEST_F(ToolTest, DumpWritesAccountTextsAsTheProgramShowsThem) {
   // Account texts are Windows-1252: 0xFC is "ü", 0x80 is "€", 0x81 has no character.
   CAccountBook book;
@@ -389,10 +412,11 @@ TEST_F(ToolTest, HelpDescribesEveryCommandAndOption) {
     const Outcome outcome = RunCommand(arguments);
     EXPECT_EQ(outcome.status, kExitOk) << arguments.front();
     EXPECT_EQ(outcome.err, "");
-    for (const char* part : {"new FILE", "--force", "check FILE", "dump FILE", "--year", "--today"}) {
+    for (const char* part : {"new FILE", "--force", "check FILE", "dump FILE", "--year", "--today", "--locale"}) {
       EXPECT_NE(outcome.out.find(part), std::string::npos) << part;
     }
   }
+  EXPECT_EQ(RunCommand({"--version"}).out, std::string("purso-tool (Tolva Account Organizer) ") + PURSO_VERSION + "\n");
 }
 
 TEST_F(ToolTest, BadCommandLinesAreUsageErrorsThatTouchNoFile) {
@@ -414,6 +438,9 @@ TEST_F(ToolTest, BadCommandLinesAreUsageErrorsThatTouchNoFile) {
       {"dump", missing, "--year", "2100"},
       {"new", missing, "--year", "1997"},
       {"new", missing, "--year"},
+      {"new", missing, "--locale"},
+      {"new", missing, "--locale", "xx_NOWHERE"},
+      {"dump", missing, "--locale", "C"},
       {"new", missing, "--today", "2026-12-08"},
       {"dump", missing, "--year", "99"},
       {"dump", missing, "--year", "2000x"},

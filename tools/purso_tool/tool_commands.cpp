@@ -17,10 +17,12 @@
 #include "data/account_text.h"
 #include "data/calendar.h"
 #include "data/display_settings.h"
+#include "data/locale_settings.h"
 #include "data/record_table.h"
 #include "data/year_ledger.h"
 #include "purso_tool/report_commands.h"
 #include "purso_tool/statement_commands.h"
+#include "purso_tool/tool_locale.h"
 #include "purso_tool/tool_options.h"
 #include "purso_tool/version_commands.h"
 
@@ -31,7 +33,21 @@ namespace fs = std::filesystem;
 // Ordered, so that the output reads in the order of the account's own layout.
 using Json = nlohmann::ordered_json;
 
+// The settings of the locale named by --locale; none without it, so that a
+// new account keeps the program's first defaults. Throws UsageError for a
+// locale that is not installed.
+std::optional<CDisplaySettings> LocaleSettings(const Options& options) {
+  const auto locale = options.given.find("--locale");
+  if (locale == options.given.end()) return std::nullopt;
+  const std::optional<LocaleSamples> samples = InstalledLocaleSamples(locale->second);
+  if (!samples) {
+    throw UsageError{"--locale: no locale " + Quoted(locale->second) + " is installed; 'locale -a' lists those that are"};
+  }
+  return DisplaySettingsFor(*samples);
+}
+
 int RunNew(const Options& options, std::ostream& err) {
+  const std::optional<CDisplaySettings> settings = LocaleSettings(options);
   std::error_code ignored;
   if (!options.Has("--force") && fs::exists(fs::symlink_status(options.files.front(), ignored))) {
     Fail(err, Quoted(options.files.front()) + " already exists; use --force to replace it");
@@ -39,6 +55,7 @@ int RunNew(const Options& options, std::ostream& err) {
   }
   // A new account opens on today's year unless a year is given.
   CAccountBook book = options.year ? CAccountBook(*options.year) : CAccountBook();
+  if (settings) book.Settings() = *settings;
   const SaveResult saved = SaveAccountFile(options.files.front(), book);
   if (!saved.Succeeded()) {
     Fail(err, "cannot write " + Quoted(options.files.front()) + Reason(saved.error));
@@ -187,10 +204,11 @@ int RunDump(const Options& options, std::ostream& out, std::ostream& err) {
 
 std::string UsageText() {
   return "Usage: purso-tool COMMAND FILE [OPTIONS]\n"
+         "       purso-tool --help | --version\n"
          "Works with account files (.pxf) of the Tolva Account Organizer.\n"
          "\n"
          "Commands:\n"
-         "  new FILE [--year YYYY] [--force]\n"
+         "  new FILE [--year YYYY] [--locale NAME] [--force]\n"
          "                       write a new empty account to FILE, on today's year\n"
          "                       or the one given; an existing FILE is never\n"
          "                       replaced unless --force is given\n"
@@ -209,11 +227,15 @@ std::string UsageText() {
          " current year (" +
          std::to_string(CAccountBook::kFirstYear) + " to " + std::to_string(CAccountBook::kLastYear) +
          ")\n"
+         "  --locale NAME        new: write dates and amounts as the installed locale\n"
+         "                       NAME does (de_DE: 31.12. and 1.234,50 €); without\n"
+         "                       it, as in the United States (12/31 and $1,234.50)\n"
          "  --today YYYY-MM-DD   dump, chart, report: take this date as today for the\n"
          "                       balance date; import: for the description of lines\n"
          "                       with no text\n" +
          StatementOptionsUsage() +
          "  -h, --help           show this help\n"
+         "  --version            show the version\n"
          "\n"
          "Exit status: 0 success; 1 FILE cannot be read or written, is not a valid\n"
          "account or statement, or exists already; 2 wrong usage.\n";
@@ -226,13 +248,20 @@ int RunTool(const std::vector<std::string>& arguments, std::ostream& out, std::o
     out << UsageText();
     return kExitOk;
   }
+  if (command == "--version") {
+    out << kProgram << " (Tolva Account Organizer) " << kVersion << '\n';
+    return kExitOk;
+  }
   if (IsStatementCommand(command)) return RunStatementCommand(arguments, out, err);
   if (IsReportCommand(command)) return RunReportCommand(arguments, out, err);
   if (IsVersionCommand(command)) return RunVersionCommand(arguments, out, err);
   try {
     Options options;
     if (command == "new") {
-      options = ParseOptions(command, arguments, {{"--force", OptionKind::kFlag}, {"--year", OptionKind::kValue}});
+      options = ParseOptions(command, arguments,
+                             {{"--force", OptionKind::kFlag},
+                              {"--year", OptionKind::kValue},
+                              {"--locale", OptionKind::kValue}});
     } else if (command == "check") {
       options = ParseOptions(command, arguments, {});
     } else if (command == "dump") {

@@ -1,6 +1,6 @@
 // The commands of purso-tool, the command-line companion for account files.
 //
-//   purso-tool new FILE [--force]
+//   purso-tool new FILE [--year YYYY] [--locale NAME] [--force]
 //   purso-tool check FILE
 //   purso-tool dump FILE [--year YYYY] [--today YYYY-MM-DD]
 //   purso-tool import ACCOUNT STATEMENT [--apply] [...]   (statement_commands.h)
@@ -8,6 +8,7 @@
 //   purso-tool chart ACCOUNT OUT.svg [--year YYYY] [--today YYYY-MM-DD]    (report_commands.h)
 //   purso-tool report ACCOUNT [--year YYYY] [--today YYYY-MM-DD] [--format json|csv|html]
 //   purso-tool --help
+//   purso-tool --version
 //
 // RunTool is the whole program apart from the process: it takes the
 // arguments after the program name, writes normal output to out and every
@@ -21,6 +22,9 @@
 #include <vector>
 
 namespace purso::tool {
+
+// The program's version, as the build names it.
+inline constexpr const char* kVersion = PURSO_VERSION;
 
 enum ExitStatus : int {
   kExitOk = 0,

@@ -1,2 +1,2 @@
-// Stand-in for the program in the install layout test: does nothing.
+// Stand-in for the programs in the install layout test: does nothing.
 int main() { return 0; }
