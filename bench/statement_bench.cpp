@@ -23,6 +23,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/new_transaction.h"
 #include "data/account_book.h"
 #include "data/calendar.h"
 #include "statement/import_apply.h"
@@ -103,18 +104,15 @@ class CBenchImport {
       predactions.SetNumber(purso::predaction_column::kAmount, 10 + random_() % 500);
     }
     // A payee keeps to one category; half the fixed ones are matched.
-    CRecordTable& transactions = ledger.Transactions();
     for (int i = 0; i < kTransactions; ++i) {
       const int payee = static_cast<int>(random_() % kPayees);
-      const int category = payee % kCategories;
+      const auto category = static_cast<std::uint32_t>(payee % kCategories);
       const int month = 1 + static_cast<int>(random_() % 12);
-      transactions.AddRow();
-      transactions.SetNumber(purso::transaction_column::kDate, month * 100 + RandomDay(month));
-      transactions.SetNumber(purso::transaction_column::kCategory, category);
-      transactions.SetNumber(purso::transaction_column::kAmount, 1 + random_() % 300);
-      transactions.SetText(purso::transaction_column::kDescription, payees_[payee] + " card " + std::to_string(i));
+      const int day = RandomDay(month);
       const bool matched = category % 4 < 2 && i % 2 == 0 && i / 2 < kPredactions;
-      transactions.SetNumber(purso::transaction_column::kMatch, matched ? i / 2 : purso::kNoMatch);
+      purso::AddTransaction(ledger, {month * 100.0 + day, category, 1.0 + random_() % 300,
+                                     payees_[payee] + " card " + std::to_string(i),
+                                     matched ? static_cast<std::uint32_t>(i / 2) : purso::kNoMatch});
     }
   }
 

@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "calc/new_transaction.h"
 #include "data/calendar.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/match_dialog.h"
@@ -217,11 +218,11 @@ void CTransactionsDialog::OnAdd() {
     if (!chosen) return;
     match = *chosen;
   }
-  CRecordTable& transactions = ledger_.Transactions();
-  if (!transactions.AddRow()) return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
-  Write(*entry, match);
+  if (!AddTransaction(ledger_, {entry->monthDay, entry->categoryId, entry->amount, entry->description, match})) {
+    return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
+  }
 
-  Controls().AddItem(ids::kTransactions, RowText(transactions.GetCursor()));
+  Controls().AddItem(ids::kTransactions, RowText(ledger_.Transactions().GetCursor()));
   ClearAddRow();
   ShowBalances();
   Controls().SetFocus(add_.date);
