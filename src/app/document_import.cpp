@@ -12,8 +12,9 @@
 #include "dialogs/csv_columns_dialog.h"
 #include "dialogs/import_dialog.h"
 #include "dialogs/message_dialogs.h"
+#include "data/account_text.h"
+#include "statement/csv_column_guess.h"
 #include "statement/statement_file.h"
-#include "statement/statement_text.h"
 #include "statement/year_csv_export.h"
 
 namespace purso {
@@ -49,28 +50,38 @@ bool CpursoPXFDoc::ImportStatement(const std::string& path, ISettingsStore& sett
     ShowProblem(host_, WithFileName(kUnknownFormatProblem, path), kUnknownFormatSuggestion);
     return false;
   }
-  Statement statement;
+  std::string text;
   StatementError error;
+  if (!LoadStatementFile(path, text, error)) {
+    ShowStatementProblem(host_, error);
+    return false;
+  }
+  Statement statement;
   if (*format == StatementFormat::kCsv) {
-    CsvPreview preview;
-    if (!PreviewCsvStatement(path, preview, error)) {
+    const char separator = GuessCsvSeparator(text);
+    const std::vector<CsvRecord> records = SplitCsvRecords(text, separator);
+    text = std::string();
+    if (records.empty()) {
+      // Nothing to choose columns from: the reader says what is missing.
+      ReadCsvStatement(records, CsvMapping{}, statement, error);
       ShowStatementProblem(host_, error);
       return false;
     }
-    CCsvColumnsDialog columns(book_.Settings(), settings, std::move(preview));
+    const CsvMapping guess = GuessCsvMapping(records, separator, CsvPreferencesOf(book_.Settings()));
+    CCsvColumnsDialog columns(settings, path, records, guess);
     if (host_.RunModal(columns) != kCommandOk) return false;
     statement = columns.ReadStatement();
   } else {
     StatementOptions options;
-    // A QIF file writes its slash dates in the order of the country it was
-    // made in, which is most likely the account's own.
-    options.qif.slashDates = book_.Settings().dateOrder;
-    if (!ReadStatementFile(path, *format, options, statement, error)) {
+    // A QIF file writes its dates in the order of the country it was made
+    // in, which is most likely the account's own.
+    options.qif.preferredOrder = book_.Settings().dateOrder;
+    if (!ReadStatement(text, *format, options, statement, error)) {
       ShowStatementProblem(host_, error);
       return false;
     }
   }
-  CImportDialog dialog(book_, statement, Utf8ToAccountText(FileNameOf(path)));
+  CImportDialog dialog(book_, std::move(statement), Utf8ToAccountText(FileNameOf(path)));
   if (host_.RunModal(dialog) != kCommandOk) return false;
   Bookkeeping();
   return true;

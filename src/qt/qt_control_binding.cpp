@@ -123,6 +123,7 @@ QWidget* CQtControlBinding::CreateWidget(const ControlResource& control, QButton
       lists_.insert(control.id, model);
       list->setModel(model);
       ShowAsList(*list, control.kind == ControlKind::kColumnList ? ListRows::kColumns : ListRows::kPlain);
+      if (control.Has(control_style::kMultiSelect)) list->setSelectionMode(QAbstractItemView::ExtendedSelection);
       return list;
     }
     case ControlKind::kDropDownList: {
@@ -152,6 +153,18 @@ void CQtControlBinding::Connect(const ControlResource& control, QWidget* widget)
       if (button->isCheckable()) controls.ApplyChecked(id, button->isChecked());
       Dispatch([this, id] { logic_.OnCommand(id); });
     });
+  } else if (auto* list = qobject_cast<QTableView*>(widget); list && control.Has(control_style::kMultiSelect)) {
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, id, list] {
+      if (showingSelection_) return;
+      std::vector<int> rows;
+      for (const QModelIndex& index : list->selectionModel()->selectedRows()) rows.push_back(index.row());
+      const QModelIndex current = list->selectionModel()->currentIndex();
+      logic_.Controls().ApplySelectedItems(id, current.isValid() ? current.row() : -1, std::move(rows));
+      Dispatch([this, id] { logic_.OnSelectionChange(id); });
+    });
+    connect(list, &QAbstractItemView::doubleClicked, this,
+            [this, id](const QModelIndex&) { Dispatch([this, id] { logic_.OnDoubleClick(id); }); });
+    if (control.Has(control_style::kEnterOpens)) list->installEventFilter(this);
   } else if (auto* list = qobject_cast<QTableView*>(widget)) {
     connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this, id](const QModelIndex& current) { OnUserSelection(id, current.isValid() ? current.row() : -1); });
@@ -281,6 +294,12 @@ void CQtControlBinding::ShowSelection(int controlId) {
     QItemSelectionModel* selectionModel = list->selectionModel();
     if (selection == CControlModel::kNoSelection) {
       selectionModel->clear();
+    } else if (list->selectionMode() == QAbstractItemView::ExtendedSelection) {
+      QItemSelection rows;
+      for (const int row : logic_.Controls().SelectedItems(controlId)) rows.select(model->index(row), model->index(row));
+      selectionModel->setCurrentIndex(model->index(selection), QItemSelectionModel::NoUpdate);
+      selectionModel->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+      list->scrollTo(model->index(selection));
     } else {
       const QModelIndex index = model->index(selection);
       if (selectionModel->currentIndex() != index || !selectionModel->isSelected(index)) {

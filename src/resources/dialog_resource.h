@@ -44,6 +44,7 @@ constexpr std::uint32_t kSunken = 1u << 9;       // label drawn in a sunken box 
 constexpr std::uint32_t kChecked = 1u << 10;     // check box or radio button starts checked
 constexpr std::uint32_t kPushLike = 1u << 11;    // check box shown as a button that stays pressed
 constexpr std::uint32_t kEnterOpens = 1u << 12;  // Enter on a list's selected row acts as a double-click
+constexpr std::uint32_t kMultiSelect = 1u << 13;  // a list whose user selects several rows (Shift, Ctrl)
 }  // namespace control_style
 
 // Controls that nothing addresses (most labels) share this id.

@@ -7,6 +7,7 @@
 #include "data/account_file.h"
 #include "data/no_case.h"
 #include "statement/ofx_statement_reader.h"
+#include "statement/statement_text.h"
 
 namespace purso {
 
@@ -30,20 +31,32 @@ std::string_view FormatName(StatementFormat format) {
   return "";
 }
 
-bool ReadStatementFile(const std::string& path, StatementFormat format, const StatementOptions& options,
-                       Statement& statement, StatementError& error) {
+bool LoadStatementFile(const std::string& path, std::string& text, StatementError& error) {
   error = StatementError{};
   error.file = path;
-  if (format == StatementFormat::kOfx) return ReadOfxStatementFile(path, statement, error);
-
   std::vector<std::uint8_t> bytes;
-  if (!ReadFileBytes(path, bytes)) {
-    error.kind = StatementErrorKind::kCannotOpen;
-    return false;
+  if (!ReadFileBytes(path, bytes)) return Refuse(error, 0, StatementErrorKind::kCannotOpen);
+  text = StatementTextToUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  return true;
+}
+
+bool ReadStatement(std::string_view text, StatementFormat format, const StatementOptions& options,
+                   Statement& statement, StatementError& error) {
+  switch (format) {
+    case StatementFormat::kOfx:
+      return ReadOfxStatement(text, statement, error);
+    case StatementFormat::kQif:
+      return ReadQifStatement(text, options.qif, statement, error);
+    case StatementFormat::kCsv:
+      return ReadCsvStatement(text, options.csv, statement, error);
   }
-  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  if (format == StatementFormat::kQif) return ReadQifStatement(text, options.qif, statement, error);
-  return ReadCsvStatement(text, options.csv, statement, error);
+  return false;
+}
+
+bool ReadStatementFile(const std::string& path, StatementFormat format, const StatementOptions& options,
+                       Statement& statement, StatementError& error) {
+  std::string text;
+  return LoadStatementFile(path, text, error) && ReadStatement(text, format, options, statement, error);
 }
 
 }  // namespace purso

@@ -8,6 +8,7 @@
 
 #include "data/scratch_folder.h"
 #include "dialogs/csv_mapping_memory.h"
+#include "statement/csv_column_guess.h"
 #include "resources/csv_columns_dialog_resource.h"
 #include "sample_statements.h"
 #include "support/scripted_host.h"
@@ -17,15 +18,17 @@ namespace {
 
 namespace ids = csv_columns_dialog;
 
-// The German sample: ";", day-first dates, a decimal comma and column names
-// that say nothing to the guesses.
+// The German sample: ";", day-first dates, a decimal comma and German
+// column names.
 class CsvColumnsDialogTest : public ScratchFolderTest {
  protected:
   int Run(const std::string& path, const CScriptedHost::Steps& steps) {
-    CsvPreview preview;
+    std::string text;
     StatementError error;
-    EXPECT_TRUE(PreviewCsvStatement(path, preview, error));
-    CCsvColumnsDialog dialog(settings_, store_, std::move(preview));
+    EXPECT_TRUE(LoadStatementFile(path, text, error));
+    records_ = SplitCsvRecords(text, GuessCsvSeparator(text));
+    CCsvColumnsDialog dialog(store_, path, records_,
+                             GuessCsvMapping(records_, GuessCsvSeparator(text), CsvPreferencesOf(settings_)));
     const int result = host_.Run(dialog, steps);
     read_ = dialog.ReadStatement();
     return result;
@@ -40,6 +43,7 @@ class CsvColumnsDialogTest : public ScratchFolderTest {
   CDisplaySettings settings_;
   CMemorySettingsStore store_;
   CScriptedHost host_;
+  std::vector<CsvRecord> records_;
   Statement read_;
   const std::string german_ = SamplePath("bank_semicolon.csv");
 };
@@ -78,10 +82,11 @@ TEST_F(CsvColumnsDialogTest, ColumnsThatReadTheFileAreRememberedForItsLayout) {
   EXPECT_EQ(Run(german_,
                 [](CDialogDriver& d) {
                   EXPECT_EQ(d.Text(ids::kStatement), "The columns of bank_semicolon.csv");
-                  EXPECT_EQ(d.Controls().SelectedText(ids::kDate), "(none)");
-                  ChooseGermanColumns(d);
-                  d.Choose(ids::kDateOrder, 1);
-                  d.Choose(ids::kDecimal, 1);
+                  // The guess reads the German names and values.
+                  EXPECT_EQ(d.Controls().SelectedText(ids::kDate), "Buchungstag");
+                  EXPECT_EQ(d.Controls().SelectedText(ids::kAmount), "Betrag");
+                  EXPECT_EQ(d.Controls().SelectedText(ids::kDateOrder), "Day Month Year (31.12.2024)");
+                  d.Choose(ids::kMemo, "(none)");
                   d.Press(ids::kOk);
                   d.ExpectAccepted();
                 }),
@@ -91,6 +96,7 @@ TEST_F(CsvColumnsDialogTest, ColumnsThatReadTheFileAreRememberedForItsLayout) {
 
   // The next file of the bank opens with the same choices.
   Run(german_, [](CDialogDriver& d) {
+    EXPECT_EQ(d.Controls().SelectedText(ids::kMemo), "(none)");
     EXPECT_EQ(d.Controls().SelectedText(ids::kPayee), "Empf\xE4nger");
     EXPECT_EQ(d.Controls().SelectedText(ids::kDateOrder), "Day Month Year (31.12.2024)");
     EXPECT_EQ(d.Controls().SelectedText(ids::kDecimal), "Comma (1.234,56)");

@@ -17,6 +17,7 @@ namespace purso {
 namespace {
 
 using enum PredactionProposal;
+using test::MakeLine;
 constexpr MoneyDirection kIn = MoneyDirection::kIn;
 constexpr MoneyDirection kOut = MoneyDirection::kOut;
 
@@ -160,11 +161,9 @@ TEST_F(ImportProposalTest, ARepeatedBankIdIsADuplicateAndAnEmptyLineGetsTodaysDe
   const CFixedClock clock(CivilDate{2024, 3, 7});
   const CScopedClock scoped(clock);
   Statement statement;
-  statement.lines = {
-      {1, {2024, 2, 1}, -5, "Kiosk", "", "ID1"},
-      {2, {2024, 2, 2}, -6, "Kiosk", "", "ID1"},
-      {3, {2024, 2, 3}, -7, "", "", ""},
-  };
+  statement.lines = {MakeLine(1, {2024, 2, 1}, -5, "Kiosk"), MakeLine(2, {2024, 2, 2}, -6, "Kiosk"),
+                     MakeLine(3, {2024, 2, 3}, -7, "")};
+  statement.lines[0].uniqueId = statement.lines[1].uniqueId = "ID1";
   const CImportProposal proposal(book_, statement);
   ASSERT_EQ(proposal.Lines().size(), 3u);
   EXPECT_FALSE(proposal.Lines()[0].duplicate);

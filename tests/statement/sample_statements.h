@@ -25,6 +25,8 @@ struct SampleFile {
 };
 
 std::string SamplePath(const char* name);
+// A transaction line of a statement's only account.
+StatementLine MakeLine(std::uint32_t line, CivilDate date, double amount, std::string payee, std::string memo = {});
 const std::vector<SampleFile>& SampleFiles();
 // The transactions every sample holds, without their lines and bank ids.
 const std::vector<StatementLine>& SampleTransactions();

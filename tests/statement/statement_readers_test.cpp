@@ -96,7 +96,7 @@ TEST_F(StatementFileTest, EachFaultIsRefusedWithItsLineAndWhatWasFound) {
   };
   const Case kCases[] = {
       {"no OFX", StatementFormat::kOfx, "Date,Amount\n2024-01-01,3\n", {}, 1, kNotAStatement, "OFX"},
-      {"OFX header, no statement", StatementFormat::kOfx, kOfxHead.substr(0, 110) + "\n", {}, 1, kNotAStatement, "OFX"},
+      {"OFX header, no element", StatementFormat::kOfx, kOfxHead.substr(0, 110) + "\n", {}, 9, kMissingElement, "OFX"},
       {"OFX amount",
        StatementFormat::kOfx,
        Ofx("<STMTTRN><DTPOSTED>20240104<TRNAMT>12,x<NAME>A</STMTTRN>\n"),
@@ -136,11 +136,11 @@ TEST_F(StatementFileTest, EachFaultIsRefusedWithItsLineAndWhatWasFound) {
        "Cat"},
       {"QIF date form",
        StatementFormat::kQif,
-       "!Type:Bank\nD1/2/24\nT3\n^\nPx\nD2024/12/31\nT3\n^\n",
+       "!Type:Bank\nD1/2/24\nT3\n^\nPx\nD2024/13/31\nT3\n^\n",
        {},
        6,
        kBadDate,
-       "2024/12/31"},
+       "2024/13/31"},
       {"QIF no date", StatementFormat::kQif, "!Type:Bank\nT3\nPx\n^\n", {}, 2, kNoDate, ""},
       {"QIF no amount", StatementFormat::kQif, "!Type:CCard\nPx\nD1/2/24\n", {}, 2, kNoAmount, ""},
       {"QIF amount", StatementFormat::kQif, "!Type:Bank\nD1/2/24\nT12.3.4\n^\n", {}, 3, kBadAmount, "12.3.4"},

@@ -90,7 +90,8 @@ TEST_F(StatementCommandsTest, ImportPrintsTheProposalAndWritesOnlyWithApply) {
   apply.push_back("--apply");
   const Outcome applied = RunCommand(apply);
   ASSERT_EQ(applied.status, kExitOk) << applied.err;
-  EXPECT_EQ(json::parse(applied.out)["applied"], (json{{"transactions", 5}, {"matched", 2}, {"newPredactions", 2}}));
+  EXPECT_EQ(json::parse(applied.out)["applied"],
+            (json{{"transactions", 5}, {"matched", 2}, {"newPredactions", 2}, {"openingBalance", false}}));
   EXPECT_EQ(json::parse(RunCommand(ImportCsv()).out)["chosen"], 0);
 
   const Outcome exported = RunCommand({"export", account_});
@@ -105,11 +106,12 @@ TEST_F(StatementCommandsTest, ImportPrintsTheProposalAndWritesOnlyWithApply) {
 
 TEST_F(StatementCommandsTest, AStatementThatCannotBeReadIsReportedAndImportsNothing) {
   const std::vector<std::uint8_t> before = FileBytes(account_);
-  const Outcome outcome = RunCommand({"import", account_, test::SamplePath("bank_semicolon.csv"), "--apply"});
+  const Outcome outcome =
+      RunCommand({"import", account_, test::SamplePath("bank_semicolon.csv"), "--apply", "--date-column", "When"});
   EXPECT_EQ(outcome.status, kExitFileError);
   EXPECT_EQ(outcome.out, "");
   EXPECT_EQ(outcome.err,
-            "The statement bank_semicolon.csv cannot be read.\nLine 1: the column \"Date\" is missing.\n"
+            "The statement bank_semicolon.csv cannot be read.\nLine 1: the column \"When\" is missing.\n"
             "- check the columns chosen for the statement\n- check the field separator\n");
   EXPECT_EQ(FileBytes(account_), before);
 }
