@@ -110,9 +110,9 @@ class CBenchImport {
       const int month = 1 + static_cast<int>(random_() % 12);
       const int day = RandomDay(month);
       const bool matched = category % 4 < 2 && i % 2 == 0 && i / 2 < kPredactions;
-      purso::AddTransaction(ledger, {month * 100.0 + day, category, 1.0 + random_() % 300,
-                                     payees_[payee] + " card " + std::to_string(i),
-                                     matched ? static_cast<std::uint32_t>(i / 2) : purso::kNoMatch});
+      purso::AddTransaction(
+          ledger, {month * 100.0 + day, category, 1.0 + random_() % 300, payees_[payee] + " card " + std::to_string(i),
+                   matched ? static_cast<std::uint32_t>(i / 2) : purso::kNoMatch});
     }
   }
 

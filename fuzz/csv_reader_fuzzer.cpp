@@ -14,15 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text = purso::fuzzing::Utf8AfterFirstByte(data, size);
   purso::Statement statement = purso::fuzzing::Sentinel();
   purso::StatementError error;
-  const bool accepted =
-      purso::ReadCsvStatement(text, purso::fuzzing::CsvMappingFrom(data[0]), statement, error);
+  const bool accepted = purso::ReadCsvStatement(text, purso::fuzzing::CsvMappingFrom(data[0]), statement, error);
   purso::fuzzing::CheckRead(accepted, statement, error);
 
   const char separator = purso::GuessCsvSeparator(text);
   const std::vector<purso::CsvRecord> records = purso::SplitCsvRecords(text, separator);
-  const purso::CsvPreferences preferences{(data[0] & 1) != 0 ? purso::StatementDateOrder::kDayMonthYear
-                                                              : purso::StatementDateOrder::kMonthDayYear,
-                                          (data[0] & 2) != 0 ? ',' : '.'};
+  const purso::CsvPreferences preferences{
+      (data[0] & 1) != 0 ? purso::StatementDateOrder::kDayMonthYear : purso::StatementDateOrder::kMonthDayYear,
+      (data[0] & 2) != 0 ? ',' : '.'};
   const purso::CsvMapping guess = purso::GuessCsvMapping(records, separator, preferences);
   purso::Statement guessed = purso::fuzzing::Sentinel();
   purso::fuzzing::CheckRead(purso::ReadCsvStatement(records, guess, guessed, error), guessed, error);

@@ -42,9 +42,9 @@ Bytes Stored(const purso::CAccountBook& book) {
 void CheckProposal(const purso::CAccountBook& book, const purso::Statement& statement,
                    const purso::CImportProposal& proposal) {
   using purso::PredactionProposal;
-  Require(proposal.Lines().size() + proposal.OutsideYears().size() + proposal.OtherAccountLines() ==
-              statement.lines.size(),
-          "a line went missing");
+  Require(
+      proposal.Lines().size() + proposal.OutsideYears().size() + proposal.OtherAccountLines() == statement.lines.size(),
+      "a line went missing");
   std::map<int, purso::CLedgerCategories> categories;
   std::map<int, std::unordered_set<std::uint32_t>> heldByYear;
   for (const purso::ProposedLine& line : proposal.Lines()) {
@@ -101,11 +101,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   purso::Statement statement;
   purso::StatementError error;
   const std::string text = purso::fuzzing::Utf8AfterFirstByte(data + 1, size - 1);
-  const bool read = (data[0] & 1) != 0 ? purso::ReadCsvStatement(text, purso::fuzzing::CsvMappingFrom(data[1]),
-                                                                 statement, error)
-                    : (data[0] & 2) != 0
-                        ? purso::ReadOfxStatement(text, statement, error)
-                        : purso::ReadQifStatement(text, purso::fuzzing::QifOptionsFrom(data[1]), statement, error);
+  const bool read =
+      (data[0] & 1) != 0   ? purso::ReadCsvStatement(text, purso::fuzzing::CsvMappingFrom(data[1]), statement, error)
+      : (data[0] & 2) != 0 ? purso::ReadOfxStatement(text, statement, error)
+                           : purso::ReadQifStatement(text, purso::fuzzing::QifOptionsFrom(data[1]), statement, error);
   if (!read) return 0;
 
   purso::CAccountBook book = kBook;

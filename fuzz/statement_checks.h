@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "data/account_text.h"
 #include "data/calendar.h"
 #include "statement/statement.h"
 #include "statement/statement_error.h"
-#include "data/account_text.h"
 
 namespace purso::fuzzing {
 

@@ -24,9 +24,8 @@ struct ColumnChoice {
   std::string CsvMapping::*column;
 };
 constexpr ColumnChoice kColumnChoices[] = {
-    {ids::kDate, &CsvMapping::date},           {ids::kDebit, &CsvMapping::debit},
-    {ids::kCredit, &CsvMapping::credit},       {ids::kAmount, &CsvMapping::amount},
-    {ids::kDirection, &CsvMapping::direction}, {ids::kPayee, &CsvMapping::payee},
+    {ids::kDate, &CsvMapping::date},     {ids::kDebit, &CsvMapping::debit},         {ids::kCredit, &CsvMapping::credit},
+    {ids::kAmount, &CsvMapping::amount}, {ids::kDirection, &CsvMapping::direction}, {ids::kPayee, &CsvMapping::payee},
     {ids::kMemo, &CsvMapping::memo},
 };
 

@@ -37,9 +37,9 @@ struct ColumnKey {
   std::string_view key;
   std::string CsvMapping::*column;
 };
-constexpr ColumnKey kColumnKeys[] = {{"date", &CsvMapping::date},   {"amount", &CsvMapping::amount},
-                                     {"debit", &CsvMapping::debit}, {"credit", &CsvMapping::credit},
-                                     {"payee", &CsvMapping::payee}, {"memo", &CsvMapping::memo},
+constexpr ColumnKey kColumnKeys[] = {{"date", &CsvMapping::date},          {"amount", &CsvMapping::amount},
+                                     {"debit", &CsvMapping::debit},        {"credit", &CsvMapping::credit},
+                                     {"payee", &CsvMapping::payee},        {"memo", &CsvMapping::memo},
                                      {"direction", &CsvMapping::direction}};
 // Entries written before the direction column was known lack it.
 constexpr std::size_t kFieldsWithoutDirection = std::size(kColumnKeys) - 1 + 3;

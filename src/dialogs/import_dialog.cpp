@@ -169,8 +169,8 @@ std::string CImportDialog::RowText(std::size_t index) {
       .Column(columns::kDate, FormatDate(settings, line.monthDay) + "/" + std::to_string(line.year))
       .Column(out ? columns::kAmountOut : columns::kAmountIn, FormatAmount(settings, line.amount))
       .Column(columns::kCategory, line.kind == LineKind::kOpeningBalance ? kOpeningBalance
-                                  : category != nullptr                 ? std::string_view(category->name)
-                                                                        : kNoCategory)
+                                  : category != nullptr                  ? std::string_view(category->name)
+                                                                         : kNoCategory)
       .Column(columns::kPredaction, predaction)
       .Column(columns::kNote, line.duplicate ? kDuplicate : std::string_view())
       .Column(columns::kDescription, line.description)
@@ -251,8 +251,7 @@ void CImportDialog::OnCategoryChosen() {
   // the others take the category of that name where they can.
   const std::string name = item == 0 ? std::string() : Controls().SelectedText(ids::kCategory);
   for (const std::size_t line : lines) {
-    const std::optional<std::uint32_t> category =
-        item == 0 ? std::nullopt : proposal_->CategoryNamed(line, name);
+    const std::optional<std::uint32_t> category = item == 0 ? std::nullopt : proposal_->CategoryNamed(line, name);
     if ((item != 0 && !category) || !proposal_->SetCategory(line, category)) continue;
     const ProposedLine& proposed = proposal_->Lines()[line];
     if (category && !proposed.duplicate && proposed.amount != 0.0) proposal_->Choose(line);

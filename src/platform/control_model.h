@@ -143,7 +143,7 @@ class CControlModel {
     std::vector<std::string> items;
     int selection = kNoSelection;
     std::vector<int> alsoSelected;  // in ascending order, without selection
-    std::size_t group = 0;  // radio buttons of one group share a number
+    std::size_t group = 0;          // radio buttons of one group share a number
   };
 
   ControlState* FindState(int controlId);

@@ -296,7 +296,8 @@ void CQtControlBinding::ShowSelection(int controlId) {
       selectionModel->clear();
     } else if (list->selectionMode() == QAbstractItemView::ExtendedSelection) {
       QItemSelection rows;
-      for (const int row : logic_.Controls().SelectedItems(controlId)) rows.select(model->index(row), model->index(row));
+      for (const int row : logic_.Controls().SelectedItems(controlId))
+        rows.select(model->index(row), model->index(row));
       selectionModel->setCurrentIndex(model->index(selection), QItemSelectionModel::NoUpdate);
       selectionModel->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
       list->scrollTo(model->index(selection));

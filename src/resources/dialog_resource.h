@@ -31,19 +31,19 @@ enum class ControlKind : std::uint8_t {
 // Style bits of a control.
 namespace control_style {
 constexpr std::uint32_t kNone = 0;
-constexpr std::uint32_t kDefault = 1u << 0;      // the default push button (Enter)
-constexpr std::uint32_t kDisabled = 1u << 1;     // starts disabled
-constexpr std::uint32_t kGroup = 1u << 2;        // first radio button of a group
-constexpr std::uint32_t kSorted = 1u << 3;       // list items kept in the case-insensitive order
-constexpr std::uint32_t kReadOnly = 1u << 4;     // text that cannot be typed into
-constexpr std::uint32_t kVScroll = 1u << 5;      // vertical scroll bar
-constexpr std::uint32_t kWrap = 1u << 6;         // label text wraps within its box
-constexpr std::uint32_t kRight = 1u << 7;        // label text aligned right
-constexpr std::uint32_t kCenter = 1u << 8;       // label text centred
-constexpr std::uint32_t kSunken = 1u << 9;       // label drawn in a sunken box (read-only value)
-constexpr std::uint32_t kChecked = 1u << 10;     // check box or radio button starts checked
-constexpr std::uint32_t kPushLike = 1u << 11;    // check box shown as a button that stays pressed
-constexpr std::uint32_t kEnterOpens = 1u << 12;  // Enter on a list's selected row acts as a double-click
+constexpr std::uint32_t kDefault = 1u << 0;       // the default push button (Enter)
+constexpr std::uint32_t kDisabled = 1u << 1;      // starts disabled
+constexpr std::uint32_t kGroup = 1u << 2;         // first radio button of a group
+constexpr std::uint32_t kSorted = 1u << 3;        // list items kept in the case-insensitive order
+constexpr std::uint32_t kReadOnly = 1u << 4;      // text that cannot be typed into
+constexpr std::uint32_t kVScroll = 1u << 5;       // vertical scroll bar
+constexpr std::uint32_t kWrap = 1u << 6;          // label text wraps within its box
+constexpr std::uint32_t kRight = 1u << 7;         // label text aligned right
+constexpr std::uint32_t kCenter = 1u << 8;        // label text centred
+constexpr std::uint32_t kSunken = 1u << 9;        // label drawn in a sunken box (read-only value)
+constexpr std::uint32_t kChecked = 1u << 10;      // check box or radio button starts checked
+constexpr std::uint32_t kPushLike = 1u << 11;     // check box shown as a button that stays pressed
+constexpr std::uint32_t kEnterOpens = 1u << 12;   // Enter on a list's selected row acts as a double-click
 constexpr std::uint32_t kMultiSelect = 1u << 13;  // a list whose user selects several rows (Shift, Ctrl)
 }  // namespace control_style
 

@@ -86,14 +86,14 @@ std::optional<char> ShownDecimalSymbol(std::string_view amount) {
 
 // What the values of one column of the table are.
 struct Column {
-  std::string name;                       // its header, UTF-8; empty without a header row
-  std::vector<std::string_view> values;   // one per line read, trimmed; empty where the line has none
+  std::string name;                      // its header, UTF-8; empty without a header row
+  std::vector<std::string_view> values;  // one per line read, trimmed; empty where the line has none
   std::size_t filled = 0;
   std::array<bool, 3> datesIn{};  // every filled value is a date in that order
   bool dates = false;
-  bool amounts = false;  // every filled value reads as an amount
-  bool money = false;    // amounts, and one at least shows cents, a sign, brackets or a currency
-  bool signs = false;    // some value has a sign or brackets
+  bool amounts = false;     // every filled value reads as an amount
+  bool money = false;       // amounts, and one at least shows cents, a sign, brackets or a currency
+  bool signs = false;       // some value has a sign or brackets
   bool directions = false;  // every filled value says a direction, in at most two words
   bool varied = false;      // not every filled value is the same
   bool nonZero = false;     // some value is an amount other than zero
@@ -253,9 +253,8 @@ class CCsvGuess {
       return column.amounts && !NameRank(column.name, kBalanceWords);
     };
     // A column of zeros (a fee, a shipping charge) is no amount of the line.
-    const auto amount = ByName(kAmountWords, [&notBalance](const Column& column) {
-      return notBalance(column) && column.nonZero;
-    });
+    const auto amount =
+        ByName(kAmountWords, [&notBalance](const Column& column) { return notBalance(column) && column.nonZero; });
     if (amount) {
       Take(mapping_.amount, *amount);
       return true;
@@ -274,8 +273,8 @@ class CCsvGuess {
     const Column& a = columns_[first];
     for (std::size_t line = 0; line < a.values.size(); ++line) {
       const std::optional<double> out = AmountOf(a.values[line], Decimal(a));
-      const std::optional<double> in = second ? AmountOf(columns_[*second].values[line], Decimal(columns_[*second]))
-                                              : std::nullopt;
+      const std::optional<double> in =
+          second ? AmountOf(columns_[*second].values[line], Decimal(columns_[*second])) : std::nullopt;
       if (second) {
         amounts.push_back(out || in ? std::optional(in.value_or(0.0) - out.value_or(0.0)) : std::nullopt);
       } else {
@@ -361,7 +360,8 @@ class CCsvGuess {
     if (!payee) {
       for (std::size_t i = 0; i < columns_.size(); ++i) {
         const Column& column = columns_[i];
-        if (taken_[i] || !text(column) || !column.varied) continue;
+        // Words of a direction (DEBIT, CREDIT) say how the money went, not to whom.
+        if (taken_[i] || !text(column) || !column.varied || column.directions) continue;
         if (!payee || column.letters > columns_[*payee].letters) payee = i;
       }
     }

@@ -170,19 +170,30 @@ bool ReadCsvStatement(const std::vector<CsvRecord>& records, const CsvMapping& m
   const std::size_t start = std::min(mapping.firstRecord, records.size());
   Columns columns;
   const std::vector<Wanted> wanted = WantedColumns(mapping, columns);
-  const bool byNumbers = std::all_of(wanted.begin(), wanted.end(),
-                                     [](const Wanted& w) { return w.name.empty() || IsNumber(w.name); });
+  const bool byNumbers =
+      std::all_of(wanted.begin(), wanted.end(), [](const Wanted& w) { return w.name.empty() || IsNumber(w.name); });
   std::size_t headerAt = start;
   const CsvRecord* header = nullptr;
   if (mapping.header == CsvHeader::kFirstLine && start < records.size()) {
-    // The header is the first record that holds every column named by its text.
+    // The header is the first record that holds every column named by its
+    // text; failing that, the one that holds the most says what is missing.
     const std::size_t last = byNumbers ? start + 1 : std::min(records.size(), start + kHeaderSearchRecords);
-    while (headerAt < last && Missing(wanted, &records[headerAt])) ++headerAt;
-    if (headerAt == last) headerAt = start;
+    std::size_t mostFound = 0;
+    for (std::size_t at = start; at < last; ++at) {
+      const std::size_t found =
+          static_cast<std::size_t>(std::count_if(wanted.begin(), wanted.end(), [&](const Wanted& w) {
+            return !w.name.empty() && FindColumn(w.name, &records[at]);
+          }));
+      if (found > mostFound) mostFound = found, headerAt = at;
+      if (!Missing(wanted, &records[at])) {
+        headerAt = at;
+        break;
+      }
+    }
     header = &records[headerAt];
   }
   if (const std::optional<std::string> missing = Missing(wanted, header)) {
-    return Refuse(error, start < records.size() ? records[start].line : 1, StatementErrorKind::kMissingColumn,
+    return Refuse(error, headerAt < records.size() ? records[headerAt].line : 1, StatementErrorKind::kMissingColumn,
                   *missing);
   }
   for (const Wanted& w : wanted) w.column = *FindColumn(w.name, header);

@@ -12,7 +12,8 @@
 // Where the table begins: records before mapping.firstRecord are left out
 // (a bank's account details above the table). The header row is the first
 // record from there that holds every column named by its text, or, when
-// all are named by numbers, that first record itself. Empty lines are left
+// all are named by numbers, that first record itself. A column that is
+// missing is named with the line that holds the most of the others. Empty lines are left
 // out; every other line after the header is a transaction. A line without
 // a date (a payment the bank has not booked) is set aside; one whose date,
 // amount or direction cannot be read refuses the whole file.

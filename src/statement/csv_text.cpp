@@ -1,6 +1,8 @@
 #include "statement/csv_text.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace purso {
 namespace {
@@ -79,17 +81,36 @@ std::vector<CsvRecord> SplitCsvRecords(std::string_view text, char separator) {
 
 char GuessCsvSeparator(std::string_view text) {
   constexpr std::array<char, 3> kCandidates = {';', '\t', ','};
+  constexpr std::size_t kLines = 20;
+  // Each candidate's count outside quotes on each of the first lines that hold any.
+  std::vector<std::array<std::size_t, 3>> lines;
   std::array<std::size_t, 3> counts{};
   bool quoted = false;
-  for (const char c : text) {
+  const auto endLine = [&]() {
+    if (counts != std::array<std::size_t, 3>{}) lines.push_back(counts);
+    counts = {};
+  };
+  for (std::size_t at = 0; at < text.size() && lines.size() < kLines; ++at) {
+    const char c = text[at];
     if (c == '"') quoted = !quoted;
     if (quoted) continue;
-    if (IsLineBreak(c)) break;
+    if (IsLineBreak(c)) {
+      endLine();
+      continue;
+    }
     for (std::size_t i = 0; i < kCandidates.size(); ++i) counts[i] += c == kCandidates[i] ? 1 : 0;
   }
+  endLine();
+  // The separator is the one most lines hold, the more often first.
   std::size_t best = kCandidates.size() - 1;
+  std::pair<std::size_t, std::size_t> bestScore{0, 0};  // lines that hold it, its count
   for (std::size_t i = 0; i < kCandidates.size(); ++i) {
-    if (counts[i] > counts[best]) best = i;
+    std::pair<std::size_t, std::size_t> score{0, 0};
+    for (const auto& line : lines) {
+      score.first += line[i] > 0 ? 1 : 0;
+      score.second += line[i];
+    }
+    if (score > bestScore) best = i, bestScore = score;
   }
   return kCandidates[best];
 }

@@ -23,8 +23,10 @@ struct CsvRecord {
 // The records of text, empty lines left out.
 std::vector<CsvRecord> SplitCsvRecords(std::string_view text, char separator);
 
-// The separator of a file: whichever of ';', tab and ',' its first line
-// holds most of outside quotes; ',' when it holds none of them.
+// The separator of a file: whichever of ';', tab and ',' the most of its
+// first lines hold outside quotes, of equals the one they hold more often;
+// ',' when they hold none of them. A bank's account details above the
+// table do not decide it.
 char GuessCsvSeparator(std::string_view text);
 
 // Appends one field, quoted when it holds a separator, a quote or a line break.

@@ -26,9 +26,8 @@ bool ReadLine(const OfxTransactionText& source, StatementLine& line, StatementEr
   if (date.size() < 8 || !ParseStatementDate(date.substr(0, 8), StatementDateOrder::kYearMonthDay, line.date)) {
     return Refuse(error, source.line, StatementErrorKind::kBadDate, date);
   }
-  const char decimal = amount.find(',') != std::string_view::npos && amount.find('.') == std::string_view::npos
-                           ? ','
-                           : '.';
+  const char decimal =
+      amount.find(',') != std::string_view::npos && amount.find('.') == std::string_view::npos ? ',' : '.';
   if (!ParseStatementAmount(amount, decimal, line.amount)) {
     return Refuse(error, source.line, StatementErrorKind::kBadAmount, amount);
   }

@@ -13,7 +13,7 @@ namespace {
 
 // Elements that hold other elements: their tag opens them whatever text follows.
 constexpr std::array<std::string_view, 14> kAggregates = {
-    "OFX",        "STMTTRN",    "STMTRS",      "CCSTMTRS",     "INVSTMTRS",    "BANKACCTFROM", "CCACCTFROM",
+    "OFX",         "STMTTRN",      "STMTRS",    "CCSTMTRS",    "INVSTMTRS",   "BANKACCTFROM", "CCACCTFROM",
     "INVACCTFROM", "BANKTRANLIST", "STMTTRNRS", "CCSTMTTRNRS", "INVBANKTRAN", "PAYEE",        "BANKMSGSRSV1"};
 
 bool IsNameChar(char c) {
@@ -35,8 +35,8 @@ std::string_view TrimSpace(std::string_view text) {
 
 // The character a reference names ("amp", "#233", "#xE9"); nothing for one unknown.
 std::optional<char32_t> EntityCharacter(std::string_view name) {
-  constexpr std::pair<std::string_view, char32_t> kNamed[] = {
-      {"amp", U'&'}, {"lt", U'<'}, {"gt", U'>'}, {"quot", U'"'}, {"apos", U'\''}, {"nbsp", 0xA0}};
+  constexpr std::pair<std::string_view, char32_t> kNamed[] = {{"amp", U'&'},  {"lt", U'<'},    {"gt", U'>'},
+                                                              {"quot", U'"'}, {"apos", U'\''}, {"nbsp", 0xA0}};
   for (const auto& [entity, character] : kNamed) {
     if (name == entity) return character;
   }
@@ -60,10 +60,9 @@ std::string DecodedValue(std::string_view value) {
     out.append(value.substr(at, amp - at));
     if (amp == std::string_view::npos) break;
     const std::size_t semicolon = value.find(';', amp);
-    const std::optional<char32_t> character =
-        semicolon != std::string_view::npos && semicolon - amp <= 10
-            ? EntityCharacter(value.substr(amp + 1, semicolon - amp - 1))
-            : std::nullopt;
+    const std::optional<char32_t> character = semicolon != std::string_view::npos && semicolon - amp <= 10
+                                                  ? EntityCharacter(value.substr(amp + 1, semicolon - amp - 1))
+                                                  : std::nullopt;
     if (character) {
       AppendUtf8(out, *character);
       at = semicolon + 1;
@@ -91,8 +90,8 @@ class COfxScanner {
     std::size_t searchFrom = 0;
     while (true) {
       const std::size_t lt = text_.find('<', searchFrom);
-      if (!ResolvePending(text_.substr(valueStart, lt == std::string_view::npos ? std::string_view::npos
-                                                                                : lt - valueStart))) {
+      if (!ResolvePending(
+              text_.substr(valueStart, lt == std::string_view::npos ? std::string_view::npos : lt - valueStart))) {
         return false;
       }
       if (lt == std::string_view::npos) break;
@@ -197,8 +196,8 @@ class COfxScanner {
   // Ends the open element of that name and every one opened inside it; an
   // end tag of a field, which was never open, does nothing.
   void Close(const std::string& name) {
-    const auto found = std::find_if(stack_.rbegin(), stack_.rend(),
-                                    [&name](const OpenElement& open) { return open.name == name; });
+    const auto found =
+        std::find_if(stack_.rbegin(), stack_.rend(), [&name](const OpenElement& open) { return open.name == name; });
     if (found == stack_.rend()) return;
     const std::size_t keep = static_cast<std::size_t>(stack_.rend() - found) - 1;
     while (stack_.size() > keep) Pop();

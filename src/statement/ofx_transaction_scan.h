@@ -37,8 +37,8 @@ inline constexpr std::size_t kMaxOfxDepth = 64;
 inline constexpr std::size_t kMaxOfxValueLength = 10000;
 
 struct OfxTransactionText {
-  std::uint32_t line = 0;     // the line of its <STMTTRN> tag, from 1
-  std::uint32_t account = 0;  // index into OfxScan::accounts
+  std::uint32_t line = 0;                 // the line of its <STMTTRN> tag, from 1
+  std::uint32_t account = 0;              // index into OfxScan::accounts
   std::optional<std::string> type;        // <TRNTYPE>
   std::optional<std::string> datePosted;  // <DTPOSTED>
   std::optional<std::string> amount;      // <TRNAMT>

@@ -119,9 +119,9 @@ class CQifReader {
       }
       if (section_ == Section::kBank) {
         sawBankSection_ = true;
-        account_ = StatementAccount{std::string(accountName_),
-                                    EqualNoCase(type, "CCard") ? StatementAccountKind::kCard
-                                                               : StatementAccountKind::kBank};
+        account_ =
+            StatementAccount{std::string(accountName_),
+                             EqualNoCase(type, "CCard") ? StatementAccountKind::kCard : StatementAccountKind::kBank};
       } else if (!otherType_) {
         otherType_ = std::string(type);
         otherTypeLine_ = number;
@@ -176,9 +176,9 @@ class CQifReader {
     inRecord_ = false;
     if (section_ != Section::kBank) return;
     const std::string_view transfer = TransferOf(record_.category);
-    record_.opening = !transfer.empty() &&
-                      (account_.id.empty() ? EqualNoCase(TrimBlanks(record_.payee), kOpeningBalancePayee)
-                                           : EqualNoCase(transfer, account_.id));
+    record_.opening =
+        !transfer.empty() && (account_.id.empty() ? EqualNoCase(TrimBlanks(record_.payee), kOpeningBalancePayee)
+                                                  : EqualNoCase(transfer, account_.id));
     record_.account = accounts_.AccountIndex(account_);
     records_.push_back(record_);
   }

@@ -41,7 +41,7 @@
 namespace purso {
 
 struct QifOptions {
-  std::optional<DateOrder> dateOrder;           // chosen by the user; overrides the file and the guess
+  std::optional<DateOrder> dateOrder;                 // chosen by the user; overrides the file and the guess
   DateOrder preferredOrder = DateOrder::kMonthFirst;  // for slash dates either order reads
   char decimalSymbol = '.';
 };

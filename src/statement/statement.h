@@ -37,13 +37,13 @@ struct StatementAccount {
 };
 
 struct StatementLine {
-  std::uint32_t line = 0;  // the line of the file the transaction starts on, from 1
-  CivilDate date;          // a real calendar date
-  double amount = 0.0;     // signed: positive money in, negative money out
-  std::string payee;       // UTF-8; may be empty
-  std::string memo;        // UTF-8; may be empty
-  std::string uniqueId;    // the bank's own id of the transaction (OFX FITID); empty when none
-  std::string category;    // UTF-8: the category the file gives (QIF "Food:Groceries"); empty when none
+  std::uint32_t line = 0;     // the line of the file the transaction starts on, from 1
+  CivilDate date;             // a real calendar date
+  double amount = 0.0;        // signed: positive money in, negative money out
+  std::string payee;          // UTF-8; may be empty
+  std::string memo;           // UTF-8; may be empty
+  std::string uniqueId;       // the bank's own id of the transaction (OFX FITID); empty when none
+  std::string category;       // UTF-8: the category the file gives (QIF "Food:Groceries"); empty when none
   std::uint32_t account = 0;  // index into Statement::accounts
   LineKind kind = LineKind::kTransaction;
 

@@ -49,9 +49,9 @@ bool ReadNumber(std::string_view& text, int& value, std::size_t& digits) {
   return digits > 0;
 }
 
-constexpr std::array<std::string_view, 12> kMonthNames = {"january", "february", "march",     "april",
-                                                         "may",     "june",     "july",      "august",
-                                                         "september", "october", "november", "december"};
+constexpr std::array<std::string_view, 12> kMonthNames = {"january",   "february", "march",    "april",
+                                                          "may",       "june",     "july",     "august",
+                                                          "september", "october",  "november", "december"};
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 

@@ -40,8 +40,8 @@ bool LoadStatementFile(const std::string& path, std::string& text, StatementErro
   return true;
 }
 
-bool ReadStatement(std::string_view text, StatementFormat format, const StatementOptions& options,
-                   Statement& statement, StatementError& error) {
+bool ReadStatement(std::string_view text, StatementFormat format, const StatementOptions& options, Statement& statement,
+                   StatementError& error) {
   switch (format) {
     case StatementFormat::kOfx:
       return ReadOfxStatement(text, statement, error);

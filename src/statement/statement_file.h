@@ -39,8 +39,8 @@ bool LoadStatementFile(const std::string& path, std::string& text, StatementErro
 
 // Reads the statement from a file's text; error.file is left as it is.
 // False, with statement untouched, when it is not a statement of the format.
-bool ReadStatement(std::string_view text, StatementFormat format, const StatementOptions& options,
-                   Statement& statement, StatementError& error);
+bool ReadStatement(std::string_view text, StatementFormat format, const StatementOptions& options, Statement& statement,
+                   StatementError& error);
 
 // Both at once. False, with statement untouched and error naming path, the
 // line and the fault, when the file cannot be read or is not a statement of

@@ -8,9 +8,9 @@
 
 #include "data/scratch_folder.h"
 #include "dialogs/csv_mapping_memory.h"
-#include "statement/csv_column_guess.h"
 #include "resources/csv_columns_dialog_resource.h"
 #include "sample_statements.h"
+#include "statement/csv_column_guess.h"
 #include "support/scripted_host.h"
 
 namespace purso::test {

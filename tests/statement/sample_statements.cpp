@@ -8,6 +8,13 @@ namespace purso::test {
 
 std::string SamplePath(const char* name) { return std::string(PURSO_SAMPLE_STATEMENTS) + "/" + name; }
 
+std::string SampleText(const char* name) {
+  std::string text;
+  StatementError error;
+  EXPECT_TRUE(LoadStatementFile(SamplePath(name), text, error)) << name;
+  return text;
+}
+
 const std::vector<SampleFile>& SampleFiles() {
   static const std::vector<SampleFile> kFiles = [] {
     StatementOptions csv;

@@ -25,6 +25,8 @@ struct SampleFile {
 };
 
 std::string SamplePath(const char* name);
+// A sample's text as the program loads it (UTF-8).
+std::string SampleText(const char* name);
 // A transaction line of a statement's only account.
 StatementLine MakeLine(std::uint32_t line, CivilDate date, double amount, std::string payee, std::string memo = {});
 const std::vector<SampleFile>& SampleFiles();

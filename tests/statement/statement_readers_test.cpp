@@ -85,6 +85,9 @@ TEST_F(StatementFileTest, EachFaultIsRefusedWithItsLineAndWhatWasFound) {
   csvSplit.csv.credit = "In";
   StatementOptions csvNoHeader;
   csvNoHeader.csv.header = CsvHeader::kNone;
+  StatementOptions csvWay;
+  csvWay.csv.direction = "Way";
+  csvWay.csv.payee = "";
   struct Case {
     const char* what;
     StatementFormat format;
@@ -166,6 +169,15 @@ TEST_F(StatementFileTest, EachFaultIsRefusedWithItsLineAndWhatWasFound) {
        ""},
       {"CSV too big", StatementFormat::kCsv, "Date,Out,In,Description\n2024-01-01,,1000000000\n", csvSplit, 2,
        kAmountTooBig, "1000000000"},
+      {"CSV direction", StatementFormat::kCsv, "Date,Amount,Way\n2024-01-01,3,Af\n2024-01-02,4,Out\n", csvWay, 3,
+       kBadDirection, "Out"},
+      {"CSV header looked for below the first line",
+       StatementFormat::kCsv,
+       "Export\n\nDate;Betrag\n2024-01-01;3\n",
+       {},
+       3,
+       kMissingColumn,
+       "Amount"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
@@ -236,6 +248,12 @@ TEST(StatementReadersTest, ProblemTextsNameTheFileTheLineAndTheFault) {
       {{"b.csv", 1, StatementErrorKind::kMissingColumn, "Date"},
        "The statement b.csv cannot be read.\nLine 1: the column \"Date\" is missing.",
        "- check the columns chosen for the statement\n- check the field separator"},
+      {{"x.ofx", 12, StatementErrorKind::kMissingElement, "OFX"},
+       "The statement x.ofx cannot be read.\nLine 12: the element <OFX> is missing.",
+       "- check that the file is a bank statement\n- check that the file is complete"},
+      {{"d.csv", 3, StatementErrorKind::kBadDirection, "Out"},
+       "The statement d.csv cannot be read.\nLine 3: the direction \"Out\" is neither money in nor money out.",
+       "- check the direction column chosen for the statement\n- check that the file is a bank statement"},
       {{"gone.qif", 0, StatementErrorKind::kCannotOpen, ""},
        "The statement gone.qif cannot be opened.",
        "- check that the file exists\n- check that you may read it"},

@@ -59,8 +59,7 @@ std::uint32_t AddPredaction(CYearLedger& ledger, std::uint32_t category, double 
   const std::uint32_t id = predactions.GetRowId();
   if (budget == PredactionBudget::kUntouched) return id;
   CRecordTable& categories = ledger.Categories();
-  if (categories.Find(category) &&
-      IsFixed(CategoryTypeFromCode(categories.GetNumber(category_column::kType)))) {
+  if (categories.Find(category) && IsFixed(CategoryTypeFromCode(categories.GetNumber(category_column::kType)))) {
     Require(categories.SetNumber(category_column::kBudget, categories.GetNumber(category_column::kBudget) + amount),
             what);
   }

@@ -15,7 +15,8 @@ std::optional<char> Separator(const Options& options) {
   const std::string_view separator = Value(options, "--separator");
   if (separator == "tab") return '\t';
   if (separator.size() == 1 && separator != "\"") return separator.front();
-  if (options.Has("--separator")) throw UsageError{"--separator must be one character or 'tab', not " + Quoted(separator)};
+  if (options.Has("--separator"))
+    throw UsageError{"--separator must be one character or 'tab', not " + Quoted(separator)};
   return std::nullopt;
 }
 
@@ -41,8 +42,8 @@ struct ColumnOption {
   bool money;
 };
 constexpr ColumnOption kColumns[] = {
-    {"--date-column", &CsvMapping::date, false},        {"--amount-column", &CsvMapping::amount, true},
-    {"--debit-column", &CsvMapping::debit, true},       {"--credit-column", &CsvMapping::credit, true},
+    {"--date-column", &CsvMapping::date, false},          {"--amount-column", &CsvMapping::amount, true},
+    {"--debit-column", &CsvMapping::debit, true},         {"--credit-column", &CsvMapping::credit, true},
     {"--direction-column", &CsvMapping::direction, true}, {"--payee-column", &CsvMapping::payee, false},
     {"--memo-column", &CsvMapping::memo, false},
 };
@@ -51,7 +52,7 @@ CsvMapping CsvMappingFor(const Options& options, std::string_view text, const CD
   const char separator = Separator(options).value_or(GuessCsvSeparator(text));
   CsvPreferences preferences;
   preferences.dateOrder = settings.dateOrder == DateOrder::kDayFirst ? StatementDateOrder::kDayMonthYear
-                                                                      : StatementDateOrder::kMonthDayYear;
+                                                                     : StatementDateOrder::kMonthDayYear;
   preferences.decimalSymbol = settings.DecimalChar();
   CsvMapping mapping = GuessCsvMapping(SplitCsvRecords(text, separator), separator, preferences);
   bool moneyGiven = false;

@@ -45,10 +45,11 @@ class CProposalJson {
     if (line.predaction == PredactionProposal::kNew) json["predaction"] = {{"proposal", "new"}};
     if (line.predaction == PredactionProposal::kExisting) {
       const std::uint32_t row = PredactionRows(line.year).at(line.predactionId);
-      json["predaction"] = {{"proposal", "existing"},
-                            {"id", line.predactionId},
-                            {"date", MonthDayIsoDate(line.year, ledger.Predactions().NumberAt(row, predaction_column::kDate))},
-                            {"amount", ledger.Predactions().NumberAt(row, predaction_column::kAmount)}};
+      json["predaction"] = {
+          {"proposal", "existing"},
+          {"id", line.predactionId},
+          {"date", MonthDayIsoDate(line.year, ledger.Predactions().NumberAt(row, predaction_column::kDate))},
+          {"amount", ledger.Predactions().NumberAt(row, predaction_column::kAmount)}};
     }
     json["duplicate"] = line.duplicate;
     json["chosen"] = line.chosen;

@@ -32,8 +32,8 @@ std::string HolderText(const LockHolder& holder) {
 std::optional<int> LockForImport(CAccountLock& lock, const std::string& path, std::ostream& err) {
   const LockResult result = lock.TryAcquire(path);
   if (result.status != LockStatus::kHeldByOther) return std::nullopt;
-  Fail(err, Quoted(path) + " is open in the program" + HolderText(result.holder) +
-                "; close it there, then import again");
+  Fail(err,
+       Quoted(path) + " is open in the program" + HolderText(result.holder) + "; close it there, then import again");
   return kExitFileError;
 }
 
