@@ -259,9 +259,11 @@ class CCsvGuess {
       Take(mapping_.amount, *amount);
       return true;
     }
-    const std::optional<std::size_t> debit = ByName(kDebitWords, notBalance);
+    // A side that the first lines leave empty is still the side its name says.
+    const auto side = [&notBalance](const Column& column) { return notBalance(column) || column.filled == 0; };
+    const std::optional<std::size_t> debit = ByName(kDebitWords, side);
     if (debit) Take(mapping_.debit, *debit);
-    const std::optional<std::size_t> credit = ByName(kCreditWords, notBalance);
+    const std::optional<std::size_t> credit = ByName(kCreditWords, side);
     if (credit) Take(mapping_.credit, *credit);
     return debit || credit;
   }

@@ -13,14 +13,16 @@
 // reads as what it would hold:
 // - the date: a booking date before another; a value date ("Valuta",
 //   "Wertstellung") or a start date only when there is no other;
-// - the money: an amount column; else a debit and a credit column; else,
+// - the money: an amount column (not a balance, and not all zeros); else a
+//   debit and a credit column; else,
 //   without names, the first column of money that is not a running balance
 //   of the others, or two columns of which each line fills exactly one (the
 //   first taken as money out);
 // - a direction column, when the amounts carry no sign: one whose words all
 //   say a direction (csv_statement_reader.h), two words at most;
-// - the payee and the memo by their names; without names, the text column
-//   with the most letters as payee.
+// - the payee and the memo by their names, one that most lines fill
+//   first; without names, the text column with the most letters as payee,
+//   never one of direction words (DEBIT, CREDIT).
 // The date order is the first, the preferred one first, that reads every
 // date shown; the decimal symbol the one the first telling amount shows,
 // else the preferred one.
