@@ -18,12 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   purso::fuzzing::CheckRead(accepted, statement, error);
 
   const char separator = purso::GuessCsvSeparator(text);
-  const std::vector<purso::CsvRecord> records = purso::SplitCsvRecords(text, separator);
+  const std::vector<purso::CsvRecord> records = purso::SplitCsvRecords(text, separator, 300);
   const purso::CsvPreferences preferences{
       (data[0] & 1) != 0 ? purso::StatementDateOrder::kDayMonthYear : purso::StatementDateOrder::kMonthDayYear,
       (data[0] & 2) != 0 ? ',' : '.'};
   const purso::CsvMapping guess = purso::GuessCsvMapping(records, separator, preferences);
   purso::Statement guessed = purso::fuzzing::Sentinel();
-  purso::fuzzing::CheckRead(purso::ReadCsvStatement(records, guess, guessed, error), guessed, error);
+  purso::fuzzing::CheckRead(purso::ReadCsvStatement(text, guess, guessed, error), guessed, error);
   return 0;
 }

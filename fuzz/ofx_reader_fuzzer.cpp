@@ -16,18 +16,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text = purso::fuzzing::Utf8AfterFirstByte(data, size);
   purso::OfxScan scan;
   purso::StatementError scanError;
-  const bool scanned = purso::ScanOfxTransactions(text, scan, scanError);
-  for (const purso::OfxTransactionText& transaction : scan.transactions) {
+  std::size_t transactions = 0;
+  const bool scanned = purso::ScanOfxTransactions(text, scan, scanError, [&](purso::OfxTransactionText&& transaction) {
     purso::fuzzing::Require(transaction.account < scan.accounts.size(), "a transaction names no account");
-  }
+    ++transactions;
+    return true;
+  });
+  purso::fuzzing::Require(scanned || scanError.line >= 1, "a scan that stops names no line");
 
   purso::Statement statement = purso::fuzzing::Sentinel();
   purso::StatementError error;
   const bool accepted = purso::ReadOfxStatement(text, statement, error);
   purso::fuzzing::CheckRead(accepted, statement, error);
   if (accepted) {
-    purso::fuzzing::Require(scanned && statement.lines.size() == scan.transactions.size(),
-                            "the reader and the scan disagree");
+    purso::fuzzing::Require(scanned && statement.lines.size() == transactions, "the reader and the scan disagree");
   }
   return 0;
 }

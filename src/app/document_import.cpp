@@ -1,6 +1,8 @@
 // CpursoPXFDoc: bank statements in, through the Statement Columns and Import
 // dialogs, and the current year out as CSV.
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,6 +30,11 @@ constexpr std::string_view kExportProblem = "The file %1 cannot be written.";
 constexpr std::string_view kExportSuggestion =
     "- check that you may write to the folder\n- check that the disk is not full\n- try another name";
 constexpr std::string_view kExportExtension = ".csv";
+// What the progress window says while the statement is read and compared with the account.
+constexpr std::string_view kReadingTitle = "Reading the statement ";
+constexpr std::string_view kProposingTitle = "Comparing the statement with the account...";
+// The lines of a CSV file the column guess and the Statement Columns dialog read.
+constexpr std::size_t kGuessedRecords = 300;
 
 // text with the name of the file at path, as account text, for %1.
 std::string WithFileName(std::string_view text, const std::string& path) {
@@ -44,45 +51,65 @@ void ShowStatementProblem(IHost& host, const StatementError& error) {
 
 }  // namespace
 
-bool CpursoPXFDoc::ImportStatement(const std::string& path, ISettingsStore& settings) {
+bool CpursoPXFDoc::ImportStatement(const std::string& path, ISettingsStore& settings, IBackgroundRunner& runner) {
   const std::optional<StatementFormat> format = FormatOfFileName(path);
   if (!format) {
     ShowProblem(host_, WithFileName(kUnknownFormatProblem, path), kUnknownFormatSuggestion);
     return false;
   }
-  std::string text;
-  StatementError error;
-  if (!LoadStatementFile(path, text, error)) {
-    ShowStatementProblem(host_, error);
+  const std::string name = FileNameOf(path);
+  try {
+    // Read (for CSV: load and guess) away from the window's thread.
+    std::string text;
+    Statement statement;
+    StatementError error;
+    std::vector<CsvRecord> first;
+    CsvMapping guess;
+    bool read = false;
+    if (!runner.Run(std::string(kReadingTitle) + name + "...", [&](CTaskProgress& progress) {
+          if (!LoadStatementFile(path, text, error)) return;
+          if (*format == StatementFormat::kCsv) {
+            const char separator = GuessCsvSeparator(text);
+            first = SplitCsvRecords(text, separator, kGuessedRecords);
+            guess = GuessCsvMapping(first, separator, CsvPreferencesOf(book_.Settings()));
+            read = !first.empty() || ReadCsvStatement(text, guess, statement, error);
+            return;
+          }
+          StatementOptions options;
+          // A QIF file writes its dates in the order of the country it was
+          // made in, which is most likely the account's own.
+          options.qif.preferredOrder = book_.Settings().dateOrder;
+          options.progress = &progress;
+          read = ReadStatement(text, *format, options, statement, error);
+        })) {
+      return false;
+    }
+    if (!read) {
+      if (error.kind != StatementErrorKind::kCancelled) ShowStatementProblem(host_, error);
+      return false;
+    }
+    if (*format == StatementFormat::kCsv) {
+      CCsvColumnsDialog columns(settings, runner, path, text, first, guess);
+      if (host_.RunModal(columns) != kCommandOk) return false;
+      statement = std::move(columns.ReadStatement());
+    }
+    text = std::string();
+    first = {};
+
+    std::unique_ptr<CImportProposal> proposal;
+    if (!runner.Run(kProposingTitle, [&](CTaskProgress& progress) {
+          proposal = std::make_unique<CImportProposal>(book_, statement, statement.BusiestAccount(), &progress);
+        })) {
+      return false;
+    }
+    CImportDialog dialog(book_, std::move(statement), std::move(proposal), Utf8ToAccountText(name));
+    if (host_.RunModal(dialog) != kCommandOk) return false;
+  } catch (const std::bad_alloc&) {
+    // Nothing was applied: the account changes only through Import, which
+    // keeps it whole when memory runs out.
+    ShowProblem(host_, kCommandOutOfMemoryProblem, kOutOfMemorySuggestion);
     return false;
   }
-  Statement statement;
-  if (*format == StatementFormat::kCsv) {
-    const char separator = GuessCsvSeparator(text);
-    const std::vector<CsvRecord> records = SplitCsvRecords(text, separator);
-    text = std::string();
-    if (records.empty()) {
-      // Nothing to choose columns from: the reader says what is missing.
-      ReadCsvStatement(records, CsvMapping{}, statement, error);
-      ShowStatementProblem(host_, error);
-      return false;
-    }
-    const CsvMapping guess = GuessCsvMapping(records, separator, CsvPreferencesOf(book_.Settings()));
-    CCsvColumnsDialog columns(settings, path, records, guess);
-    if (host_.RunModal(columns) != kCommandOk) return false;
-    statement = columns.ReadStatement();
-  } else {
-    StatementOptions options;
-    // A QIF file writes its dates in the order of the country it was made
-    // in, which is most likely the account's own.
-    options.qif.preferredOrder = book_.Settings().dateOrder;
-    if (!ReadStatement(text, *format, options, statement, error)) {
-      ShowStatementProblem(host_, error);
-      return false;
-    }
-  }
-  CImportDialog dialog(book_, std::move(statement), Utf8ToAccountText(FileNameOf(path)));
-  if (host_.RunModal(dialog) != kCommandOk) return false;
   Bookkeeping();
   return true;
 }

@@ -23,6 +23,7 @@
 #include "data/file_stamp.h"
 #include "platform/host.h"
 #include "platform/settings_store.h"
+#include "platform/task_progress.h"
 #include "resources/command_ids.h"
 
 namespace purso {
@@ -92,9 +93,12 @@ class CpursoPXFDoc {
   // Statement Columns dialog, whose choices settings remembers; then the
   // Import dialog shows what importing would do. A statement that cannot be
   // read is refused in the Problem dialog, naming the file and the line.
-  // True when lines were imported, after the bookkeeping of a command;
-  // otherwise the account is as it was.
-  bool ImportStatement(const std::string& path, ISettingsStore& settings);
+  // The file is read and proposed through runner, away from the window's
+  // thread and with a Cancel; running out of memory ends the command with
+  // "Unable to complete operation (out of memory).". True when lines were
+  // imported, after the bookkeeping of a command; otherwise the account is
+  // as it was.
+  bool ImportStatement(const std::string& path, ISettingsStore& settings, IBackgroundRunner& runner);
   // The name Export Year as CSV proposes: "<account> <year>.csv", the
   // account's name without its extension.
   std::string ExportFileName() const;

@@ -61,12 +61,15 @@ CsvPreferences CsvPreferencesOf(const CDisplaySettings& settings) {
           settings.DecimalChar()};
 }
 
-CCsvColumnsDialog::CCsvColumnsDialog(ISettingsStore& store, std::string path, const std::vector<CsvRecord>& records,
+CCsvColumnsDialog::CCsvColumnsDialog(ISettingsStore& store, IBackgroundRunner& runner, std::string path,
+                                     std::string_view text, const std::vector<CsvRecord>& first,
                                      const CsvMapping& guess)
     : CEditingDialog(ids::kResource, {ids::kHelp, "imp_dlg.htm"}),
       store_(store),
+      runner_(runner),
       path_(std::move(path)),
-      records_(records),
+      text_(text),
+      records_(first),
       guess_(guess) {
   guess_.firstRecord = std::min(guess_.firstRecord, records_.size() - 1);
 }
@@ -145,7 +148,14 @@ void CCsvColumnsDialog::OnOk() {
   const CsvMapping mapping = ChosenMapping();
   StatementError error;
   error.file = path_;
-  if (!ReadCsvStatement(records_, mapping, statement_, error)) {
+  bool read = false;
+  const std::string name = std::filesystem::path(path_).filename().string();
+  if (!runner_.Run("Reading " + name + "...", [&](CTaskProgress& progress) {
+        read = ReadCsvStatement(text_, mapping, statement_, error, &progress);
+      })) {
+    return;
+  }
+  if (!read) {
     const NameProblem problem = StatementProblemText(error);
     return Refuse(problem.problem, problem.suggestion, FieldAtFault(error));
   }

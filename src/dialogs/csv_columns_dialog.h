@@ -7,19 +7,23 @@
 // hold, the date order and decimal symbol that read the file's first lines,
 // the account's own preferred). The lists name the columns by the header
 // row's names, or by number and the first line's values. OK reads the
-// whole statement with the choices made, from the records already read: a
-// statement that cannot be read is refused with the reader's problem, which
-// names the file and the line, the focus on the choice most likely at
-// fault; a statement that was read is kept for the caller, and the choices
-// are remembered for the next file of that layout.
+// whole statement with the choices made from the text already read, away
+// from the window's thread (platform/task_progress.h): a statement that
+// cannot be read is refused with the reader's problem, which names the file
+// and the line, the focus on the choice most likely at fault; a reading the
+// user cancels leaves the dialog open; a statement that was read is kept for
+// the caller, and the choices are remembered for the next file of that
+// layout.
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/display_settings.h"
 #include "dialogs/editing_dialog.h"
 #include "platform/settings_store.h"
+#include "platform/task_progress.h"
 #include "statement/csv_column_guess.h"
 #include "statement/csv_text.h"
 #include "statement/statement_file.h"
@@ -31,17 +35,17 @@ CsvPreferences CsvPreferencesOf(const CDisplaySettings& settings);
 
 class CCsvColumnsDialog final : public CEditingDialog {
  public:
-  // path names the statement in the dialog and its messages; records (at
-  // least one) are the file's, split as guess says, and must outlive the
-  // dialog, as must store.
-  CCsvColumnsDialog(ISettingsStore& store, std::string path, const std::vector<CsvRecord>& records,
-                    const CsvMapping& guess);
+  // path names the statement in the dialog and its messages; text is the
+  // file's, first its first records (at least one), split as guess says.
+  // text, first, store and runner must outlive the dialog.
+  CCsvColumnsDialog(ISettingsStore& store, IBackgroundRunner& runner, std::string path, std::string_view text,
+                    const std::vector<CsvRecord>& first, const CsvMapping& guess);
 
   void OnInit() override;
   void OnCommand(int controlId) override;
 
   // After OK: the statement, read with the columns chosen.
-  const Statement& ReadStatement() const { return statement_; }
+  Statement& ReadStatement() { return statement_; }
 
  private:
   void OnOk();
@@ -53,7 +57,9 @@ class CCsvColumnsDialog final : public CEditingDialog {
   const std::vector<std::string>& FirstLine() const;
 
   ISettingsStore& store_;
+  IBackgroundRunner& runner_;
   std::string path_;
+  std::string_view text_;
   const std::vector<CsvRecord>& records_;
   CsvMapping guess_;
   Statement statement_;

@@ -83,10 +83,14 @@ CImportDialog::YearFacts::YearFacts(const CYearLedger& ledger) : categories(ledg
 }
 
 CImportDialog::CImportDialog(CAccountBook& book, Statement statement, std::string statementName)
+    : CImportDialog(book, std::move(statement), nullptr, std::move(statementName)) {}
+
+CImportDialog::CImportDialog(CAccountBook& book, Statement statement, std::unique_ptr<CImportProposal> proposal,
+                             std::string statementName)
     : CEditingDialog(ids::kResource, {ids::kHelp, "imp_dlg.htm"}),
       book_(book),
       statement_(std::move(statement)),
-      proposal_(std::make_unique<CImportProposal>(book, statement_)),
+      proposal_(proposal ? std::move(proposal) : std::make_unique<CImportProposal>(book, statement_)),
       statementName_(std::move(statementName)) {}
 
 void CImportDialog::OnInit() {
@@ -230,7 +234,7 @@ void CImportDialog::ShowSelection() {
 void CImportDialog::ShowSetAside() {
   std::vector<std::string> parts;
   std::vector<std::uint32_t> outside;
-  for (const StatementLine& line : proposal_->OutsideYears()) outside.push_back(line.line);
+  for (const StatementLine* line : proposal_->OutsideYears()) outside.push_back(line->line);
   if (!outside.empty()) {
     const int lastYear = CAccountBook::kFirstYear + CAccountBook::kYearCount - 1;
     parts.push_back("outside the years " + std::to_string(CAccountBook::kFirstYear) + " to " +

@@ -48,6 +48,10 @@ class CImportDialog final : public CEditingDialog {
   // change only through it while it is open. statementName (account text)
   // names the statement in the dialog.
   CImportDialog(CAccountBook& book, Statement statement, std::string statementName);
+  // The same with the proposal of statement for book made already, for its
+  // busiest account (made away from the window's thread).
+  CImportDialog(CAccountBook& book, Statement statement, std::unique_ptr<CImportProposal> proposal,
+                std::string statementName);
 
   void OnInit() override;
   void OnCommand(int controlId) override;

@@ -7,6 +7,7 @@
 
 #include "data/no_case.h"
 #include "statement/csv_text.h"
+#include "statement/read_progress.h"
 
 namespace purso {
 namespace {
@@ -165,44 +166,59 @@ std::optional<MoneyDirection> DirectionOfWord(std::string_view word) {
   return std::nullopt;
 }
 
-bool ReadCsvStatement(const std::vector<CsvRecord>& records, const CsvMapping& mapping, Statement& statement,
-                      StatementError& error) {
-  const std::size_t start = std::min(mapping.firstRecord, records.size());
+bool ReadCsvStatement(std::string_view text, const CsvMapping& mapping, Statement& statement, StatementError& error,
+                      CTaskProgress* progress) {
+  CCsvCursor cursor(text, mapping.separator != 0 ? mapping.separator : GuessCsvSeparator(text));
+  CsvRecord record;
+  for (std::size_t skipped = 0; skipped < mapping.firstRecord && cursor.Next(record); ++skipped) {
+  }
+  // The records the header is looked for in; the ones after it are the
+  // first transactions.
+  std::vector<CsvRecord> first;
   Columns columns;
   const std::vector<Wanted> wanted = WantedColumns(mapping, columns);
   const bool byNumbers =
       std::all_of(wanted.begin(), wanted.end(), [](const Wanted& w) { return w.name.empty() || IsNumber(w.name); });
-  std::size_t headerAt = start;
+  const bool named = mapping.header == CsvHeader::kFirstLine;
+  const std::size_t searched = named ? (byNumbers ? 1 : kHeaderSearchRecords) : 0;
+  while (first.size() < searched && cursor.Next(record)) first.push_back(std::move(record));
+  std::size_t headerAt = 0;
   const CsvRecord* header = nullptr;
-  if (mapping.header == CsvHeader::kFirstLine && start < records.size()) {
+  if (named && !first.empty()) {
     // The header is the first record that holds every column named by its
     // text; failing that, the one that holds the most says what is missing.
-    const std::size_t last = byNumbers ? start + 1 : std::min(records.size(), start + kHeaderSearchRecords);
     std::size_t mostFound = 0;
-    for (std::size_t at = start; at < last; ++at) {
+    for (std::size_t at = 0; at < first.size(); ++at) {
       const std::size_t found =
           static_cast<std::size_t>(std::count_if(wanted.begin(), wanted.end(), [&](const Wanted& w) {
-            return !w.name.empty() && FindColumn(w.name, &records[at]);
+            return !w.name.empty() && FindColumn(w.name, &first[at]);
           }));
       if (found > mostFound) mostFound = found, headerAt = at;
-      if (!Missing(wanted, &records[at])) {
+      if (!Missing(wanted, &first[at])) {
         headerAt = at;
         break;
       }
     }
-    header = &records[headerAt];
+    header = &first[headerAt];
   }
   if (const std::optional<std::string> missing = Missing(wanted, header)) {
-    return Refuse(error, headerAt < records.size() ? records[headerAt].line : 1, StatementErrorKind::kMissingColumn,
-                  *missing);
+    return Refuse(error, header != nullptr ? header->line : 1, StatementErrorKind::kMissingColumn, *missing);
   }
   for (const Wanted& w : wanted) w.column = *FindColumn(w.name, header);
 
   Statement read;
   read.accounts.push_back(StatementAccount{});
   CCsvLineReader reader(mapping, columns, error);
-  for (std::size_t i = header != nullptr ? headerAt + 1 : start; i < records.size(); ++i) {
-    const CsvRecord& record = records[i];
+  std::size_t next = header != nullptr ? headerAt + 1 : 0;
+  for (std::size_t count = 1;; ++count) {
+    if (next < first.size()) {
+      record = std::move(first[next++]);
+    } else if (!cursor.Next(record)) {
+      break;
+    }
+    if (!GoOnReading(progress, count, cursor.Position(), text.size())) {
+      return Refuse(error, record.line, StatementErrorKind::kCancelled);
+    }
     if (Field(record, columns.date).empty()) {
       // A line of empty fields is no line at all.
       const bool blank = std::all_of(record.fields.begin(), record.fields.end(),
@@ -210,17 +226,13 @@ bool ReadCsvStatement(const std::vector<CsvRecord>& records, const CsvMapping& m
       if (!blank) read.undated.push_back(record.line);
       continue;
     }
-    StatementLine line;
-    if (!reader.Read(record, line)) return false;
-    read.lines.push_back(std::move(line));
+    if (read.lines.size() == kMaxStatementLines) {
+      return Refuse(error, record.line, StatementErrorKind::kTooManyLines, std::to_string(kMaxStatementLines));
+    }
+    if (!reader.Read(record, read.lines.emplace_back())) return false;
   }
   statement = std::move(read);
   return true;
-}
-
-bool ReadCsvStatement(std::string_view text, const CsvMapping& mapping, Statement& statement, StatementError& error) {
-  const char separator = mapping.separator != 0 ? mapping.separator : GuessCsvSeparator(text);
-  return ReadCsvStatement(SplitCsvRecords(text, separator), mapping, statement, error);
 }
 
 }  // namespace purso

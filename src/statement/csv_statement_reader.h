@@ -24,6 +24,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/task_progress.h"
 #include "statement/csv_text.h"
 #include "statement/statement.h"
 #include "statement/statement_error.h"
@@ -56,13 +57,11 @@ struct CsvMapping {
 // that is neither. Letter case is ignored.
 std::optional<MoneyDirection> DirectionOfWord(std::string_view word);
 
-// Reads the file's records (UTF-8, split with the mapping's separator);
-// error.file is left to the caller. False, with statement untouched, when
-// the file is refused.
-bool ReadCsvStatement(const std::vector<CsvRecord>& records, const CsvMapping& mapping, Statement& statement,
-                      StatementError& error);
-
-// The same from the file's text, split with the mapping's separator or the guessed one.
-bool ReadCsvStatement(std::string_view text, const CsvMapping& mapping, Statement& statement, StatementError& error);
+// Reads the file's text (UTF-8), split with the mapping's separator or the
+// guessed one, one record at a time; error.file is left to the caller.
+// False, with statement untouched, when the file is refused, holds more
+// than kMaxStatementLines transactions, or the user cancels through progress.
+bool ReadCsvStatement(std::string_view text, const CsvMapping& mapping, Statement& statement, StatementError& error,
+                      CTaskProgress* progress = nullptr);
 
 }  // namespace purso

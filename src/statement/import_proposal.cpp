@@ -9,6 +9,7 @@
 #include "statement/ledger_categories.h"
 #include "statement/line_description.h"
 #include "statement/predaction_pool.h"
+#include "statement/read_progress.h"
 #include "text/description_rules.h"
 
 namespace purso {
@@ -43,20 +44,25 @@ double SignedAmount(const ProposedLine& line) {
 CImportProposal::CImportProposal(const CAccountBook& book, const Statement& statement)
     : CImportProposal(book, statement, statement.BusiestAccount()) {}
 
-CImportProposal::CImportProposal(const CAccountBook& book, const Statement& statement, std::uint32_t account)
+CImportProposal::CImportProposal(const CAccountBook& book, const Statement& statement, std::uint32_t account,
+                                 CTaskProgress* progress)
     : book_(book), account_(account) {
   std::unordered_set<std::string> bankIds;
+  lines_.reserve(statement.lines.size());
+  std::size_t count = 0;
   for (const StatementLine& source : statement.lines) {
+    ++count;
+    if (!GoOnReading(progress, count, count, statement.lines.size())) return;
     if (source.account != account) {
       ++otherAccountLines_;
       continue;
     }
     if (!InAccountYears(source.date.year)) {
-      outside_.push_back(source);
+      outside_.push_back(&source);
       continue;
     }
     ProposedLine line;
-    line.source = source;
+    line.source = &source;
     line.year = source.date.year;
     line.monthDay = source.date.month * 100 + source.date.day;
     line.amount = std::fabs(source.amount);
@@ -93,7 +99,7 @@ CImportProposal::YearState& CImportProposal::StateOf(int year) const {
 }
 
 void CImportProposal::ProposeCategory(ProposedLine& line, YearState& year) {
-  const StatementLine& source = line.source;
+  const StatementLine& source = *line.source;
   const auto fitting = [&line, &year](std::optional<std::uint32_t> category) {
     return category && TakesMoney(year.categories.Find(*category)->type, line.direction) ? category : std::nullopt;
   };

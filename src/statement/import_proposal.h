@@ -30,7 +30,9 @@
 // Nothing here changes the account: a proposal that is dropped leaves it as
 // it was. ApplyImport (import_apply.h) carries out the chosen lines. The
 // proposal reads the book it was made for; the book must outlive it and
-// stay unchanged until it is applied or dropped.
+// stay unchanged until it is applied or dropped. Its lines point into the
+// statement, whose lines must outlive it too (moving the statement keeps
+// them where they are).
 #pragma once
 
 #include <cstdint>
@@ -41,6 +43,7 @@
 #include <vector>
 
 #include "data/account_book.h"
+#include "platform/task_progress.h"
 #include "statement/statement.h"
 
 namespace purso {
@@ -52,10 +55,10 @@ enum class PredactionProposal {
 };
 
 struct ProposedLine {
-  StatementLine source;
-  int year = 0;           // of the ledger it goes to
-  double monthDay = 0.0;  // its date in that year
-  double amount = 0.0;    // magnitude
+  const StatementLine* source = nullptr;  // in the statement the proposal was made of
+  int year = 0;                           // of the ledger it goes to
+  double monthDay = 0.0;                  // its date in that year
+  double amount = 0.0;                    // magnitude
   MoneyDirection direction = MoneyDirection::kIn;
   LineKind kind = LineKind::kTransaction;
   std::string description;                // account text, a valid description
@@ -70,8 +73,14 @@ class CImportProposal {
  public:
   // The proposal for the statement's account with the most lines.
   CImportProposal(const CAccountBook& book, const Statement& statement);
-  // The proposal for the statement's account of that index.
-  CImportProposal(const CAccountBook& book, const Statement& statement, std::uint32_t account);
+  // The proposal for the statement's account of that index. With progress,
+  // it reports how far it is, and stops short when the user cancels: the
+  // caller then drops it.
+  CImportProposal(const CAccountBook& book, const Statement& statement, std::uint32_t account,
+                  CTaskProgress* progress = nullptr);
+  // A statement that goes away at once cannot be proposed.
+  CImportProposal(const CAccountBook&, Statement&&) = delete;
+  CImportProposal(const CAccountBook&, Statement&&, std::uint32_t, CTaskProgress* = nullptr) = delete;
   ~CImportProposal();
   CImportProposal(const CImportProposal&) = delete;
   CImportProposal& operator=(const CImportProposal&) = delete;
@@ -81,7 +90,7 @@ class CImportProposal {
   // The lines of the account within the account book's years, in statement order.
   const std::vector<ProposedLine>& Lines() const { return lines_; }
   // The lines of the account dated outside the account book's years, in statement order.
-  const std::vector<StatementLine>& OutsideYears() const { return outside_; }
+  const std::vector<const StatementLine*>& OutsideYears() const { return outside_; }
   // How many lines of the statement belong to its other accounts.
   std::size_t OtherAccountLines() const { return otherAccountLines_; }
   std::size_t ChosenCount() const;
@@ -114,7 +123,7 @@ class CImportProposal {
   const CAccountBook& book_;
   std::uint32_t account_ = 0;
   std::vector<ProposedLine> lines_;
-  std::vector<StatementLine> outside_;
+  std::vector<const StatementLine*> outside_;
   std::size_t otherAccountLines_ = 0;
   // Built on first use, one per year the statement touches.
   mutable std::map<int, std::unique_ptr<YearState>> years_;

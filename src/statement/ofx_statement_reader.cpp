@@ -16,7 +16,7 @@ std::uint32_t FirstElementLine(std::string_view text) {
   return 1 + static_cast<std::uint32_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(lt), '\n'));
 }
 
-bool ReadLine(const OfxTransactionText& source, StatementLine& line, StatementError& error) {
+bool ReadLine(OfxTransactionText& source, StatementLine& line, StatementError& error) {
   line.line = source.line;
   const std::string_view date = source.datePosted ? TrimBlanks(*source.datePosted) : std::string_view();
   if (date.empty()) return Refuse(error, source.line, StatementErrorKind::kNoDate);
@@ -38,26 +38,29 @@ bool ReadLine(const OfxTransactionText& source, StatementLine& line, StatementEr
   if ((EqualNoCase(type, "DEBIT") && line.amount > 0.0) || (EqualNoCase(type, "CREDIT") && line.amount < 0.0)) {
     line.amount = -line.amount;
   }
-  line.payee = source.payee;
-  line.memo = source.memo;
-  line.uniqueId = source.uniqueId;
+  line.payee = std::move(source.payee);
+  line.memo = std::move(source.memo);
+  line.uniqueId = std::move(source.uniqueId);
   line.account = source.account;
   return true;
 }
 
 }  // namespace
 
-bool ReadOfxStatement(std::string_view text, Statement& statement, StatementError& error) {
+bool ReadOfxStatement(std::string_view text, Statement& statement, StatementError& error, CTaskProgress* progress) {
   if (!LooksLikeOfx(text)) return Refuse(error, 1, StatementErrorKind::kNotAStatement, "OFX");
-  OfxScan scan;
-  if (!ScanOfxTransactions(text, scan, error)) return false;
-  if (!scan.sawOfx && scan.transactions.empty()) {
-    return Refuse(error, FirstElementLine(text), StatementErrorKind::kMissingElement, "OFX");
-  }
   Statement read;
-  read.lines.resize(scan.transactions.size());
-  for (std::size_t i = 0; i < scan.transactions.size(); ++i) {
-    if (!ReadLine(scan.transactions[i], read.lines[i], error)) return false;
+  OfxScan scan;
+  // Each transaction is read as soon as the scan has it, the first fault ending the scan.
+  const auto take = [&read, &error](OfxTransactionText&& source) {
+    if (read.lines.size() == kMaxStatementLines) {
+      return Refuse(error, source.line, StatementErrorKind::kTooManyLines, std::to_string(kMaxStatementLines));
+    }
+    return ReadLine(source, read.lines.emplace_back(), error);
+  };
+  if (!ScanOfxTransactions(text, scan, error, take, progress)) return false;
+  if (!scan.sawOfx && read.lines.empty()) {
+    return Refuse(error, FirstElementLine(text), StatementErrorKind::kMissingElement, "OFX");
   }
   read.accounts = std::move(scan.accounts);
   statement = std::move(read);

@@ -14,13 +14,16 @@
 
 #include <string_view>
 
+#include "platform/task_progress.h"
 #include "statement/statement.h"
 #include "statement/statement_error.h"
 
 namespace purso {
 
 // Reads the file's text (UTF-8); error.file is left to the caller. False,
-// with statement untouched, when the file is refused.
-bool ReadOfxStatement(std::string_view text, Statement& statement, StatementError& error);
+// with statement untouched, when the file is refused, holds more than
+// kMaxStatementLines transactions, or the user cancels through progress.
+bool ReadOfxStatement(std::string_view text, Statement& statement, StatementError& error,
+                      CTaskProgress* progress = nullptr);
 
 }  // namespace purso

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "data/account_text.h"
+#include "statement/read_progress.h"
 #include "statement/statement_fields.h"
 #include "statement/statement_text.h"
 
@@ -83,7 +84,9 @@ struct OpenElement {
 
 class COfxScanner {
  public:
-  COfxScanner(std::string_view text, OfxScan& scan, StatementError& error) : text_(text), scan_(scan), error_(error) {}
+  COfxScanner(std::string_view text, OfxScan& scan, StatementError& error, const OfxTransactionSink& sink,
+              CTaskProgress* progress)
+      : text_(text), scan_(scan), error_(error), sink_(sink), progress_(progress) {}
 
   bool Scan() {
     std::size_t valueStart = 0;
@@ -91,7 +94,8 @@ class COfxScanner {
     while (true) {
       const std::size_t lt = text_.find('<', searchFrom);
       if (!ResolvePending(
-              text_.substr(valueStart, lt == std::string_view::npos ? std::string_view::npos : lt - valueStart))) {
+              text_.substr(valueStart, lt == std::string_view::npos ? std::string_view::npos : lt - valueStart)) ||
+          !ok_) {
         return false;
       }
       if (lt == std::string_view::npos) break;
@@ -104,8 +108,8 @@ class COfxScanner {
       if (!ok_) return false;
       valueStart = searchFrom = next;
     }
-    while (!stack_.empty()) Pop();
-    return true;
+    while (!stack_.empty() && ok_) Pop();
+    return ok_;
   }
 
  private:
@@ -143,7 +147,7 @@ class COfxScanner {
     } else if (selfClosing) {
       Assign(name, {});
     } else if (std::find(kAggregates.begin(), kAggregates.end(), name) != kAggregates.end()) {
-      ok_ = Open(name, line);
+      if (!Open(name, line)) ok_ = false;
     } else {
       pending_ = name;
       pendingLine_ = line;
@@ -183,11 +187,9 @@ class COfxScanner {
       role = Role::kAccountFrom;
     } else if (name == "STMTTRN") {
       role = Role::kTransaction;
-      OfxTransactionText transaction;
-      transaction.line = line;
-      transaction.account = AccountIndex(block_.value_or(StatementAccount{}));
-      scan_.transactions.push_back(std::move(transaction));
-      transaction_ = scan_.transactions.size() - 1;
+      transaction_.emplace();
+      transaction_->line = line;
+      transaction_->account = AccountIndex(block_.value_or(StatementAccount{}));
     }
     stack_.push_back(OpenElement{name, role});
     return true;
@@ -206,9 +208,20 @@ class COfxScanner {
   void Pop() {
     const Role role = stack_.back().role;
     stack_.pop_back();
+    if (role == Role::kTransaction && transaction_ && ok_) {
+      const std::uint32_t line = transaction_->line;
+      ok_ = sink_(std::move(*transaction_));
+      ++scan_.transactions;
+      if (ok_ && !GoOnReading(progress_, scan_.transactions, LinePosition(), text_.size())) {
+        ok_ = Refuse(error_, line, StatementErrorKind::kCancelled);
+      }
+    }
     if (role == Role::kTransaction) transaction_.reset();
     if (role == Role::kStatement) block_.reset();
   }
+
+  // How far the scan has come.
+  std::size_t LinePosition() const { return counted_; }
 
   bool Inside(Role role) const {
     return std::any_of(stack_.begin(), stack_.end(), [role](const OpenElement& open) { return open.role == role; });
@@ -216,7 +229,7 @@ class COfxScanner {
 
   void Assign(const std::string& name, std::string_view value) {
     if (transaction_) {
-      OfxTransactionText& transaction = scan_.transactions[*transaction_];
+      OfxTransactionText& transaction = *transaction_;
       const auto first = [&value](std::optional<std::string>& field) {
         if (!field) field = DecodedValue(value);
       };
@@ -250,8 +263,10 @@ class COfxScanner {
   std::vector<OpenElement> stack_;
   std::string pending_;  // an open tag whose text is still to come
   std::uint32_t pendingLine_ = 0;
-  std::optional<StatementAccount> block_;  // of the statement block being read
-  std::optional<std::size_t> transaction_;
+  std::optional<StatementAccount> block_;          // of the statement block being read
+  std::optional<OfxTransactionText> transaction_;  // open
+  const OfxTransactionSink& sink_;
+  CTaskProgress* progress_;
 };
 
 }  // namespace
@@ -265,9 +280,10 @@ bool LooksLikeOfx(std::string_view text) {
   return folded.starts_with("<?xml") && folded.find("<?ofx") != std::string::npos;
 }
 
-bool ScanOfxTransactions(std::string_view text, OfxScan& scan, StatementError& error) {
+bool ScanOfxTransactions(std::string_view text, OfxScan& scan, StatementError& error, const OfxTransactionSink& sink,
+                         CTaskProgress* progress) {
   scan = OfxScan{};
-  return COfxScanner(text, scan, error).Scan();
+  return COfxScanner(text, scan, error, sink, progress).Scan();
 }
 
 }  // namespace purso

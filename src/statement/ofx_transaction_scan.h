@@ -11,6 +11,9 @@
 // and an end tag ends every element opened inside its element, so that a
 // file that never closes its transactions is read in one linear pass too.
 //
+// Each transaction goes to the caller as soon as its element ends, so that
+// the scan keeps no more than one.
+//
 // A <STMTRS>, <CCSTMTRS> or <INVSTMTRS> block is one account, named by the
 // ACCTID of its <BANKACCTFROM>, <CCACCTFROM> or <INVACCTFROM>; blocks with
 // the same number and kind are the same account. Transactions outside any
@@ -23,11 +26,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/task_progress.h"
 #include "statement/statement.h"
 #include "statement/statement_error.h"
 
@@ -50,16 +55,22 @@ struct OfxTransactionText {
 struct OfxScan {
   bool sawOfx = false;  // the file has an <OFX> element
   std::vector<StatementAccount> accounts;
-  std::vector<OfxTransactionText> transactions;
+  std::size_t transactions = 0;  // handed to the sink
 };
+
+// Takes each transaction; false ends the scan, the sink having set the error.
+using OfxTransactionSink = std::function<bool(OfxTransactionText&& transaction)>;
 
 // True when the text begins, after a byte order mark and blanks, as an OFX
 // file of either form: "OFXHEADER:" (SGML), "<?xml" followed by an "<?OFX"
 // processing instruction, or an <OFX> element without the header lines.
 bool LooksLikeOfx(std::string_view text);
 
-// Scans the file's text (UTF-8). False, with error's line, kind and detail
-// set, when elements nest too deep or a value is too long.
-bool ScanOfxTransactions(std::string_view text, OfxScan& scan, StatementError& error);
+// Scans the file's text (UTF-8), in time and memory linear in its length.
+// False, with error's line, kind and detail set, when elements nest too
+// deep, a value is too long, the user cancels through progress or the sink
+// ends the scan.
+bool ScanOfxTransactions(std::string_view text, OfxScan& scan, StatementError& error, const OfxTransactionSink& sink,
+                         CTaskProgress* progress = nullptr);
 
 }  // namespace purso

@@ -3,9 +3,9 @@
 #include <array>
 #include <cmath>
 #include <string>
-#include <vector>
 
 #include "data/no_case.h"
+#include "statement/read_progress.h"
 #include "statement/statement_fields.h"
 
 namespace purso {
@@ -34,7 +34,7 @@ bool ReadPart(std::string_view& text, int& value, std::size_t& digits) {
 
 bool IsDateSeparator(char c) { return c == '/' || c == '-' || c == '.' || c == '\''; }
 
-// A bank record as the file wrote it; the views point into the file's text.
+// A record as the file wrote it; the views point into the file's text.
 struct Record {
   std::uint32_t firstLine = 0;
   std::string_view date;
@@ -47,8 +47,6 @@ struct Record {
   std::string_view payee;
   std::string_view memo;
   std::string_view category;  // the L line as written
-  std::uint32_t account = 0;
-  bool opening = false;
 };
 
 // The category an L line names: no transfer, no class, no split marker.
@@ -66,22 +64,48 @@ std::string_view TransferOf(std::string_view written) {
   return end == std::string_view::npos ? std::string_view() : TrimBlanks(written.substr(1, end - 1));
 }
 
+// Reads the file in two passes over its lines: the first finds the order
+// of day and month that reads its dates, the second makes the lines. No
+// record is kept longer than its lines take.
 class CQifReader {
  public:
-  CQifReader(std::string_view text, const QifOptions& options, StatementError& error)
-      : text_(text), options_(options), error_(error) {}
+  CQifReader(std::string_view text, const QifOptions& options, StatementError& error, CTaskProgress* progress)
+      : text_(text), options_(options), error_(error), progress_(progress) {}
 
   bool Read(Statement& statement) {
-    if (!ReadLines()) return false;
+    if (!ReadLines(Pass::kDates)) return false;
     if (!sawHeader_) return Refuse(error_, 1, StatementErrorKind::kNotAStatement, "QIF");
     if (!sawBankSection_ && otherType_) {
       return Refuse(error_, otherTypeLine_, StatementErrorKind::kUnsupportedType, *otherType_);
     }
-    return MakeLines(statement);
+    orders_ = DateOrders();
+    Restart();
+    if (!ReadLines(Pass::kLines)) return false;
+    read_.accounts = std::move(accounts_.accounts);
+    statement = std::move(read_);
+    return true;
   }
 
  private:
-  bool ReadLines() {
+  enum class Pass { kDates, kLines };
+
+  // The orders a file's dates may be read in, the preferred first.
+  std::array<QifDateOrders, 4> Candidates() const {
+    const DateOrder preferred = options_.preferredOrder;
+    const DateOrder other = preferred == DateOrder::kDayFirst ? DateOrder::kMonthFirst : DateOrder::kDayFirst;
+    return {QifDateOrders{preferred, DateOrder::kDayFirst}, QifDateOrders{other, DateOrder::kDayFirst},
+            QifDateOrders{preferred, DateOrder::kMonthFirst}, QifDateOrders{other, DateOrder::kMonthFirst}};
+  }
+
+  void Restart() {
+    section_ = Section::kNone;
+    accountName_ = {};
+    account_ = StatementAccount{};
+    inRecord_ = false;
+  }
+
+  bool ReadLines(Pass pass) {
+    pass_ = pass;
     std::uint32_t number = 0;
     std::size_t at = 0;
     while (at < text_.size()) {
@@ -94,19 +118,21 @@ class CQifReader {
       if (TrimBlanks(line).empty()) continue;
       if (line.front() == '#' && !inRecord_) continue;
       if (line.front() == '!') {
-        EndRecord();
+        if (!EndRecord()) return false;
         ReadHeader(TrimBlanks(line.substr(1)), number);
         continue;
       }
       if (!sawHeader_) return Refuse(error_, number, StatementErrorKind::kNotAStatement, "QIF");
       if (line.front() == '^') {
-        EndRecord();
+        if (!EndRecord()) return false;
+        if (!GoOnReading(progress_, number, at, text_.size())) {
+          return Refuse(error_, number, StatementErrorKind::kCancelled);
+        }
         continue;
       }
       ReadField(line.front(), line.substr(1), number);
     }
-    EndRecord();
-    return true;
+    return EndRecord();
   }
 
   void ReadHeader(std::string_view header, std::uint32_t number) {
@@ -171,16 +197,19 @@ class CQifReader {
     }
   }
 
-  void EndRecord() {
-    if (!inRecord_) return;
+  bool EndRecord() {
+    if (!inRecord_) return true;
     inRecord_ = false;
-    if (section_ != Section::kBank) return;
-    const std::string_view transfer = TransferOf(record_.category);
-    record_.opening =
-        !transfer.empty() && (account_.id.empty() ? EqualNoCase(TrimBlanks(record_.payee), kOpeningBalancePayee)
-                                                  : EqualNoCase(transfer, account_.id));
-    record_.account = accounts_.AccountIndex(account_);
-    records_.push_back(record_);
+    if (section_ != Section::kBank) return true;
+    if (pass_ == Pass::kDates) {
+      const std::array<QifDateOrders, 4> candidates = Candidates();
+      CivilDate date;
+      for (std::size_t i = 0; i < candidates.size(); ++i) {
+        readsAll_[i] = readsAll_[i] && (!record_.hasDate || ParseQifDate(record_.date, candidates[i], date));
+      }
+      return true;
+    }
+    return MakeLine();
   }
 
   // The orders to read the dates with: the user's, the file's, else the
@@ -189,61 +218,51 @@ class CQifReader {
     if (const std::optional<DateOrder> stated = options_.dateOrder ? options_.dateOrder : fileOrder_) {
       return {*stated, *stated};
     }
-    const DateOrder preferred = options_.preferredOrder;
-    const DateOrder other = preferred == DateOrder::kDayFirst ? DateOrder::kMonthFirst : DateOrder::kDayFirst;
-    const QifDateOrders candidates[] = {{preferred, DateOrder::kDayFirst},
-                                        {other, DateOrder::kDayFirst},
-                                        {preferred, DateOrder::kMonthFirst},
-                                        {other, DateOrder::kMonthFirst}};
-    for (const QifDateOrders& orders : candidates) {
-      bool all = true;
-      CivilDate date;
-      for (const Record& record : records_) {
-        if (record.hasDate && !ParseQifDate(record.date, orders, date)) {
-          all = false;
-          break;
-        }
-      }
-      if (all) return orders;
+    const std::array<QifDateOrders, 4> candidates = Candidates();
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+      if (readsAll_[i]) return candidates[i];
     }
     return candidates[0];
   }
 
-  bool MakeLines(Statement& statement) {
-    const QifDateOrders orders = DateOrders();
-    Statement read;
-    read.accounts = accounts_.accounts;
-    read.lines.reserve(records_.size());
-    for (const Record& record : records_) {
-      if (!record.hasDate) return Refuse(error_, record.firstLine, StatementErrorKind::kNoDate);
-      if (!record.hasAmount || TrimBlanks(record.amount).empty()) {
-        return Refuse(error_, record.firstLine, StatementErrorKind::kNoAmount);
-      }
-      StatementLine line;
-      line.line = record.firstLine;
-      if (!ParseQifDate(record.date, orders, line.date)) {
-        return Refuse(error_, record.dateLine, StatementErrorKind::kBadDate, TrimBlanks(record.date));
-      }
-      if (!ParseStatementAmount(record.amount, options_.decimalSymbol, line.amount)) {
-        return Refuse(error_, record.amountLine, StatementErrorKind::kBadAmount, TrimBlanks(record.amount));
-      }
-      if (!(std::fabs(line.amount) <= kMaxStatementAmount)) {
-        return Refuse(error_, record.amountLine, StatementErrorKind::kAmountTooBig, TrimBlanks(record.amount));
-      }
-      line.payee = std::string(TrimBlanks(record.payee));
-      line.memo = std::string(TrimBlanks(record.memo));
-      line.category = std::string(CategoryOf(record.category));
-      line.account = record.account;
-      line.kind = record.opening ? LineKind::kOpeningBalance : LineKind::kTransaction;
-      read.lines.push_back(std::move(line));
+  bool MakeLine() {
+    const Record& record = record_;
+    if (!record.hasDate) return Refuse(error_, record.firstLine, StatementErrorKind::kNoDate);
+    if (!record.hasAmount || TrimBlanks(record.amount).empty()) {
+      return Refuse(error_, record.firstLine, StatementErrorKind::kNoAmount);
     }
-    statement = std::move(read);
+    if (read_.lines.size() == kMaxStatementLines) {
+      return Refuse(error_, record.firstLine, StatementErrorKind::kTooManyLines, std::to_string(kMaxStatementLines));
+    }
+    StatementLine line;
+    line.line = record.firstLine;
+    if (!ParseQifDate(record.date, orders_, line.date)) {
+      return Refuse(error_, record.dateLine, StatementErrorKind::kBadDate, TrimBlanks(record.date));
+    }
+    if (!ParseStatementAmount(record.amount, options_.decimalSymbol, line.amount)) {
+      return Refuse(error_, record.amountLine, StatementErrorKind::kBadAmount, TrimBlanks(record.amount));
+    }
+    if (!(std::fabs(line.amount) <= kMaxStatementAmount)) {
+      return Refuse(error_, record.amountLine, StatementErrorKind::kAmountTooBig, TrimBlanks(record.amount));
+    }
+    const std::string_view transfer = TransferOf(record.category);
+    const bool opening =
+        !transfer.empty() && (account_.id.empty() ? EqualNoCase(TrimBlanks(record.payee), kOpeningBalancePayee)
+                                                  : EqualNoCase(transfer, account_.id));
+    line.payee = std::string(TrimBlanks(record.payee));
+    line.memo = std::string(TrimBlanks(record.memo));
+    line.category = std::string(CategoryOf(record.category));
+    line.account = accounts_.AccountIndex(account_);
+    line.kind = opening ? LineKind::kOpeningBalance : LineKind::kTransaction;
+    read_.lines.push_back(std::move(line));
     return true;
   }
 
   std::string_view text_;
   const QifOptions& options_;
   StatementError& error_;
+  CTaskProgress* progress_;
+  Pass pass_ = Pass::kDates;
 
   Section section_ = Section::kNone;
   bool sawHeader_ = false;
@@ -251,12 +270,14 @@ class CQifReader {
   std::optional<std::string> otherType_;  // the first section that was not read
   std::uint32_t otherTypeLine_ = 0;
   std::optional<DateOrder> fileOrder_;
+  std::array<bool, 4> readsAll_ = {true, true, true, true};  // by Candidates()
+  QifDateOrders orders_;
   std::string_view accountName_;  // the last name of an "!Account" section
   StatementAccount account_;      // of the bank section being read
   Statement accounts_;            // only its accounts are used
   Record record_;
   bool inRecord_ = false;
-  std::vector<Record> records_;
+  Statement read_;
 };
 
 }  // namespace
@@ -313,8 +334,9 @@ bool ParseQifDate(std::string_view text, QifDateOrders orders, CivilDate& date) 
   return true;
 }
 
-bool ReadQifStatement(std::string_view text, const QifOptions& options, Statement& statement, StatementError& error) {
-  return CQifReader(text, options, error).Read(statement);
+bool ReadQifStatement(std::string_view text, const QifOptions& options, Statement& statement, StatementError& error,
+                      CTaskProgress* progress) {
+  return CQifReader(text, options, error, progress).Read(statement);
 }
 
 }  // namespace purso

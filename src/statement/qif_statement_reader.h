@@ -35,6 +35,7 @@
 #include <string_view>
 
 #include "data/display_settings.h"
+#include "platform/task_progress.h"
 #include "statement/statement.h"
 #include "statement/statement_error.h"
 
@@ -53,8 +54,10 @@ struct QifDateOrders {
 };
 
 // Reads the file's text (UTF-8); error.file is left to the caller. False,
-// with statement untouched, when the file is refused.
-bool ReadQifStatement(std::string_view text, const QifOptions& options, Statement& statement, StatementError& error);
+// with statement untouched, when the file is refused, holds more than
+// kMaxStatementLines transactions, or the user cancels through progress.
+bool ReadQifStatement(std::string_view text, const QifOptions& options, Statement& statement, StatementError& error,
+                      CTaskProgress* progress = nullptr);
 
 // The date of a D line's text (after the "D"); false for a form not listed above.
 bool ParseQifDate(std::string_view text, QifDateOrders orders, CivilDate& date);

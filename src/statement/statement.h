@@ -7,6 +7,7 @@
 // file was written in; turning them into account text is the import's work.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,6 +18,11 @@ namespace purso {
 
 // The largest amount a statement line may have: the limit of typed amounts.
 inline constexpr double kMaxStatementAmount = 999999999.0;
+
+// The most transactions one statement may hold: a busy household's twenty
+// years, and few enough that reading and proposing them stays within
+// seconds and tens of megabytes.
+inline constexpr std::size_t kMaxStatementLines = 100000;
 
 enum class MoneyDirection { kIn, kOut };
 

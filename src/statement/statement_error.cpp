@@ -45,9 +45,20 @@ bool Refuse(StatementError& error, std::uint32_t line, StatementErrorKind kind, 
 
 NameProblem StatementProblem(const StatementError& error) {
   const std::string name = std::filesystem::path(error.file).filename().string();
-  if (error.kind == StatementErrorKind::kCannotOpen) {
-    return {"The statement " + name + " cannot be opened.",
-            "- check that the file exists\n- check that you may read it"};
+  switch (error.kind) {
+    case StatementErrorKind::kCannotOpen:
+    case StatementErrorKind::kCancelled:
+      return {"The statement " + name + " cannot be opened.",
+              "- check that the file exists\n- check that you may read it"};
+    case StatementErrorKind::kNotAFile:
+      return {"The statement " + name + " cannot be read.\nIt is " + error.detail + ", not a file.",
+              "- choose the file the bank wrote"};
+    case StatementErrorKind::kTooLarge:
+      return {"The statement " + name + " cannot be read.\nIt is larger than " + error.detail +
+                  ", which no bank statement is.",
+              std::string(kCheckStatement) + "\n- export a shorter period from the bank"};
+    default:
+      break;
   }
   std::string problem = "The statement " + name + " cannot be read.\nLine " + std::to_string(error.line) + ": ";
   std::string suggestion;
@@ -100,7 +111,14 @@ NameProblem StatementProblem(const StatementError& error) {
       problem += "the element <" + error.detail + "> holds more text than a statement can.";
       suggestion = std::string(kCheckStatement) + "\n- a bank's statement never holds so long a value";
       break;
+    case StatementErrorKind::kTooManyLines:
+      problem += "the statement holds more than " + error.detail + " transactions.";
+      suggestion = "- export a shorter period from the bank\n- import it in parts";
+      break;
     case StatementErrorKind::kCannotOpen:
+    case StatementErrorKind::kNotAFile:
+    case StatementErrorKind::kTooLarge:
+    case StatementErrorKind::kCancelled:
       break;
   }
   return {std::move(problem), std::move(suggestion)};

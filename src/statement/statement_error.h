@@ -19,6 +19,10 @@ namespace purso {
 
 enum class StatementErrorKind {
   kCannotOpen,       // the file cannot be opened or read; no line
+  kNotAFile,         // a folder, a pipe or a device; no line; detail: what it is ("a folder")
+  kTooLarge,         // larger than a statement can be; no line; detail: the limit ("32 MB")
+  kTooManyLines,     // more transactions than an import takes; detail: the limit
+  kCancelled,        // the user stopped the reading; shown to no one
   kNotAStatement,    // not a statement in the chosen format; detail: the format's name
   kUnsupportedType,  // a QIF section that holds no bank transactions; detail: its type
   kMissingColumn,    // a CSV column the mapping names is not there; detail: the column

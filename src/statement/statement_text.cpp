@@ -19,6 +19,15 @@ std::string StatementTextToUtf8(std::string_view bytes) {
   return out;
 }
 
+void MakeStatementTextUtf8(std::string& bytes) {
+  const bool marked = std::string_view(bytes).starts_with(kByteOrderMark);
+  if (!IsValidUtf8(std::string_view(bytes).substr(marked ? kByteOrderMark.size() : 0))) {
+    bytes = StatementTextToUtf8(std::string_view(bytes));
+  } else if (marked) {
+    bytes.erase(0, kByteOrderMark.size());
+  }
+}
+
 std::string FoldedCopy(std::string_view text) {
   std::string folded(text);
   for (char& c : folded) c = static_cast<char>(FoldCase(static_cast<unsigned char>(c)));

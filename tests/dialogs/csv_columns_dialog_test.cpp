@@ -23,12 +23,11 @@ namespace ids = csv_columns_dialog;
 class CsvColumnsDialogTest : public ScratchFolderTest {
  protected:
   int Run(const std::string& path, const CScriptedHost::Steps& steps) {
-    std::string text;
     StatementError error;
-    EXPECT_TRUE(LoadStatementFile(path, text, error));
-    records_ = SplitCsvRecords(text, GuessCsvSeparator(text));
-    CCsvColumnsDialog dialog(store_, path, records_,
-                             GuessCsvMapping(records_, GuessCsvSeparator(text), CsvPreferencesOf(settings_)));
+    EXPECT_TRUE(LoadStatementFile(path, text_, error));
+    records_ = SplitCsvRecords(text_, GuessCsvSeparator(text_));
+    CCsvColumnsDialog dialog(store_, runner_, path, text_, records_,
+                             GuessCsvMapping(records_, GuessCsvSeparator(text_), CsvPreferencesOf(settings_)));
     const int result = host_.Run(dialog, steps);
     read_ = dialog.ReadStatement();
     return result;
@@ -43,6 +42,8 @@ class CsvColumnsDialogTest : public ScratchFolderTest {
   CDisplaySettings settings_;
   CMemorySettingsStore store_;
   CScriptedHost host_;
+  CInlineRunner runner_;
+  std::string text_;
   std::vector<CsvRecord> records_;
   Statement read_;
   const std::string german_ = SamplePath("bank_semicolon.csv");

@@ -100,7 +100,7 @@ TEST_F(ImportProposalTest, EverySampleIsProposedAppliedAndThenFoundAgainAsDuplic
       const CImportProposal proposal(book_, statement);
       ExpectProposal(proposal, SampleProposal());
       ASSERT_EQ(proposal.OutsideYears().size(), 1u);
-      EXPECT_EQ(proposal.OutsideYears()[0].line, sample.lines[7]);
+      EXPECT_EQ(proposal.OutsideYears()[0]->line, sample.lines[7]);
       EXPECT_EQ(proposal.ChosenCount(), 5u);
 
       const ImportResult result = ApplyImport(book_, proposal);
@@ -125,7 +125,8 @@ TEST_F(ImportProposalTest, EverySampleIsProposedAppliedAndThenFoundAgainAsDuplic
 TEST_F(ImportProposalTest, ADroppedProposalLeavesTheAccountByteForByte) {
   const std::vector<std::uint8_t> before = BytesOf(book_);
   {
-    CImportProposal proposal(book_, test::ReadSample(test::SampleFiles().front()));
+    const Statement statement = test::ReadSample(test::SampleFiles().front());
+    CImportProposal proposal(book_, statement);
     EXPECT_TRUE(proposal.SetCategory(4, ids_.rent));
     EXPECT_TRUE(proposal.Choose(4));
   }
@@ -134,7 +135,8 @@ TEST_F(ImportProposalTest, ADroppedProposalLeavesTheAccountByteForByte) {
 }
 
 TEST_F(ImportProposalTest, ChangingACategoryProposesItsPredactionAnew) {
-  CImportProposal proposal(book_, test::ReadSample(test::SampleFiles().front()));
+  const Statement statement = test::ReadSample(test::SampleFiles().front());
+  CImportProposal proposal(book_, statement);
   EXPECT_EQ(proposal.CategoryChoices(0), (std::vector<std::uint32_t>{ids_.groceries, ids_.rent, ids_.phone}));
   EXPECT_EQ(proposal.CategoryChoices(1), (std::vector<std::uint32_t>{ids_.gift, ids_.salary}));
 

@@ -119,5 +119,36 @@ TEST(StatementCasesTest, TheUsersDateOrderGoesBeforeTheFilesAndTheFilesBeforeThe
   EXPECT_EQ(statement.lines[0].date, (CivilDate{2013, 10, 11}));
 }
 
+TEST(StatementCasesTest, AReadingTheUserCancelsStopsWithNothingRead) {
+  std::string csv = "Date,Amount\n";
+  std::string qif = "!Type:Bank\n";
+  std::string ofx = "<OFX><BANKTRANLIST>";
+  for (int i = 0; i < 3000; ++i) {
+    csv += "2024-01-02,-1\n";
+    qif += "D1/2/24\nT-1\n^\n";
+    ofx += "<STMTTRN><DTPOSTED>20240102<TRNAMT>-1</STMTTRN>";
+  }
+  CTaskProgress progress;
+  progress.Cancel();
+  StatementOptions options;
+  options.progress = &progress;
+  options.csv.payee = "";
+  for (const auto& [format, text] : {std::pair{StatementFormat::kCsv, csv}, std::pair{StatementFormat::kQif, qif},
+                                     std::pair{StatementFormat::kOfx, ofx}}) {
+    Statement statement;
+    StatementError error;
+    EXPECT_FALSE(ReadStatement(text, format, options, statement, error));
+    EXPECT_EQ(error.kind, StatementErrorKind::kCancelled);
+    EXPECT_TRUE(statement.lines.empty());
+  }
+}
+
+TEST(StatementCasesTest, AMessageQuotesAtMostEightyCharactersAndNeverHalfOne) {
+  std::string e;
+  for (int i = 0; i < 81; ++i) e += "\u00e9";
+  EXPECT_EQ(FieldExcerpt(e.substr(0, 160)), e.substr(0, 160));
+  EXPECT_EQ(FieldExcerpt(e), e.substr(0, 160) + "...");
+}
+
 }  // namespace
 }  // namespace purso::test

@@ -87,10 +87,11 @@ std::unique_ptr<CDialogLogic> JuneStatement(CAccountBook& book) {
 // A CSV statement with money out and in apart, whose names give its columns away.
 std::unique_ptr<CDialogLogic> StatementColumns(CAccountBook& book) {
   static CMemorySettingsStore store;
-  static const std::vector<CsvRecord> records = {
-      {1, {"Booking Date", "Payee", "Reference", "Paid Out", "Paid In", "Balance"}},
-      {2, {"01/06/2026", "Rent", "June", "950.00", "", "1,020.50"}}};
-  return Make<CCsvColumnsDialog>(store, "june.csv", records,
+  static CInlineRunner runner;
+  static constexpr std::string_view kText =
+      "Booking Date,Payee,Reference,Paid Out,Paid In,Balance\n01/06/2026,Rent,June,950.00,,\"1,020.50\"\n";
+  static const std::vector<CsvRecord> records = SplitCsvRecords(kText, ',');
+  return Make<CCsvColumnsDialog>(store, runner, "june.csv", kText, records,
                                  GuessCsvMapping(records, ',', CsvPreferencesOf(book.Settings())));
 }
 

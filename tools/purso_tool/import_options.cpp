@@ -6,6 +6,9 @@
 namespace purso::tool {
 namespace {
 
+// The lines of a CSV file the column guess reads, as the program's dialog does.
+constexpr std::size_t kGuessedRecords = 300;
+
 std::string_view Value(const Options& options, std::string_view name) {
   const auto found = options.given.find(name);
   return found == options.given.end() ? std::string_view() : std::string_view(found->second);
@@ -54,7 +57,7 @@ CsvMapping CsvMappingFor(const Options& options, std::string_view text, const CD
   preferences.dateOrder = settings.dateOrder == DateOrder::kDayFirst ? StatementDateOrder::kDayMonthYear
                                                                      : StatementDateOrder::kMonthDayYear;
   preferences.decimalSymbol = settings.DecimalChar();
-  CsvMapping mapping = GuessCsvMapping(SplitCsvRecords(text, separator), separator, preferences);
+  CsvMapping mapping = GuessCsvMapping(SplitCsvRecords(text, separator, kGuessedRecords), separator, preferences);
   bool moneyGiven = false;
   bool named = false;
   for (const ColumnOption& column : kColumns) {

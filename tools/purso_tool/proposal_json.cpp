@@ -26,13 +26,13 @@ class CProposalJson {
   Json Line(const ProposedLine& line) {
     const CYearLedger& ledger = proposal_.Book().Ledger(line.year - CAccountBook::kFirstYear);
     Json json;
-    json["line"] = line.source.line;
+    json["line"] = line.source->line;
     json["kind"] = line.kind == LineKind::kOpeningBalance ? "openingBalance" : "transaction";
-    json["date"] = IsoDate(line.source.date);
+    json["date"] = IsoDate(line.source->date);
     json["amount"] = line.amount;
     json["direction"] = line.direction == MoneyDirection::kIn ? "in" : "out";
-    json["payee"] = line.source.payee;
-    json["memo"] = line.source.memo;
+    json["payee"] = line.source->payee;
+    json["memo"] = line.source->memo;
     json["description"] = AccountTextToUtf8(line.description);
     json["category"] = nullptr;
     if (line.category) {
@@ -112,12 +112,12 @@ Json ProposalJson(const CImportProposal& proposal, const Statement& statement) {
   json["lines"] = Json::array();
   for (const ProposedLine& line : proposal.Lines()) json["lines"].push_back(lines.Line(line));
   Json outside = Json::array();
-  for (const StatementLine& line : proposal.OutsideYears()) {
-    outside.push_back({{"line", line.line},
-                       {"date", IsoDate(line.date)},
-                       {"amount", line.amount},
-                       {"payee", line.payee},
-                       {"memo", line.memo}});
+  for (const StatementLine* line : proposal.OutsideYears()) {
+    outside.push_back({{"line", line->line},
+                       {"date", IsoDate(line->date)},
+                       {"amount", line->amount},
+                       {"payee", line->payee},
+                       {"memo", line->memo}});
   }
   json["outsideYears"] = {{"count", outside.size()}, {"lines", std::move(outside)}};
   json["undated"] = {{"count", statement.undated.size()}, {"lines", statement.undated}};

@@ -1,6 +1,7 @@
 #include "purso_tool/statement_commands.h"
 
 #include <cerrno>
+#include <new>
 #include <optional>
 #include <tuple>
 
@@ -197,6 +198,10 @@ int RunStatementCommand(const std::vector<std::string>& arguments, std::ostream&
     return command == "import" ? RunImport(options, out, err) : RunExport(options, out, err);
   } catch (const UsageError& error) {
     return UsageFailure(err, error.message);
+  } catch (const std::bad_alloc&) {
+    // Nothing is written before the last step, so nothing has changed.
+    Fail(err, "Unable to complete operation (out of memory).");
+    return kExitFileError;
   }
 }
 
