@@ -209,7 +209,7 @@ void CImportDialog::ShowSelection() {
   int current = CControlModel::kNoSelection;
   bool chosen = !selected.empty();
   for (const std::size_t line : selected) chosen = chosen && proposal_->Lines()[line].chosen;
-  // The choices are those of the line the selection began with.
+  // The choices are those of the line clicked last.
   const int anchor = controls.GetSelection(ids::kLines);
   if (anchor != CControlModel::kNoSelection) {
     const ProposedLine& line = proposal_->Lines()[static_cast<std::size_t>(anchor)];
@@ -251,7 +251,7 @@ void CImportDialog::OnCategoryChosen() {
   const int anchor = Controls().GetSelection(ids::kLines);
   const int item = Controls().GetSelection(ids::kCategory);
   if (lines.empty() || anchor == CControlModel::kNoSelection || item == CControlModel::kNoSelection) return;
-  // The drop-down lists the first line's choices after "(no category)";
+  // The drop-down lists that line's choices after "(no category)";
   // the others take the category of that name where they can.
   const std::string name = item == 0 ? std::string() : Controls().SelectedText(ids::kCategory);
   for (const std::size_t line : lines) {

@@ -13,8 +13,8 @@
 // The statement's accounts are listed with their lines; choosing another
 // proposes that account's lines afresh. The user selects one line or
 // several (Shift and Ctrl), chooses a category among those that take the
-// first selected line's money (or none, which leaves them out), which each
-// selected line that can take it gets, and ticks or unticks them; a line
+// money of the line clicked last (or none, which leaves them out), which
+// each selected line that can take it gets, and ticks or unticks them; a line
 // given a category is chosen unless it is a duplicate or moves no money;
 // double-clicking a row ticks or unticks it. A line without a category
 // cannot be chosen; an opening balance can, without one. Import, enabled
