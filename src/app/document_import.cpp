@@ -105,8 +105,9 @@ bool CpursoPXFDoc::ImportStatement(const std::string& path, ISettingsStore& sett
     CImportDialog dialog(book_, std::move(statement), std::move(proposal), Utf8ToAccountText(name));
     if (host_.RunModal(dialog) != kCommandOk) return false;
   } catch (const std::bad_alloc&) {
-    // Nothing was applied: the account changes only through Import, which
-    // keeps it whole when memory runs out.
+    // The account changes only through Import, which keeps it whole when
+    // memory runs out; should it run out after Import, the change is shown.
+    if (book_.IsModified()) Bookkeeping();
     ShowProblem(host_, kCommandOutOfMemoryProblem, kOutOfMemorySuggestion);
     return false;
   }
