@@ -1,6 +1,6 @@
-// Reads a fuzzed QIF or CSV statement (byte 0, bit 0: CSV; byte 1: the
-// reader's options, as statement_input.h reads them; then the file), and
-// proposes it for the filled sample account. Beyond what the sanitizers
+// Reads a fuzzed QIF, CSV or OFX statement (byte 0, bit 0: CSV, else bit
+// 1: OFX; byte 1: the reader's options, as statement_input.h reads them;
+// then the file), and proposes it for the filled sample account. Beyond what the sanitizers
 // catch, every input is checked for what the Import dialog relies on:
 // - proposing changes nothing in the account;
 // - every line lies in the account's years or is set aside, has a valid
@@ -23,6 +23,7 @@
 #include "statement/import_apply.h"
 #include "statement/import_proposal.h"
 #include "statement/ledger_categories.h"
+#include "statement/ofx_statement_reader.h"
 #include "statement_checks.h"
 #include "statement_input.h"
 #include "text/description_rules.h"
@@ -41,7 +42,9 @@ Bytes Stored(const purso::CAccountBook& book) {
 void CheckProposal(const purso::CAccountBook& book, const purso::Statement& statement,
                    const purso::CImportProposal& proposal) {
   using purso::PredactionProposal;
-  Require(proposal.Lines().size() + proposal.OutsideYears().size() == statement.lines.size(), "a line went missing");
+  Require(
+      proposal.Lines().size() + proposal.OutsideYears().size() + proposal.OtherAccountLines() == statement.lines.size(),
+      "a line went missing");
   std::map<int, purso::CLedgerCategories> categories;
   std::map<int, std::unordered_set<std::uint32_t>> heldByYear;
   for (const purso::ProposedLine& line : proposal.Lines()) {
@@ -49,7 +52,8 @@ void CheckProposal(const purso::CAccountBook& book, const purso::Statement& stat
     Require(index >= 0 && index < purso::CAccountBook::kYearCount, "a line outside the account's years");
     const purso::CYearLedger& ledger = book.Ledger(index);
     Require(!line.description.empty() && !purso::CheckDescription(line.description), "a description is not valid");
-    Require(!line.chosen || line.category.has_value(), "a chosen line has no category");
+    Require(!line.chosen || line.category.has_value() || line.kind == purso::LineKind::kOpeningBalance,
+            "a chosen line has no category");
     const purso::CLedgerCategories& known = categories.try_emplace(line.year, ledger).first->second;
     bool fixed = false;
     if (line.category) {
@@ -68,9 +72,20 @@ void CheckProposal(const purso::CAccountBook& book, const purso::Statement& stat
   }
 }
 
+// The transactions (no opening balances) that are duplicates, or chosen.
 std::size_t Duplicates(const purso::CImportProposal& proposal) {
   std::size_t count = 0;
-  for (const purso::ProposedLine& line : proposal.Lines()) count += line.duplicate ? 1 : 0;
+  for (const purso::ProposedLine& line : proposal.Lines()) {
+    count += line.duplicate && line.kind == purso::LineKind::kTransaction ? 1 : 0;
+  }
+  return count;
+}
+
+std::size_t ChosenTransactions(const purso::CImportProposal& proposal) {
+  std::size_t count = 0;
+  for (const purso::ProposedLine& line : proposal.Lines()) {
+    count += line.chosen && line.kind == purso::LineKind::kTransaction ? 1 : 0;
+  }
   return count;
 }
 
@@ -85,10 +100,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   purso::Statement statement;
   purso::StatementError error;
-  const std::string_view text = purso::fuzzing::TextAfterFirstByte(data + 1, size - 1);
-  const bool read = (data[0] & 1) != 0
-                        ? purso::ReadCsvStatement(text, purso::fuzzing::CsvMappingFrom(data[1]), statement, error)
-                        : purso::ReadQifStatement(text, purso::fuzzing::QifOptionsFrom(data[1]), statement, error);
+  const std::string text = purso::fuzzing::Utf8AfterFirstByte(data + 1, size - 1);
+  const bool read =
+      (data[0] & 1) != 0   ? purso::ReadCsvStatement(text, purso::fuzzing::CsvMappingFrom(data[1]), statement, error)
+      : (data[0] & 2) != 0 ? purso::ReadOfxStatement(text, statement, error)
+                           : purso::ReadQifStatement(text, purso::fuzzing::QifOptionsFrom(data[1]), statement, error);
   if (!read) return 0;
 
   purso::CAccountBook book = kBook;
@@ -97,6 +113,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   {
     purso::CImportProposal proposal(book, statement);
     CheckProposal(book, statement, proposal);
+    for (const purso::ProposedLine& line : proposal.Lines()) {
+      Require(!line.chosen || (line.amount != 0.0 && line.kind == purso::LineKind::kTransaction),
+              "a line of 0.00 or an opening balance is proposed chosen");
+    }
     // The user's changes, chosen by the input's bytes.
     for (std::size_t i = 0; i < proposal.Lines().size() && i < 64; ++i) {
       const std::uint8_t byte = data[(i * 7 + 3) % size];
@@ -111,11 +131,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckProposal(book, statement, proposal);
     Require(Stored(book) == kBookBytes, "a proposal changed the account");
 
-    chosen = proposal.ChosenCount();
+    chosen = ChosenTransactions(proposal);
     duplicates = Duplicates(proposal);
     const purso::ImportResult result = purso::ApplyImport(book, proposal);
     Require(result.status == purso::ImportStatus::kApplied, "a fitting proposal was not applied");
-    Require(result.transactions == proposal.ChosenCount(), "not every chosen line was added");
+    Require(result.transactions == chosen, "not every chosen line was added");
   }
   const purso::CImportProposal again(book, statement);
   Require(Duplicates(again) == duplicates + chosen, "an applied line is not found again");

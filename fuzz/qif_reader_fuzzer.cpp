@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   purso::Statement statement = purso::fuzzing::Sentinel();
   purso::StatementError error;
-  const bool accepted = purso::ReadQifStatement(purso::fuzzing::TextAfterFirstByte(data, size),
+  const bool accepted = purso::ReadQifStatement(purso::fuzzing::Utf8AfterFirstByte(data, size),
                                                 purso::fuzzing::QifOptionsFrom(data[0]), statement, error);
   purso::fuzzing::CheckRead(accepted, statement, error);
   return 0;

@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "data/account_text.h"
 #include "data/calendar.h"
 #include "statement/statement.h"
 #include "statement/statement_error.h"
-#include "statement/statement_text.h"
 
 namespace purso::fuzzing {
 
@@ -26,14 +26,18 @@ inline void CheckRead(bool accepted, const Statement& statement, const Statement
     Require(statement.lines.size() == 1 && statement.lines[0].line == 0xFEED, "a refused statement was changed");
     Require(error.line >= 1, "a refusal names no line");
     Require(IsValidUtf8(StatementProblem(error).problem), "a problem text is not UTF-8");
+    Require(error.detail.size() <= 4 * kMaxQuotedLength + 3, "a refusal quotes too much of the file");
     return;
   }
   std::uint32_t previous = 0;
+  for (const std::uint32_t line : statement.undated) Require(line >= 1, "a line set aside names no line");
   for (const StatementLine& line : statement.lines) {
     Require(IsValidDate(line.date.year, line.date.month, line.date.day), "a line has no real date");
     Require(std::fabs(line.amount) <= kMaxStatementAmount, "a line's amount is too big");
-    Require(line.line > previous, "lines are not in the order of the file");
-    Require(IsValidUtf8(line.payee) && IsValidUtf8(line.memo), "a text is not UTF-8");
+    // OFX may write many transactions on one line.
+    Require(line.line >= previous && line.line >= 1, "lines are not in the order of the file");
+    Require(IsValidUtf8(line.payee) && IsValidUtf8(line.memo) && IsValidUtf8(line.category), "a text is not UTF-8");
+    Require(line.account < statement.accounts.size(), "a line names no account of the statement");
     previous = line.line;
   }
 }

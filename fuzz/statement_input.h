@@ -4,18 +4,22 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "statement/csv_statement_reader.h"
 #include "statement/qif_statement_reader.h"
+#include "statement/statement_text.h"
 
 namespace purso::fuzzing {
 
-// Bit 0: slash dates day first; bit 1: decimal comma.
+// Bit 0: day first preferred; bit 1: decimal comma; bit 2: the order of
+// bit 0 chosen by the user, over the file's and the guess.
 inline QifOptions QifOptionsFrom(std::uint8_t byte) {
   QifOptions options;
-  options.slashDates = (byte & 1) != 0 ? DateOrder::kDayFirst : DateOrder::kMonthFirst;
+  options.preferredOrder = (byte & 1) != 0 ? DateOrder::kDayFirst : DateOrder::kMonthFirst;
   options.decimalSymbol = (byte & 2) != 0 ? ',' : '.';
+  if ((byte & 4) != 0) options.dateOrder = options.preferredOrder;
   return options;
 }
 
@@ -47,6 +51,11 @@ inline CsvMapping CsvMappingFrom(std::uint8_t byte) {
 
 inline std::string_view TextAfterFirstByte(const std::uint8_t* data, std::size_t size) {
   return size == 0 ? std::string_view() : std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1);
+}
+
+// The file's bytes after the first as UTF-8, as the statement loader gives them to the readers.
+inline std::string Utf8AfterFirstByte(const std::uint8_t* data, std::size_t size) {
+  return StatementTextToUtf8(TextAfterFirstByte(data, size));
 }
 
 }  // namespace purso::fuzzing

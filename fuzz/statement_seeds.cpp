@@ -59,6 +59,21 @@ bool WriteStatementSeeds(const std::filesystem::path& folder, const std::filesys
   written = Write(folder, "import_proposal_fuzzer", "known.qif", none + none, kKnownQif) && written;
   written = Write(folder, "import_proposal_fuzzer", "sample.csv", "\x01" + sampleCsvOptions, csv) && written;
   written = Write(folder, "import_proposal_fuzzer", "known.csv", "\x01" + commas, kKnownCsv) && written;
+  written =
+      Write(folder, "import_proposal_fuzzer", "sample.ofx", "\x02" + none, Sample(samples, "bank_sgml.ofx")) && written;
+  // Every OFX the tests read, and the cases of each format as banks write them.
+  for (const char* name : {"bank_sgml.ofx", "bank_xml.qfx"}) {
+    written = Write(folder, "ofx_reader_fuzzer", name, none, Sample(samples, name)) && written;
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(samples / "cases")) {
+    const std::string name = entry.path().filename().string();
+    const std::string extension = entry.path().extension().string();
+    const std::string content = Sample(samples / "cases", name.c_str());
+    const char* target = extension == ".qif"   ? "qif_reader_fuzzer"
+                         : extension == ".csv" ? "csv_reader_fuzzer"
+                                               : "ofx_reader_fuzzer";
+    written = Write(folder, target, name.c_str(), none, content) && written;
+  }
   return written;
 }
 

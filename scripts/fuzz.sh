@@ -17,7 +17,7 @@ fi
 build=$1
 seconds=$2
 
-targets=(account_loader_fuzzer qif_reader_fuzzer csv_reader_fuzzer import_proposal_fuzzer)
+targets=(account_loader_fuzzer qif_reader_fuzzer csv_reader_fuzzer ofx_reader_fuzzer import_proposal_fuzzer)
 make_seeds="$build/fuzz/make_seeds"
 for program in "$make_seeds" "${targets[@]/#/$build/fuzz/}"; do
   if [[ ! -x "$program" ]]; then

@@ -7,7 +7,6 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev
   nlohmann-json3-dev
-  libofx-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev
   clang libclang-rt-dev

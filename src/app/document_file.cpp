@@ -9,10 +9,10 @@
 #include "app/file_name.h"
 #include "app/purso_document.h"
 #include "data/account_file.h"
+#include "data/account_text.h"
 #include "data/save_journal.h"
 #include "dialogs/message_dialogs.h"
 #include "resources/frame_resources.h"
-#include "statement/statement_text.h"
 
 namespace purso {
 namespace {

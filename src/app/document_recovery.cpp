@@ -7,9 +7,9 @@
 
 #include "app/file_name.h"
 #include "app/purso_document.h"
+#include "data/account_text.h"
 #include "data/private_store.h"
 #include "dialogs/message_dialogs.h"
-#include "statement/statement_text.h"
 
 namespace purso {
 namespace {

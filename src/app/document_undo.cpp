@@ -24,19 +24,6 @@ std::string Filled(std::string_view text, std::string_view value) {
   return result;
 }
 
-// Counts the commands under way, so that no recovery copy is written in the
-// middle of one.
-class CCommandScope {
- public:
-  explicit CCommandScope(int& depth) : depth_(depth) { ++depth_; }
-  ~CCommandScope() { --depth_; }
-  CCommandScope(const CCommandScope&) = delete;
-  CCommandScope& operator=(const CCommandScope&) = delete;
-
- private:
-  int& depth_;
-};
-
 }  // namespace
 
 void CpursoPXFDoc::RunCommand(std::string_view name, const std::function<void()>& command) {

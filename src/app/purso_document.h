@@ -33,6 +33,7 @@
 #include "data/recovery_file.h"
 #include "platform/host.h"
 #include "platform/settings_store.h"
+#include "platform/task_progress.h"
 #include "resources/command_ids.h"
 
 namespace purso {
@@ -140,9 +141,12 @@ class CpursoPXFDoc {
   // Statement Columns dialog, whose choices settings remembers; then the
   // Import dialog shows what importing would do. A statement that cannot be
   // read is refused in the Problem dialog, naming the file and the line.
-  // True when lines were imported, after the bookkeeping of a command;
-  // otherwise the account is as it was.
-  bool ImportStatement(const std::string& path, ISettingsStore& settings);
+  // The file is read and proposed through runner, away from the window's
+  // thread and with a Cancel; running out of memory ends the command with
+  // "Unable to complete operation (out of memory).". True when lines were
+  // imported, after the bookkeeping of a command; otherwise the account is
+  // as it was.
+  bool ImportStatement(const std::string& path, ISettingsStore& settings, IBackgroundRunner& runner);
   // The name Export Year as CSV proposes: "<account> <year>.csv", the
   // account's name without its extension.
   std::string ExportFileName() const;
@@ -257,7 +261,20 @@ class CpursoPXFDoc {
   bool recalculate_ = true;
   std::vector<IDocumentView*> views_;
   CUndoHistory history_;
+  // Counts the commands under way (an import's reading among them, which
+  // another thread does), so that no recovery copy is written in the middle
+  // of one.
   int commandDepth_ = 0;
+  class CCommandScope {
+   public:
+    explicit CCommandScope(int& depth) : depth_(depth) { ++depth_; }
+    ~CCommandScope() { --depth_; }
+    CCommandScope(const CCommandScope&) = delete;
+    CCommandScope& operator=(const CCommandScope&) = delete;
+
+   private:
+    int& depth_;
+  };
   CSafekeeping* keeping_ = nullptr;
   // The restored version's original, for the name Save As proposes.
   std::string restoredFrom_;

@@ -11,6 +11,44 @@ constexpr char16_t kHighControls[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
+// The character of the UTF-8 sequence at text[at] and its length; length 0
+// when no valid sequence starts there.
+struct Decoded {
+  char32_t character = 0;
+  std::size_t length = 0;
+};
+
+Decoded DecodeAt(std::string_view text, std::size_t at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(at);
+  if (lead < 0x80) return {lead, 1};
+  std::size_t length = 0;
+  char32_t character = 0;
+  char32_t smallest = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, character = lead & 0x1F, smallest = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, character = lead & 0x0F, smallest = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, character = lead & 0x07, smallest = 0x10000;
+  } else {
+    return {};
+  }
+  if (text.size() - at < length) return {};
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(at + i) & 0xC0) != 0x80) return {};
+    character = (character << 6) | (byte(at + i) & 0x3F);
+  }
+  if (character < smallest || character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF)) return {};
+  return {character, length};
+}
+
+char AccountCharOf(char32_t character) {
+  if (character < 0x20 || character == 0x7F || (character >= 0x80 && character < 0xA0)) return ' ';
+  const std::optional<unsigned char> byte = UnicodeToAccountChar(character);
+  return byte ? static_cast<char>(*byte) : '?';
+}
+
 }  // namespace
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -54,39 +92,40 @@ std::string AccountTextToUtf8(std::string_view text) {
 }
 
 std::optional<std::u32string> DecodeUtf8(std::string_view utf8) {
-  struct Form {
-    std::size_t length;     // bytes of the sequence
-    char32_t smallest;      // the smallest character it may hold; less is an overlong form
-    unsigned char payload;  // the bits of the lead byte that belong to the character
-  };
   std::u32string characters;
-  std::size_t at = 0;
-  while (at < utf8.size()) {
-    const auto lead = static_cast<unsigned char>(utf8[at]);
-    Form form{1, 0, 0x7F};
-    if (lead >= 0xF0 && lead <= 0xF4) {
-      form = {4, 0x10000, 0x07};
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      form = {3, 0x800, 0x0F};
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      form = {2, 0x80, 0x1F};
-    } else if (lead >= 0x80) {
-      return std::nullopt;
-    }
-    if (utf8.size() - at < form.length) return std::nullopt;
-    char32_t character = lead & form.payload;
-    for (std::size_t k = 1; k < form.length; ++k) {
-      const auto next = static_cast<unsigned char>(utf8[at + k]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
-      character = (character << 6) | (next & 0x3F);
-    }
-    if (character < form.smallest || character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF)) {
-      return std::nullopt;
-    }
-    characters.push_back(character);
-    at += form.length;
+  for (std::size_t at = 0; at < utf8.size();) {
+    const Decoded decoded = DecodeAt(utf8, at);
+    if (decoded.length == 0) return std::nullopt;
+    characters.push_back(decoded.character);
+    at += decoded.length;
   }
   return characters;
+}
+
+bool IsValidUtf8(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const Decoded decoded = DecodeAt(text, at);
+    if (decoded.length == 0) return false;
+    at += decoded.length;
+  }
+  return true;
+}
+
+std::string Utf8ToAccountText(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t at = 0; at < utf8.size();) {
+    const Decoded decoded = DecodeAt(utf8, at);
+    if (decoded.length == 0) {
+      const std::optional<char32_t> character = AccountCharToUnicode(static_cast<unsigned char>(utf8[at]));
+      out.push_back(character ? AccountCharOf(*character) : '?');
+      ++at;
+    } else {
+      out.push_back(AccountCharOf(decoded.character));
+      at += decoded.length;
+    }
+  }
+  return out;
 }
 
 }  // namespace purso

@@ -4,7 +4,8 @@
 // is at most 24 characters, so one character must be one byte). They are held
 // in Windows-1252, which account files have always used: it has the euro sign
 // and the accented letters of western languages. Whatever shows or reads such
-// a text in Unicode (the Qt adapter, purso-tool's JSON) converts it here.
+// a text in Unicode (the Qt adapter, purso-tool's JSON, statement import)
+// converts it here, both ways.
 #pragma once
 
 #include <optional>
@@ -30,5 +31,15 @@ std::string AccountTextToUtf8(std::string_view text);
 // The characters of a UTF-8 text; std::nullopt when it is not valid UTF-8
 // (an overlong form, a surrogate, a sequence cut short or beyond U+10FFFF).
 std::optional<std::u32string> DecodeUtf8(std::string_view utf8);
+
+// True when text is valid UTF-8: no overlong forms, no surrogates, nothing
+// past U+10FFFF, no sequence cut short.
+bool IsValidUtf8(std::string_view text);
+
+// UTF-8 as account text: every character becomes its Windows-1252 byte, a
+// character the set lacks becomes '?', and control characters (line breaks,
+// tabs) become spaces. A byte that begins no valid UTF-8 sequence is taken
+// as a Windows-1252 byte, so that nothing is dropped.
+std::string Utf8ToAccountText(std::string_view utf8);
 
 }  // namespace purso

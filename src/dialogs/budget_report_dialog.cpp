@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "data/account_save.h"
+#include "data/account_text.h"
 #include "resources/budget_report_dialog_resource.h"
 #include "statement/budget_report_export.h"
-#include "statement/statement_text.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
 #include "text/list_layouts.h"
@@ -115,8 +115,9 @@ void CBudgetReportDialog::ShowBalances() {
   controls.SetText(ids::kPredictedAtDate, FormatSignedAmount(settings, report_.predictedAtDate));
   controls.SetText(ids::kPredictedAtYearEnd, FormatSignedAmount(settings, report_.predictedAtYearEnd));
   controls.SetText(ids::kActualAtDate, FormatSignedAmount(settings, report_.actualAtDate));
-  controls.SetText(ids::kActualAtYearEnd, report_.actualAtYearEnd ? FormatSignedAmount(settings, *report_.actualAtYearEnd)
-                                                                   : std::string(ids::kNotYetKnown));
+  controls.SetText(ids::kActualAtYearEnd, report_.actualAtYearEnd
+                                              ? FormatSignedAmount(settings, *report_.actualAtYearEnd)
+                                              : std::string(ids::kNotYetKnown));
 }
 
 std::string CBudgetReportDialog::Html() const { return BudgetReportHtml(report_, book_.Settings(), accountName_); }

@@ -2,47 +2,50 @@
 // is to be read before it is imported.
 //
 // It opens with the columns remembered for the file's layout
-// (csv_mapping_memory.h), else with the columns whose names say what they
-// hold, and the date order and decimal symbol that read the file's first
-// lines, the account's own preferred. OK reads the whole statement with the
-// choices made: a statement that cannot be read is refused with the
-// reader's problem, which names the file and the line, the focus on the
-// choice most likely at fault; a statement that was read is kept for the
-// caller, and the choices are remembered for the next file of that layout.
+// (csv_mapping_memory.h), else with the guess (statement/csv_column_guess.h:
+// where the table begins, the columns whose names or values say what they
+// hold, the date order and decimal symbol that read the file's first lines,
+// the account's own preferred). The lists name the columns by the header
+// row's names, or by number and the first line's values. OK reads the
+// whole statement with the choices made from the text already read, away
+// from the window's thread (platform/task_progress.h): a statement that
+// cannot be read is refused with the reader's problem, which names the file
+// and the line, the focus on the choice most likely at fault; a reading the
+// user cancels leaves the dialog open; a statement that was read is kept for
+// the caller, and the choices are remembered for the next file of that
+// layout.
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/display_settings.h"
 #include "dialogs/editing_dialog.h"
 #include "platform/settings_store.h"
+#include "platform/task_progress.h"
+#include "statement/csv_column_guess.h"
 #include "statement/csv_text.h"
 #include "statement/statement_file.h"
 
 namespace purso {
 
-// The first lines of a CSV statement, as the dialog shows them.
-struct CsvPreview {
-  std::string path;
-  std::vector<CsvRecord> records;  // UTF-8; the first line first
-};
-
-// Reads the first lines of the CSV statement at path. False, with error
-// naming the file, when it cannot be opened or holds no line at all (then
-// error is what the reader says of it).
-bool PreviewCsvStatement(const std::string& path, CsvPreview& preview, StatementError& error);
+// The guess's preferences from the account's display settings.
+CsvPreferences CsvPreferencesOf(const CDisplaySettings& settings);
 
 class CCsvColumnsDialog final : public CEditingDialog {
  public:
-  // preview holds at least one line; store must outlive the dialog.
-  CCsvColumnsDialog(const CDisplaySettings& settings, ISettingsStore& store, CsvPreview preview);
+  // path names the statement in the dialog and its messages; text is the
+  // file's, first its first records (at least one), split as guess says.
+  // text, first, store and runner must outlive the dialog.
+  CCsvColumnsDialog(ISettingsStore& store, IBackgroundRunner& runner, std::string path, std::string_view text,
+                    const std::vector<CsvRecord>& first, const CsvMapping& guess);
 
   void OnInit() override;
   void OnCommand(int controlId) override;
 
   // After OK: the statement, read with the columns chosen.
-  const Statement& ReadStatement() const { return statement_; }
+  Statement& ReadStatement() { return statement_; }
 
  private:
   void OnOk();
@@ -50,13 +53,15 @@ class CCsvColumnsDialog final : public CEditingDialog {
   void FillColumns();
   void ShowMapping(const CsvMapping& mapping);
   CsvMapping ChosenMapping() const;
-  CsvMapping GuessedMapping() const;
-  // The fields of one column in the lines after the first.
-  std::vector<std::string_view> Values(const std::string& column) const;
+  // The line that names the columns, or the table's first line.
+  const std::vector<std::string>& FirstLine() const;
 
-  CDisplaySettings settings_;
   ISettingsStore& store_;
-  CsvPreview preview_;
+  IBackgroundRunner& runner_;
+  std::string path_;
+  std::string_view text_;
+  const std::vector<CsvRecord>& records_;
+  CsvMapping guess_;
   Statement statement_;
 };
 

@@ -37,9 +37,12 @@ struct ColumnKey {
   std::string_view key;
   std::string CsvMapping::*column;
 };
-constexpr ColumnKey kColumnKeys[] = {{"date", &CsvMapping::date},   {"amount", &CsvMapping::amount},
-                                     {"debit", &CsvMapping::debit}, {"credit", &CsvMapping::credit},
-                                     {"payee", &CsvMapping::payee}, {"memo", &CsvMapping::memo}};
+constexpr ColumnKey kColumnKeys[] = {{"date", &CsvMapping::date},          {"amount", &CsvMapping::amount},
+                                     {"debit", &CsvMapping::debit},        {"credit", &CsvMapping::credit},
+                                     {"payee", &CsvMapping::payee},        {"memo", &CsvMapping::memo},
+                                     {"direction", &CsvMapping::direction}};
+// Entries written before the direction column was known lack it.
+constexpr std::size_t kFieldsWithoutDirection = std::size(kColumnKeys) - 1 + 3;
 
 // A column is a number from 1 or empty; nothing else came from this module.
 bool IsColumn(std::string_view value) {
@@ -47,7 +50,7 @@ bool IsColumn(std::string_view value) {
          (value.size() <= 4 && value.find_first_not_of("0123456789") == std::string_view::npos && value.front() != '0');
 }
 
-// "header=names;date=1;amount=2;debit=;credit=;payee=3;memo=4;order=dmy;decimal=,"
+// "header=names;date=1;amount=2;debit=;credit=;payee=3;memo=4;direction=5;order=dmy;decimal=,"
 std::string Encode(const CsvMapping& mapping) {
   std::string text = mapping.header == CsvHeader::kFirstLine ? "header=names" : "header=none";
   for (const ColumnKey& column : kColumnKeys) {
@@ -86,7 +89,7 @@ std::optional<CsvMapping> Decode(std::string_view text) {
       mapping.*column->column = std::string(value);
     }
   }
-  if (fields != 9) return std::nullopt;
+  if (fields != kFieldsWithoutDirection && fields != kFieldsWithoutDirection + 1) return std::nullopt;
   return mapping;
 }
 

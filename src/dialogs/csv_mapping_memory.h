@@ -2,12 +2,12 @@
 // per-user settings, so that the next statement of the same bank opens with
 // them.
 //
-// A layout is the first line of the file: the column names when it names
-// them (letter case and blanks at either end ignored), else only the number
-// of columns. A mapping is remembered with its columns as numbers, which
-// stand for the same columns in any file of that layout, its header choice,
-// date order and decimal symbol; the separator is always guessed anew.
-// Entries live in the section "Statement Columns", one key per layout.
+// A layout is the first line of the table (its header row, or its first
+// transaction): the column names when it names them (letter case and
+// blanks at either end ignored), else only the number of columns. A mapping is remembered with its columns as numbers,
+// which stand for the same columns in any file of that layout, its header choice, date order and decimal symbol; the
+// separator and where the table begins are always guessed anew. Entries live in the section "Statement Columns", one
+// key per layout.
 #pragma once
 
 #include <optional>

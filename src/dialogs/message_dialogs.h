@@ -20,6 +20,8 @@ namespace purso {
 inline constexpr std::string_view kOutOfMemoryProblem = "Out of memory.";
 inline constexpr std::string_view kOutOfMemorySuggestion =
     "Try closing all other applications.\nIf that doesn't work, consider buying more RAM.";
+// The report of a command that ran out of memory and changed nothing.
+inline constexpr std::string_view kCommandOutOfMemoryProblem = "Unable to complete operation (out of memory).";
 
 class CProblemDialog final : public CDialogLogic {
  public:

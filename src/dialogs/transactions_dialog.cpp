@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "calc/new_transaction.h"
 #include "data/calendar.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/match_dialog.h"
@@ -247,9 +248,9 @@ void CTransactionsDialog::OnAdd() {
     if (!chosen) return;
     match = *chosen;
   }
-  CRecordTable& transactions = ledger_.Transactions();
-  if (!transactions.AddRow()) return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
-  Write(*entry, match);
+  if (!AddTransaction(ledger_, {entry->monthDay, entry->categoryId, entry->amount, entry->description, match})) {
+    return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
+  }
 
   ClearAddRow();
   ShowBalances();

@@ -130,6 +130,7 @@ void CControlModel::InsertItem(int controlId, std::size_t index, std::string_vie
 void CControlModel::Insert(ControlState& state, std::size_t index, std::string_view text) {
   state.items.insert(state.items.begin() + static_cast<std::ptrdiff_t>(index), std::string(text));
   if (state.selection >= static_cast<int>(index)) ++state.selection;
+  for (int& also : state.alsoSelected) also += also >= static_cast<int>(index) ? 1 : 0;
   Announce(state.id, ControlAspect::kItemInserted, index);
 }
 
@@ -143,12 +144,14 @@ void CControlModel::SetItems(int controlId, std::vector<std::string> items) {
   }
   state.items = std::move(items);
   state.selection = kNoSelection;
+  state.alsoSelected.clear();
   Announce(controlId, ControlAspect::kItemsReset);
 }
 
 std::vector<std::string> CControlModel::TakeItems(int controlId) {
   ControlState& state = StateOf(controlId);
   state.selection = kNoSelection;
+  state.alsoSelected.clear();
   return std::exchange(state.items, {});
 }
 
@@ -162,6 +165,8 @@ void CControlModel::DeleteItem(int controlId, std::size_t index) {
   } else if (state.selection > removed) {
     --state.selection;
   }
+  std::erase(state.alsoSelected, removed);
+  for (int& also : state.alsoSelected) also -= also > removed ? 1 : 0;
   Announce(controlId, ControlAspect::kItemRemoved, index);
 }
 
@@ -202,6 +207,38 @@ void CControlModel::SetSelection(int controlId, int index) {
 void CControlModel::ApplySelection(int controlId, int index) {
   ControlState& state = StateOf(controlId);
   state.selection = (index >= 0 && static_cast<std::size_t>(index) < state.items.size()) ? index : kNoSelection;
+  state.alsoSelected.clear();
+}
+
+std::vector<int> CControlModel::SelectedItems(int controlId) const {
+  const ControlState& state = StateOf(controlId);
+  std::vector<int> selected = state.alsoSelected;
+  if (state.selection != kNoSelection) {
+    selected.insert(std::lower_bound(selected.begin(), selected.end(), state.selection), state.selection);
+  }
+  return selected;
+}
+
+void CControlModel::SetSelectedItems(int controlId, std::vector<int> indices) {
+  const int current = indices.empty() ? kNoSelection : indices.front();
+  ApplySelectedItems(controlId, current, std::move(indices));
+  Announce(controlId, ControlAspect::kSelection);
+}
+
+void CControlModel::ApplySelectedItems(int controlId, int current, std::vector<int> indices) {
+  ApplySelection(controlId, current);
+  ControlState& state = StateOf(controlId);
+  const auto outside = [&state](int index) {
+    return index < 0 || static_cast<std::size_t>(index) >= state.items.size() || index == state.selection;
+  };
+  std::erase_if(indices, outside);
+  std::sort(indices.begin(), indices.end());
+  indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+  if (state.selection == kNoSelection && !indices.empty()) {
+    state.selection = indices.front();
+    indices.erase(indices.begin());
+  }
+  state.alsoSelected = std::move(indices);
 }
 
 std::string CControlModel::SelectedText(int controlId) const {

@@ -5,7 +5,8 @@
 // The model is built from the dialog's resource and knows, per control, its
 // kind, text, enabled and checked state, the items of a list or drop-down
 // (kept in the case-insensitive order when the control is sorted), the
-// selected item, which control has the keyboard focus, and the dialog's end.
+// selected item (and, in a list that allows it, the other selected items),
+// which control has the keyboard focus, and the dialog's end.
 //
 // Changes made by the logic are announced to one observer (the adapter);
 // changes that come from the user through the adapter go through the
@@ -120,6 +121,12 @@ class CControlModel {
   void SetSelection(int controlId, int index);
   // The text of the selected item; empty when nothing is selected.
   std::string SelectedText(int controlId) const;
+  // Every selected item, in ascending order: the selected one and, in a list
+  // of style kMultiSelect, the others the user selected with it.
+  std::vector<int> SelectedItems(int controlId) const;
+  // Selects these items (indices out of range left out); the first becomes
+  // the selected item.
+  void SetSelectedItems(int controlId, std::vector<int> indices);
 
   // The characters typed into a field that account text cannot hold; empty
   // once the logic sets the field's text.
@@ -144,6 +151,9 @@ class CControlModel {
   void ApplyText(int controlId, std::string_view text, std::u32string_view unstorable = {});
   void ApplyChecked(int controlId, bool checked);
   void ApplySelection(int controlId, int index);
+  // The user's selection of several items in a kMultiSelect list: current
+  // is the selected item, indices all selected ones.
+  void ApplySelectedItems(int controlId, int current, std::vector<int> indices);
   void ApplyFocus(int controlId);
 
   void SetObserver(IControlObserver* observer) { observer_ = observer; }
@@ -161,7 +171,8 @@ class CControlModel {
     int selection = kNoSelection;
     SortMark sortMark = SortMark::kNone;
     int inSight = kNoSelection;
-    std::size_t group = 0;  // radio buttons of one group share a number
+    std::vector<int> alsoSelected;  // in ascending order, without selection
+    std::size_t group = 0;          // radio buttons of one group share a number
   };
 
   ControlState* FindState(int controlId);

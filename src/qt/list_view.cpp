@@ -14,7 +14,8 @@
 
 namespace purso {
 
-CListView::CListView(CQtListModel& model, QWidget* parent) : QTableView(parent), rows_(model.Rows()) {
+CListView::CListView(CQtListModel& model, ListSelection selection, QWidget* parent)
+    : QTableView(parent), rows_(model.Rows()), selection_(selection) {
   setModel(&model);
   int rowHeight = 0;
   if (rows_ == ListRows::kColumns) {
@@ -38,7 +39,7 @@ CListView::CListView(CQtListModel& model, QWidget* parent) : QTableView(parent),
   setCornerButtonEnabled(false);
   setTabKeyNavigation(false);
   setSelectionBehavior(QAbstractItemView::SelectRows);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionMode(SelectsMany() ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setFocusPolicy(Qt::StrongFocus);
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -47,18 +48,32 @@ CListView::CListView(CQtListModel& model, QWidget* parent) : QTableView(parent),
 }
 
 int CListView::SelectedRow() const {
-  const QModelIndexList selected = selectionModel()->selectedRows();
-  return selected.isEmpty() ? -1 : selected.first().row();
+  const QModelIndex current = currentIndex();
+  if (current.isValid() && selectionModel()->isSelected(current)) return current.row();
+  const std::vector<int> rows = SelectedRows();
+  return rows.empty() ? -1 : rows.front();
 }
 
-void CListView::ShowSelectedRow(int row) {
+std::vector<int> CListView::SelectedRows() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : selectionModel()->selectedRows()) rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+void CListView::ShowSelectedRows(int row, const std::vector<int>& rows) {
   QItemSelectionModel* selection = selectionModel();
   if (row < 0) {
     selection->clear();
     return;
   }
   const QModelIndex index = model()->index(row, 0);
-  if (selection->currentIndex() != index || !selection->isSelected(index)) {
+  if (SelectsMany()) {
+    QItemSelection shown;
+    for (const int other : rows) shown.select(model()->index(other, 0), model()->index(other, 0));
+    selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    selection->select(shown, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  } else if (selection->currentIndex() != index || !selection->isSelected(index)) {
     selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   }
   scrollTo(index);
@@ -86,8 +101,8 @@ QModelIndex CListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifie
 
 QItemSelectionModel::SelectionFlags CListView::selectionCommand(const QModelIndex& index, const QEvent* event) const {
   const QItemSelectionModel::SelectionFlags command = QTableView::selectionCommand(index, event);
-  // A list box keeps its selected row until another is chosen.
-  if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+  // A one-row list box keeps its selected row until another is chosen.
+  if (!SelectsMany() && (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))) {
     if (selectionModel()->isSelected(index)) return QItemSelectionModel::NoUpdate;
     return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
   }

@@ -6,8 +6,9 @@
 // the same in a list of any length. Column lists have their rows drawn by
 // the row renderer (CColumnListDelegate).
 //
-// A list box has one selected row or none, and the selected row is the one
-// shown highlighted. Qt's view also keeps a current row, which it would
+// A list box has one selected row or none (or, where the user may select
+// several, a set of them), and the selected rows are the ones shown
+// highlighted. Qt's view also keeps a current row, which it would
 // otherwise set by itself on focus-in without selecting it; here a current
 // row without a selection never stays, the user cannot deselect the
 // selected row (Ctrl+click, Ctrl+Space), and the keys that move the
@@ -20,22 +21,34 @@
 
 #include <QTableView>
 
+#include <vector>
+
 #include "qt/qt_list_model.h"
 
 namespace purso {
+
+// How many rows the user may select.
+enum class ListSelection {
+  kOne,
+  kMany,  // with Shift and Ctrl
+};
 
 class CListView final : public QTableView {
   Q_OBJECT
 
  public:
   // The model must outlive the view (it is usually the view's child).
-  CListView(CQtListModel& model, QWidget* parent);
+  CListView(CQtListModel& model, ListSelection selection, QWidget* parent);
 
-  // The selected row; -1 when none.
+  bool SelectsMany() const { return selection_ == ListSelection::kMany; }
+  // The selected row (of several, the current one if it is selected, else
+  // the first); -1 when none.
   int SelectedRow() const;
-  // Selects row (and makes it current) or, with -1, clears the selection and
-  // the current row.
-  void ShowSelectedRow(int row);
+  // Every selected row, in ascending order.
+  std::vector<int> SelectedRows() const;
+  // Selects rows, row the current one, or, with -1, clears the selection
+  // and the current row. A one-row list selects row alone.
+  void ShowSelectedRows(int row, const std::vector<int>& rows);
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
@@ -50,6 +63,7 @@ class CListView final : public QTableView {
   QString HiddenText(const QPoint& pos) const;
 
   ListRows rows_;
+  ListSelection selection_;
 };
 
 }  // namespace purso

@@ -143,7 +143,9 @@ QWidget* CQtControlBinding::CreateWidget(const ControlResource& control, QButton
       const ListRows rows = control.kind == ControlKind::kColumnList ? ListRows::kColumns : ListRows::kPlain;
       auto* model = new CQtListModel(logic_.Controls(), control.id, rows, nullptr);
       lists_.insert(control.id, model);
-      auto* list = new CListView(*model, &parent_);
+      const ListSelection selection =
+          control.Has(control_style::kMultiSelect) ? ListSelection::kMany : ListSelection::kOne;
+      auto* list = new CListView(*model, selection, &parent_);
       model->setParent(list);
       return list;
     }
@@ -189,7 +191,7 @@ void CQtControlBinding::Connect(const ControlResource& control, QWidget* widget)
     // The highlighted row is the selection: whatever changes it (a click, a
     // key, type-ahead) reaches the model; the current row alone does not.
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this, id, list] { OnUserSelection(id, list->SelectedRow()); });
+            [this, id, list] { OnUserSelection(id, list->SelectedRow(), list->SelectedRows()); });
     connect(list, &QAbstractItemView::doubleClicked, this,
             [this, id](const QModelIndex&) { Dispatch([this, id] { logic_.OnDoubleClick(id); }); });
     if (control.Has(control_style::kEnterOpens)) list->installEventFilter(this);
@@ -200,10 +202,10 @@ void CQtControlBinding::Connect(const ControlResource& control, QWidget* widget)
   }
 }
 
-void CQtControlBinding::OnUserSelection(int controlId, int row) {
+void CQtControlBinding::OnUserSelection(int controlId, int row, std::optional<std::vector<int>> rows) {
   if (showingSelection_) return;
   CControlModel& controls = logic_.Controls();
-  if (row == controls.GetSelection(controlId)) return;
+  if (row == controls.GetSelection(controlId) && (!rows || *rows == controls.SelectedItems(controlId))) return;
   if (handlers_ > 0) {
     // No user acts on these controls while a handler runs (any dialog it
     // opens is modal): the widget moved by itself, as a view does when the
@@ -211,7 +213,11 @@ void CQtControlBinding::OnUserSelection(int controlId, int row) {
     ShowSelection(controlId);
     return;
   }
-  controls.ApplySelection(controlId, row);
+  if (rows) {
+    controls.ApplySelectedItems(controlId, row, std::move(*rows));
+  } else {
+    controls.ApplySelection(controlId, row);
+  }
   Dispatch([this, controlId] { logic_.OnSelectionChange(controlId); });
 }
 
@@ -349,7 +355,7 @@ void CQtControlBinding::ShowSelection(int controlId) {
   const QScopedValueRollback guard(showingSelection_, true);
   const int selection = logic_.Controls().GetSelection(controlId);
   if (auto* list = qobject_cast<CListView*>(widget)) {
-    list->ShowSelectedRow(selection);
+    list->ShowSelectedRows(selection, logic_.Controls().SelectedItems(controlId));
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     combo->setCurrentIndex(selection);
   }

@@ -19,6 +19,8 @@
 #include <QRect>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "platform/control_logic.h"
 
@@ -67,7 +69,9 @@ class CQtControlBinding final : public QObject, private IControlObserver {
   // Makes the button that Enter presses in the focused control's row the
   // default one, so that Enter and the button's frame agree.
   void ShowEnterButton(int focus);
-  void OnUserSelection(int controlId, int row);
+  // The user's choice in a list or drop-down: the selected row and, from a
+  // list, every selected row.
+  void OnUserSelection(int controlId, int row, std::optional<std::vector<int>> rows = std::nullopt);
 
   QWidget& parent_;
   CControlLogic& logic_;

@@ -24,6 +24,7 @@ inline constexpr int kMemo = 1227;
 inline constexpr int kDateOrder = 1228;
 inline constexpr int kDecimal = 1229;
 inline constexpr int kHelp = 1230;
+inline constexpr int kDirection = 1231;
 inline constexpr int kOk = 1;
 inline constexpr int kCancel = 2;
 
@@ -51,23 +52,25 @@ inline constexpr ControlResource kControls[] = {
     {kDropDownList, kDebit, "", 72, 68, 145, 12},
     {kLabel, kNoControlId, "and Money in", 7, 86, 60, 8},
     {kDropDownList, kCredit, "", 72, 84, 145, 12},
-    {kLabel, kNoControlId, "Payee", 7, 102, 60, 8},
-    {kDropDownList, kPayee, "", 72, 100, 145, 12},
-    {kLabel, kNoControlId, "Memo", 7, 118, 60, 8},
-    {kDropDownList, kMemo, "", 72, 116, 145, 12},
+    {kLabel, kNoControlId, "Direction", 7, 102, 60, 8},
+    {kDropDownList, kDirection, "", 72, 100, 145, 12},
+    {kLabel, kNoControlId, "Payee", 7, 118, 60, 8},
+    {kDropDownList, kPayee, "", 72, 116, 145, 12},
+    {kLabel, kNoControlId, "Memo", 7, 134, 60, 8},
+    {kDropDownList, kMemo, "", 72, 132, 145, 12},
 
-    {kLabel, kNoControlId, "Date order", 7, 140, 60, 8},
-    {kDropDownList, kDateOrder, "", 72, 138, 145, 12, kNone, kDateOrders},
-    {kLabel, kNoControlId, "Decimal symbol", 7, 156, 60, 8},
-    {kDropDownList, kDecimal, "", 72, 154, 145, 12, kNone, kDecimalSymbols},
+    {kLabel, kNoControlId, "Date order", 7, 156, 60, 8},
+    {kDropDownList, kDateOrder, "", 72, 154, 145, 12, kNone, kDateOrders},
+    {kLabel, kNoControlId, "Decimal symbol", 7, 172, 60, 8},
+    {kDropDownList, kDecimal, "", 72, 170, 145, 12, kNone, kDecimalSymbols},
 
-    {kPushButton, kHelp, "&Help", 7, 178, 50, 14},
-    {kPushButton, kOk, "OK", 113, 178, 50, 14, kDefault},
-    {kPushButton, kCancel, "Cancel", 167, 178, 50, 14},
+    {kPushButton, kHelp, "&Help", 7, 194, 50, 14},
+    {kPushButton, kOk, "OK", 113, 194, 50, 14, kDefault},
+    {kPushButton, kCancel, "Cancel", 167, 194, 50, 14},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId, "Statement Columns", 224, 199, "MS Sans Serif",
+inline constexpr DialogResource kResource{kDialogId, "Statement Columns", 224, 215, "MS Sans Serif",
                                           8,         table::kControls};
 
 }  // namespace purso::csv_columns_dialog

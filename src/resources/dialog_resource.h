@@ -47,6 +47,7 @@ constexpr std::uint32_t kEnterOpens = 1u << 12;  // Enter on a list's selected r
 constexpr std::uint32_t kLiveText = 1u << 13;    // an edit whose every change reaches the logic at once
 constexpr std::uint32_t kFindKey = 1u << 14;     // the desktop's Find key (Ctrl+F) puts the focus here
 constexpr std::uint32_t kHeading = 1u << 15;     // a label clicked as a command, showing a sort mark
+constexpr std::uint32_t kMultiSelect = 1u << 16;  // a list whose user selects several rows (Shift, Ctrl)
 }  // namespace control_style
 
 // Controls that nothing addresses (most labels) share this id.

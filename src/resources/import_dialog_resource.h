@@ -1,12 +1,14 @@
 // Dialog resource of the Import dialog, which shows what importing a bank
 // statement would do: one row per statement line under its column headers,
-// the lines outside the account's years, the category and the choice of the
-// selected line, and the buttons that import the chosen lines or nothing.
+// the lines set aside, a warning, the category and the choice of the
+// selected lines, the account of the statement to import, and the buttons
+// that import the chosen lines or nothing.
 //
 // Laid out in pixels, not dialog units, as the Solver dialog is: the list's
 // rows carry their column positions in pixels, and each header must stand
 // over its column whatever the desktop's dialog font. The statement's name,
-// the count and the outside lines are written when the dialog opens.
+// the count, the lines set aside and the warning are written when the
+// dialog opens.
 #pragma once
 
 #include <string_view>
@@ -24,6 +26,8 @@ inline constexpr int kOutside = 1203;
 inline constexpr int kCategory = 1204;
 inline constexpr int kChosen = 1205;
 inline constexpr int kHelp = 1206;
+inline constexpr int kWarning = 1207;
+inline constexpr int kAccount = 1208;
 inline constexpr int kImport = 1;
 inline constexpr int kCancel = 2;
 
@@ -75,20 +79,23 @@ inline constexpr ControlResource kControls[] = {
     Header("Predaction", kPredactionColumn, HeaderAlign::kLeft),
     Header("Note", kNoteColumn, HeaderAlign::kLeft),
     Header("Description", kDescriptionColumn, HeaderAlign::kLeft),
-    {kColumnList, kLines, "", kListX, kListY, kListWidth, kListHeight, kVScroll},
+    {kColumnList, kLines, "", kListX, kListY, kListWidth, kListHeight, kVScroll | kMultiSelect},
     {kLabel, kOutside, "", kListX + 2, kListY + kListHeight + 6, kListWidth - 2, kLineHeight},
+    {kLabel, kWarning, "", kListX + 2, kListY + kListHeight + 22, kListWidth - 2, kLineHeight},
 
-    {kLabel, kNoControlId, "Category of the selected line", kListX + 2, 298, 220, kLineHeight},
-    {kDropDownList, kCategory, "", kListX, 316, 220, 24, kDisabled},
-    {kCheckBox, kChosen, "Import this &line", 246, 318, 180, 20, kDisabled},
+    {kLabel, kNoControlId, "Category of the selected lines", kListX + 2, 306, 220, kLineHeight},
+    {kDropDownList, kCategory, "", kListX, 324, 220, 24, kDisabled},
+    {kCheckBox, kChosen, "Import these &lines", 246, 326, 180, 20, kDisabled},
+    {kLabel, kNoControlId, "Account of the statement", 442, 306, 330, kLineHeight},
+    {kDropDownList, kAccount, "", 440, 324, 332, 24, kDisabled},
 
-    {kPushButton, kHelp, "&Help", 516, 352, 80, 26},
-    {kPushButton, kImport, "&Import", 604, 352, 80, 26, kDefault},
-    {kPushButton, kCancel, "Cancel", 692, 352, 80, 26},
+    {kPushButton, kHelp, "&Help", 516, 362, 80, 26},
+    {kPushButton, kImport, "&Import", 604, 362, 80, 26, kDefault},
+    {kPushButton, kCancel, "Cancel", 692, 362, 80, 26},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId,        "Import Statement",  782, 390, "MS Sans Serif", 8,
+inline constexpr DialogResource kResource{kDialogId,        "Import Statement",  782, 400, "MS Sans Serif", 8,
                                           table::kControls, LayoutUnits::kPixels};
 
 }  // namespace purso::import_dialog

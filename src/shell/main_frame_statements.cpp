@@ -1,11 +1,12 @@
 // CpursoMainFrame: the file dialogs of File > Import Statement... and
 // File > Export Year as CSV...; what follows the choice of a file is the
-// document's.
+// document's, the reading of a statement away from the window's thread.
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "app/purso_document.h"
 #include "qt/text_codec.h"
+#include "shell/background_runner.h"
 #include "shell/main_frame.h"
 
 namespace purso {
@@ -14,7 +15,8 @@ void CpursoMainFrame::ImportStatement(CpursoPXFDoc& document) {
   const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Statement"), QString(),
                                                     FromAccountText(kStatementFilter));
   if (path.isEmpty()) return;
-  document.ImportStatement(QFileInfo(path).absoluteFilePath().toStdString(), settings_);
+  CQtBackgroundRunner runner(this);
+  document.ImportStatement(QFileInfo(path).absoluteFilePath().toStdString(), settings_, runner);
 }
 
 void CpursoMainFrame::ExportYear(CpursoPXFDoc& document) {

@@ -2,11 +2,11 @@
 // files. An earlier version opens as a new account window; the accounts a
 // program that ended without closing them left are offered at start-up.
 #include "app/purso_document.h"
+#include "data/account_text.h"
 #include "dialogs/backups_dialog.h"
 #include "dialogs/restore_version_dialog.h"
 #include "qt/qt_host.h"
 #include "shell/main_frame.h"
-#include "statement/statement_text.h"
 
 namespace purso {
 

@@ -16,12 +16,16 @@ CCategoryLearner::CCategoryLearner(const CYearLedger& ledger, const CLedgerCateg
     const std::string& key =
         descriptionKeys_.emplace_back(PayeeKey(transactions.TextAt(i, transaction_column::kDescription)));
     const double monthDay = transactions.NumberAt(i, transaction_column::kDate);
-    // Every run of leading words is a key a payee may match. Rows come in
-    // table order, so an equal date replaces the earlier row's category.
-    for (std::size_t end = key.find(' '); !key.empty(); end = key.find(' ', end + 1)) {
-      Latest& latest =
-          in ? byKey_[std::string_view(key).substr(0, end)].in : byKey_[std::string_view(key).substr(0, end)].out;
+    // Rows come in table order, so an equal date replaces the earlier row's category.
+    const auto keep = [&](Found& found) {
+      Latest& latest = in ? found.in : found.out;
       if (!latest.found || monthDay >= latest.monthDay) latest = Latest{monthDay, category->id, true};
+    };
+    if (key.empty()) continue;
+    keep(byWhole_[key]);
+    // Every run of leading words is a key a payee may match.
+    for (std::size_t end = key.find(' '); !key.empty(); end = key.find(' ', end + 1)) {
+      keep(byKey_[std::string_view(key).substr(0, end)]);
       if (end == std::string::npos) break;
     }
   }
@@ -29,11 +33,20 @@ CCategoryLearner::CCategoryLearner(const CYearLedger& ledger, const CLedgerCateg
 
 std::optional<std::uint32_t> CCategoryLearner::Learned(std::string_view payeeKey, MoneyDirection direction) const {
   if (payeeKey.empty()) return std::nullopt;
-  const auto found = byKey_.find(payeeKey);
-  if (found == byKey_.end()) return std::nullopt;
-  const Latest& latest = direction == MoneyDirection::kIn ? found->second.in : found->second.out;
-  if (!latest.found) return std::nullopt;
-  return latest.category;
+  const auto latestOf = [direction](const std::unordered_map<std::string_view, Found>& index,
+                                    std::string_view key) -> std::optional<std::uint32_t> {
+    const auto found = index.find(key);
+    if (found == index.end()) return std::nullopt;
+    const Latest& latest = direction == MoneyDirection::kIn ? found->second.in : found->second.out;
+    return latest.found ? std::optional(latest.category) : std::nullopt;
+  };
+  if (const std::optional<std::uint32_t> category = latestOf(byKey_, payeeKey)) return category;
+  // The longest stored description that is the start of the payee.
+  for (std::size_t end = payeeKey.rfind(' '); end != std::string_view::npos && end > 0;
+       end = payeeKey.rfind(' ', end - 1)) {
+    if (const std::optional<std::uint32_t> category = latestOf(byWhole_, payeeKey.substr(0, end))) return category;
+  }
+  return std::nullopt;
 }
 
 }  // namespace purso

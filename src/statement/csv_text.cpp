@@ -1,6 +1,8 @@
 #include "statement/csv_text.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace purso {
 namespace {
@@ -15,81 +17,104 @@ std::size_t SkipLineBreak(std::string_view text, std::size_t at) {
 
 }  // namespace
 
-std::vector<CsvRecord> SplitCsvRecords(std::string_view text, char separator) {
-  std::vector<CsvRecord> records;
-  std::uint32_t line = 1;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    if (IsLineBreak(text[at])) {
-      at = SkipLineBreak(text, at);
-      ++line;
-      continue;
-    }
-    CsvRecord record;
-    record.line = line;
-    std::string field;
-    bool quoted = false;  // inside an open quote
-    bool ended = false;
-    while (!ended) {
-      if (at == text.size()) {
-        ended = true;
-      } else if (quoted) {
-        const char c = text[at];
-        if (c == '"' && at + 1 < text.size() && text[at + 1] == '"') {
-          field.push_back('"');
-          at += 2;
-        } else if (c == '"') {
-          quoted = false;
-          ++at;
-        } else if (IsLineBreak(c)) {
-          const std::size_t next = SkipLineBreak(text, at);
-          field.append(text.substr(at, next - at));
-          at = next;
-          ++line;
-        } else {
-          field.push_back(c);
-          ++at;
-        }
+CCsvCursor::CCsvCursor(std::string_view text, char separator) : text_(text), separator_(separator) {}
+
+bool CCsvCursor::Next(CsvRecord& record) {
+  while (at_ < text_.size() && IsLineBreak(text_[at_])) {
+    at_ = SkipLineBreak(text_, at_);
+    ++line_;
+  }
+  if (at_ == text_.size()) return false;
+  record.line = line_;
+  record.fields.clear();
+  std::string field;
+  bool quoted = false;  // inside an open quote
+  bool ended = false;
+  while (!ended) {
+    if (at_ == text_.size()) {
+      ended = true;
+    } else if (quoted) {
+      const char c = text_[at_];
+      if (c == '"' && at_ + 1 < text_.size() && text_[at_ + 1] == '"') {
+        field.push_back('"');
+        at_ += 2;
+      } else if (c == '"') {
+        quoted = false;
+        ++at_;
+      } else if (IsLineBreak(c)) {
+        const std::size_t next = SkipLineBreak(text_, at_);
+        field.append(text_.substr(at_, next - at_));
+        at_ = next;
+        ++line_;
       } else {
-        const char c = text[at];
-        if (c == separator) {
-          record.fields.push_back(std::move(field));
-          field.clear();
-          ++at;
-        } else if (IsLineBreak(c)) {
-          at = SkipLineBreak(text, at);
-          ++line;
-          ended = true;
-        } else if (c == '"' && field.empty()) {
-          // Only a quote at the very start of a field opens one; after
-          // blanks it is kept as written.
-          quoted = true;
-          ++at;
-        } else {
-          field.push_back(c);
-          ++at;
-        }
+        field.push_back(c);
+        ++at_;
+      }
+    } else {
+      const char c = text_[at_];
+      if (c == separator_ && record.fields.size() + 1 < kMaxCsvFields) {
+        record.fields.push_back(std::move(field));
+        field.clear();
+        ++at_;
+      } else if (IsLineBreak(c)) {
+        at_ = SkipLineBreak(text_, at_);
+        ++line_;
+        ended = true;
+      } else if (c == '"' && field.empty()) {
+        // Only a quote at the very start of a field opens one; after
+        // blanks it is kept as written.
+        quoted = true;
+        ++at_;
+      } else {
+        field.push_back(c);
+        ++at_;
       }
     }
-    record.fields.push_back(std::move(field));
-    records.push_back(std::move(record));
   }
+  record.fields.push_back(std::move(field));
+  return true;
+}
+
+std::vector<CsvRecord> SplitCsvRecords(std::string_view text, char separator, std::size_t most) {
+  std::vector<CsvRecord> records;
+  CCsvCursor cursor(text, separator);
+  CsvRecord record;
+  while (records.size() < most && cursor.Next(record)) records.push_back(std::move(record));
   return records;
 }
 
 char GuessCsvSeparator(std::string_view text) {
   constexpr std::array<char, 3> kCandidates = {';', '\t', ','};
+  constexpr std::size_t kLines = 20;
+  // Each candidate's count outside quotes on each of the first lines that hold any.
+  std::vector<std::array<std::size_t, 3>> lines;
   std::array<std::size_t, 3> counts{};
   bool quoted = false;
-  for (const char c : text) {
+  const auto endLine = [&]() {
+    if (counts != std::array<std::size_t, 3>{}) lines.push_back(counts);
+    counts = {};
+  };
+  for (std::size_t at = 0; at < text.size() && lines.size() < kLines; ++at) {
+    const char c = text[at];
     if (c == '"') quoted = !quoted;
     if (quoted) continue;
-    if (IsLineBreak(c)) break;
+    if (IsLineBreak(c)) {
+      endLine();
+      continue;
+    }
     for (std::size_t i = 0; i < kCandidates.size(); ++i) counts[i] += c == kCandidates[i] ? 1 : 0;
   }
+  endLine();
+  // The separator is the one most lines hold, the more often first.
   std::size_t best = kCandidates.size() - 1;
+  std::pair<std::size_t, std::size_t> bestScore{0, 0};  // lines that hold it, its count
   for (std::size_t i = 0; i < kCandidates.size(); ++i) {
-    if (counts[i] > counts[best]) best = i;
+    std::pair<std::size_t, std::size_t> score{0, 0};
+    for (const auto& line : lines) {
+      score.first += line[i] > 0 ? 1 : 0;
+      score.second += line[i];
+    }
+    if (score > bestScore) best = i, bestScore = score;
   }
   return kCandidates[best];
 }

@@ -20,11 +20,36 @@ struct CsvRecord {
   std::vector<std::string> fields;
 };
 
-// The records of text, empty lines left out.
-std::vector<CsvRecord> SplitCsvRecords(std::string_view text, char separator);
+// The most fields a record is split into; the rest of a longer line stays
+// in its last field, so that a line of separators costs no more memory
+// than its text.
+inline constexpr std::size_t kMaxCsvFields = 512;
 
-// The separator of a file: whichever of ';', tab and ',' its first line
-// holds most of outside quotes; ',' when it holds none of them.
+// Reads the records of a text one at a time, empty lines left out.
+class CCsvCursor {
+ public:
+  // text must outlive the cursor.
+  CCsvCursor(std::string_view text, char separator);
+  // The next record; false at the end of the text.
+  bool Next(CsvRecord& record);
+  // How far into the text the cursor has come.
+  std::size_t Position() const { return at_; }
+
+ private:
+  std::string_view text_;
+  char separator_;
+  std::size_t at_ = 0;
+  std::uint32_t line_ = 1;
+};
+
+// The first most records of text, empty lines left out.
+std::vector<CsvRecord> SplitCsvRecords(std::string_view text, char separator,
+                                       std::size_t most = static_cast<std::size_t>(-1));
+
+// The separator of a file: whichever of ';', tab and ',' the most of its
+// first lines hold outside quotes, of equals the one they hold more often;
+// ',' when they hold none of them. A bank's account details above the
+// table do not decide it.
 char GuessCsvSeparator(std::string_view text);
 
 // Appends one field, quoted when it holds a separator, a quote or a line break.

@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "calc/matching.h"
+#include "calc/new_transaction.h"
 #include "statement/ledger_categories.h"
 #include "text/description_rules.h"
 
@@ -51,20 +52,20 @@ ImportStatus LinkOf(Draft& draft, const ProposedLine& line, bool fixed, std::uin
 }
 
 ImportStatus AddLine(Draft& draft, const ProposedLine& line, ImportResult& result) {
+  if (line.kind == LineKind::kOpeningBalance) {
+    draft.ledger.SetOpeningBalance(line.direction == MoneyDirection::kIn ? line.amount : -line.amount);
+    result.openingBalance = true;
+    return ImportStatus::kApplied;
+  }
   if (!line.category || CheckDescription(line.description)) return ImportStatus::kOutOfDate;
   const CategoryFacts* category = draft.categories.Find(*line.category);
   if (category == nullptr || !TakesMoney(category->type, line.direction)) return ImportStatus::kOutOfDate;
   std::uint32_t link = kNoMatch;
   const ImportStatus linked = LinkOf(draft, line, IsFixed(category->type), link, result);
   if (linked != ImportStatus::kApplied) return linked;
-
-  CRecordTable& transactions = draft.ledger.Transactions();
-  if (!transactions.AddRow()) return ImportStatus::kTableFull;
-  transactions.SetNumber(transaction_column::kDate, line.monthDay);
-  transactions.SetNumber(transaction_column::kCategory, *line.category);
-  transactions.SetNumber(transaction_column::kAmount, line.amount);
-  transactions.SetText(transaction_column::kDescription, line.description);
-  transactions.SetNumber(transaction_column::kMatch, link);
+  if (!AddTransaction(draft.ledger, {line.monthDay, *line.category, line.amount, line.description, link})) {
+    return ImportStatus::kTableFull;
+  }
   ++result.transactions;
   return ImportStatus::kApplied;
 }

@@ -5,7 +5,8 @@
 // line of a fixed category is first matched with its proposed predaction
 // (which takes the line's date and amount, its category's budget moving by
 // the difference) or given a new one (the budget grows by the amount), and
-// holds that predaction's id. Lines go in in statement order.
+// holds that predaction's id. An opening balance line sets its year's
+// opening balance. Lines go in in statement order.
 //
 // All or nothing: the ledgers the lines go to are changed as copies, which
 // replace the book's ledgers only when every line went in. When a table
@@ -35,6 +36,7 @@ struct ImportResult {
   std::size_t transactions = 0;    // added
   std::size_t matched = 0;         // existing predactions matched
   std::size_t newPredactions = 0;  // predactions added
+  bool openingBalance = false;     // an opening balance was set
 };
 
 // Adds proposal's chosen lines to book, the book it was made for.

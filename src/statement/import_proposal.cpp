@@ -3,12 +3,13 @@
 #include <cmath>
 #include <unordered_set>
 
+#include "data/account_text.h"
 #include "statement/category_learner.h"
 #include "statement/duplicate_finder.h"
 #include "statement/ledger_categories.h"
 #include "statement/line_description.h"
 #include "statement/predaction_pool.h"
-#include "statement/statement_text.h"
+#include "statement/read_progress.h"
 #include "text/description_rules.h"
 
 namespace purso {
@@ -34,36 +35,49 @@ bool InAccountYears(int year) {
   return year >= CAccountBook::kFirstYear && year < CAccountBook::kFirstYear + CAccountBook::kYearCount;
 }
 
+double SignedAmount(const ProposedLine& line) {
+  return line.direction == MoneyDirection::kIn ? line.amount : -line.amount;
+}
+
 }  // namespace
 
-CImportProposal::CImportProposal(const CAccountBook& book, const Statement& statement) : book_(book) {
+CImportProposal::CImportProposal(const CAccountBook& book, const Statement& statement)
+    : CImportProposal(book, statement, statement.BusiestAccount()) {}
+
+CImportProposal::CImportProposal(const CAccountBook& book, const Statement& statement, std::uint32_t account,
+                                 CTaskProgress* progress)
+    : book_(book), account_(account) {
   std::unordered_set<std::string> bankIds;
+  lines_.reserve(statement.lines.size());
+  std::size_t count = 0;
   for (const StatementLine& source : statement.lines) {
+    ++count;
+    if (!GoOnReading(progress, count, count, statement.lines.size())) return;
+    if (source.account != account) {
+      ++otherAccountLines_;
+      continue;
+    }
     if (!InAccountYears(source.date.year)) {
-      outside_.push_back(source);
+      outside_.push_back(&source);
       continue;
     }
     ProposedLine line;
-    line.source = source;
+    line.source = &source;
     line.year = source.date.year;
     line.monthDay = source.date.month * 100 + source.date.day;
     line.amount = std::fabs(source.amount);
     line.direction = source.Direction();
+    line.kind = source.kind;
     line.description = StatementDescription(source.payee, source.memo);
     if (line.description.empty()) line.description = AutomaticDescription(book.Settings(), DescriptionEvent::kAdded);
 
     YearState& year = StateOf(line.year);
-    const bool idSeen = !source.uniqueId.empty() && !bankIds.insert(source.uniqueId).second;
-    line.duplicate = idSeen || year.duplicates.Claim(line.monthDay, line.amount, line.description, line.direction);
-
-    const std::string key = PayeeKey(Utf8ToAccountText(source.payee.empty() ? source.memo : source.payee));
-    line.category = year.learner.Learned(key, line.direction);
-    if (!line.category && InAccountYears(line.year - 1)) {
-      const YearState& before = StateOf(line.year - 1);
-      if (const std::optional<std::uint32_t> earlier = before.learner.Learned(key, line.direction)) {
-        const std::optional<std::uint32_t> same = year.categories.Named(before.categories.Find(*earlier)->name);
-        if (same && TakesMoney(year.categories.Find(*same)->type, line.direction)) line.category = same;
-      }
+    if (line.kind == LineKind::kOpeningBalance) {
+      line.duplicate = std::fabs(year.ledger.GetOpeningBalance() - SignedAmount(line)) < 0.00005;
+    } else {
+      const bool idSeen = !source.uniqueId.empty() && !bankIds.insert(source.uniqueId).second;
+      line.duplicate = idSeen || year.duplicates.Claim(line.monthDay, line.amount, line.description, line.direction);
+      ProposeCategory(line, year);
     }
     lines_.push_back(std::move(line));
   }
@@ -73,7 +87,7 @@ CImportProposal::CImportProposal(const CAccountBook& book, const Statement& stat
       if (line.duplicate == duplicates) ProposePredaction(line);
     }
   }
-  for (ProposedLine& line : lines_) line.chosen = line.category.has_value() && !line.duplicate;
+  for (ProposedLine& line : lines_) line.chosen = line.category.has_value() && !line.duplicate && line.amount != 0.0;
 }
 
 CImportProposal::~CImportProposal() = default;
@@ -82,6 +96,30 @@ CImportProposal::YearState& CImportProposal::StateOf(int year) const {
   std::unique_ptr<YearState>& state = years_[year];
   if (!state) state = std::make_unique<YearState>(book_.Ledger(year - CAccountBook::kFirstYear));
   return *state;
+}
+
+void CImportProposal::ProposeCategory(ProposedLine& line, YearState& year) {
+  const StatementLine& source = *line.source;
+  const auto fitting = [&line, &year](std::optional<std::uint32_t> category) {
+    return category && TakesMoney(year.categories.Find(*category)->type, line.direction) ? category : std::nullopt;
+  };
+  const std::string key = PayeeKey(Utf8ToAccountText(source.payee.empty() ? source.memo : source.payee));
+  line.category = year.learner.Learned(key, line.direction);
+  if (!line.category && InAccountYears(line.year - 1)) {
+    const YearState& before = StateOf(line.year - 1);
+    if (const std::optional<std::uint32_t> earlier = before.learner.Learned(key, line.direction)) {
+      line.category = fitting(year.categories.Named(before.categories.Find(*earlier)->name));
+    }
+  }
+  if (!line.category && !source.category.empty()) {
+    // The statement's own category: by its name, or by its two parts.
+    const std::string named = Utf8ToAccountText(source.category);
+    line.category = fitting(year.categories.Named(named));
+    const std::size_t colon = named.find(':');
+    if (!line.category && colon != std::string::npos) {
+      line.category = fitting(year.categories.OfParts(named.substr(0, colon), named.substr(colon + 1)));
+    }
+  }
 }
 
 void CImportProposal::ProposePredaction(ProposedLine& line) {
@@ -103,13 +141,31 @@ std::size_t CImportProposal::ChosenCount() const {
   return count;
 }
 
+bool CImportProposal::AllMoneyIn() const {
+  std::size_t transactions = 0;
+  for (const ProposedLine& line : lines_) {
+    if (line.kind != LineKind::kTransaction) continue;
+    if (line.direction == MoneyDirection::kOut) return false;
+    ++transactions;
+  }
+  return transactions >= 2;
+}
+
 std::vector<std::uint32_t> CImportProposal::CategoryChoices(std::size_t line) const {
-  if (line >= lines_.size()) return {};
+  if (line >= lines_.size() || lines_[line].kind != LineKind::kTransaction) return {};
   return StateOf(lines_[line].year).categories.Taking(lines_[line].direction);
 }
 
+std::optional<std::uint32_t> CImportProposal::CategoryNamed(std::size_t line, std::string_view name) const {
+  if (line >= lines_.size() || lines_[line].kind != LineKind::kTransaction) return std::nullopt;
+  const CLedgerCategories& categories = StateOf(lines_[line].year).categories;
+  const std::optional<std::uint32_t> named = categories.Named(name);
+  if (!named || !TakesMoney(categories.Find(*named)->type, lines_[line].direction)) return std::nullopt;
+  return named;
+}
+
 bool CImportProposal::SetCategory(std::size_t line, std::optional<std::uint32_t> category) {
-  if (line >= lines_.size()) return false;
+  if (line >= lines_.size() || lines_[line].kind != LineKind::kTransaction) return false;
   ProposedLine& proposed = lines_[line];
   if (category) {
     const CategoryFacts* facts = StateOf(proposed.year).categories.Find(*category);
@@ -122,7 +178,8 @@ bool CImportProposal::SetCategory(std::size_t line, std::optional<std::uint32_t>
 }
 
 bool CImportProposal::Choose(std::size_t line) {
-  if (line >= lines_.size() || !lines_[line].category) return false;
+  if (line >= lines_.size()) return false;
+  if (lines_[line].kind == LineKind::kTransaction && !lines_[line].category) return false;
   lines_[line].chosen = true;
   return true;
 }

@@ -1,5 +1,6 @@
 // The categories of one year ledger as the import needs them: by id, by
-// name, and by the way they take money.
+// name, by the names of their object and functional area, and by the way
+// they take money.
 //
 // Built once from the Categories table (read by row index, the table is not
 // touched); it does not follow later changes of the table.
@@ -25,6 +26,8 @@ struct CategoryFacts {
   std::uint32_t id = 0;
   std::string name;  // account text
   CategoryType type = CategoryType::kVarEx;
+  std::string object;  // the name of its object, account text; empty when there is none
+  std::string area;    // the name of its functional area, likewise
 };
 
 class CLedgerCategories {
@@ -35,6 +38,9 @@ class CLedgerCategories {
   const CategoryFacts* Find(std::uint32_t id) const;
   // The first category in table order with that name, letter case ignored.
   std::optional<std::uint32_t> Named(std::string_view name) const;
+  // The first category in table order whose object and functional area
+  // have these names, letter case ignored.
+  std::optional<std::uint32_t> OfParts(std::string_view object, std::string_view area) const;
   // The ids of the categories that take money that way, in table order.
   std::vector<std::uint32_t> Taking(MoneyDirection direction) const;
 

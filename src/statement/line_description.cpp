@@ -1,5 +1,6 @@
 #include "statement/line_description.h"
 
+#include "data/account_text.h"
 #include "statement/statement_text.h"
 #include "text/description_rules.h"
 

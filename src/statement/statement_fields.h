@@ -5,9 +5,13 @@
 // with the other of the two decimal symbols, a space, a no-break space or an
 // apostrophe ("1.234,56", "1 234.56", "1'234.56"). Dates are three numbers
 // in a given order, separated by "-", ".", "/" or a space, or eight digits
-// without separators ("20241231" year first); a time after the date
-// ("2024-12-31 10:15", "2024-12-31T10:15:00") is ignored. A two-digit year
-// is 20yy below 80 and 19yy from 80 on.
+// without separators ("20241231" year first), or a day, an English month
+// name and a year in either order ("07 Nov 2013", "Nov 7, 2013"); a time
+// after the date is ignored in its common forms ("2024-12-31 10:15",
+// "2024-12-31T10:15:00Z", "20091224120000[0:GMT]", "31.12.2024 00:00:30:989",
+// "2013-07-03-08.21.36.47192", "1/2/2024 8:05 PM"). Text glued to a date
+// ("03/25/099Share") makes it no date. A two-digit year is 20yy below 80 and
+// 19yy from 80 on.
 #pragma once
 
 #include <string_view>

@@ -60,6 +60,7 @@ class DocumentImportTest : public ScratchFolderTest {
   CpursoPXFDoc document_{host_};
   CCountingView view_;
   CMemorySettingsStore settings_;
+  CInlineRunner runner_;
   bool columnsChosen_ = false;
 };
 
@@ -74,7 +75,7 @@ TEST_F(DocumentImportTest, EverySampleIsImportedOnceAndFoundAgainAsDuplicates) {
       EXPECT_EQ(d.Text(dialog::kChosenCount), "5 of 8 lines to import");
       d.Press(dialog::kImport);
     });
-    EXPECT_TRUE(document_.ImportStatement(SamplePath(sample.name), settings_));
+    EXPECT_TRUE(document_.ImportStatement(SamplePath(sample.name), settings_, runner_));
     EXPECT_EQ(view_.updates, 1);
     EXPECT_TRUE(document_.IsModified());
     EXPECT_TRUE(document_.NeedsRecalculation());
@@ -87,7 +88,7 @@ TEST_F(DocumentImportTest, EverySampleIsImportedOnceAndFoundAgainAsDuplicates) {
       EXPECT_FALSE(d.Controls().IsEnabled(dialog::kImport));
       d.Escape();
     });
-    EXPECT_FALSE(document_.ImportStatement(SamplePath(sample.name), settings_));
+    EXPECT_FALSE(document_.ImportStatement(SamplePath(sample.name), settings_, runner_));
     EXPECT_EQ(view_.updates, 1);
   }
   EXPECT_TRUE(host_.Problems().empty());
@@ -99,9 +100,32 @@ TEST_F(DocumentImportTest, ACancelledImportLeavesTheAccountByteForByte) {
     d.Choose(dialog::kCategory, "Groceries");
     d.Escape();
   });
-  EXPECT_FALSE(document_.ImportStatement(SamplePath("bank_xml.qfx"), settings_));
+  EXPECT_FALSE(document_.ImportStatement(SamplePath("bank_xml.qfx"), settings_, runner_));
   EXPECT_EQ(AccountBytes(), before);
   EXPECT_FALSE(document_.IsModified());
+  EXPECT_EQ(view_.updates, 0);
+}
+
+// Cancels every task before it starts, as a user quick on Cancel does.
+class CCancellingRunner final : public IBackgroundRunner {
+ public:
+  bool Run(std::string_view, const BackgroundTask& task) override {
+    CTaskProgress progress;
+    progress.Cancel();
+    task(progress);
+    ++runs;
+    return false;
+  }
+  int runs = 0;
+};
+
+TEST_F(DocumentImportTest, ACancelledReadingShowsNothingAndChangesNothing) {
+  const std::vector<std::uint8_t> before = AccountBytes();
+  CCancellingRunner cancelling;
+  EXPECT_FALSE(document_.ImportStatement(SamplePath("bank.qif"), settings_, cancelling));
+  EXPECT_EQ(cancelling.runs, 1);
+  EXPECT_TRUE(host_.Problems().empty());
+  EXPECT_EQ(AccountBytes(), before);
   EXPECT_EQ(view_.updates, 0);
 }
 
@@ -130,7 +154,7 @@ TEST_F(DocumentImportTest, AStatementThatCannotBeReadIsRefusedNamingTheFileAndLi
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     std::ofstream(PathOf(c.name), std::ios::binary) << c.content;
-    EXPECT_FALSE(document_.ImportStatement(PathOf(c.name), settings_));
+    EXPECT_FALSE(document_.ImportStatement(PathOf(c.name), settings_, runner_));
     ASSERT_FALSE(host_.Problems().empty());
     EXPECT_EQ(host_.Problems().back().problem, c.problem);
     EXPECT_EQ(host_.Problems().back().suggestion, c.suggestion);

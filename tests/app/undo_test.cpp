@@ -11,6 +11,7 @@
 #include "data/archive.h"
 #include "data/calendar.h"
 #include "data/scratch_folder.h"
+#include "platform/task_progress.h"
 #include "resources/budget_wizard_dialog_resource.h"
 #include "resources/categories_dialog_resource.h"
 #include "resources/change_year_dialog_resource.h"
@@ -158,9 +159,10 @@ TEST_F(UndoTest, AnImportIsOneStep) {
   document_.Book() = SampleAccount(ids);
   ASSERT_TRUE(document_.OnSaveDocument(PathOf("statement.pxf")));
   CMemorySettingsStore settings;
+  CInlineRunner runner;
   ExpectOneStep("Import Statement", [&] {
     host_.Expect(import_dialog::kDialogId, [](CDialogDriver& d) { d.Press(import_dialog::kImport); });
-    EXPECT_TRUE(document_.ImportStatement(SamplePath(SampleFiles().front().name), settings));
+    EXPECT_TRUE(document_.ImportStatement(SamplePath(SampleFiles().front().name), settings, runner));
   });
 }
 

@@ -10,6 +10,7 @@
 #include "dialogs/csv_mapping_memory.h"
 #include "resources/csv_columns_dialog_resource.h"
 #include "sample_statements.h"
+#include "statement/csv_column_guess.h"
 #include "support/scripted_host.h"
 
 namespace purso::test {
@@ -17,15 +18,16 @@ namespace {
 
 namespace ids = csv_columns_dialog;
 
-// The German sample: ";", day-first dates, a decimal comma and column names
-// that say nothing to the guesses.
+// The German sample: ";", day-first dates, a decimal comma and German
+// column names.
 class CsvColumnsDialogTest : public ScratchFolderTest {
  protected:
   int Run(const std::string& path, const CScriptedHost::Steps& steps) {
-    CsvPreview preview;
     StatementError error;
-    EXPECT_TRUE(PreviewCsvStatement(path, preview, error));
-    CCsvColumnsDialog dialog(settings_, store_, std::move(preview));
+    EXPECT_TRUE(LoadStatementFile(path, text_, error));
+    records_ = SplitCsvRecords(text_, GuessCsvSeparator(text_));
+    CCsvColumnsDialog dialog(store_, runner_, path, text_, records_,
+                             GuessCsvMapping(records_, GuessCsvSeparator(text_), CsvPreferencesOf(settings_)));
     const int result = host_.Run(dialog, steps);
     read_ = dialog.ReadStatement();
     return result;
@@ -40,6 +42,9 @@ class CsvColumnsDialogTest : public ScratchFolderTest {
   CDisplaySettings settings_;
   CMemorySettingsStore store_;
   CScriptedHost host_;
+  CInlineRunner runner_;
+  std::string text_;
+  std::vector<CsvRecord> records_;
   Statement read_;
   const std::string german_ = SamplePath("bank_semicolon.csv");
 };
@@ -78,10 +83,11 @@ TEST_F(CsvColumnsDialogTest, ColumnsThatReadTheFileAreRememberedForItsLayout) {
   EXPECT_EQ(Run(german_,
                 [](CDialogDriver& d) {
                   EXPECT_EQ(d.Text(ids::kStatement), "The columns of bank_semicolon.csv");
-                  EXPECT_EQ(d.Controls().SelectedText(ids::kDate), "(none)");
-                  ChooseGermanColumns(d);
-                  d.Choose(ids::kDateOrder, 1);
-                  d.Choose(ids::kDecimal, 1);
+                  // The guess reads the German names and values.
+                  EXPECT_EQ(d.Controls().SelectedText(ids::kDate), "Buchungstag");
+                  EXPECT_EQ(d.Controls().SelectedText(ids::kAmount), "Betrag");
+                  EXPECT_EQ(d.Controls().SelectedText(ids::kDateOrder), "Day Month Year (31.12.2024)");
+                  d.Choose(ids::kMemo, "(none)");
                   d.Press(ids::kOk);
                   d.ExpectAccepted();
                 }),
@@ -91,6 +97,7 @@ TEST_F(CsvColumnsDialogTest, ColumnsThatReadTheFileAreRememberedForItsLayout) {
 
   // The next file of the bank opens with the same choices.
   Run(german_, [](CDialogDriver& d) {
+    EXPECT_EQ(d.Controls().SelectedText(ids::kMemo), "(none)");
     EXPECT_EQ(d.Controls().SelectedText(ids::kPayee), "Empf\xE4nger");
     EXPECT_EQ(d.Controls().SelectedText(ids::kDateOrder), "Day Month Year (31.12.2024)");
     EXPECT_EQ(d.Controls().SelectedText(ids::kDecimal), "Comma (1.234,56)");

@@ -9,6 +9,7 @@
 #include "dialogs/message_dialogs.h"
 #include "resources/import_dialog_resource.h"
 #include "sample_statements.h"
+#include "statement/statement_file.h"
 #include "support/ledger_records.h"
 #include "support/scripted_host.h"
 #include "text/list_layouts.h"
@@ -143,6 +144,55 @@ TEST_F(ImportDialogTest, NothingChosenLeavesImportDisabled) {
     EXPECT_FALSE(d.Controls().IsEnabled(ids::kImport));
     d.Choose(ids::kCategory, "Rent");
     EXPECT_TRUE(d.Controls().IsEnabled(ids::kImport));
+    d.Escape();
+  });
+}
+
+TEST_F(ImportDialogTest, ACategoryChosenForSelectedLinesGoesToEachThatCanTakeIt) {
+  Run([](CDialogDriver& d) {
+    d.ChooseItems(ids::kLines, {3, 4, 5});  // groceries, the cafe (no category) and the refund (money in)
+    EXPECT_FALSE(d.Controls().IsChecked(ids::kChosen));
+    d.Choose(ids::kCategory, "Phone");
+    EXPECT_EQ(Column(d, 3, columns::kCategory), "Phone");
+    EXPECT_EQ(Column(d, 4, columns::kCategory), "Phone");
+    EXPECT_EQ(Column(d, 5, columns::kCategory), "(no category)");  // an expense takes no money in
+    d.Press(ids::kChosen);
+    d.ExpectRefused("Some of the selected lines have no category.", "Choose a category for the lines first.",
+                    ids::kCategory);
+    EXPECT_EQ(d.Controls().SelectedItems(ids::kLines), (std::vector<int>{3, 4, 5}));
+    d.Escape();
+  });
+}
+
+TEST_F(ImportDialogTest, EachAccountOfTheStatementIsProposedOnItsOwnWithItsOpeningBalance) {
+  StatementError error;
+  statement_ = Statement{};
+  ASSERT_TRUE(ReadStatement(SampleText("cases/opening_balance_and_categories.qif"), StatementFormat::kQif, {},
+                            statement_, error));
+  Run([](CDialogDriver& d) {
+    EXPECT_EQ(d.Controls().Items(ids::kAccount),
+              (std::vector<std::string>{"Checking (bank, 5 lines)", "Savings (bank, 1 line)"}));
+    EXPECT_EQ(Column(d, 0, columns::kCategory), "opening balance");
+    EXPECT_FALSE(d.Controls().IsEnabled(ids::kCategory));
+    d.DoubleClick(ids::kLines, 0);  // chosen without a category
+    EXPECT_EQ(Column(d, 0, columns::kChosen), "[x]");
+    d.Choose(ids::kAccount, 1);
+    EXPECT_EQ(d.Controls().ItemCount(ids::kLines), 1u);
+    EXPECT_EQ(d.Text(ids::kChosenCount), "0 of 1 line to import");
+    d.Escape();
+  });
+}
+
+TEST_F(ImportDialogTest, AStatementOfOnlyMoneyInAndItsUndatedLinesAreSaid) {
+  statement_.lines.resize(2);
+  statement_.lines[0].amount = 5;
+  statement_.lines[1].amount = 7;
+  statement_.undated = {4, 9};
+  Run([](CDialogDriver& d) {
+    EXPECT_EQ(d.Text(ids::kWarning),
+              "Every line is money in. If some are payments, check the signs or the columns of the statement.");
+    EXPECT_EQ(d.Text(ids::kOutside), "Not imported, without a date: 2 lines (lines 4, 9 of the file)");
+    EXPECT_FALSE(d.Controls().IsEnabled(ids::kAccount));
     d.Escape();
   });
 }

@@ -77,6 +77,22 @@ TEST(ControlModelTest, SelectionOutOfRangeSelectsNothing) {
   EXPECT_EQ(model.GetSelection(kPlainId), CControlModel::kNoSelection);
 }
 
+TEST(ControlModelTest, SeveralSelectedItemsFollowInsertsAndRemovalsAndOneSelectionEndsThem) {
+  CControlModel model(kDialog);
+  model.SetItems(kPlainId, {"a", "b", "c", "d"});
+  model.SetSelectedItems(kPlainId, {3, 1, 7, 1});
+  EXPECT_EQ(model.GetSelection(kPlainId), 3);  // the first given is the selected item
+  EXPECT_EQ(model.SelectedItems(kPlainId), (std::vector<int>{1, 3}));
+  model.AddItem(kPlainId, "e");  // at the end
+  model.DeleteItem(kPlainId, 0);
+  EXPECT_EQ(model.SelectedItems(kPlainId), (std::vector<int>{0, 2}));
+  model.DeleteItem(kPlainId, 0);
+  EXPECT_EQ(model.SelectedItems(kPlainId), (std::vector<int>{1}));
+  model.SetSelectedItems(kPlainId, {0, 1});
+  model.SetSelection(kPlainId, 2);
+  EXPECT_EQ(model.SelectedItems(kPlainId), (std::vector<int>{2}));
+}
+
 TEST(ControlModelTest, RadioButtonsUncheckOnlyTheirOwnGroup) {
   CControlModel model(kDialog);
   model.SetChecked(kSecondA, true);

@@ -25,8 +25,16 @@ TEST(CsvTextTest, SplitsRecordsLeniently) {
   EXPECT_EQ(SplitCsvRecords("\"a\"b, \"c\"", ',').front().fields, (Fields{"ab", " \"c\""}));
 }
 
-TEST(CsvTextTest, GuessesTheSeparatorFromTheFirstLine) {
-  EXPECT_EQ(GuessCsvSeparator("Date;Amount;\"a,b,c\"\n1,2,3,4"), ';');
+TEST(CsvTextTest, ALineOfSeparatorsIsSplitIntoBoundedFields) {
+  const std::vector<CsvRecord> records = SplitCsvRecords(std::string(2000, ';') + "\nnext", ';', 1);
+  ASSERT_EQ(records.size(), 1u);
+  ASSERT_EQ(records[0].fields.size(), kMaxCsvFields);
+  EXPECT_EQ(records[0].fields.back(), std::string(2000 - (kMaxCsvFields - 1), ';'));
+}
+
+TEST(CsvTextTest, GuessesTheSeparatorFromTheFirstLines) {
+  EXPECT_EQ(GuessCsvSeparator("Date;Amount;\"a,b,c\"\n1;2,5;x"), ';');
+  EXPECT_EQ(GuessCsvSeparator("Export of 3 March, 2024\n\nDate;Amount\n1;2\n3;4"), ';');
   EXPECT_EQ(GuessCsvSeparator("Date\tAmount\n"), '\t');
   EXPECT_EQ(GuessCsvSeparator("Date,Amount"), ',');
   EXPECT_EQ(GuessCsvSeparator("Date"), ',');

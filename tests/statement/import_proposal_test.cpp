@@ -12,11 +12,15 @@
 #include "data/calendar.h"
 #include "sample_statements.h"
 #include "statement/import_apply.h"
+#include "statement/line_description.h"
+#include "statement/statement_file.h"
+#include "support/ledger_records.h"
 
 namespace purso {
 namespace {
 
 using enum PredactionProposal;
+using test::MakeLine;
 constexpr MoneyDirection kIn = MoneyDirection::kIn;
 constexpr MoneyDirection kOut = MoneyDirection::kOut;
 
@@ -96,7 +100,7 @@ TEST_F(ImportProposalTest, EverySampleIsProposedAppliedAndThenFoundAgainAsDuplic
       const CImportProposal proposal(book_, statement);
       ExpectProposal(proposal, SampleProposal());
       ASSERT_EQ(proposal.OutsideYears().size(), 1u);
-      EXPECT_EQ(proposal.OutsideYears()[0].line, sample.lines[7]);
+      EXPECT_EQ(proposal.OutsideYears()[0]->line, sample.lines[7]);
       EXPECT_EQ(proposal.ChosenCount(), 5u);
 
       const ImportResult result = ApplyImport(book_, proposal);
@@ -121,7 +125,8 @@ TEST_F(ImportProposalTest, EverySampleIsProposedAppliedAndThenFoundAgainAsDuplic
 TEST_F(ImportProposalTest, ADroppedProposalLeavesTheAccountByteForByte) {
   const std::vector<std::uint8_t> before = BytesOf(book_);
   {
-    CImportProposal proposal(book_, test::ReadSample(test::SampleFiles().front()));
+    const Statement statement = test::ReadSample(test::SampleFiles().front());
+    CImportProposal proposal(book_, statement);
     EXPECT_TRUE(proposal.SetCategory(4, ids_.rent));
     EXPECT_TRUE(proposal.Choose(4));
   }
@@ -130,7 +135,8 @@ TEST_F(ImportProposalTest, ADroppedProposalLeavesTheAccountByteForByte) {
 }
 
 TEST_F(ImportProposalTest, ChangingACategoryProposesItsPredactionAnew) {
-  CImportProposal proposal(book_, test::ReadSample(test::SampleFiles().front()));
+  const Statement statement = test::ReadSample(test::SampleFiles().front());
+  CImportProposal proposal(book_, statement);
   EXPECT_EQ(proposal.CategoryChoices(0), (std::vector<std::uint32_t>{ids_.groceries, ids_.rent, ids_.phone}));
   EXPECT_EQ(proposal.CategoryChoices(1), (std::vector<std::uint32_t>{ids_.gift, ids_.salary}));
 
@@ -160,16 +166,79 @@ TEST_F(ImportProposalTest, ARepeatedBankIdIsADuplicateAndAnEmptyLineGetsTodaysDe
   const CFixedClock clock(CivilDate{2024, 3, 7});
   const CScopedClock scoped(clock);
   Statement statement;
-  statement.lines = {
-      {1, {2024, 2, 1}, -5, "Kiosk", "", "ID1"},
-      {2, {2024, 2, 2}, -6, "Kiosk", "", "ID1"},
-      {3, {2024, 2, 3}, -7, "", "", ""},
-  };
+  statement.lines = {MakeLine(1, {2024, 2, 1}, -5, "Kiosk"), MakeLine(2, {2024, 2, 2}, -6, "Kiosk"),
+                     MakeLine(3, {2024, 2, 3}, -7, "")};
+  statement.lines[0].uniqueId = statement.lines[1].uniqueId = "ID1";
   const CImportProposal proposal(book_, statement);
   ASSERT_EQ(proposal.Lines().size(), 3u);
   EXPECT_FALSE(proposal.Lines()[0].duplicate);
   EXPECT_TRUE(proposal.Lines()[1].duplicate);
   EXPECT_EQ(proposal.Lines()[2].description, "added on 03/07");
+}
+
+// A first import: a new account learns nothing, so the file's own categories,
+// its opening balance and its lines of 0.00 decide.
+TEST(ImportProposalFirstTest, TakesTheFilesCategoriesLeavesZeroOutAndOffersTheOpeningBalance) {
+  CAccountBook book;
+  CYearLedger& year = book.Ledger(2024 - CAccountBook::kFirstYear);
+  const std::uint32_t groceries =
+      test::AddCategory(year, "Groceries shop", CategoryType::kVarEx, 0, test::AddObject(year, "food"),
+                        test::AddFunctionalArea(year, "GROCERIES"));
+  const std::uint32_t salary = test::AddCategory(year, "Salary", CategoryType::kVarIn, 0);
+  Statement statement;
+  StatementError error;
+  ASSERT_TRUE(ReadStatement(test::SampleText("cases/opening_balance_and_categories.qif"), StatementFormat::kQif, {},
+                            statement, error));
+
+  CImportProposal proposal(book, statement);
+  EXPECT_EQ(proposal.OtherAccountLines(), 1u);  // Savings
+  ASSERT_EQ(proposal.Lines().size(), 5u);
+  const ProposedLine& opening = proposal.Lines()[0];
+  EXPECT_EQ(opening.kind, LineKind::kOpeningBalance);
+  EXPECT_FALSE(opening.chosen);
+  EXPECT_TRUE(proposal.CategoryChoices(0).empty());
+  std::vector<std::optional<std::uint32_t>> categories;
+  std::vector<bool> chosen;
+  for (const ProposedLine& line : proposal.Lines()) categories.push_back(line.category), chosen.push_back(line.chosen);
+  EXPECT_EQ(categories,
+            (std::vector<std::optional<std::uint32_t>>{std::nullopt, groceries, std::nullopt, salary, std::nullopt}));
+  EXPECT_EQ(chosen, (std::vector<bool>{false, true, false, true, false}));  // 0.00 is never chosen by itself
+
+  ASSERT_TRUE(proposal.Choose(0));
+  const ImportResult result = ApplyImport(book, proposal);
+  EXPECT_TRUE(result.openingBalance);
+  EXPECT_EQ(result.transactions, 2u);
+  EXPECT_DOUBLE_EQ(year.GetOpeningBalance(), 1211.45);
+  EXPECT_TRUE(CImportProposal(book, statement).Lines()[0].duplicate);
+}
+
+TEST_F(ImportProposalTest, ALongPayeeIsKnownByTheStartOfItThatADescriptionKept) {
+  CYearLedger& year = book_.Ledger(2024 - CAccountBook::kFirstYear);
+  const std::string booking =
+      "Abbuchung Onlinebanking BG/000002462 Thematische Universitaet Stadt Semesterbeitrag Sommer";
+  test::AddTransaction(year, 110, ids_.phone, 18, StatementDescription(booking, ""));
+  test::AddTransaction(year, 111, ids_.groceries, 7, "Amazon");
+  Statement statement;
+  statement.lines = {MakeLine(1, {2024, 4, 2}, -18, booking), MakeLine(2, {2024, 4, 3}, -9, "AMAZON MKTPLACE PMTS")};
+  const CImportProposal proposal(book_, statement);
+  EXPECT_EQ(proposal.Lines()[0].category, ids_.phone);
+  EXPECT_EQ(proposal.Lines()[1].category, ids_.groceries);
+}
+
+TEST_F(ImportProposalTest, OneAccountAtATimeTheBusiestFirstAndAllMoneyInIsSaid) {
+  Statement statement;
+  statement.accounts = {{"bank", StatementAccountKind::kBank}, {"card", StatementAccountKind::kCard}};
+  statement.lines = {MakeLine(1, {2024, 4, 2}, 5, "Refund"), MakeLine(2, {2024, 4, 3}, 9, "Refund"),
+                     MakeLine(3, {2024, 4, 4}, -9, "Shop")};
+  statement.lines[2].account = 1;
+  const CImportProposal busiest(book_, statement);
+  EXPECT_EQ(busiest.Account(), 0u);
+  EXPECT_EQ(busiest.Lines().size(), 2u);
+  EXPECT_EQ(busiest.OtherAccountLines(), 1u);
+  EXPECT_TRUE(busiest.AllMoneyIn());
+  const CImportProposal card(book_, statement, 1);
+  EXPECT_EQ(card.Lines().size(), 1u);
+  EXPECT_FALSE(card.AllMoneyIn());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "data/account_text.h"
 #include "statement/statement_text.h"
 
 namespace purso {

@@ -8,6 +8,13 @@ namespace purso::test {
 
 std::string SamplePath(const char* name) { return std::string(PURSO_SAMPLE_STATEMENTS) + "/" + name; }
 
+std::string SampleText(const char* name) {
+  std::string text;
+  StatementError error;
+  EXPECT_TRUE(LoadStatementFile(SamplePath(name), text, error)) << name;
+  return text;
+}
+
 const std::vector<SampleFile>& SampleFiles() {
   static const std::vector<SampleFile> kFiles = [] {
     StatementOptions csv;
@@ -27,17 +34,27 @@ const std::vector<SampleFile>& SampleFiles() {
   return kFiles;
 }
 
+StatementLine MakeLine(std::uint32_t line, CivilDate date, double amount, std::string payee, std::string memo) {
+  StatementLine made;
+  made.line = line;
+  made.date = date;
+  made.amount = amount;
+  made.payee = std::move(payee);
+  made.memo = std::move(memo);
+  return made;
+}
+
 const std::vector<StatementLine>& SampleTransactions() {
   static const std::vector<StatementLine> kLines = {
-      {0, {2024, 2, 3}, -500.0, "LANDLORD SMITH", "February rent", ""},
-      {0, {2024, 2, 26}, 2100.0, "ACME CORP.", "Salary Feb", ""},
-      {0, {2024, 3, 20}, -500.0, "Landlord Smith", "", ""},
-      {0, {2024, 2, 10}, -23.45, "SUPERMART #0815", "", ""},
-      {0, {2024, 2, 11}, -9.99, "Caf\u00e9 Ol\u00e9", "", ""},
-      {0, {2024, 2, 12}, 50.0, "Supermart", "refund; thanks", ""},
-      {0, {2023, 12, 30}, -40.0, "PHONE CO", "", ""},
-      {0, {1997, 5, 1}, -1.0, "Old", "", ""},
-      {0, {2024, 1, 5}, -500.0, "Landlord Smith", "", ""},
+      MakeLine(0, {2024, 2, 3}, -500.0, "LANDLORD SMITH", "February rent"),
+      MakeLine(0, {2024, 2, 26}, 2100.0, "ACME CORP.", "Salary Feb"),
+      MakeLine(0, {2024, 3, 20}, -500.0, "Landlord Smith", ""),
+      MakeLine(0, {2024, 2, 10}, -23.45, "SUPERMART #0815", ""),
+      MakeLine(0, {2024, 2, 11}, -9.99, "Caf\u00e9 Ol\u00e9", ""),
+      MakeLine(0, {2024, 2, 12}, 50.0, "Supermart", "refund; thanks"),
+      MakeLine(0, {2023, 12, 30}, -40.0, "PHONE CO", ""),
+      MakeLine(0, {1997, 5, 1}, -1.0, "Old", ""),
+      MakeLine(0, {2024, 1, 5}, -500.0, "Landlord Smith", ""),
   };
   return kLines;
 }

@@ -25,6 +25,10 @@ struct SampleFile {
 };
 
 std::string SamplePath(const char* name);
+// A sample's text as the program loads it (UTF-8).
+std::string SampleText(const char* name);
+// A transaction line of a statement's only account.
+StatementLine MakeLine(std::uint32_t line, CivilDate date, double amount, std::string payee, std::string memo = {});
 const std::vector<SampleFile>& SampleFiles();
 // The transactions every sample holds, without their lines and bank ids.
 const std::vector<StatementLine>& SampleTransactions();

@@ -69,6 +69,16 @@ TEST(StatementFieldsTest, ReadsDatesInTheGivenOrder) {
       {"31122024", kDayMonthYear, CivilDate{2024, 12, 31}},
       {"1.2.24 8:00", kDayMonthYear, CivilDate{2024, 2, 1}},
       {"31 12 99", kDayMonthYear, CivilDate{1999, 12, 31}},
+      {"07 Nov 2013", kYearMonthDay, CivilDate{2013, 11, 7}},
+      {"Nov 7, 2013", kDayMonthYear, CivilDate{2013, 11, 7}},
+      {"7-sept-13", kMonthDayYear, CivilDate{2013, 9, 7}},
+      {"20091224120000[0:GMT]", kYearMonthDay, CivilDate{2009, 12, 24}},
+      {"31.12.2024 00:00:30:989", kDayMonthYear, CivilDate{2024, 12, 31}},
+      {"2013-07-03-08.21.36.47192", kYearMonthDay, CivilDate{2013, 7, 3}},
+      {"1/2/2024 8:05 PM", kMonthDayYear, CivilDate{2024, 1, 2}},
+      {"2024-12-31T10:15:00+01:00", kYearMonthDay, CivilDate{2024, 12, 31}},
+      {"07 Noc 2013", kYearMonthDay, std::nullopt},
+      {"2024-12-31 Rent", kYearMonthDay, std::nullopt},
       {"12/31/79", kMonthDayYear, CivilDate{2079, 12, 31}},
       {"12/31/80", kMonthDayYear, CivilDate{1980, 12, 31}},
       {"02/29/2023", kMonthDayYear, std::nullopt},
@@ -90,34 +100,42 @@ TEST(StatementFieldsTest, ReadsDatesInTheGivenOrder) {
 TEST(StatementFieldsTest, ReadsTheQifDateForms) {
   struct Case {
     const char* text;
-    DateOrder slashDates;
+    QifDateOrders orders;
     std::optional<CivilDate> date;
   };
-  const DateOrder us = DateOrder::kMonthFirst;
+  const QifDateOrders us{DateOrder::kMonthFirst, DateOrder::kDayFirst};
+  const QifDateOrders dayFirst{DateOrder::kDayFirst, DateOrder::kDayFirst};
+  const QifDateOrders monthFirst{DateOrder::kMonthFirst, DateOrder::kMonthFirst};
   const Case kCases[] = {
       {"12/31/2024", us, CivilDate{2024, 12, 31}},
       {"12/31/99", us, CivilDate{1999, 12, 31}},
       {"12/31/24", us, CivilDate{2024, 12, 31}},
       {"12/31'24", us, CivilDate{2024, 12, 31}},
       {" 1/ 5'98", us, CivilDate{2098, 1, 5}},
+      {"8/31' 0", us, CivilDate{2000, 8, 31}},
       {"1/5'2001", us, CivilDate{2001, 1, 5}},
       {"12-31-2024", us, CivilDate{2024, 12, 31}},
       {"31.12.2024", us, CivilDate{2024, 12, 31}},
       {"31.12.24", us, CivilDate{2024, 12, 31}},
+      {"10.18.23", monthFirst, CivilDate{2023, 10, 18}},
       {"2024-12-31", us, CivilDate{2024, 12, 31}},
-      {"31/12/2024", DateOrder::kDayFirst, CivilDate{2024, 12, 31}},
+      {"2003/01/27", us, CivilDate{2003, 1, 27}},
+      {"2023.10.18", us, CivilDate{2023, 10, 18}},
+      {"2023'10'18", us, CivilDate{2023, 10, 18}},
+      {"20231018", us, CivilDate{2023, 10, 18}},
+      {"31/12/2024", dayFirst, CivilDate{2024, 12, 31}},
       {"31/12/2024", us, std::nullopt},
-      {"2024/12/31", us, std::nullopt},
       {"12.31.2024", us, std::nullopt},
       {"12-31'24", us, std::nullopt},
       {"Dec 31, 2024", us, std::nullopt},
       {"12/31", us, std::nullopt},
       {"12/31/2024/1", us, std::nullopt},
+      {"03/25/099Share Withdrawal", us, std::nullopt},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.text);
     CivilDate date;
-    const bool read = ParseQifDate(c.text, c.slashDates, date);
+    const bool read = ParseQifDate(c.text, c.orders, date);
     EXPECT_EQ(read ? std::optional(date) : std::nullopt, c.date);
   }
 }

@@ -85,6 +85,9 @@ TEST_F(StatementFileTest, EachFaultIsRefusedWithItsLineAndWhatWasFound) {
   csvSplit.csv.credit = "In";
   StatementOptions csvNoHeader;
   csvNoHeader.csv.header = CsvHeader::kNone;
+  StatementOptions csvWay;
+  csvWay.csv.direction = "Way";
+  csvWay.csv.payee = "";
   struct Case {
     const char* what;
     StatementFormat format;
@@ -96,7 +99,7 @@ TEST_F(StatementFileTest, EachFaultIsRefusedWithItsLineAndWhatWasFound) {
   };
   const Case kCases[] = {
       {"no OFX", StatementFormat::kOfx, "Date,Amount\n2024-01-01,3\n", {}, 1, kNotAStatement, "OFX"},
-      {"OFX header, no statement", StatementFormat::kOfx, kOfxHead.substr(0, 110) + "\n", {}, 1, kNotAStatement, "OFX"},
+      {"OFX header, no element", StatementFormat::kOfx, kOfxHead.substr(0, 110) + "\n", {}, 9, kMissingElement, "OFX"},
       {"OFX amount",
        StatementFormat::kOfx,
        Ofx("<STMTTRN><DTPOSTED>20240104<TRNAMT>12,x<NAME>A</STMTTRN>\n"),
@@ -136,11 +139,11 @@ TEST_F(StatementFileTest, EachFaultIsRefusedWithItsLineAndWhatWasFound) {
        "Cat"},
       {"QIF date form",
        StatementFormat::kQif,
-       "!Type:Bank\nD1/2/24\nT3\n^\nPx\nD2024/12/31\nT3\n^\n",
+       "!Type:Bank\nD1/2/24\nT3\n^\nPx\nD2024/13/31\nT3\n^\n",
        {},
        6,
        kBadDate,
-       "2024/12/31"},
+       "2024/13/31"},
       {"QIF no date", StatementFormat::kQif, "!Type:Bank\nT3\nPx\n^\n", {}, 2, kNoDate, ""},
       {"QIF no amount", StatementFormat::kQif, "!Type:CCard\nPx\nD1/2/24\n", {}, 2, kNoAmount, ""},
       {"QIF amount", StatementFormat::kQif, "!Type:Bank\nD1/2/24\nT12.3.4\n^\n", {}, 3, kBadAmount, "12.3.4"},
@@ -166,6 +169,15 @@ TEST_F(StatementFileTest, EachFaultIsRefusedWithItsLineAndWhatWasFound) {
        ""},
       {"CSV too big", StatementFormat::kCsv, "Date,Out,In,Description\n2024-01-01,,1000000000\n", csvSplit, 2,
        kAmountTooBig, "1000000000"},
+      {"CSV direction", StatementFormat::kCsv, "Date,Amount,Way\n2024-01-01,3,Af\n2024-01-02,4,Out\n", csvWay, 3,
+       kBadDirection, "Out"},
+      {"CSV header looked for below the first line",
+       StatementFormat::kCsv,
+       "Export\n\nDate;Betrag\n2024-01-01;3\n",
+       {},
+       3,
+       kMissingColumn,
+       "Amount"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
@@ -236,6 +248,12 @@ TEST(StatementReadersTest, ProblemTextsNameTheFileTheLineAndTheFault) {
       {{"b.csv", 1, StatementErrorKind::kMissingColumn, "Date"},
        "The statement b.csv cannot be read.\nLine 1: the column \"Date\" is missing.",
        "- check the columns chosen for the statement\n- check the field separator"},
+      {{"x.ofx", 12, StatementErrorKind::kMissingElement, "OFX"},
+       "The statement x.ofx cannot be read.\nLine 12: the element <OFX> is missing.",
+       "- check that the file is a bank statement\n- check that the file is complete"},
+      {{"d.csv", 3, StatementErrorKind::kBadDirection, "Out"},
+       "The statement d.csv cannot be read.\nLine 3: the direction \"Out\" is neither money in nor money out.",
+       "- check the direction column chosen for the statement\n- check that the file is a bank statement"},
       {{"gone.qif", 0, StatementErrorKind::kCannotOpen, ""},
        "The statement gone.qif cannot be opened.",
        "- check that the file exists\n- check that you may read it"},

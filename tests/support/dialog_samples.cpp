@@ -68,28 +68,36 @@ std::unique_ptr<CDialogLogic> RentMatch(CAccountBook& book) {
 // long description), the tutoring of April once more, and a line of 1997.
 std::unique_ptr<CDialogLogic> JuneStatement(CAccountBook& book) {
   const int year = book.GetYear();
-  Statement statement;
-  statement.lines = {
-      {10, {year, 6, 1}, -950, "Rent", "June", ""},
-      {11, {year, 6, 9}, -412.3, "SUPERMARKET", "Card 4411", ""},
-      {12, {year, 6, 16}, -88.1, "Fuel", "", ""},
-      {13, {year, 6, 24}, 2400, "Salary", "", ""},
-      {14, {year, 6, 28}, -7.8, "Corner Cafe", "", ""},
-      {15, {year, 6, 29}, -640, "Mustang Insurance Company of the Southern States", "Policy 2024-118", ""},
-      {16, {year, 7, 10}, 1200, "Salary", "Advance", ""},
-      {17, {year, 4, 12}, 450, "Spring term", "", ""},
-      {18, {1997, 12, 30}, -12, "Old fee", "", ""},
+  const auto line = [](std::uint32_t number, CivilDate date, double amount, const char* payee, const char* memo) {
+    StatementLine made;
+    made.line = number, made.date = date, made.amount = amount, made.payee = payee, made.memo = memo;
+    return made;
   };
-  return Make<CImportDialog>(book, statement, "june.ofx");
+  Statement statement;
+  statement.accounts = {StatementAccount{"1234", StatementAccountKind::kBank}};
+  statement.lines = {
+      line(10, {year, 6, 1}, -950, "Rent", "June"),
+      line(11, {year, 6, 9}, -412.3, "SUPERMARKET", "Card 4411"),
+      line(12, {year, 6, 16}, -88.1, "Fuel", ""),
+      line(13, {year, 6, 24}, 2400, "Salary", ""),
+      line(14, {year, 6, 28}, -7.8, "Corner Cafe", ""),
+      line(15, {year, 6, 29}, -640, "Mustang Insurance Company of the Southern States", "Policy 2024-118"),
+      line(16, {year, 7, 10}, 1200, "Salary", "Advance"),
+      line(17, {year, 4, 12}, 450, "Spring term", ""),
+      line(18, {1997, 12, 30}, -12, "Old fee", ""),
+  };
+  return Make<CImportDialog>(book, std::move(statement), "june.ofx");
 }
 
 // A CSV statement with money out and in apart, whose names give its columns away.
 std::unique_ptr<CDialogLogic> StatementColumns(CAccountBook& book) {
   static CMemorySettingsStore store;
-  CsvPreview preview{"june.csv",
-                     {{1, {"Booking Date", "Payee", "Reference", "Paid Out", "Paid In", "Balance"}},
-                      {2, {"01/06/2026", "Rent", "June", "950.00", "", "1,020.50"}}}};
-  return Make<CCsvColumnsDialog>(book.Settings(), store, std::move(preview));
+  static CInlineRunner runner;
+  static constexpr std::string_view kText =
+      "Booking Date,Payee,Reference,Paid Out,Paid In,Balance\n01/06/2026,Rent,June,950.00,,\"1,020.50\"\n";
+  static const std::vector<CsvRecord> records = SplitCsvRecords(kText, ',');
+  return Make<CCsvColumnsDialog>(store, runner, "june.csv", kText, records,
+                                 GuessCsvMapping(records, ',', CsvPreferencesOf(book.Settings())));
 }
 
 // Three versions kept of the sample account: two good ones of this year,

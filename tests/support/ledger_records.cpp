@@ -1,8 +1,11 @@
 #include "support/ledger_records.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "calc/new_transaction.h"
 
 namespace purso::test {
 namespace {
@@ -56,8 +59,7 @@ std::uint32_t AddPredaction(CYearLedger& ledger, std::uint32_t category, double 
   const std::uint32_t id = predactions.GetRowId();
   if (budget == PredactionBudget::kUntouched) return id;
   CRecordTable& categories = ledger.Categories();
-  if (categories.Find(category) &&
-      IsFixed(CategoryTypeFromCode(categories.GetNumber(category_column::kType)))) {
+  if (categories.Find(category) && IsFixed(CategoryTypeFromCode(categories.GetNumber(category_column::kType)))) {
     Require(categories.SetNumber(category_column::kBudget, categories.GetNumber(category_column::kBudget) + amount),
             what);
   }
@@ -66,15 +68,10 @@ std::uint32_t AddPredaction(CYearLedger& ledger, std::uint32_t category, double 
 
 std::uint32_t AddTransaction(CYearLedger& ledger, double monthDay, std::uint32_t category, double amount,
                              std::string_view description, std::uint32_t match) {
-  CRecordTable& transactions = ledger.Transactions();
-  const char* what = "a transaction";
-  Require(transactions.AddRow(), what);
-  Require(transactions.SetNumber(transaction_column::kDate, monthDay), what);
-  Require(transactions.SetNumber(transaction_column::kCategory, category), what);
-  Require(transactions.SetNumber(transaction_column::kAmount, amount), what);
-  Require(transactions.SetText(transaction_column::kDescription, description), what);
-  Require(transactions.SetNumber(transaction_column::kMatch, match), what);
-  return transactions.GetRowId();
+  const std::optional<std::uint32_t> id =
+      purso::AddTransaction(ledger, NewTransaction{monthDay, category, amount, std::string(description), match});
+  Require(id.has_value(), "a transaction");
+  return *id;
 }
 
 void BurnRowId(CRecordTable& table) {

@@ -111,6 +111,22 @@ void CDialogDriver::Choose(int controlId, std::string_view itemText) {
   ADD_FAILURE() << "control " << controlId << " of dialog " << DialogId() << " has no item \"" << itemText << "\"";
 }
 
+void CDialogDriver::ChooseItems(int controlId, std::vector<int> indices) {
+  if (!Usable(controlId, "choosing in")) return;
+  const ControlResource* control = nullptr;
+  for (const ControlResource& candidate : dialog_.Resource().controls) {
+    if (candidate.id == controlId) control = &candidate;
+  }
+  if (control == nullptr || !control->Has(control_style::kMultiSelect)) {
+    ADD_FAILURE() << "control " << controlId << " of dialog " << DialogId() << " takes one item at a time";
+    return;
+  }
+  Controls().ApplyFocus(controlId);
+  Controls().ApplySelectedItems(controlId, indices.empty() ? CControlModel::kNoSelection : indices.front(),
+                                std::move(indices));
+  dialog_.OnSelectionChange(controlId);
+}
+
 void CDialogDriver::DoubleClick(int controlId, int index) {
   Choose(controlId, index);
   if (!Ended()) dialog_.OnDoubleClick(controlId);

@@ -41,6 +41,8 @@ class CDialogDriver {
   // Selects an item of a list or drop-down, by index or by its text.
   void Choose(int controlId, int index);
   void Choose(int controlId, std::string_view itemText);
+  // Selects several items of a list that allows it, as Shift and Ctrl clicks do.
+  void ChooseItems(int controlId, std::vector<int> indices);
   void DoubleClick(int controlId, int index);
   // Moves the focus by hand, as clicking into a field does.
   void Focus(int controlId);

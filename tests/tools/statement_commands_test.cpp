@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "data/account_file.h"
+#include "data/account_lock.h"
 #include "purso_tool/tool_commands.h"
 #include "sample_statements.h"
 
@@ -90,7 +91,8 @@ TEST_F(StatementCommandsTest, ImportPrintsTheProposalAndWritesOnlyWithApply) {
   apply.push_back("--apply");
   const Outcome applied = RunCommand(apply);
   ASSERT_EQ(applied.status, kExitOk) << applied.err;
-  EXPECT_EQ(json::parse(applied.out)["applied"], (json{{"transactions", 5}, {"matched", 2}, {"newPredactions", 2}}));
+  EXPECT_EQ(json::parse(applied.out)["applied"],
+            (json{{"transactions", 5}, {"matched", 2}, {"newPredactions", 2}, {"openingBalance", false}}));
   EXPECT_EQ(json::parse(RunCommand(ImportCsv()).out)["chosen"], 0);
 
   const Outcome exported = RunCommand({"export", account_});
@@ -105,13 +107,58 @@ TEST_F(StatementCommandsTest, ImportPrintsTheProposalAndWritesOnlyWithApply) {
 
 TEST_F(StatementCommandsTest, AStatementThatCannotBeReadIsReportedAndImportsNothing) {
   const std::vector<std::uint8_t> before = FileBytes(account_);
-  const Outcome outcome = RunCommand({"import", account_, test::SamplePath("bank_semicolon.csv"), "--apply"});
+  const Outcome outcome =
+      RunCommand({"import", account_, test::SamplePath("bank_semicolon.csv"), "--apply", "--date-column", "When"});
   EXPECT_EQ(outcome.status, kExitFileError);
   EXPECT_EQ(outcome.out, "");
   EXPECT_EQ(outcome.err,
-            "The statement bank_semicolon.csv cannot be read.\nLine 1: the column \"Date\" is missing.\n"
+            "The statement bank_semicolon.csv cannot be read.\nLine 1: the column \"When\" is missing.\n"
             "- check the columns chosen for the statement\n- check the field separator\n");
   EXPECT_EQ(FileBytes(account_), before);
+}
+
+TEST_F(StatementCommandsTest, ColumnsSeparatorDatesAndDecimalsAreGuessedAsTheDialogGuessesThem) {
+  const json given = json::parse(RunCommand(ImportCsv()).out);
+  const json guessed = json::parse(RunCommand({"import", account_, test::SamplePath("bank_semicolon.csv")}).out);
+  EXPECT_EQ(guessed["lines"], given["lines"]);
+}
+
+TEST_F(StatementCommandsTest, OneAccountOfTheStatementInBulkUnderTheLockAndNothingWrittenForNothing) {
+  const std::string twoAccounts = test::SamplePath("cases/opening_balance_and_categories.qif");
+  const json busiest = json::parse(RunCommand({"import", account_, twoAccounts}).out);
+  EXPECT_EQ(busiest["account"], "Checking");
+  EXPECT_EQ(busiest["otherAccountLines"], 1);
+  EXPECT_EQ(busiest["lines"][0]["kind"], "openingBalance");
+  const Outcome unknown = RunCommand({"import", account_, twoAccounts, "--account", "Shoebox"});
+  EXPECT_EQ(unknown.err,
+            "purso-tool: the statement has no account 'Shoebox'; its accounts are 'Checking', 'Savings'; see "
+            "'purso-tool --help'\n");
+
+  const std::vector<std::uint8_t> before = FileBytes(account_);
+  const Outcome nothing = RunCommand({"import", account_, twoAccounts, "--account", "Savings", "--apply"});
+  EXPECT_EQ(nothing.status, kExitOk);
+  EXPECT_EQ(nothing.err, "purso-tool: no line is chosen; '" + account_ + "' is left as it was\n");
+  EXPECT_EQ(FileBytes(account_), before);
+  const Outcome noSuch = RunCommand({"import", account_, twoAccounts, "--income-category", "Lottery"});
+  EXPECT_EQ(noSuch.err, "purso-tool: the account has no income category 'Lottery' in 2024\n");
+
+  const std::vector<std::string> bulk = {
+      "import", account_, twoAccounts, "--expense-category", "groceries", "--income-category", "Gift", "--apply"};
+  {
+    CAccountLock program;
+    ASSERT_EQ(program.TryAcquire(account_).status, LockStatus::kAcquired);
+    const Outcome refused = RunCommand(bulk);
+    EXPECT_EQ(refused.status, kExitFileError);
+    EXPECT_NE(refused.err.find("is open in the program ("), std::string::npos) << refused.err;
+    EXPECT_EQ(FileBytes(account_), before);
+  }
+  const json applied = json::parse(RunCommand(bulk).out);
+  EXPECT_EQ(applied["lines"][1]["category"]["name"], "Groceries");
+  EXPECT_EQ(applied["lines"][2]["category"]["name"], "Gift");
+  EXPECT_EQ(applied["lines"][2]["chosen"], false);                  // 0.00
+  EXPECT_EQ(applied["lines"][3]["category"]["name"], "SALARY");     // the file's own "Salary"
+  EXPECT_EQ(applied["lines"][4]["category"]["name"], "Groceries");  // the transfer is money out too
+  EXPECT_EQ(applied["applied"]["transactions"], 3);
 }
 
 TEST_F(StatementCommandsTest, BadCommandLinesAreUsageErrors) {

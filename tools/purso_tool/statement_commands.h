@@ -1,14 +1,18 @@
 // purso-tool's statement commands:
 //
 //   purso-tool import ACCOUNT STATEMENT [--apply] [--format ofx|qif|csv] [--today YYYY-MM-DD]
+//              [--account ID] [--expense-category NAME] [--income-category NAME]
 //              [--separator C] [--no-header] [--date-column COL] [--amount-column COL]
-//              [--debit-column COL] [--credit-column COL] [--payee-column COL]
-//              [--memo-column COL] [--date-order ymd|dmy|mdy] [--decimal .|,]
+//              [--debit-column COL] [--credit-column COL] [--direction-column COL]
+//              [--payee-column COL] [--memo-column COL] [--date-order ymd|dmy|mdy] [--decimal .|,]
 //   purso-tool export ACCOUNT [--year YYYY]
 //
 // import prints, as JSON, what importing the statement into the account
-// would do, line by line; with --apply it also writes the chosen lines into
-// the account. export prints a year's transactions and predactions as CSV.
+// would do, line by line (import_options.h says how it is read); with
+// --apply it also writes the chosen lines into the account, under the
+// account's lock, as the program would, and refuses while the program holds
+// it. With no line chosen the account file is not touched. export prints a
+// year's transactions and predactions as CSV.
 #pragma once
 
 #include <ostream>
