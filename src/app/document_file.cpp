@@ -13,6 +13,7 @@
 #include "data/save_journal.h"
 #include "dialogs/message_dialogs.h"
 #include "resources/frame_resources.h"
+#include "text/filled_text.h"
 
 namespace purso {
 namespace {
@@ -46,20 +47,6 @@ constexpr std::string_view kNowALinkQuestion =
     "The file %1 is now a link to %2, put there by another program since it was opened.\nDo you want to replace the "
     "link with this account? The file it links to is not changed.";
 constexpr std::string_view kReplaceQuestion = "The file %1 already exists.\nDo you want to replace it?";
-
-// The text with every %1 and %2 replaced by first and second.
-std::string Filled(std::string_view text, std::string_view first, std::string_view second = {}) {
-  std::string result;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-      result += text[i + 1] == '1' ? first : second;
-      ++i;
-    } else {
-      result += text[i];
-    }
-  }
-  return result;
-}
 
 // A text another program chose, fit to be shown: no control characters, and
 // not longer than a line or two.

@@ -18,6 +18,7 @@
 #include "statement/csv_column_guess.h"
 #include "statement/statement_file.h"
 #include "statement/year_csv_export.h"
+#include "text/filled_text.h"
 
 namespace purso {
 namespace {
@@ -40,10 +41,7 @@ constexpr std::size_t kGuessedRecords = 300;
 
 // text with the name of the file at path, as account text, for %1.
 std::string WithFileName(std::string_view text, const std::string& path) {
-  std::string result(text);
-  const auto at = result.find("%1");
-  if (at != std::string::npos) result.replace(at, 2, Utf8ToAccountText(FileNameOf(path)));
-  return result;
+  return Filled(text, Utf8ToAccountText(FileNameOf(path)));
 }
 
 void ShowStatementProblem(IHost& host, const StatementError& error) {

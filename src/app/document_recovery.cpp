@@ -10,6 +10,7 @@
 #include "data/account_text.h"
 #include "data/private_store.h"
 #include "dialogs/message_dialogs.h"
+#include "text/filled_text.h"
 
 namespace purso {
 namespace {
@@ -27,16 +28,6 @@ constexpr std::string_view kDamagedSuggestion =
 constexpr std::string_view kDeleteDamagedQuestion = "Do you want to delete the damaged recovery copy %1?";
 constexpr std::string_view kRecoveryNotWritten =
     "The recovery copy of %1 cannot be written: unsaved changes would be lost if the program ended now.";
-
-std::string Filled(std::string_view text, std::string_view first, std::string_view second = {}) {
-  std::string result(text);
-  for (const auto& [mark, value] :
-       {std::pair{std::string_view("%1"), first}, std::pair{std::string_view("%2"), second}}) {
-    const auto at = result.find(mark);
-    if (at != std::string::npos) result.replace(at, mark.size(), value);
-  }
-  return result;
-}
 
 // The name the questions give an account: its file's, or the one it was shown under.
 std::string AccountName(const RecoveryHeader& header) {

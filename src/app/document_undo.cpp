@@ -8,6 +8,7 @@
 #include "app/purso_document.h"
 #include "data/book_change.h"
 #include "dialogs/message_dialogs.h"
+#include "text/filled_text.h"
 
 namespace purso {
 namespace {
@@ -17,12 +18,6 @@ constexpr std::string_view kOneStepDropped = "The oldest undo step was dropped t
 constexpr std::string_view kStepsDropped = "The %1 oldest undo steps were dropped to keep undo within 64 MiB.";
 constexpr std::string_view kStepNotKept =
     "%1 changed too much to be undone; the changes before it can no longer be undone either.";
-
-std::string Filled(std::string_view text, std::string_view value) {
-  std::string result(text);
-  result.replace(result.find("%1"), 2, value);
-  return result;
-}
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "data/private_store.h"
 #include "dialogs/message_dialogs.h"
 #include "resources/frame_resources.h"
+#include "text/filled_text.h"
 
 namespace purso {
 namespace {
@@ -52,9 +53,7 @@ void CpursoPXFDoc::KeepVersion() {
   CArchiveWriter archive;
   CKeptVersions versions(keeping_->Root(), pathName_);
   if (!book_.Write(archive) || !versions.Keep(archive.Bytes(), keeping_->Now(), keeping_->Limits())) {
-    std::string text(kVersionNotKept);
-    text.replace(text.find("%1"), 2, title_);
-    Notify(text);
+    Notify(Filled(kVersionNotKept, title_));
   }
 }
 

@@ -10,6 +10,7 @@
 #include "statement/budget_report_export.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
+#include "text/filled_text.h"
 #include "text/list_layouts.h"
 #include "text/list_row.h"
 
@@ -20,13 +21,6 @@ namespace ids = budget_report_dialog;
 namespace columns = layout::budget_report;
 
 constexpr double kYearEnd = 1231;
-
-// text with %1 replaced by what.
-std::string Filled(std::string_view text, std::string_view what) {
-  std::string result(text);
-  if (const auto at = result.find("%1"); at != std::string::npos) result.replace(at, 2, what);
-  return result;
-}
 
 }  // namespace
 
@@ -63,9 +57,7 @@ void CBudgetReportDialog::ShowCaptions() {
   const std::string atDate = FormatDate(settings, report_.balanceDate);
   const std::string atYearEnd = FormatDate(settings, kYearEnd);
   CControlModel& controls = Controls();
-  std::string subtitle = Filled(ids::kSubtitleText, std::to_string(report_.year));
-  subtitle.replace(subtitle.find("%2"), 2, atDate);
-  controls.SetText(ids::kSubtitle, subtitle);
+  controls.SetText(ids::kSubtitle, Filled(ids::kSubtitleText, std::to_string(report_.year), atDate));
   controls.SetText(ids::kShareHeader, atDate + "\nshare");
   controls.SetText(ids::kActualHeader, atDate + "\nactual");
   controls.SetText(ids::kSurplusAtDateHeader, atDate + "\nsurplus");

@@ -61,18 +61,6 @@ std::string LinesOfFile(const std::vector<std::uint32_t>& lines) {
   return Lines(lines.size()) + " (" + (lines.size() == 1 ? "line " : "lines ") + numbers + " of the file)";
 }
 
-std::string_view KindText(StatementAccountKind kind) {
-  switch (kind) {
-    case StatementAccountKind::kBank:
-      return "bank";
-    case StatementAccountKind::kCard:
-      return "card";
-    case StatementAccountKind::kInvestment:
-      return "investment";
-  }
-  return "";
-}
-
 }  // namespace
 
 CImportDialog::YearFacts::YearFacts(const CYearLedger& ledger) : categories(ledger) {
@@ -110,7 +98,7 @@ void CImportDialog::ShowAccounts() {
   for (std::size_t i = 0; i < statement_.accounts.size(); ++i) {
     const StatementAccount& account = statement_.accounts[i];
     items.push_back((account.id.empty() ? std::string(kUnnamedAccount) : Utf8ToAccountText(account.id)) + " (" +
-                    std::string(KindText(account.kind)) + ", " + Lines(counts[i]) + ")");
+                    std::string(AccountKindName(account.kind)) + ", " + Lines(counts[i]) + ")");
   }
   Controls().SetItems(ids::kAccount, std::move(items));
   Controls().SetSelection(ids::kAccount, static_cast<int>(proposal_->Account()));

@@ -2,6 +2,7 @@
 
 #include "resources/frame_resources.h"
 #include "resources/message_dialog_resources.h"
+#include "text/filled_text.h"
 
 namespace purso {
 
@@ -29,9 +30,7 @@ CSaveChangesDialog::CSaveChangesDialog(std::string_view title)
     : CDialogLogic(save_changes_dialog::kResource), title_(title) {}
 
 void CSaveChangesDialog::OnInit() {
-  std::string question(kSaveChangesQuestion);
-  question.replace(question.find("%1"), 2, title_);
-  Controls().SetText(save_changes_dialog::kQuestion, question);
+  Controls().SetText(save_changes_dialog::kQuestion, Filled(kSaveChangesQuestion, title_));
   Controls().SetFocus(save_changes_dialog::kYes);
 }
 

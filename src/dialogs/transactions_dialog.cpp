@@ -10,6 +10,7 @@
 #include "resources/transactions_dialog_resource.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
+#include "text/filled_text.h"
 #include "text/name_rules.h"
 
 namespace purso {
@@ -127,9 +128,7 @@ void CTransactionsDialog::FillList(const std::function<void()>& change) {
 void CTransactionsDialog::ShowShownCount() {
   std::string text;
   if (rows_.IsFiltered()) {
-    text = std::string(ids::kShownCountText);
-    text.replace(text.find("%1"), 2, std::to_string(rows_.ShownCount()));
-    text.replace(text.find("%2"), 2, std::to_string(rows_.TotalCount()));
+    text = Filled(ids::kShownCountText, std::to_string(rows_.ShownCount()), std::to_string(rows_.TotalCount()));
   }
   Controls().SetText(ids::kShownCount, text);
 }

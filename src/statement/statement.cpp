@@ -25,4 +25,16 @@ std::uint32_t Statement::BusiestAccount() const {
   return busiest == counts.end() ? 0 : static_cast<std::uint32_t>(busiest - counts.begin());
 }
 
+std::string_view AccountKindName(StatementAccountKind kind) {
+  switch (kind) {
+    case StatementAccountKind::kBank:
+      return "bank";
+    case StatementAccountKind::kCard:
+      return "card";
+    case StatementAccountKind::kInvestment:
+      return "investment";
+  }
+  return "";
+}
+
 }  // namespace purso

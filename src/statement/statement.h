@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/calendar.h"
@@ -32,6 +33,9 @@ enum class LineKind {
 };
 
 enum class StatementAccountKind { kBank, kCard, kInvestment };
+
+// "bank", "card" or "investment".
+std::string_view AccountKindName(StatementAccountKind kind);
 
 // One account of the bank's file: a bank statement may hold several (a
 // current account and a card, or a household's two accounts).

@@ -87,18 +87,6 @@ std::string IsoDate(const CivilDate& date) {
   return text;
 }
 
-std::string_view AccountKindName(StatementAccountKind kind) {
-  switch (kind) {
-    case StatementAccountKind::kBank:
-      return "bank";
-    case StatementAccountKind::kCard:
-      return "card";
-    case StatementAccountKind::kInvestment:
-      return "investment";
-  }
-  return "";
-}
-
 Json ProposalJson(const CImportProposal& proposal, const Statement& statement) {
   Json json;
   const std::vector<std::size_t> counts = statement.LinesPerAccount();

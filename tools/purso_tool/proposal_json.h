@@ -19,7 +19,4 @@ std::string IsoDate(const CivilDate& date);
 // "otherAccountLines", "undated", "allMoneyIn", "chosen".
 Json ProposalJson(const CImportProposal& proposal, const Statement& statement);
 
-// "bank", "card" or "investment".
-std::string_view AccountKindName(StatementAccountKind kind);
-
 }  // namespace purso::tool
