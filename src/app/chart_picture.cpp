@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "data/translation.h"
 #include "platform/svg_canvas.h"
 
 namespace purso::chart_picture {
@@ -16,11 +17,8 @@ std::string TwoDigits(int number) {
 }
 
 std::string MonthsCaption(CpursoPXFView& view) {
-  std::string caption(kMonthsCaption);
-  caption.replace(caption.find("%1"), 2, std::to_string(view.Document().Book().GetYear()));
-  caption.replace(caption.find("%2"), 2, TwoDigits(view.FromMonth() + 1));
-  caption.replace(caption.find("%3"), 2, TwoDigits(view.ToMonth() + 1));
-  return caption;
+  return Filled(Translate("ChartPicture", kMonthsCaption), {std::to_string(view.Document().Book().GetYear()),
+                                                            TwoDigits(view.FromMonth() + 1), TwoDigits(view.ToMonth() + 1)});
 }
 
 // The text, cut short with "..." where it is wider than room.
