@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Last version of each of the last days:</source>
-        <translation>Letzte Version jedes der letzten Tage:</translation>
+        <translation>Eine Version je Tag, Anzahl Tage:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1260,7 +1260,7 @@ Zum Erfassen von Buchungen brauchen Sie Kategorien.</translation>
     </message>
     <message>
         <source>Not imported, </source>
-        <translation>Nicht importiert: </translation>
+        <translation>Nicht importiert, </translation>
     </message>
     <message>
         <source>Statement</source>
@@ -2604,19 +2604,23 @@ Ihre vorige Version ist in %2 aufbewahrt.</translation>
     <name>SolverDialog</name>
     <message>
         <source>%1 balance</source>
-        <translation>Saldo %1</translation>
+        <translation>Saldo
+%1</translation>
     </message>
     <message>
         <source>%1 budget</source>
-        <translation>Budget %1</translation>
+        <translation>Budget
+%1</translation>
     </message>
     <message>
         <source>%1 surplus</source>
-        <translation>Plus %1</translation>
+        <translation>Plus
+%1</translation>
     </message>
     <message>
         <source>%1 deficit</source>
-        <translation>Minus %1</translation>
+        <translation>Minus
+%1</translation>
     </message>
     <message>
         <source>Transfer %1 surplus</source>
@@ -2632,23 +2636,28 @@ Ihre vorige Version ist in %2 aufbewahrt.</translation>
     </message>
     <message>
         <source>xx/yy balance</source>
-        <translation>Saldo xx/yy</translation>
+        <translation>Saldo
+xx/yy</translation>
     </message>
     <message>
         <source>xx/yy budget</source>
-        <translation>Budget xx/yy</translation>
+        <translation>Budget
+xx/yy</translation>
     </message>
     <message>
         <source>xx/yy surplus</source>
-        <translation>Plus xx/yy</translation>
+        <translation>Plus
+xx/yy</translation>
     </message>
     <message>
         <source>XX/YY budget</source>
-        <translation>Budget XX/YY</translation>
+        <translation>Budget
+XX/YY</translation>
     </message>
     <message>
         <source>XX/YY surplus</source>
-        <translation>Plus XX/YY</translation>
+        <translation>Plus
+XX/YY</translation>
     </message>
     <message>
         <source>Solve for xx/yy</source>
@@ -2668,11 +2677,13 @@ Ihre vorige Version ist in %2 aufbewahrt.</translation>
     </message>
     <message>
         <source>xx/yy deficit</source>
-        <translation>Minus xx/yy</translation>
+        <translation>Minus
+xx/yy</translation>
     </message>
     <message>
         <source>XX/YY deficit</source>
-        <translation>Minus XX/YY</translation>
+        <translation>Minus
+XX/YY</translation>
     </message>
     <message>
         <source>&amp;Help</source>

@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Last version of each of the last days:</source>
-        <translation>Dernière version des derniers jours&#xa0;:</translation>
+        <translation>Une version par jour, nombre de jours&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1260,7 +1260,7 @@ Il faut des catégories pour créer des opérations.</translation>
     </message>
     <message>
         <source>Not imported, </source>
-        <translation>Non importées&#xa0;: </translation>
+        <translation>Non importées, </translation>
     </message>
     <message>
         <source>Statement</source>
@@ -2604,19 +2604,23 @@ Sa version précédente est conservée dans %2.</translation>
     <name>SolverDialog</name>
     <message>
         <source>%1 balance</source>
-        <translation>Solde %1</translation>
+        <translation>Solde
+%1</translation>
     </message>
     <message>
         <source>%1 budget</source>
-        <translation>Budget %1</translation>
+        <translation>Budget
+%1</translation>
     </message>
     <message>
         <source>%1 surplus</source>
-        <translation>Excédent %1</translation>
+        <translation>Excédent
+%1</translation>
     </message>
     <message>
         <source>%1 deficit</source>
-        <translation>Déficit %1</translation>
+        <translation>Déficit
+%1</translation>
     </message>
     <message>
         <source>Transfer %1 surplus</source>
@@ -2632,23 +2636,28 @@ Sa version précédente est conservée dans %2.</translation>
     </message>
     <message>
         <source>xx/yy balance</source>
-        <translation>Solde xx/yy</translation>
+        <translation>Solde
+xx/yy</translation>
     </message>
     <message>
         <source>xx/yy budget</source>
-        <translation>Budget xx/yy</translation>
+        <translation>Budget
+xx/yy</translation>
     </message>
     <message>
         <source>xx/yy surplus</source>
-        <translation>Excédent xx/yy</translation>
+        <translation>Excédent
+xx/yy</translation>
     </message>
     <message>
         <source>XX/YY budget</source>
-        <translation>Budget XX/YY</translation>
+        <translation>Budget
+XX/YY</translation>
     </message>
     <message>
         <source>XX/YY surplus</source>
-        <translation>Excédent XX/YY</translation>
+        <translation>Excédent
+XX/YY</translation>
     </message>
     <message>
         <source>Solve for xx/yy</source>
@@ -2668,11 +2677,13 @@ Sa version précédente est conservée dans %2.</translation>
     </message>
     <message>
         <source>xx/yy deficit</source>
-        <translation>Déficit xx/yy</translation>
+        <translation>Déficit
+xx/yy</translation>
     </message>
     <message>
         <source>XX/YY deficit</source>
-        <translation>Déficit XX/YY</translation>
+        <translation>Déficit
+XX/YY</translation>
     </message>
     <message>
         <source>&amp;Help</source>
