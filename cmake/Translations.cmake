@@ -15,8 +15,9 @@
 #   PURSO_LUPDATE_OPTIONS
 #     How lupdate reads the sources: the mark of resources/translatable.h is
 #     a QT_TRANSLATE_NOOP, data/translation.h's Translate and
-#     qt/qt_translation.h's UiText a translate, and the files keep no line
-#     numbers, so that they change only when a text does.
+#     qt/qt_translation.h's UiText a translate; the files keep no line
+#     numbers, so that they change only when a text does, and no entry of a
+#     text the sources no longer have.
 #
 #   PURSO_INSTALLED_TRANSLATIONS_FOLDER
 #     The installed folder as seen from the installed program's folder:
@@ -38,6 +39,7 @@ foreach(language IN LISTS PURSO_LANGUAGES)
 endforeach()
 set(PURSO_LUPDATE_OPTIONS
   -locations none
+  -no-obsolete
   -tr-function-alias "QT_TRANSLATE_NOOP+=PURSO_TEXT,translate+=Translate,translate+=UiText")
 
 file(RELATIVE_PATH PURSO_INSTALLED_TRANSLATIONS_FOLDER
@@ -45,7 +47,7 @@ file(RELATIVE_PATH PURSO_INSTALLED_TRANSLATIONS_FOLDER
 
 function(purso_add_translations target)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${PURSO_SOURCE_ROOT}/src/*.h" "${PURSO_SOURCE_ROOT}/src/*.cpp")
-  qt_add_lupdate(${target} TS_FILES ${PURSO_TS_FILES} SOURCES ${sources} LUPDATE_OPTIONS ${PURSO_LUPDATE_OPTIONS})
+  qt_add_lupdate(${target} TS_FILES ${PURSO_TS_FILES} SOURCES ${sources} OPTIONS ${PURSO_LUPDATE_OPTIONS})
   get_target_property(output_dir ${target} BINARY_DIR)
   set_source_files_properties(${PURSO_TS_FILES} PROPERTIES OUTPUT_LOCATION "${output_dir}/translations")
   qt_add_lrelease(${target} TS_FILES ${PURSO_TS_FILES} QM_FILES_OUTPUT_VARIABLE qm_files OPTIONS -silent)

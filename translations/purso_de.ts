@@ -1243,10 +1243,6 @@ Zum Erfassen von Buchungen brauchen Sie Kategorien.</translation>
         <translation>(ohne Namen)</translation>
     </message>
     <message>
-        <source>%1 (%2, %3)</source>
-        <translation>%1 (%2, %3)</translation>
-    </message>
-    <message>
         <source>%1 of %2 to import</source>
         <translation>%1 von %2 werden importiert</translation>
     </message>
@@ -1374,6 +1370,13 @@ Zum Erfassen von Buchungen brauchen Sie Kategorien.</translation>
     <message>
         <source>The last predaction date is invalid.</source>
         <translation>Das Datum der letzten Planbuchung ist ungültig.</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Symbolleiste</translation>
     </message>
 </context>
 <context>

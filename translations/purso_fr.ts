@@ -1243,10 +1243,6 @@ Il faut des catégories pour créer des opérations.</translation>
         <translation>(sans nom)</translation>
     </message>
     <message>
-        <source>%1 (%2, %3)</source>
-        <translation>%1 (%2, %3)</translation>
-    </message>
-    <message>
         <source>%1 of %2 to import</source>
         <translation>%1 sur %2 à importer</translation>
     </message>
@@ -1374,6 +1370,13 @@ Il faut des catégories pour créer des opérations.</translation>
     <message>
         <source>The last predaction date is invalid.</source>
         <translation>La date de la dernière prévision n&apos;est pas valide.</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d&apos;outils</translation>
     </message>
 </context>
 <context>

@@ -21,33 +21,39 @@ namespace {
 
 // The texts of the system's messages, with %1 for a file's name.
 constexpr std::string_view kNoSuchFileProblem = PURSO_TEXT("Document", "The file %1 does not exist.");
-constexpr std::string_view kNoSuchFileSuggestion = PURSO_TEXT("Document", "- check the name and the folder of the file\n- open another file");
+constexpr std::string_view kNoSuchFileSuggestion =
+    PURSO_TEXT("Document", "- check the name and the folder of the file\n- open another file");
 constexpr std::string_view kNoPermissionProblem = PURSO_TEXT("Document", "You may not read the file %1.");
 constexpr std::string_view kNoPermissionSuggestion =
     PURSO_TEXT("Document", "- ask the owner of the file for the right to read it\n- open another file");
 constexpr std::string_view kNotAFileProblem = PURSO_TEXT("Document", "%1 is not a file.");
 constexpr std::string_view kNotAFileSuggestion = PURSO_TEXT("Document", "- open a .PXF file");
-constexpr std::string_view kOpenBackupQuestion =
-    PURSO_TEXT("Document", "The file %1 cannot be read: it is damaged or it is no account file.\nIts backup %2 can be read. Do you want to "
+constexpr std::string_view kOpenBackupQuestion = PURSO_TEXT(
+    "Document",
+    "The file %1 cannot be read: it is damaged or it is no account file.\nIts backup %2 can be read. Do you want to "
     "open the backup in its place? Saving it then replaces the damaged file.");
-constexpr std::string_view kRolledBackProblem =
-    PURSO_TEXT("Document", "The last save of %1 was interrupted.\nThe account is as it was before that save, put back from its backup %2.");
+constexpr std::string_view kRolledBackProblem = PURSO_TEXT(
+    "Document",
+    "The last save of %1 was interrupted.\nThe account is as it was before that save, put back from its backup %2.");
 constexpr std::string_view kRolledBackSuggestion =
     PURSO_TEXT("Document", "- check the changes made just before that save, and make again those that are missing");
 constexpr std::string_view kHeldOpenQuestion =
     PURSO_TEXT("Document", "The account %1 is open in another program%2.\nDo you want to open it anyway?");
 constexpr std::string_view kHeldSaveQuestion =
     PURSO_TEXT("Document", "The file %1 is open in another program%2.\nDo you want to replace it anyway?");
-constexpr std::string_view kForeignLockProblem =
-    PURSO_TEXT("Document", "The account %1 cannot be locked against a second program: %2 is a lock file that is not this program's.");
-constexpr std::string_view kForeignLockSuggestion =
-    PURSO_TEXT("Document", "- changes another program makes are still noticed before a save\n- remove %2 if no one uses it");
-constexpr std::string_view kChangedOnDiskQuestion =
-    PURSO_TEXT("Document", "The file %1 has been changed by another program since it was opened.\nDo you want to replace it?");
-constexpr std::string_view kNowALinkQuestion =
-    PURSO_TEXT("Document", "The file %1 is now a link to %2, put there by another program since it was opened.\nDo you want to replace the "
+constexpr std::string_view kForeignLockProblem = PURSO_TEXT(
+    "Document",
+    "The account %1 cannot be locked against a second program: %2 is a lock file that is not this program's.");
+constexpr std::string_view kForeignLockSuggestion = PURSO_TEXT(
+    "Document", "- changes another program makes are still noticed before a save\n- remove %2 if no one uses it");
+constexpr std::string_view kChangedOnDiskQuestion = PURSO_TEXT(
+    "Document", "The file %1 has been changed by another program since it was opened.\nDo you want to replace it?");
+constexpr std::string_view kNowALinkQuestion = PURSO_TEXT(
+    "Document",
+    "The file %1 is now a link to %2, put there by another program since it was opened.\nDo you want to replace the "
     "link with this account? The file it links to is not changed.");
-constexpr std::string_view kReplaceQuestion = PURSO_TEXT("Document", "The file %1 already exists.\nDo you want to replace it?");
+constexpr std::string_view kReplaceQuestion =
+    PURSO_TEXT("Document", "The file %1 already exists.\nDo you want to replace it?");
 
 // One of the texts in the user's language, with every %1 and %2 replaced by
 // first and second.
@@ -68,7 +74,8 @@ std::string Shown(std::string_view text) {
 // holder in a way that can be trusted.
 std::string HolderText(const LockHolder& holder) {
   if (!holder.IsKnown()) return {};
-  return Filled(Translate("Document", " (%1 on %2, process %3)"), {holder.user, holder.host, std::to_string(holder.pid)});
+  return Filled(Translate("Document", " (%1 on %2, process %3)"),
+                {holder.user, holder.host, std::to_string(holder.pid)});
 }
 
 std::string BackupNameOf(const CFilePlace& place) { return place.Name() + ".bak"; }
@@ -99,7 +106,8 @@ bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
     default: {
       // A damaged file: its backup may still hold the account.
       const BackupOffer offer = OfferBackup(place, name);
-      if (offer == BackupOffer::kNone) ShowProblem(host_, Translate("ReadFailure", kReadingProblem), Translate("ReadFailure", kReadingSuggestion));
+      if (offer == BackupOffer::kNone)
+        ShowProblem(host_, Translate("ReadFailure", kReadingProblem), Translate("ReadFailure", kReadingSuggestion));
       if (offer != BackupOffer::kTaken) return false;
       reads = false;
       break;

@@ -18,17 +18,20 @@ namespace {
 
 // The texts of the system's messages: %1 the account's name, %2 the time
 // the copy was written, or the copy's file and why it cannot be read.
-constexpr std::string_view kRecoverQuestion =
-    PURSO_TEXT("Document", "The account %1 has changes that were not saved when the program ended on %2.\nDo you want to recover them?");
-constexpr std::string_view kDeleteQuestion =
-    PURSO_TEXT("Document", "Do you want to delete the changes to %1 of %2 for good?\nIf you answer No, they are kept until you save the "
+constexpr std::string_view kRecoverQuestion = PURSO_TEXT(
+    "Document",
+    "The account %1 has changes that were not saved when the program ended on %2.\nDo you want to recover them?");
+constexpr std::string_view kDeleteQuestion = PURSO_TEXT(
+    "Document",
+    "Do you want to delete the changes to %1 of %2 for good?\nIf you answer No, they are kept until you save the "
     "account.");
 constexpr std::string_view kDamagedProblem = PURSO_TEXT("Document", "The recovery copy %1 cannot be read: %2.");
-constexpr std::string_view kDamagedSuggestion =
-    PURSO_TEXT("Document", "- it holds no changes that can be recovered\n- answer the next question to delete it or keep it");
-constexpr std::string_view kDeleteDamagedQuestion = PURSO_TEXT("Document", "Do you want to delete the damaged recovery copy %1?");
-constexpr std::string_view kRecoveryNotWritten =
-    PURSO_TEXT("Document", "The recovery copy of %1 cannot be written: unsaved changes would be lost if the program ended now.");
+constexpr std::string_view kDamagedSuggestion = PURSO_TEXT(
+    "Document", "- it holds no changes that can be recovered\n- answer the next question to delete it or keep it");
+constexpr std::string_view kDeleteDamagedQuestion =
+    PURSO_TEXT("Document", "Do you want to delete the damaged recovery copy %1?");
+constexpr std::string_view kRecoveryNotWritten = PURSO_TEXT(
+    "Document", "The recovery copy of %1 cannot be written: unsaved changes would be lost if the program ended now.");
 
 // One of the texts in the user's language, with first and second for %1 and %2.
 std::string Message(std::string_view text, std::string_view first = {}, std::string_view second = {}) {

@@ -30,10 +30,12 @@ struct GuardText {
 };
 
 constexpr GuardText kGuardTexts[] = {
-    {CommandGuard::kHasObjects, PURSO_TEXT("Document", "You have not defined any objects.\nYou need some objects to define categories."),
+    {CommandGuard::kHasObjects,
+     PURSO_TEXT("Document", "You have not defined any objects.\nYou need some objects to define categories."),
      PURSO_TEXT("Document", "Select \"Categories|Objects...\" to define objects.")},
     {CommandGuard::kHasFunctionalAreas,
-     PURSO_TEXT("Document", "You have not defined any functional areas.\nYou need some functional areas to define categories."),
+     PURSO_TEXT("Document",
+                "You have not defined any functional areas.\nYou need some functional areas to define categories."),
      PURSO_TEXT("Document", "Select \"Categories|Functional Areas...\" to define functional areas.")},
     {CommandGuard::kHasCategories,
      PURSO_TEXT("Document", "You have not defined any categories.\nYou need some categories to create transactions."),
@@ -207,7 +209,8 @@ bool CpursoPXFDoc::CheckGuard(CommandGuard guard) {
   }
   if (holds) return true;
   for (const GuardText& text : kGuardTexts) {
-    if (text.guard == guard) ShowProblem(host_, Translate("Document", text.problem), Translate("Document", text.suggestion));
+    if (text.guard == guard)
+      ShowProblem(host_, Translate("Document", text.problem), Translate("Document", text.suggestion));
   }
   return false;
 }

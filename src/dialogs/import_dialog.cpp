@@ -88,6 +88,12 @@ std::string KindText(StatementAccountKind kind) {
 
 }  // namespace
 
+CImportDialog::RowWords::RowWords()
+    : noCategory(Shown(kNoCategory)),
+      openingBalance(Shown(kOpeningBalance)),
+      newPredaction(Shown(kNewPredaction)),
+      duplicate(Shown(kDuplicate)) {}
+
 CImportDialog::YearFacts::YearFacts(const CYearLedger& ledger) : categories(ledger) {
   const CRecordTable& predactions = ledger.Predactions();
   for (std::uint32_t row = 0; row < predactions.GetRowCount(); ++row) {
@@ -126,7 +132,7 @@ void CImportDialog::ShowAccounts() {
     const std::string name =
         account.id.empty() ? Shown(PURSO_TEXT("ImportDialog", "(unnamed)")) : Utf8ToAccountText(account.id);
     items.push_back(
-        Filled(Shown(PURSO_TEXT("ImportDialog", "%1 (%2, %3)")), {name, KindText(account.kind), Lines(counts[i])}));
+        Filled("%1 (%2, %3)", {name, KindText(account.kind), Lines(counts[i])}));
   }
   Controls().SetItems(ids::kAccount, std::move(items));
   Controls().SetSelection(ids::kAccount, static_cast<int>(proposal_->Account()));
@@ -178,7 +184,7 @@ std::string CImportDialog::RowText(std::size_t index) {
   const YearFacts& facts = FactsOf(line.year);
   const CategoryFacts* category = line.category ? facts.categories.Find(*line.category) : nullptr;
   std::string predaction;
-  if (line.predaction == PredactionProposal::kNew) predaction = Shown(kNewPredaction);
+  if (line.predaction == PredactionProposal::kNew) predaction = words_.newPredaction;
   if (line.predaction == PredactionProposal::kExisting) {
     const auto date = facts.predactionDates.find(line.predactionId);
     if (date != facts.predactionDates.end()) predaction = FormatDate(settings, date->second);
@@ -188,11 +194,11 @@ std::string CImportDialog::RowText(std::size_t index) {
       .Column(columns::kChosen, line.chosen ? kChosenMark : kLeftOutMark)
       .Column(columns::kDate, FormatDate(settings, line.monthDay) + "/" + std::to_string(line.year))
       .Column(out ? columns::kAmountOut : columns::kAmountIn, FormatAmount(settings, line.amount))
-      .Column(columns::kCategory, line.kind == LineKind::kOpeningBalance ? Shown(kOpeningBalance)
-                                  : category != nullptr                  ? category->name
-                                                                         : Shown(kNoCategory))
+      .Column(columns::kCategory, line.kind == LineKind::kOpeningBalance ? std::string_view(words_.openingBalance)
+                                  : category != nullptr                  ? std::string_view(category->name)
+                                                                         : std::string_view(words_.noCategory))
       .Column(columns::kPredaction, predaction)
-      .Column(columns::kNote, line.duplicate ? Shown(kDuplicate) : std::string())
+      .Column(columns::kNote, line.duplicate ? std::string_view(words_.duplicate) : std::string_view())
       .Column(columns::kDescription, line.description)
       .Finish();
 }
@@ -231,7 +237,7 @@ void CImportDialog::ShowSelection() {
     const ProposedLine& line = proposal_->Lines()[static_cast<std::size_t>(anchor)];
     const YearFacts& facts = FactsOf(line.year);
     const std::vector<std::uint32_t> choices = proposal_->CategoryChoices(static_cast<std::size_t>(anchor));
-    items.push_back(Shown(line.kind == LineKind::kOpeningBalance ? kOpeningBalance : kNoCategory));
+    items.push_back(line.kind == LineKind::kOpeningBalance ? words_.openingBalance : words_.noCategory);
     current = 0;
     for (std::size_t i = 0; i < choices.size(); ++i) {
       items.push_back(facts.categories.Find(choices[i])->name);

@@ -6,7 +6,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStringList>
-
 #include <optional>
 #include <string>
 #include <vector>

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTableView>
-
 #include <algorithm>
 #include <cmath>
 
@@ -148,7 +147,8 @@ void CAccountViewWidget::NameForScreenReaders() {
   }
   Widget(kBudgetToggle)
       ->setAccessibleDescription(UiText("AccountView", "Shows or hides the bars of the predicted balance"));
-  Widget(kActualToggle)->setAccessibleDescription(UiText("AccountView", "Shows or hides the bars of the actual balance"));
+  Widget(kActualToggle)
+      ->setAccessibleDescription(UiText("AccountView", "Shows or hides the bars of the actual balance"));
   Widget(kOutstandingExpenses)->setAccessibleName(UiText("AccountView", "Outstanding expenses"));
   Widget(kOutstandingIncomes)->setAccessibleName(UiText("AccountView", "Outstanding incomes"));
 }

@@ -17,15 +17,15 @@
 
 #include "app/account_view.h"
 #include "app/recent_file_list.h"
-#include "dialogs/about_dialog.h"
 #include "data/private_store.h"
+#include "dialogs/about_dialog.h"
 #include "platform/help_launcher.h"
-#include "qt/qt_translation.h"
-#include "shell/lock_keys.h"
-#include "shell/shell_log.h"
 #include "qt/qt_host.h"
 #include "qt/qt_locale.h"
+#include "qt/qt_translation.h"
 #include "qt/text_codec.h"
+#include "shell/lock_keys.h"
+#include "shell/shell_log.h"
 #include "shell/toolbar_icons.h"
 
 namespace purso {
@@ -80,7 +80,7 @@ CpursoMainFrame::~CpursoMainFrame() {
 }
 
 void CpursoMainFrame::BuildToolBar() {
-  auto* toolbar = addToolBar(QStringLiteral("Toolbar"));
+  auto* toolbar = addToolBar(UiText("MainFrame", "Toolbar"));
   toolbar->setObjectName(QStringLiteral("Toolbar"));
   toolbar->setIconSize(QSize(16, 15));
   toolbar->setMovable(true);
@@ -276,8 +276,8 @@ void CpursoMainFrame::OnCommand(int command) {
       NewDocument();
       return;
     case kFileOpen: {
-      const QString path =
-          QFileDialog::getOpenFileName(this, UiText("FileDialogs", "Open"), QString(), UiText("FileDialogs", kFileFilter));
+      const QString path = QFileDialog::getOpenFileName(this, UiText("FileDialogs", "Open"), QString(),
+                                                        UiText("FileDialogs", kFileFilter));
       if (!path.isEmpty()) OpenDocument(path);
       return;
     }
@@ -387,8 +387,8 @@ bool CpursoMainFrame::SaveAs(CpursoPXFDoc& document) {
   // the file dialog back with the name as typed.
   std::optional<std::string> path;
   while (!path) {
-    name = QFileDialog::getSaveFileName(this, UiText("FileDialogs", "Save As"), name, UiText("FileDialogs", kFileFilter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    name = QFileDialog::getSaveFileName(this, UiText("FileDialogs", "Save As"), name,
+                                        UiText("FileDialogs", kFileFilter), nullptr, QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty()) return false;
     path = document.SaveAsTarget(QFileInfo(name).absoluteFilePath().toStdString());
   }

@@ -8,7 +8,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-
 #include <vector>
 
 #include "app/account_view.h"

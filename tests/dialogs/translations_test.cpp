@@ -32,7 +32,7 @@ std::vector<std::string> Marks(std::string_view text) {
 bool IsAccountText(std::string_view utf8) {
   const std::optional<std::u32string> characters = DecodeUtf8(utf8);
   return characters && std::all_of(characters->begin(), characters->end(),
-                                    [](char32_t c) { return UnicodeToAccountChar(c).has_value(); });
+                                   [](char32_t c) { return UnicodeToAccountChar(c).has_value(); });
 }
 
 std::string_view AfterTab(std::string_view text) {

@@ -129,8 +129,8 @@ const DialogSample kSamples[] = {
      }},
     {"Confirmation",
      [](CAccountBook&) {
-       return Make<CConfirmationDialog>(
-           Translate("CategoriesDialog", "All predactions of this category will be removed.\nDo you want to continue?"));
+       return Make<CConfirmationDialog>(Translate(
+           "CategoriesDialog", "All predactions of this category will be removed.\nDo you want to continue?"));
      }},
     {"Save changes", [](CAccountBook&) { return Make<CSaveChangesDialog>("household.pxf"); }},
     {"Date & Currency Settings", [](CAccountBook& book) { return Make<CSettingsDialog>(book.Settings()); },
@@ -157,7 +157,10 @@ const DialogSample kSamples[] = {
     {"Statement Columns", StatementColumns},
     {"Budget Report", [](CAccountBook& book) { return Make<CBudgetReportDialog>(book, "Household"); },
      budget_report_dialog::kDone},
-    {"Export Chart", [](CAccountBook&) { return Make<CExportChartDialog>(ChartExportChoice{PictureFormat::kPng, 586, 481}); }},
+    {"Export Chart",
+     [](CAccountBook&) {
+       return Make<CExportChartDialog>(ChartExportChoice{PictureFormat::kPng, 586, 481});
+     }},
     {"Restore Earlier Version", KeptVersions},
     {"Backups", [](CAccountBook&) { return Make<CBackupsDialog>(VersionLimits{}); }},
 };
