@@ -16,7 +16,7 @@
 #     Gives <target> the include root of src/<folder>.
 include_guard(GLOBAL)
 
-set(PURSO_LAYER_FLOORS "resources,data;platform,calc;text;qt,statement;dialogs;app;shell")
+set(PURSO_LAYER_FLOORS "resources;data;platform,calc;text;qt,statement;dialogs;app;shell")
 
 function(purso_layer target folder)
   set(root "${PROJECT_BINARY_DIR}/layer_includes/${folder}")

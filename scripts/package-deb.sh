@@ -26,7 +26,8 @@ for path in ./usr/bin/purso ./usr/bin/purso-tool ./usr/share/purso/help/Index.ht
   ./usr/share/applications/purso.desktop ./usr/share/mime/packages/purso.xml \
   ./usr/share/icons/hicolor/scalable/apps/purso.svg ./usr/share/icons/hicolor/256x256/apps/purso.png \
   ./usr/share/metainfo/com.tolvacomputing.purso.metainfo.xml ./usr/share/man/man1/purso.1.gz \
-  ./usr/share/bash-completion/completions/purso-tool; do
+  ./usr/share/bash-completion/completions/purso-tool ./usr/share/purso/translations/purso_de.qm \
+  ./usr/share/purso/translations/purso_fr.qm; do
   grep -qxF "$path" <<<"$contents" || { echo "package-deb: $deb lacks $path" >&2; exit 1; }
 done
 depends=$(dpkg-deb --field "$deb" Depends)

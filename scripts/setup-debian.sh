@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools
   nlohmann-json3-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev

@@ -248,7 +248,8 @@ check_saved_file() {
 
 # A display of its own, chosen by the server; a private home, runtime and
 # settings folder; no desktop named, so that Qt shows its own file dialog
-# rather than a desktop's, whose keys would differ.
+# rather than a desktop's, whose keys would differ; in English, whose window
+# titles the walk waits for, whatever the language of the session.
 exec 3>"$scratch/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
 xvfb=$!
@@ -261,7 +262,7 @@ mkdir -m 700 "$scratch/home" "$scratch/runtime"
 cd "$scratch"
 env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u QT_QPA_PLATFORMTHEME -u DBUS_SESSION_BUS_ADDRESS \
   HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/home/.config" XDG_DATA_HOME="$scratch/home/.local/share" \
-  QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="purso.shell.info=true" \
+  QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="purso.shell.info=true" LANGUAGE=en \
   "$program" >"$log" 2>&1 &
 pid=$!
 wait_until 20 "first paint of the new account" logged "account view painted: Purso1"

@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "qt/qt_translation.h"
 #include "shell/command_line.h"
 #include "shell/purso_application.h"
+#include "shell/shell_log.h"
 
 namespace {
 
@@ -28,6 +30,10 @@ int main(int argc, char* argv[]) {
     icon.addFile(QStringLiteral(":/icons/icons/%1x%1/purso.png").arg(size));
   }
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("purso"), icon));
+  // The user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) for every window.
+  const purso::CQtTranslation translation(QLocale::system(), purso::TranslationFolders());
+  qCInfo(lcShell).noquote() << "language:"
+                            << (translation.Language().isEmpty() ? QStringLiteral("en") : translation.Language());
   purso::CpursoApp app;
   switch (app.Start(QApplication::arguments().mid(1))) {
     case purso::CpursoApp::StartResult::kHandedOver:

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "calc/predaction_queries.h"
+#include "data/translation.h"
 #include "dialogs/predactions_dialog.h"
 #include "platform/help_launcher.h"
+#include "platform/shown_text.h"
 #include "resources/predactions_dialog_resource.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
@@ -23,7 +25,8 @@ using namespace view_style;
 namespace ids = account_view;
 
 constexpr int kMonths = 12;
-// The undo step of a double-click on an outstanding row is named after its dialog.
+// The undo step of a double-click on an outstanding row is named after its
+// dialog (in the dialog's context).
 constexpr std::string_view kPredactionsStep = predactions_dialog::kResource.title;
 
 // The outstanding lists' captions and totals stand on the same row.
@@ -272,7 +275,7 @@ void CpursoPXFView::OnDoubleClick(int controlId) {
   // opener, in one step named after the dialog; then the document's
   // bookkeeping: the unsaved-changes state follows the book, and its views,
   // this one among them, recompute.
-  document_.RunCommand(kPredactionsStep, [this, categoryId, predactionId] {
+  document_.RunCommand(ShownText(predactions_dialog::kResource, kPredactionsStep), [this, categoryId, predactionId] {
     EditPredactions(document_.Host(), document_.Book(), categoryId, *predactionId);
   });
   document_.Bookkeeping();
@@ -293,11 +296,13 @@ void CpursoPXFView::PaintLegend(ICanvas& canvas) {
     Rgb colour;
   };
   const Cell cells[ids::kLegendCells] = {
-      {std::to_string(document_.Book().GetYear()) + " Budget Balance", amount(budgetBalance_),
-       SignColour(budgetBalance_)},
-      {"Xaction Balance Date", FormatDate(settings, balanceDate_), kYellow},
-      {"Transaction Balance", amount(transactionBalanceAtDate_), SignColour(transactionBalanceAtDate_)},
-      {"Predaction Balance", amount(predactionBalanceAtDate_), SignColour(predactionBalanceAtDate_)},
+      {Filled(Translate("AccountView", "%1 Budget Balance"), {std::to_string(document_.Book().GetYear())}),
+       amount(budgetBalance_), SignColour(budgetBalance_)},
+      {Translate("AccountView", "Xaction Balance Date"), FormatDate(settings, balanceDate_), kYellow},
+      {Translate("AccountView", "Transaction Balance"), amount(transactionBalanceAtDate_),
+       SignColour(transactionBalanceAtDate_)},
+      {Translate("AccountView", "Predaction Balance"), amount(predactionBalanceAtDate_),
+       SignColour(predactionBalanceAtDate_)},
   };
   DrawPanelBox(canvas, ids::kLegendBox);
   for (int k = 0; k < ids::kLegendCells; ++k) {
@@ -318,8 +323,8 @@ void CpursoPXFView::PaintOutstandingCaptions(ICanvas& canvas) {
     TextEndingAt(canvas, kOutstandingRight, y, FittingAmount(canvas, settings, total, kSmallFont, room), kSmallFont,
                  colour);
   };
-  caption(kExpensesCaptionY, "Outst. expenses", outstandingExpensesTotal_, kRed);
-  caption(kIncomesCaptionY, "Outst. incomes", outstandingIncomesTotal_, kBlue);
+  caption(kExpensesCaptionY, Translate("AccountView", "Outst. expenses"), outstandingExpensesTotal_, kRed);
+  caption(kIncomesCaptionY, Translate("AccountView", "Outst. incomes"), outstandingIncomesTotal_, kBlue);
 }
 
 void CpursoPXFView::Invalidate(const PixelRect& area) {

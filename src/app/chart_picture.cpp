@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "data/translation.h"
 #include "platform/svg_canvas.h"
-#include "text/filled_text.h"
 
 namespace purso::chart_picture {
 namespace {
@@ -17,8 +17,9 @@ std::string TwoDigits(int number) {
 }
 
 std::string MonthsCaption(CpursoPXFView& view) {
-  return Filled(kMonthsCaption, std::to_string(view.Document().Book().GetYear()), TwoDigits(view.FromMonth() + 1),
-                TwoDigits(view.ToMonth() + 1));
+  return Filled(Translate("ChartPicture", kMonthsCaption),
+                {std::to_string(view.Document().Book().GetYear()), TwoDigits(view.FromMonth() + 1),
+                 TwoDigits(view.ToMonth() + 1)});
 }
 
 // The text, cut short with "..." where it is wider than room.

@@ -13,14 +13,15 @@
 
 #include "app/account_view.h"
 #include "platform/canvas.h"
+#include "resources/translatable.h"
 
 namespace purso::chart_picture {
 
 // The part of the view's canvas the picture shows.
 inline constexpr PixelRect kArea{0, 0, account_view::kOutstandingPanel.left, account_view::kWholeView.bottom};
 
-// How the caption reads: "2024, months 01 to 12".
-inline constexpr std::string_view kMonthsCaption = "%1, months %2 to %3";
+// How the caption reads: "2024, months 01 to 12" (in the user's language).
+inline constexpr std::string_view kMonthsCaption = PURSO_TEXT("ChartPicture", "%1, months %2 to %3");
 
 // Draws the picture in the view's pixels, from the figures the view holds.
 void Draw(ICanvas& canvas, CpursoPXFView& view, std::string_view accountName);

@@ -11,42 +11,55 @@
 #include "data/account_file.h"
 #include "data/account_text.h"
 #include "data/save_journal.h"
+#include "data/translation.h"
 #include "dialogs/message_dialogs.h"
 #include "resources/frame_resources.h"
-#include "text/filled_text.h"
+#include "resources/translatable.h"
 
 namespace purso {
 namespace {
 
 // The texts of the system's messages, with %1 for a file's name.
-constexpr std::string_view kNoSuchFileProblem = "The file %1 does not exist.";
-constexpr std::string_view kNoSuchFileSuggestion = "- check the name and the folder of the file\n- open another file";
-constexpr std::string_view kNoPermissionProblem = "You may not read the file %1.";
+constexpr std::string_view kNoSuchFileProblem = PURSO_TEXT("Document", "The file %1 does not exist.");
+constexpr std::string_view kNoSuchFileSuggestion =
+    PURSO_TEXT("Document", "- check the name and the folder of the file\n- open another file");
+constexpr std::string_view kNoPermissionProblem = PURSO_TEXT("Document", "You may not read the file %1.");
 constexpr std::string_view kNoPermissionSuggestion =
-    "- ask the owner of the file for the right to read it\n- open another file";
-constexpr std::string_view kNotAFileProblem = "%1 is not a file.";
-constexpr std::string_view kNotAFileSuggestion = "- open a .PXF file";
-constexpr std::string_view kOpenBackupQuestion =
+    PURSO_TEXT("Document", "- ask the owner of the file for the right to read it\n- open another file");
+constexpr std::string_view kNotAFileProblem = PURSO_TEXT("Document", "%1 is not a file.");
+constexpr std::string_view kNotAFileSuggestion = PURSO_TEXT("Document", "- open a .PXF file");
+constexpr std::string_view kOpenBackupQuestion = PURSO_TEXT(
+    "Document",
     "The file %1 cannot be read: it is damaged or it is no account file.\nIts backup %2 can be read. Do you want to "
-    "open the backup in its place? Saving it then replaces the damaged file.";
-constexpr std::string_view kRolledBackProblem =
-    "The last save of %1 was interrupted.\nThe account is as it was before that save, put back from its backup %2.";
+    "open the backup in its place? Saving it then replaces the damaged file.");
+constexpr std::string_view kRolledBackProblem = PURSO_TEXT(
+    "Document",
+    "The last save of %1 was interrupted.\nThe account is as it was before that save, put back from its backup %2.");
 constexpr std::string_view kRolledBackSuggestion =
-    "- check the changes made just before that save, and make again those that are missing";
+    PURSO_TEXT("Document", "- check the changes made just before that save, and make again those that are missing");
 constexpr std::string_view kHeldOpenQuestion =
-    "The account %1 is open in another program%2.\nDo you want to open it anyway?";
+    PURSO_TEXT("Document", "The account %1 is open in another program%2.\nDo you want to open it anyway?");
 constexpr std::string_view kHeldSaveQuestion =
-    "The file %1 is open in another program%2.\nDo you want to replace it anyway?";
-constexpr std::string_view kForeignLockProblem =
-    "The account %1 cannot be locked against a second program: %2 is a lock file that is not this program's.";
-constexpr std::string_view kForeignLockSuggestion =
-    "- changes another program makes are still noticed before a save\n- remove %2 if no one uses it";
-constexpr std::string_view kChangedOnDiskQuestion =
-    "The file %1 has been changed by another program since it was opened.\nDo you want to replace it?";
-constexpr std::string_view kNowALinkQuestion =
+    PURSO_TEXT("Document", "The file %1 is open in another program%2.\nDo you want to replace it anyway?");
+constexpr std::string_view kForeignLockProblem = PURSO_TEXT(
+    "Document",
+    "The account %1 cannot be locked against a second program: %2 is a lock file that is not this program's.");
+constexpr std::string_view kForeignLockSuggestion = PURSO_TEXT(
+    "Document", "- changes another program makes are still noticed before a save\n- remove %2 if no one uses it");
+constexpr std::string_view kChangedOnDiskQuestion = PURSO_TEXT(
+    "Document", "The file %1 has been changed by another program since it was opened.\nDo you want to replace it?");
+constexpr std::string_view kNowALinkQuestion = PURSO_TEXT(
+    "Document",
     "The file %1 is now a link to %2, put there by another program since it was opened.\nDo you want to replace the "
-    "link with this account? The file it links to is not changed.";
-constexpr std::string_view kReplaceQuestion = "The file %1 already exists.\nDo you want to replace it?";
+    "link with this account? The file it links to is not changed.");
+constexpr std::string_view kReplaceQuestion =
+    PURSO_TEXT("Document", "The file %1 already exists.\nDo you want to replace it?");
+
+// One of the texts in the user's language, with every %1 and %2 replaced by
+// first and second.
+std::string Message(std::string_view text, std::string_view first = {}, std::string_view second = {}) {
+  return Filled(Translate("Document", text), {first, second});
+}
 
 // A text another program chose, fit to be shown: no control characters, and
 // not longer than a line or two.
@@ -61,7 +74,8 @@ std::string Shown(std::string_view text) {
 // holder in a way that can be trusted.
 std::string HolderText(const LockHolder& holder) {
   if (!holder.IsKnown()) return {};
-  return " (" + holder.user + " on " + holder.host + ", process " + std::to_string(holder.pid) + ")";
+  return Filled(Translate("Document", " (%1 on %2, process %3)"),
+                {holder.user, holder.host, std::to_string(holder.pid)});
 }
 
 std::string BackupNameOf(const CFilePlace& place) { return place.Name() + ".bak"; }
@@ -78,21 +92,22 @@ bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
     case ReadFailure::kNone:
       break;
     case ReadFailure::kNoSuchFile:
-      ShowProblem(host_, Filled(kNoSuchFileProblem, name), kNoSuchFileSuggestion);
+      ShowProblem(host_, Message(kNoSuchFileProblem, name), Message(kNoSuchFileSuggestion));
       return false;
     case ReadFailure::kNoPermission:
-      ShowProblem(host_, Filled(kNoPermissionProblem, name), kNoPermissionSuggestion);
+      ShowProblem(host_, Message(kNoPermissionProblem, name), Message(kNoPermissionSuggestion));
       return false;
     case ReadFailure::kNotAFile:
-      ShowProblem(host_, Filled(kNotAFileProblem, name), kNotAFileSuggestion);
+      ShowProblem(host_, Message(kNotAFileProblem, name), Message(kNotAFileSuggestion));
       return false;
     case ReadFailure::kOutOfMemory:
-      ShowProblem(host_, kReadingProblem, kReadingSuggestion);
+      ShowProblem(host_, Translate("ReadFailure", kReadingProblem), Translate("ReadFailure", kReadingSuggestion));
       return false;
     default: {
       // A damaged file: its backup may still hold the account.
       const BackupOffer offer = OfferBackup(place, name);
-      if (offer == BackupOffer::kNone) ShowProblem(host_, kReadingProblem, kReadingSuggestion);
+      if (offer == BackupOffer::kNone)
+        ShowProblem(host_, Translate("ReadFailure", kReadingProblem), Translate("ReadFailure", kReadingSuggestion));
       if (offer != BackupOffer::kTaken) return false;
       reads = false;
       break;
@@ -106,7 +121,7 @@ bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
   // A backup taken in the damaged file's place is not what the file holds.
   history_.Clear(reads ? CUndoHistory::SavedState::kSaved : CUndoHistory::SavedState::kUnsaved);
   if (recovery.status == Recovery::kRolledBack) {
-    ShowProblem(host_, Filled(kRolledBackProblem, name, recovery.backup), kRolledBackSuggestion);
+    ShowProblem(host_, Message(kRolledBackProblem, name, recovery.backup), Message(kRolledBackSuggestion));
   }
   recalculate_ = true;
   OfferRecoveryOfThisAccount();
@@ -116,7 +131,7 @@ bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
 CpursoPXFDoc::BackupOffer CpursoPXFDoc::OfferBackup(const CFilePlace& place, const std::string& name) {
   CAccountBook backup;
   if (LoadAccountFile(place.Beside(BackupNameOf(place)), backup) != ReadFailure::kNone) return BackupOffer::kNone;
-  if (!AskConfirmation(host_, Filled(kOpenBackupQuestion, name, BackupNameOf(place)))) {
+  if (!AskConfirmation(host_, Message(kOpenBackupQuestion, name, BackupNameOf(place)))) {
     return BackupOffer::kDeclined;
   }
   book_ = std::move(backup);
@@ -132,7 +147,7 @@ std::optional<std::string> CpursoPXFDoc::SaveAsTarget(const std::string& typedPa
   struct stat info {};
   const bool exists = ::stat(path.c_str(), &info) == 0;
   const bool own = !pathName_.empty() && FileStampOf(path) == FileStampOf(pathName_);
-  if (exists && !own && !AskConfirmation(host_, Filled(kReplaceQuestion, FileNameOf(path)))) return std::nullopt;
+  if (exists && !own && !AskConfirmation(host_, Message(kReplaceQuestion, FileNameOf(path)))) return std::nullopt;
   return path;
 }
 
@@ -140,9 +155,9 @@ bool CpursoPXFDoc::MayReplaceFile() {
   const std::string name = FileNameOf(pathName_);
   switch (CompareWithDisk(place_, stamp_)) {
     case DiskChange::kLink:
-      return AskConfirmation(host_, Filled(kNowALinkQuestion, name, Shown(place_.LinkTarget())));
+      return AskConfirmation(host_, Message(kNowALinkQuestion, name, Shown(place_.LinkTarget())));
     case DiskChange::kChanged:
-      return AskConfirmation(host_, Filled(kChangedOnDiskQuestion, name));
+      return AskConfirmation(host_, Message(kChangedOnDiskQuestion, name));
     default:
       return true;
   }
@@ -196,14 +211,14 @@ bool CpursoPXFDoc::LockFile(CAccountLock& lock, const CFilePlace& place, const s
   const LockResult result = lock.TryAcquire(place);
   switch (result.status) {
     case LockStatus::kForeign:
-      ShowProblem(host_, Filled(kForeignLockProblem, name, LockNameOf(place.Name())),
-                  Filled(kForeignLockSuggestion, name, LockNameOf(place.Name())));
+      ShowProblem(host_, Message(kForeignLockProblem, name, LockNameOf(place.Name())),
+                  Message(kForeignLockSuggestion, name, LockNameOf(place.Name())));
       return true;
     case LockStatus::kHeldByOther:
       // An account this program holds open already (under another name) is its own business.
       if (result.holder.pid == ::getpid()) return true;
       // Opening or replacing anyway is the risky answer: No is the default.
-      if (!AskConfirmation(host_, Filled(question, name, HolderText(result.holder)), DefaultAnswer::kNo)) return false;
+      if (!AskConfirmation(host_, Message(question, name, HolderText(result.holder)), DefaultAnswer::kNo)) return false;
       lock.ForceAcquire(place);
       return true;
     default:

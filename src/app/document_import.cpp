@@ -12,36 +12,39 @@
 #include "app/purso_document.h"
 #include "data/account_save.h"
 #include "data/account_text.h"
+#include "data/translation.h"
 #include "dialogs/csv_columns_dialog.h"
 #include "dialogs/import_dialog.h"
 #include "dialogs/message_dialogs.h"
+#include "resources/translatable.h"
 #include "statement/csv_column_guess.h"
 #include "statement/statement_file.h"
 #include "statement/year_csv_export.h"
-#include "text/filled_text.h"
 
 namespace purso {
 namespace {
 
 // The texts of the system's messages, with %1 for a file's name.
-constexpr std::string_view kUnknownFormatProblem = "The file %1 is not a bank statement the program can read.";
+constexpr std::string_view kUnknownFormatProblem =
+    PURSO_TEXT("Document", "The file %1 is not a bank statement the program can read.");
 constexpr std::string_view kUnknownFormatSuggestion =
-    "- choose an OFX or QFX, a QIF or a CSV statement (.ofx, .qfx, .qif, .csv)";
-constexpr std::string_view kExportProblem = "The file %1 cannot be written.";
-constexpr std::string_view kExportSuggestion =
-    "- check that you may write to the folder\n- check that the disk is not full\n- try another name";
+    PURSO_TEXT("Document", "- choose an OFX or QFX, a QIF or a CSV statement (.ofx, .qfx, .qif, .csv)");
+constexpr std::string_view kExportProblem = PURSO_TEXT("Document", "The file %1 cannot be written.");
+constexpr std::string_view kExportSuggestion = PURSO_TEXT(
+    "Document", "- check that you may write to the folder\n- check that the disk is not full\n- try another name");
 constexpr std::string_view kExportExtension = ".csv";
 // The undo step of an import is named after its command.
-constexpr std::string_view kImportStep = "Import Statement";
+constexpr std::string_view kImportStep = PURSO_TEXT("UndoStep", "Import Statement");
 // What the progress window says while the statement is read and compared with the account.
-constexpr std::string_view kReadingTitle = "Reading the statement ";
-constexpr std::string_view kProposingTitle = "Comparing the statement with the account...";
+constexpr std::string_view kReadingTitle = PURSO_TEXT("Document", "Reading the statement %1...");
+constexpr std::string_view kProposingTitle = PURSO_TEXT("Document", "Comparing the statement with the account...");
 // The lines of a CSV file the column guess and the Statement Columns dialog read.
 constexpr std::size_t kGuessedRecords = 300;
 
-// text with the name of the file at path, as account text, for %1.
+// text in the user's language with the name of the file at path, as account
+// text, for %1.
 std::string WithFileName(std::string_view text, const std::string& path) {
-  return Filled(text, Utf8ToAccountText(FileNameOf(path)));
+  return Filled(Translate("Document", text), {Utf8ToAccountText(FileNameOf(path))});
 }
 
 void ShowStatementProblem(IHost& host, const StatementError& error) {
@@ -54,7 +57,7 @@ void ShowStatementProblem(IHost& host, const StatementError& error) {
 bool CpursoPXFDoc::ImportStatement(const std::string& path, ISettingsStore& settings, IBackgroundRunner& runner) {
   const std::optional<StatementFormat> format = FormatOfFileName(path);
   if (!format) {
-    ShowProblem(host_, WithFileName(kUnknownFormatProblem, path), kUnknownFormatSuggestion);
+    ShowProblem(host_, WithFileName(kUnknownFormatProblem, path), Translate("Document", kUnknownFormatSuggestion));
     return false;
   }
   const std::string name = FileNameOf(path);
@@ -67,7 +70,7 @@ bool CpursoPXFDoc::ImportStatement(const std::string& path, ISettingsStore& sett
     std::vector<CsvRecord> first;
     CsvMapping guess;
     bool read = false;
-    if (!runner.Run(std::string(kReadingTitle) + name + "...", [&](CTaskProgress& progress) {
+    if (!runner.Run(WithFileName(kReadingTitle, path), [&](CTaskProgress& progress) {
           if (!LoadStatementFile(path, text, error)) return;
           if (*format == StatementFormat::kCsv) {
             const char separator = GuessCsvSeparator(text);
@@ -98,20 +101,20 @@ bool CpursoPXFDoc::ImportStatement(const std::string& path, ISettingsStore& sett
     first = {};
 
     std::unique_ptr<CImportProposal> proposal;
-    if (!runner.Run(kProposingTitle, [&](CTaskProgress& progress) {
+    if (!runner.Run(Translate("Document", kProposingTitle), [&](CTaskProgress& progress) {
           proposal = std::make_unique<CImportProposal>(book_, statement, statement.BusiestAccount(), &progress);
         })) {
       return false;
     }
     CImportDialog dialog(book_, std::move(statement), std::move(proposal), Utf8ToAccountText(name));
     int result = kCommandCancel;
-    RunCommand(kImportStep, [&] { result = host_.RunModal(dialog); });
+    RunCommand(Translate("UndoStep", kImportStep), [&] { result = host_.RunModal(dialog); });
     if (result != kCommandOk) return false;
   } catch (const std::bad_alloc&) {
     // The account changes only through Import, which keeps it whole when
     // memory runs out; should it run out after Import, the change is shown.
     if (book_.IsModified()) Bookkeeping();
-    ShowProblem(host_, kCommandOutOfMemoryProblem, kOutOfMemorySuggestion);
+    ShowCommandOutOfMemory(host_);
     return false;
   }
   Bookkeeping();
@@ -128,7 +131,7 @@ std::string CpursoPXFDoc::ExportFileName() const {
 bool CpursoPXFDoc::ExportYear(const std::string& path) {
   const std::string csv = YearToCsv(book_.CurrentLedger(), book_.Settings());
   if (WriteFileAtomically(path, std::vector<std::uint8_t>(csv.begin(), csv.end()))) return true;
-  ShowProblem(host_, WithFileName(kExportProblem, path), kExportSuggestion);
+  ShowProblem(host_, WithFileName(kExportProblem, path), Translate("Document", kExportSuggestion));
   return false;
 }
 

@@ -9,25 +9,34 @@
 #include "app/purso_document.h"
 #include "data/account_text.h"
 #include "data/private_store.h"
+#include "data/translation.h"
 #include "dialogs/message_dialogs.h"
-#include "text/filled_text.h"
+#include "resources/translatable.h"
 
 namespace purso {
 namespace {
 
 // The texts of the system's messages: %1 the account's name, %2 the time
 // the copy was written, or the copy's file and why it cannot be read.
-constexpr std::string_view kRecoverQuestion =
-    "The account %1 has changes that were not saved when the program ended on %2.\nDo you want to recover them?";
-constexpr std::string_view kDeleteQuestion =
+constexpr std::string_view kRecoverQuestion = PURSO_TEXT(
+    "Document",
+    "The account %1 has changes that were not saved when the program ended on %2.\nDo you want to recover them?");
+constexpr std::string_view kDeleteQuestion = PURSO_TEXT(
+    "Document",
     "Do you want to delete the changes to %1 of %2 for good?\nIf you answer No, they are kept until you save the "
-    "account.";
-constexpr std::string_view kDamagedProblem = "The recovery copy %1 cannot be read: %2.";
-constexpr std::string_view kDamagedSuggestion =
-    "- it holds no changes that can be recovered\n- answer the next question to delete it or keep it";
-constexpr std::string_view kDeleteDamagedQuestion = "Do you want to delete the damaged recovery copy %1?";
-constexpr std::string_view kRecoveryNotWritten =
-    "The recovery copy of %1 cannot be written: unsaved changes would be lost if the program ended now.";
+    "account.");
+constexpr std::string_view kDamagedProblem = PURSO_TEXT("Document", "The recovery copy %1 cannot be read: %2.");
+constexpr std::string_view kDamagedSuggestion = PURSO_TEXT(
+    "Document", "- it holds no changes that can be recovered\n- answer the next question to delete it or keep it");
+constexpr std::string_view kDeleteDamagedQuestion =
+    PURSO_TEXT("Document", "Do you want to delete the damaged recovery copy %1?");
+constexpr std::string_view kRecoveryNotWritten = PURSO_TEXT(
+    "Document", "The recovery copy of %1 cannot be written: unsaved changes would be lost if the program ended now.");
+
+// One of the texts in the user's language, with first and second for %1 and %2.
+std::string Message(std::string_view text, std::string_view first = {}, std::string_view second = {}) {
+  return Filled(Translate("Document", text), {first, second});
+}
 
 // The name the questions give an account: its file's, or the one it was shown under.
 std::string AccountName(const RecoveryHeader& header) {
@@ -62,7 +71,7 @@ void CpursoPXFDoc::WriteRecoveryNow() {
   const bool written = recovery_ && recovery_->Write({pathName_, title_, now}, book_);
   lastRecovery_ = now;
   // Said once until a copy is written again, not at every attempt.
-  if (!written && !recoveryFailed_) Notify(Filled(kRecoveryNotWritten, title_));
+  if (!written && !recoveryFailed_) Notify(Message(kRecoveryNotWritten, title_));
   recoveryFailed_ = !written;
   recoveryPending_ = !written;
 }
@@ -102,15 +111,15 @@ bool CpursoPXFDoc::OfferRecovery(std::unique_ptr<CRecoveryFile> copy) {
   const ReadFailure failure = copy->Read(header, *recovered);
   if (failure != ReadFailure::kNone) {
     const std::string name = Utf8ToAccountText(copy->Path());
-    ShowProblem(host_, Filled(kDamagedProblem, name, ReadFailureText(failure)), kDamagedSuggestion);
-    if (AskConfirmation(host_, Filled(kDeleteDamagedQuestion, name))) copy->Remove();
+    ShowProblem(host_, Message(kDamagedProblem, name, ReadFailureName(failure)), Message(kDamagedSuggestion));
+    if (AskConfirmation(host_, Message(kDeleteDamagedQuestion, name))) copy->Remove();
     return false;
   }
   const std::string when = LocalTimeText(header.writtenAt);
-  if (AskConfirmation(host_, Filled(kRecoverQuestion, AccountName(header), when))) {
+  if (AskConfirmation(host_, Message(kRecoverQuestion, AccountName(header), when))) {
     return AdoptRecovery(std::move(copy), header, std::move(recovered));
   }
-  if (AskConfirmation(host_, Filled(kDeleteQuestion, AccountName(header), when))) copy->Remove();
+  if (AskConfirmation(host_, Message(kDeleteQuestion, AccountName(header), when))) copy->Remove();
   return false;
 }
 

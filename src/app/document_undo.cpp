@@ -1,5 +1,6 @@
 // CpursoPXFDoc: every change as one step, and the Edit commands that take
 // the steps back and forward.
+#include <initializer_list>
 #include <memory>
 #include <new>
 #include <string>
@@ -7,17 +8,24 @@
 
 #include "app/purso_document.h"
 #include "data/book_change.h"
+#include "data/translation.h"
 #include "dialogs/message_dialogs.h"
-#include "text/filled_text.h"
+#include "resources/translatable.h"
 
 namespace purso {
 namespace {
 
 // The texts of the status bar, with %1 for a number or a name.
-constexpr std::string_view kOneStepDropped = "The oldest undo step was dropped to keep undo within 64 MiB.";
-constexpr std::string_view kStepsDropped = "The %1 oldest undo steps were dropped to keep undo within 64 MiB.";
+constexpr std::string_view kOneStepDropped =
+    PURSO_TEXT("Document", "The oldest undo step was dropped to keep undo within 64 MiB.");
+constexpr std::string_view kStepsDropped =
+    PURSO_TEXT("Document", "The %1 oldest undo steps were dropped to keep undo within 64 MiB.");
 constexpr std::string_view kStepNotKept =
-    "%1 changed too much to be undone; the changes before it can no longer be undone either.";
+    PURSO_TEXT("Document", "%1 changed too much to be undone; the changes before it can no longer be undone either.");
+
+std::string Shown(std::string_view text, std::initializer_list<std::string_view> values = {}) {
+  return Filled(Translate("Document", text), values);
+}
 
 }  // namespace
 
@@ -39,11 +47,11 @@ void CpursoPXFDoc::RunCommand(std::string_view name, const std::function<void()>
 void CpursoPXFDoc::AddStep(std::string_view name, CBookChange change) {
   const CUndoHistory::Added added = history_.Add(std::string(name), std::move(change));
   if (!added.kept) {
-    Notify(Filled(kStepNotKept, name));
+    Notify(Shown(kStepNotKept, {name}));
   } else if (added.dropped == 1) {
-    Notify(kOneStepDropped);
+    Notify(Shown(kOneStepDropped));
   } else if (added.dropped > 1) {
-    Notify(Filled(kStepsDropped, std::to_string(added.dropped)));
+    Notify(Shown(kStepsDropped, {std::to_string(added.dropped)}));
   }
 }
 
@@ -52,7 +60,7 @@ void CpursoPXFDoc::Undo() {
   try {
     history_.Undo(book_);
   } catch (const std::bad_alloc&) {
-    ShowProblem(host_, kOutOfMemoryProblem, kOutOfMemorySuggestion);
+    ShowOutOfMemory(host_);
     return;
   }
   Bookkeeping();
@@ -64,7 +72,7 @@ void CpursoPXFDoc::Redo() {
   try {
     history_.Redo(book_);
   } catch (const std::bad_alloc&) {
-    ShowProblem(host_, kOutOfMemoryProblem, kOutOfMemorySuggestion);
+    ShowOutOfMemory(host_);
     return;
   }
   Bookkeeping();

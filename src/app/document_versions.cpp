@@ -9,16 +9,17 @@
 #include "data/account_file.h"
 #include "data/archive.h"
 #include "data/private_store.h"
+#include "data/translation.h"
 #include "dialogs/message_dialogs.h"
 #include "resources/frame_resources.h"
-#include "text/filled_text.h"
+#include "resources/translatable.h"
 
 namespace purso {
 namespace {
 
 // The status bar's text when a version cannot be kept, %1 the account's name.
 constexpr std::string_view kVersionNotKept =
-    "No earlier version of %1 could be kept: the folder of kept versions cannot be written.";
+    PURSO_TEXT("Document", "No earlier version of %1 could be kept: the folder of kept versions cannot be written.");
 
 std::string StemOf(const std::string& name) {
   const auto dot = name.find_last_of('.');
@@ -53,7 +54,7 @@ void CpursoPXFDoc::KeepVersion() {
   CArchiveWriter archive;
   CKeptVersions versions(keeping_->Root(), pathName_);
   if (!book_.Write(archive) || !versions.Keep(archive.Bytes(), keeping_->Now(), keeping_->Limits())) {
-    Notify(Filled(kVersionNotKept, title_));
+    Notify(Filled(Translate("Document", kVersionNotKept), {title_}));
   }
 }
 
@@ -69,12 +70,12 @@ std::vector<VersionSummary> CpursoPXFDoc::KeptVersions() const {
 bool CpursoPXFDoc::OpenVersion(const KeptVersion& version, const std::string& originalTitle,
                                const std::string& originalPath) {
   if (LoadAccountFile(version.path, book_) != ReadFailure::kNone) {
-    ShowProblem(host_, kReadingProblem, kReadingSuggestion);
+    ShowProblem(host_, Translate("ReadFailure", kReadingProblem), Translate("ReadFailure", kReadingSuggestion));
     return false;
   }
   // A new account that is not its file: every save asks where to go.
   const std::string date = LocalTimeText(version.savedAt);
-  title_ = originalTitle + " (restored " + date + ")";
+  title_ = Filled(Translate("Document", "%1 (restored %2)"), {originalTitle, date});
   restoredFrom_ = originalPath;
   restoredDate_ = date.substr(0, date.find(' '));
   history_.Clear(CUndoHistory::SavedState::kUnsaved);
@@ -90,7 +91,8 @@ std::string CpursoPXFDoc::SaveAsProposal() const {
   // Beside the original, never the original itself.
   const auto slash = restoredFrom_.find_last_of('/');
   const std::string folder = slash == std::string::npos ? std::string() : restoredFrom_.substr(0, slash + 1);
-  return folder + StemOf(FileNameOf(restoredFrom_)) + " restored " + restoredDate_ + std::string(kDefaultExtension);
+  return folder + Filled(Translate("Document", "%1 restored %2"), {StemOf(FileNameOf(restoredFrom_)), restoredDate_}) +
+         std::string(kDefaultExtension);
 }
 
 }  // namespace purso

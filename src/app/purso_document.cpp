@@ -6,6 +6,7 @@
 
 #include "app/file_name.h"
 #include "data/account_file.h"
+#include "data/translation.h"
 #include "dialogs/budget_report_dialog.h"
 #include "dialogs/budget_wizard_dialog.h"
 #include "dialogs/categories_dialog.h"
@@ -17,6 +18,7 @@
 #include "dialogs/solver_dialog.h"
 #include "dialogs/transactions_dialog.h"
 #include "resources/frame_resources.h"
+#include "resources/translatable.h"
 
 namespace purso {
 namespace {
@@ -28,14 +30,16 @@ struct GuardText {
 };
 
 constexpr GuardText kGuardTexts[] = {
-    {CommandGuard::kHasObjects, "You have not defined any objects.\nYou need some objects to define categories.",
-     "Select \"Categories|Objects...\" to define objects."},
+    {CommandGuard::kHasObjects,
+     PURSO_TEXT("Document", "You have not defined any objects.\nYou need some objects to define categories."),
+     PURSO_TEXT("Document", "Select \"Categories|Objects...\" to define objects.")},
     {CommandGuard::kHasFunctionalAreas,
-     "You have not defined any functional areas.\nYou need some functional areas to define categories.",
-     "Select \"Categories|Functional Areas...\" to define functional areas."},
+     PURSO_TEXT("Document",
+                "You have not defined any functional areas.\nYou need some functional areas to define categories."),
+     PURSO_TEXT("Document", "Select \"Categories|Functional Areas...\" to define functional areas.")},
     {CommandGuard::kHasCategories,
-     "You have not defined any categories.\nYou need some categories to create transactions.",
-     "Select \"Categories|Categories...\" to define categories."},
+     PURSO_TEXT("Document", "You have not defined any categories.\nYou need some categories to create transactions."),
+     PURSO_TEXT("Document", "Select \"Categories|Categories...\" to define categories.")},
 };
 
 // What a command does once its dialog has closed.
@@ -48,7 +52,7 @@ enum class AfterDialog {
 // dialog it runs, and what follows the dialog.
 struct CommandRow {
   int id;
-  std::string_view name;  // of its undo step
+  std::string_view name;  // of its undo step, marked in the context "UndoStep"
   std::initializer_list<CommandGuard> guards;
   AfterDialog after;
   void (*run)(CpursoPXFDoc& document);
@@ -72,24 +76,24 @@ std::string AccountName(const CpursoPXFDoc& document) {
 // Commands join this table as their dialogs join the program.
 const CommandRow kCommands[] = {
     {command_id::kObjects,
-     "Objects",
+     PURSO_TEXT("UndoStep", "Objects"),
      {},
      AfterDialog::kFiguresStay,
      [](CpursoPXFDoc& document) { Run<CNameListDialog>(document, document.CurrentLedger(), MasterList::kObjects); }},
     {command_id::kFunctionalAreas,
-     "Functional Areas",
+     PURSO_TEXT("UndoStep", "Functional Areas"),
      {},
      AfterDialog::kFiguresStay,
      [](CpursoPXFDoc& document) {
        Run<CNameListDialog>(document, document.CurrentLedger(), MasterList::kFunctionalAreas);
      }},
     {command_id::kCategories,
-     "Categories",
+     PURSO_TEXT("UndoStep", "Categories"),
      {CommandGuard::kHasObjects, CommandGuard::kHasFunctionalAreas},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) { Run<CCategoriesDialog>(document, document.Book()); }},
     {command_id::kSettings,
-     "Settings",
+     PURSO_TEXT("UndoStep", "Settings"),
      {},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) {
@@ -99,32 +103,32 @@ const CommandRow kCommands[] = {
        if (!book.Settings().SameSettings(before)) book.SetModified();
      }},
     {command_id::kTransactions,
-     "Transactions",
+     PURSO_TEXT("UndoStep", "Transactions"),
      {CommandGuard::kHasCategories},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) { Run<CTransactionsDialog>(document, document.Book()); }},
     {command_id::kOpeningBalance,
-     "Opening Balance",
+     PURSO_TEXT("UndoStep", "Opening Balance"),
      {},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) { EditOpeningBalance(document.Host(), document.Book()); }},
     {command_id::kSolver,
-     "Solver",
+     PURSO_TEXT("UndoStep", "Solver"),
      {},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) { Run<CSolverDialog>(document, document.Book()); }},
     {command_id::kBudgetWizard,
-     "Budget Wizard",
+     PURSO_TEXT("UndoStep", "Budget Wizard"),
      {},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) { Run<CBudgetWizardDialog>(document, document.Book()); }},
     {command_id::kChangeYear,
-     "Change Year",
+     PURSO_TEXT("UndoStep", "Change Year"),
      {},
      AfterDialog::kBookkeeping,
      [](CpursoPXFDoc& document) { Run<CChangeYearDialog>(document, document.Book()); }},
     {command_id::kBudgetReport,
-     "Budget Report",
+     PURSO_TEXT("UndoStep", "Budget Report"),
      {},
      AfterDialog::kFiguresStay,
      [](CpursoPXFDoc& document) {
@@ -136,10 +140,8 @@ const CommandRow kCommands[] = {
 };
 
 // "&Undo Transactions", or "&Undo" when there is no step.
-std::string JoinCaption(std::string_view caption, std::string_view name) {
-  std::string joined(caption);
-  if (!name.empty()) joined.append(" ").append(name);
-  return joined;
+std::string JoinCaption(std::string_view caption, std::string_view stepCaption, std::string_view name) {
+  return name.empty() ? Translate("Menu", caption) : Filled(Translate("Menu", stepCaption), {name});
 }
 
 const CommandRow* FindCommand(int commandId) {
@@ -161,9 +163,9 @@ bool CpursoPXFDoc::IsCommandAvailable(int commandId) const {
 std::optional<CommandState> CpursoPXFDoc::QueryCommand(int commandId) const {
   switch (commandId) {
     case command_id::kEditUndo:
-      return CommandState{history_.CanUndo(), JoinCaption(kUndoCaption, history_.UndoName())};
+      return CommandState{history_.CanUndo(), JoinCaption(kUndoCaption, kUndoStepCaption, history_.UndoName())};
     case command_id::kEditRedo:
-      return CommandState{history_.CanRedo(), JoinCaption(kRedoCaption, history_.RedoName())};
+      return CommandState{history_.CanRedo(), JoinCaption(kRedoCaption, kRedoStepCaption, history_.RedoName())};
     default:
       if (FindCommand(commandId) == nullptr) return std::nullopt;
       return CommandState{true, {}};
@@ -186,7 +188,7 @@ bool CpursoPXFDoc::OnCommand(int commandId) {
   for (CommandGuard guard : command->guards) {
     if (!CheckGuard(guard)) return true;
   }
-  RunCommand(command->name, [this, command] { command->run(*this); });
+  RunCommand(Translate("UndoStep", command->name), [this, command] { command->run(*this); });
   if (command->after == AfterDialog::kBookkeeping) Bookkeeping();
   return true;
 }
@@ -207,7 +209,8 @@ bool CpursoPXFDoc::CheckGuard(CommandGuard guard) {
   }
   if (holds) return true;
   for (const GuardText& text : kGuardTexts) {
-    if (text.guard == guard) ShowProblem(host_, text.problem, text.suggestion);
+    if (text.guard == guard)
+      ShowProblem(host_, Translate("Document", text.problem), Translate("Document", text.suggestion));
   }
   return false;
 }

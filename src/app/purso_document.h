@@ -126,8 +126,9 @@ class CpursoPXFDoc {
   bool OnCommand(int commandId);
 
   // Runs command, which may change the account, as one step: what it changed
-  // becomes one undo step named name ("Undo <name>"), and nothing when it
-  // changed nothing; new steps drop those that could be redone.
+  // becomes one undo step named name, in the user's language ("Undo
+  // <name>"), and nothing when it changed nothing; new steps drop those that
+  // could be redone.
   void RunCommand(std::string_view name, const std::function<void()>& command);
   // Edit > Undo and Redo: the account exactly as before the last step, or
   // after the next one, its modified state following the last save; then

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "data/record_table.h"
+#include "resources/translatable.h"
 
 namespace purso {
 
@@ -34,17 +35,18 @@ constexpr unsigned MaxInterval(SeriesUnit unit) {
   return 12;
 }
 
-// The word shown with the interval: "days", "weeks", "months".
+// The word shown with the interval: "days", "weeks", "months", marked for
+// the Recurring Predactions dialog.
 constexpr std::string_view UnitWord(SeriesUnit unit) {
   switch (unit) {
     case SeriesUnit::kDays:
-      return "days";
+      return PURSO_TEXT("RecurringPredactionsDialog", "days");
     case SeriesUnit::kWeeks:
-      return "weeks";
+      return PURSO_TEXT("RecurringPredactionsDialog", "weeks");
     case SeriesUnit::kMonths:
       break;
   }
-  return "months";
+  return PURSO_TEXT("RecurringPredactionsDialog", "months");
 }
 
 struct PredactionSeries {

@@ -15,14 +15,17 @@
 #include "data/file_place.h"
 #include "data/file_stamp.h"
 #include "data/read_failure.h"
+#include "resources/translatable.h"
 
 namespace purso {
 
 // The message the document shows when a file cannot be read, as a problem
-// text and a suggestion text; those of writing are in save_failure.h.
-inline constexpr std::string_view kReadingProblem =
-    "Error reading from .PXF file. Possible causes:\n- out of memory\n- not a valid .PXF file";
-inline constexpr std::string_view kReadingSuggestion = "- close some applications\n- try a new file";
+// text and a suggestion text (translated in the context "ReadFailure");
+// those of writing are in save_failure.h.
+inline constexpr std::string_view kReadingProblem = PURSO_TEXT(
+    "ReadFailure", "Error reading from .PXF file. Possible causes:\n- out of memory\n- not a valid .PXF file");
+inline constexpr std::string_view kReadingSuggestion =
+    PURSO_TEXT("ReadFailure", "- close some applications\n- try a new file");
 
 // The whole content of a file; false when it cannot be opened or read.
 bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes);

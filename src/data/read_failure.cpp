@@ -1,5 +1,8 @@
 #include "data/read_failure.h"
 
+#include "data/translation.h"
+#include "resources/translatable.h"
+
 namespace purso {
 
 std::string_view ReadFailureText(ReadFailure failure) {
@@ -7,43 +10,45 @@ std::string_view ReadFailureText(ReadFailure failure) {
     case ReadFailure::kNone:
       return "";
     case ReadFailure::kNoSuchFile:
-      return "no such file";
+      return PURSO_TEXT("ReadFailure", "no such file");
     case ReadFailure::kNoPermission:
-      return "permission denied";
+      return PURSO_TEXT("ReadFailure", "permission denied");
     case ReadFailure::kNotAFile:
-      return "it is not a file";
+      return PURSO_TEXT("ReadFailure", "it is not a file");
     case ReadFailure::kReadError:
-      return "read error";
+      return PURSO_TEXT("ReadFailure", "read error");
     case ReadFailure::kOutOfMemory:
-      return "out of memory";
+      return PURSO_TEXT("ReadFailure", "out of memory");
     case ReadFailure::kTruncated:
-      return "the file ends early";
+      return PURSO_TEXT("ReadFailure", "the file ends early");
     case ReadFailure::kBadMagic:
-      return "it does not begin as an account file does";
+      return PURSO_TEXT("ReadFailure", "it does not begin as an account file does");
     case ReadFailure::kBadSettings:
-      return "its display settings are damaged";
+      return PURSO_TEXT("ReadFailure", "its display settings are damaged");
     case ReadFailure::kBadYearIndex:
-      return "its current year is not one of its years";
+      return PURSO_TEXT("ReadFailure", "its current year is not one of its years");
     case ReadFailure::kBadLedgerCount:
-      return "its number of years is out of range";
+      return PURSO_TEXT("ReadFailure", "its number of years is out of range");
     case ReadFailure::kBadColumns:
-      return "the columns of a table are damaged";
+      return PURSO_TEXT("ReadFailure", "the columns of a table are damaged");
     case ReadFailure::kWrongSchema:
-      return "a table has other columns than it must";
+      return PURSO_TEXT("ReadFailure", "a table has other columns than it must");
     case ReadFailure::kBadBlockRows:
-      return "a table's rows per block is not its own";
+      return PURSO_TEXT("ReadFailure", "a table's rows per block is not its own");
     case ReadFailure::kCapacityTooLarge:
-      return "a table's capacity does not fit 32 bits";
+      return PURSO_TEXT("ReadFailure", "a table's capacity does not fit 32 bits");
     case ReadFailure::kRowCountAboveCapacity:
-      return "a table holds more rows than its capacity";
+      return PURSO_TEXT("ReadFailure", "a table holds more rows than its capacity");
     case ReadFailure::kBadNextRowId:
-      return "a table's next row id is the no-row marker";
+      return PURSO_TEXT("ReadFailure", "a table's next row id is the no-row marker");
     case ReadFailure::kBadRowIds:
-      return "a table's row ids do not rise below its next row id";
+      return PURSO_TEXT("ReadFailure", "a table's row ids do not rise below its next row id");
     case ReadFailure::kTrailingBytes:
-      return "there are bytes after its last year";
+      return PURSO_TEXT("ReadFailure", "there are bytes after its last year");
   }
   return "";
 }
+
+std::string ReadFailureName(ReadFailure failure) { return Translate("ReadFailure", ReadFailureText(failure)); }
 
 }  // namespace purso

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace purso {
@@ -35,7 +36,9 @@ enum class ReadFailure : std::uint8_t {
 };
 
 // What the check found, in a few words for a message or a list ("the file
-// ends early"); empty for kNone.
+// ends early"); empty for kNone. ReadFailureName gives it in the user's
+// language.
 std::string_view ReadFailureText(ReadFailure failure);
+std::string ReadFailureName(ReadFailure failure);
 
 }  // namespace purso

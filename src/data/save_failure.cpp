@@ -2,6 +2,9 @@
 
 #include <cerrno>
 
+#include "data/translation.h"
+#include "resources/translatable.h"
+
 namespace purso {
 namespace {
 
@@ -12,32 +15,48 @@ struct FailureText {
 };
 
 constexpr FailureText kTexts[] = {
-    {SaveFailure::kReadOnly, "The file %1 is read-only.\nIt was not changed.",
-     "- save it under another name with \"File|Save As...\"\n- make the file writable and save again"},
-    {SaveFailure::kNoPermission, "You may not change the file %1.\nIt was not changed.",
-     "- save it under another name with \"File|Save As...\"\n- ask the owner of the file for the right to change it"},
+    {SaveFailure::kReadOnly, PURSO_TEXT("SaveFailure", "The file %1 is read-only.\nIt was not changed."),
+     PURSO_TEXT("SaveFailure",
+                "- save it under another name with \"File|Save As...\"\n- make the file writable and save again")},
+    {SaveFailure::kNoPermission, PURSO_TEXT("SaveFailure", "You may not change the file %1.\nIt was not changed."),
+     PURSO_TEXT("SaveFailure",
+                "- save it under another name with \"File|Save As...\"\n- ask the owner of the file for the right to "
+                "change it")},
     {SaveFailure::kFolderNotWritable,
-     "The folder of the file %1 does not accept new files, so the file cannot be saved there safely.\nIt was not "
-     "changed.",
-     "- save it under another name with \"File|Save As...\" in a folder of your own\n- ask the owner of the folder "
-     "for the right to create files in it"},
-    {SaveFailure::kNoSpace, "There is not enough room on the disk to save the file %1.\nIt was not changed.",
-     "- delete some files on your disk\n- save it under another name with \"File|Save As...\" on another disk"},
+     PURSO_TEXT(
+         "SaveFailure",
+         "The folder of the file %1 does not accept new files, so the file cannot be saved there safely.\nIt was not "
+         "changed."),
+     PURSO_TEXT(
+         "SaveFailure",
+         "- save it under another name with \"File|Save As...\" in a folder of your own\n- ask the owner of the folder "
+         "for the right to create files in it")},
+    {SaveFailure::kNoSpace,
+     PURSO_TEXT("SaveFailure", "There is not enough room on the disk to save the file %1.\nIt was not changed."),
+     PURSO_TEXT(
+         "SaveFailure",
+         "- delete some files on your disk\n- save it under another name with \"File|Save As...\" on another disk")},
     {SaveFailure::kInvalidName,
-     "The file %1 cannot be written.\nIts folder does not exist, a folder has its name, or the name is not valid.",
-     "- save it under another name with \"File|Save As...\""},
+     PURSO_TEXT(
+         "SaveFailure",
+         "The file %1 cannot be written.\nIts folder does not exist, a folder has its name, or the name is not valid."),
+     PURSO_TEXT("SaveFailure", "- save it under another name with \"File|Save As...\"")},
     {SaveFailure::kDamaged,
-     "Saving the file %1 failed part way, and it could not be put back as it was.\nIts previous version is kept in "
-     "%2.",
-     "- save the account under another name with \"File|Save As...\"\n- copy %2 over %1 if you need the previous "
-     "version"},
+     PURSO_TEXT(
+         "SaveFailure",
+         "Saving the file %1 failed part way, and it could not be put back as it was.\nIts previous version is kept in "
+         "%2."),
+     PURSO_TEXT(
+         "SaveFailure",
+         "- save the account under another name with \"File|Save As...\"\n- copy %2 over %1 if you need the previous "
+         "version")},
     {SaveFailure::kIoError, kWritingProblem, kWritingSuggestion},
 };
 
 constexpr std::string_view kBackupNotKeptProblem =
-    "The file %1 was saved, but its previous version could not be kept in %2.";
+    PURSO_TEXT("SaveFailure", "The file %1 was saved, but its previous version could not be kept in %2.");
 constexpr std::string_view kBackupNotKeptSuggestion =
-    "- make room on the disk so that the next save keeps the previous version";
+    PURSO_TEXT("SaveFailure", "- make room on the disk so that the next save keeps the previous version");
 
 const FailureText* Find(SaveFailure failure) {
   for (const FailureText& text : kTexts) {
@@ -46,34 +65,26 @@ const FailureText* Find(SaveFailure failure) {
   return nullptr;
 }
 
-std::string WithNames(std::string_view text, std::string_view fileName, std::string_view backupName) {
-  std::string filled;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-      filled += text[i + 1] == '1' ? fileName : backupName;
-      ++i;
-    } else {
-      filled += text[i];
-    }
-  }
-  return filled;
-}
-
 }  // namespace
 
 SaveFailure SaveFailureOf(int error) {
   switch (error) {
     case ENOSPC:
-    case EDQUOT: return SaveFailure::kNoSpace;
-    case EROFS: return SaveFailure::kReadOnly;
+    case EDQUOT:
+      return SaveFailure::kNoSpace;
+    case EROFS:
+      return SaveFailure::kReadOnly;
     case EACCES:
-    case EPERM: return SaveFailure::kNoPermission;
+    case EPERM:
+      return SaveFailure::kNoPermission;
     case ENOENT:
     case ENOTDIR:
     case EISDIR:
     case ENAMETOOLONG:
-    case ELOOP: return SaveFailure::kInvalidName;
-    default: return SaveFailure::kIoError;
+    case ELOOP:
+      return SaveFailure::kInvalidName;
+    default:
+      return SaveFailure::kIoError;
   }
 }
 
@@ -88,13 +99,13 @@ std::string_view SaveSuggestionText(SaveFailure failure) {
 }
 
 SaveMessage SaveFailureMessage(SaveFailure failure, std::string_view fileName, std::string_view backupName) {
-  return {WithNames(SaveProblemText(failure), fileName, backupName),
-          WithNames(SaveSuggestionText(failure), fileName, backupName)};
+  return {Filled(Translate("SaveFailure", SaveProblemText(failure)), {fileName, backupName}),
+          Filled(Translate("SaveFailure", SaveSuggestionText(failure)), {fileName, backupName})};
 }
 
 SaveMessage BackupNotKeptMessage(std::string_view fileName, std::string_view backupName) {
-  return {WithNames(kBackupNotKeptProblem, fileName, backupName),
-          WithNames(kBackupNotKeptSuggestion, fileName, backupName)};
+  return {Filled(Translate("SaveFailure", kBackupNotKeptProblem), {fileName, backupName}),
+          Filled(Translate("SaveFailure", kBackupNotKeptSuggestion), {fileName, backupName})};
 }
 
 }  // namespace purso

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "resources/translatable.h"
+
 namespace purso {
 
 enum class SaveFailure {
@@ -22,11 +24,12 @@ enum class SaveFailure {
 };
 
 // The general writing message, shown for kIoError.
-inline constexpr std::string_view kWritingProblem =
+inline constexpr std::string_view kWritingProblem = PURSO_TEXT(
+    "SaveFailure",
     "Error writing to .PXF file. Possible causes:\n- the disk is full\n- there is no floppy in the drive\n- the "
-    "filename is invalid\n- ...";
+    "filename is invalid\n- ...");
 inline constexpr std::string_view kWritingSuggestion =
-    "- delete some files on your disk\n- insert a floppy\n- try a new file";
+    PURSO_TEXT("SaveFailure", "- delete some files on your disk\n- insert a floppy\n- try a new file");
 
 struct SaveMessage {
   std::string problem;
@@ -36,12 +39,13 @@ struct SaveMessage {
 // The reason for a system call's failure, from its errno.
 SaveFailure SaveFailureOf(int error);
 
-// The texts before the names are put in, with %1 and %2 as they stand; empty
-// for kNone.
+// The texts before the names are put in, with %1 and %2 as they stand, in
+// the program's English; empty for kNone.
 std::string_view SaveProblemText(SaveFailure failure);
 std::string_view SaveSuggestionText(SaveFailure failure);
 
-// The message for a failed save of fileName, whose backup is backupName.
+// The message for a failed save of fileName, whose backup is backupName, in
+// the user's language.
 SaveMessage SaveFailureMessage(SaveFailure failure, std::string_view fileName, std::string_view backupName);
 
 // The notice after a save that succeeded but could not keep the previous version.

@@ -3,7 +3,11 @@
 #include <cmath>
 #include <limits>
 
+#include "data/translation.h"
+
 namespace purso {
+
+std::string CategoryTypeName(CategoryType type) { return Translate("CategoryType", CategoryTypeText(type)); }
 
 CategoryType CategoryTypeFromCode(double code) {
   // Truncation toward zero, as for every whole number held in a double; a

@@ -14,11 +14,13 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "data/archive.h"
 #include "data/calendar.h"
 #include "data/record_table.h"
+#include "resources/translatable.h"
 
 namespace purso {
 
@@ -34,21 +36,23 @@ constexpr bool IsExpense(CategoryType type) { return type == CategoryType::kFixE
 // Fixed types have predactions and are matched; variable types spread their budget.
 constexpr bool IsFixed(CategoryType type) { return type == CategoryType::kFixEx || type == CategoryType::kFixIn; }
 
-// The type as the type lists show it ("Fix Ex", "Fix In", "Var Ex",
-// "Var In"); empty for a code that no type has.
+// The type as the program names it ("Fix Ex", "Fix In", "Var Ex", "Var In"),
+// in files and purso-tool's answers too; empty for a code that no type has.
 constexpr std::string_view CategoryTypeText(CategoryType type) {
   switch (type) {
     case CategoryType::kFixEx:
-      return "Fix Ex";
+      return PURSO_TEXT("CategoryType", "Fix Ex");
     case CategoryType::kFixIn:
-      return "Fix In";
+      return PURSO_TEXT("CategoryType", "Fix In");
     case CategoryType::kVarEx:
-      return "Var Ex";
+      return PURSO_TEXT("CategoryType", "Var Ex");
     case CategoryType::kVarIn:
-      return "Var In";
+      return PURSO_TEXT("CategoryType", "Var In");
   }
   return {};
 }
+// The type as the user sees it: CategoryTypeText in the user's language.
+std::string CategoryTypeName(CategoryType type);
 
 // Type codes are stored as doubles and read by truncation; codes outside 0..3
 // are neither fixed nor expenses, as the balance rules treat them.

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "data/translation.h"
 #include "resources/backups_dialog_resource.h"
 
 namespace purso {
@@ -43,10 +44,14 @@ void CBackupsDialog::OnCommand(int controlId) {
 void CBackupsDialog::OnOk() {
   const std::optional<int> saves = WholeNumber(Controls().GetText(ids::kSaves), 1, VersionLimits::kMaxSaves);
   if (!saves) {
-    return Refuse("The number of saves is invalid", "Enter a whole number from 1 to 999.", ids::kSaves);
+    return Refuse(Translate("BackupsDialog", "The number of saves is invalid"),
+                  Translate("BackupsDialog", "Enter a whole number from 1 to 999."), ids::kSaves);
   }
   const std::optional<int> days = WholeNumber(Controls().GetText(ids::kDays), 0, VersionLimits::kMaxDays);
-  if (!days) return Refuse("The number of days is invalid", "Enter a whole number from 0 to 999.", ids::kDays);
+  if (!days) {
+    return Refuse(Translate("BackupsDialog", "The number of days is invalid"),
+                  Translate("BackupsDialog", "Enter a whole number from 0 to 999."), ids::kDays);
+  }
   limits_ = {*saves, *days};
   EndDialog(ids::kOk);
 }

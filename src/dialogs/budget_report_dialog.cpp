@@ -6,11 +6,11 @@
 
 #include "data/account_save.h"
 #include "data/account_text.h"
+#include "data/translation.h"
 #include "resources/budget_report_dialog_resource.h"
 #include "statement/budget_report_export.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
-#include "text/filled_text.h"
 #include "text/list_layouts.h"
 #include "text/list_row.h"
 
@@ -21,6 +21,11 @@ namespace ids = budget_report_dialog;
 namespace columns = layout::budget_report;
 
 constexpr double kYearEnd = 1231;
+
+// One of the dialog's texts in the user's language, with its values.
+std::string Shown(std::string_view text, std::initializer_list<std::string_view> values = {}) {
+  return Filled(Translate(ids::kResource.context, text), values);
+}
 
 }  // namespace
 
@@ -41,7 +46,7 @@ void CBudgetReportDialog::OnInit() {
 void CBudgetReportDialog::OnCommand(int controlId) {
   switch (controlId) {
     case ids::kPrint:
-      Host().PrintPage({Html(), std::string(kBudgetReportTitle), PageOrientation::kLandscape});
+      Host().PrintPage({Html(), Translate("BudgetReportPage", kBudgetReportTitle), PageOrientation::kLandscape});
       return;
     case ids::kExportHtml:
       return Export(FileKind::kHtml);
@@ -57,15 +62,15 @@ void CBudgetReportDialog::ShowCaptions() {
   const std::string atDate = FormatDate(settings, report_.balanceDate);
   const std::string atYearEnd = FormatDate(settings, kYearEnd);
   CControlModel& controls = Controls();
-  controls.SetText(ids::kSubtitle, Filled(ids::kSubtitleText, std::to_string(report_.year), atDate));
-  controls.SetText(ids::kShareHeader, atDate + "\nshare");
-  controls.SetText(ids::kActualHeader, atDate + "\nactual");
-  controls.SetText(ids::kSurplusAtDateHeader, atDate + "\nsurplus");
-  controls.SetText(ids::kSurplusAtYearEndHeader, atYearEnd + "\nsurplus");
-  controls.SetText(ids::kPredictedAtDateLabel, Filled(ids::kPredictedAtText, atDate));
-  controls.SetText(ids::kPredictedAtYearEndLabel, Filled(ids::kPredictedAtText, atYearEnd));
-  controls.SetText(ids::kActualAtDateLabel, Filled(ids::kActualAtText, atDate));
-  controls.SetText(ids::kActualAtYearEndLabel, Filled(ids::kActualAtText, atYearEnd));
+  controls.SetText(ids::kSubtitle, Shown(ids::kSubtitleText, {std::to_string(report_.year), atDate}));
+  controls.SetText(ids::kShareHeader, Filled(Translate("BudgetReportDialog", "%1\nshare"), {atDate}));
+  controls.SetText(ids::kActualHeader, Filled(Translate("BudgetReportDialog", "%1\nactual"), {atDate}));
+  controls.SetText(ids::kSurplusAtDateHeader, Filled(Translate("BudgetReportDialog", "%1\nsurplus"), {atDate}));
+  controls.SetText(ids::kSurplusAtYearEndHeader, Filled(Translate("BudgetReportDialog", "%1\nsurplus"), {atYearEnd}));
+  controls.SetText(ids::kPredictedAtDateLabel, Shown(ids::kPredictedAtText, {atDate}));
+  controls.SetText(ids::kPredictedAtYearEndLabel, Shown(ids::kPredictedAtText, {atYearEnd}));
+  controls.SetText(ids::kActualAtDateLabel, Shown(ids::kActualAtText, {atDate}));
+  controls.SetText(ids::kActualAtYearEndLabel, Shown(ids::kActualAtText, {atYearEnd}));
 }
 
 // Budgets, shares and actuals of the expense types red, as the Solver shows
@@ -77,7 +82,7 @@ std::string CBudgetReportDialog::Row(std::string_view name, CategoryType type, c
   const bool fixed = IsFixed(type);
   return CListRowBuilder()
       .Column(columns::kName, name)
-      .Column(columns::kType, CategoryTypeText(type))
+      .Column(columns::kType, CategoryTypeName(type))
       .Column(expense ? columns::kBudgetExpense : columns::kBudgetIncome, amount(figures.budget))
       .Column(expense ? columns::kShareExpense : columns::kShareIncome, amount(figures.share))
       .Column(expense ? columns::kActualExpense : columns::kActualIncome, amount(figures.actual))
@@ -96,7 +101,7 @@ void CBudgetReportDialog::FillRows() {
     // An empty row between one type's total and the next type.
     if (!rows.empty()) rows.push_back(CListRowBuilder().Column(columns::kName, "").Finish());
     for (const BudgetReportRow& row : group.rows) rows.push_back(Row(row.name, row.type, row.figures));
-    rows.push_back(Row(Filled(ids::kTotalText, CategoryTypeText(group.type)), group.type, group.total));
+    rows.push_back(Row(Shown(ids::kTotalText, {CategoryTypeName(group.type)}), group.type, group.total));
   }
   Controls().SetItems(ids::kRows, std::move(rows));
 }
@@ -109,7 +114,7 @@ void CBudgetReportDialog::ShowBalances() {
   controls.SetText(ids::kActualAtDate, FormatSignedAmount(settings, report_.actualAtDate));
   controls.SetText(ids::kActualAtYearEnd, report_.actualAtYearEnd
                                               ? FormatSignedAmount(settings, *report_.actualAtYearEnd)
-                                              : std::string(ids::kNotYetKnown));
+                                              : Shown(ids::kNotYetKnown));
 }
 
 std::string CBudgetReportDialog::Html() const { return BudgetReportHtml(report_, book_.Settings(), accountName_); }
@@ -117,15 +122,18 @@ std::string CBudgetReportDialog::Html() const { return BudgetReportHtml(report_,
 void CBudgetReportDialog::Export(FileKind kind) {
   const bool html = kind == FileKind::kHtml;
   const std::string extension = html ? "html" : "csv";
-  const std::string name = accountName_ + ' ' + std::to_string(report_.year) + " budget report." + extension;
-  const std::optional<std::string> path =
-      Host().AskSaveFileName({html ? ids::kHtmlTitle : ids::kCsvTitle, html ? ids::kHtmlFilter : ids::kCsvFilter,
-                              extension, folder_.empty() ? name : (std::filesystem::path(folder_) / name).string()});
+  const std::string name =
+      Filled(Translate("BudgetReportDialog", "%1 %2 budget report"), {accountName_, std::to_string(report_.year)}) +
+      '.' + extension;
+  const std::string title = Shown(html ? ids::kHtmlTitle : ids::kCsvTitle);
+  const std::string filter = Shown(html ? ids::kHtmlFilter : ids::kCsvFilter);
+  const std::optional<std::string> path = Host().AskSaveFileName(
+      {title, filter, extension, folder_.empty() ? name : (std::filesystem::path(folder_) / name).string()});
   if (!path) return;
   const std::string text = html ? Html() : BudgetReportCsv(report_, book_.Settings());
   if (WriteFileAtomically(*path, std::vector<std::uint8_t>(text.begin(), text.end()))) return;
   const std::string written = Utf8ToAccountText(std::filesystem::path(*path).filename().string());
-  Problem(Filled(ids::kWriteProblem, written), ids::kWriteSuggestion);
+  Problem(Shown(ids::kWriteProblem, {written}), Shown(ids::kWriteSuggestion));
 }
 
 }  // namespace purso

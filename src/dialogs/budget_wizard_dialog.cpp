@@ -1,5 +1,6 @@
 #include "dialogs/budget_wizard_dialog.h"
 
+#include "data/translation.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/name_list_dialog.h"
 #include "dialogs/opening_balance_dialog.h"
@@ -48,9 +49,9 @@ void CBudgetWizardDialog::OnCommand(int controlId) {
 void CBudgetWizardDialog::ShowStep() {
   const ids::WizardStep& step = ids::kSteps[step_ - 1];
   CControlModel& controls = Controls();
-  controls.SetText(ids::kStepFrame, step.caption);
-  controls.SetText(ids::kStepText, step.text);
-  controls.SetText(ids::kGoPrompt, step.goPrompt);
+  controls.SetText(ids::kStepFrame, Translate(ids::kResource.context, step.caption));
+  controls.SetText(ids::kStepText, Translate(ids::kResource.context, step.text));
+  controls.SetText(ids::kGoPrompt, Translate(ids::kResource.context, step.goPrompt));
   namespace button = ids::step_button;
   controls.Enable(ids::kGo, (step.buttons & button::kGo) != 0);
   controls.Enable(ids::kPrevious, (step.buttons & button::kPrevious) != 0);

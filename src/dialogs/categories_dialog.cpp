@@ -3,9 +3,11 @@
 #include <vector>
 
 #include "calc/predaction_queries.h"
+#include "data/translation.h"
 #include "dialogs/name_list_dialog.h"
 #include "dialogs/predactions_dialog.h"
 #include "resources/categories_dialog_resource.h"
+#include "resources/translatable.h"
 #include "text/amount_text.h"
 #include "text/list_layouts.h"
 #include "text/list_row.h"
@@ -17,30 +19,35 @@ namespace {
 namespace ids = categories_dialog;
 namespace columns = layout::categories;
 
-constexpr AmountProblems kBudgetProblems{"The budget is invalid (bad format)",
-                                         "The budget is invalid (number too big)"};
-constexpr int kTypeCount = 4;
+constexpr AmountProblems kBudgetProblems{PURSO_TEXT("Input", "The budget is invalid (bad format)"),
+                                         PURSO_TEXT("Input", "The budget is invalid (number too big)")};
+constexpr CategoryType kAllTypes[] = {CategoryType::kFixEx, CategoryType::kFixIn, CategoryType::kVarEx,
+                                      CategoryType::kVarIn};
 
 int TypeCode(CategoryType type) { return static_cast<int>(type); }
 
-std::string_view TypeText(CategoryType type) {
-  const std::string_view text = CategoryTypeText(type);
-  return text.empty() ? "?" : text;
-}
+std::string TypeText(CategoryType type) { return CategoryTypeText(type).empty() ? "?" : CategoryTypeName(type); }
+
+// The item of a type list: the resource's type name in the user's language.
+// The lists are sorted by what they show, so an item's place is found by its
+// text, never by the type's code.
+std::string TypeItem(CategoryType type) { return Translate(ids::kResource.context, CategoryTypeText(type)); }
 
 // What Add and Update say when there is nothing to choose from, and the
-// button that fixes it.
+// button that fixes it; marked in the dialog's context.
 struct EmptyList {
   std::string_view problem;
   std::string_view suggestion;
   int button;
 };
 
-constexpr EmptyList kNoObjects{"You have not defined any objects.\nYou need some objects to define categories.",
-                               "Press \"Objects\" to define objects.", ids::kObjects};
+constexpr EmptyList kNoObjects{
+    PURSO_TEXT("CategoriesDialog", "You have not defined any objects.\nYou need some objects to define categories."),
+    PURSO_TEXT("CategoriesDialog", "Press \"Objects\" to define objects."), ids::kObjects};
 constexpr EmptyList kNoFunctionalAreas{
-    "You have not defined any functional areas.\nYou need some functional areas to define categories.",
-    "Press \"Fun. Areas\" to define functional areas.", ids::kFunctionalAreas};
+    PURSO_TEXT("CategoriesDialog",
+               "You have not defined any functional areas.\nYou need some functional areas to define categories."),
+    PURSO_TEXT("CategoriesDialog", "Press \"Fun. Areas\" to define functional areas."), ids::kFunctionalAreas};
 
 }  // namespace
 
@@ -54,7 +61,7 @@ CCategoriesDialog::CCategoriesDialog(CAccountBook& book)
 void CCategoriesDialog::OnInit() {
   FillMasterLists(MasterList::kObjects);
   FillMasterLists(MasterList::kFunctionalAreas);
-  Controls().SetSelection(add_.type, TypeCode(CategoryType::kVarEx));
+  Controls().SetSelection(add_.type, Controls().FindItemExact(add_.type, TypeItem(CategoryType::kVarEx)));
   ResetAddRow();
   BuildList();
   ShowTotals();
@@ -138,7 +145,8 @@ void CCategoriesDialog::ShowTotals() {
   controls.SetText(ids::kTotalIncome, FormatSignedAmount(settings, totals.income));
   controls.SetText(ids::kTotalExpenses, FormatSignedAmount(settings, totals.expenses));
   const double balance = totals.Balance();
-  controls.SetText(ids::kBalanceLabel, balance >= 0 ? "Budget surplus" : "Budget Deficit");
+  controls.SetText(ids::kBalanceLabel, balance >= 0 ? Translate("CategoriesDialog", "Budget surplus")
+                                                    : Translate("CategoriesDialog", "Budget Deficit"));
   controls.SetText(ids::kBalance, FormatAmount(settings, balance >= 0 ? balance : -balance));
 }
 
@@ -165,7 +173,7 @@ void CCategoriesDialog::ShowSelection() {
   controls.SetText(update_.name, categories.GetText(category_column::kName));
   controls.SetSelection(update_.object, object ? controls.FindItemExact(update_.object, *object) : -1);
   controls.SetSelection(update_.functionalArea, area ? controls.FindItemExact(update_.functionalArea, *area) : -1);
-  controls.SetSelection(update_.type, TypeCode(type) < kTypeCount ? TypeCode(type) : -1);
+  controls.SetSelection(update_.type, controls.FindItemExact(update_.type, TypeItem(type)));
   ShowStoredAmount(book_.Settings(), update_.budget, budget);
   controls.Enable(update_.budget, !IsFixed(type));
   controls.Enable(ids::kPredactions, IsFixed(type));
@@ -189,9 +197,11 @@ void CCategoriesDialog::OnTypeChange(const InputRow& row) {
 }
 
 std::optional<CategoryType> CCategoriesDialog::ChosenType(const InputRow& row) const {
-  const int selection = Controls().GetSelection(row.type);
-  if (selection < 0 || selection >= kTypeCount) return std::nullopt;
-  return static_cast<CategoryType>(selection);
+  const std::string chosen = Controls().SelectedText(row.type);
+  for (const CategoryType type : kAllTypes) {
+    if (!chosen.empty() && chosen == TypeItem(type)) return type;
+  }
+  return std::nullopt;
 }
 
 std::optional<std::uint32_t> CCategoriesDialog::ChosenId(const InputRow& row, MasterList list, std::uint32_t fallback) {
@@ -199,7 +209,7 @@ std::optional<std::uint32_t> CCategoriesDialog::ChosenId(const InputRow& row, Ma
   const int control = objects ? row.object : row.functionalArea;
   if (Controls().ItemCount(control) == 0) {
     const EmptyList& empty = objects ? kNoObjects : kNoFunctionalAreas;
-    Refuse(empty.problem, empty.suggestion, empty.button);
+    Refuse(Translate("CategoriesDialog", empty.problem), Translate("CategoriesDialog", empty.suggestion), empty.button);
     return std::nullopt;
   }
   if (Controls().GetSelection(control) == CControlModel::kNoSelection) return fallback;
@@ -237,7 +247,7 @@ void CCategoriesDialog::OnAdd() {
   if (!object) return;
   const std::optional<std::uint32_t> area = ChosenId(add_, MasterList::kFunctionalAreas, 0);
   if (!area) return;
-  if (!categories.AddRow()) return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
+  if (!categories.AddRow()) return ShowOutOfMemory(Host());
   const std::uint32_t id = categories.GetRowId();
   // Whatever closes the dialog, the new category's budget is its predactions' sum.
   if (IsFixed(type)) budget = EditPredactions(Host(), book_, id, type);
@@ -276,11 +286,16 @@ void CCategoriesDialog::OnUpdate() {
   const std::optional<std::uint32_t> area = ChosenId(update_, MasterList::kFunctionalAreas, oldArea);
   if (!area) return;
   if (type != oldType && IsCategoryInUse(ledger_, *id)) {
-    return Refuse("This category is in use so the type cannot be updated.",
-                  "- do not update the type\n- create a new category with the desired type", update_.type);
+    return Refuse(
+        Translate("CategoriesDialog", "This category is in use so the type cannot be updated."),
+        Translate("CategoriesDialog", "- do not update the type\n- create a new category with the desired type"),
+        update_.type);
   }
   if (IsFixed(oldType) && !IsFixed(type)) {
-    if (!Confirm("All predactions of this category will be removed.\nDo you want to continue?")) return;
+    if (!Confirm(Translate("CategoriesDialog",
+                           "All predactions of this category will be removed.\nDo you want to continue?"))) {
+      return;
+    }
     RemoveCategoryPredactions(ledger_, *id);
   } else if (!IsFixed(oldType) && IsFixed(type)) {
     budget = EditPredactions(Host(), book_, *id, type);
@@ -296,8 +311,10 @@ void CCategoriesDialog::OnRemove() {
   const std::optional<std::uint32_t> id = SelectedCategory();
   if (!id) return;
   if (IsCategoryInUse(ledger_, *id)) {
-    return Refuse("This category is in use and cannot be removed.",
-                  "- remove all transactions in this category\n- change the category without removing it", add_.name);
+    return Refuse(Translate("CategoriesDialog", "This category is in use and cannot be removed."),
+                  Translate("CategoriesDialog",
+                            "- remove all transactions in this category\n- change the category without removing it"),
+                  add_.name);
   }
   RemoveCategory(ledger_, *id);
   Controls().DeleteItem(ids::kCategories, static_cast<std::size_t>(selection));
@@ -307,7 +324,10 @@ void CCategoriesDialog::OnRemove() {
 
 void CCategoriesDialog::OnPredactions() {
   const std::optional<std::uint32_t> id = SelectedCategory();
-  if (!id) return Refuse("No category selected.", "Select a category to add predictions.", add_.name);
+  if (!id) {
+    return Refuse(Translate("CategoriesDialog", "No category selected."),
+                  Translate("CategoriesDialog", "Select a category to add predictions."), add_.name);
+  }
   EditPredactions(Host(), book_, *id);
   BuildList();
   ShowTotals();

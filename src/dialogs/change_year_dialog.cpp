@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "data/budget_copy.h"
+#include "data/translation.h"
 #include "dialogs/message_dialogs.h"
 #include "resources/change_year_dialog_resource.h"
 
@@ -10,8 +11,9 @@ namespace purso {
 namespace ids = change_year_dialog;
 
 std::string StartWithBudgetQuestion(int year) {
-  return "The year " + std::to_string(year) + " has no budget yet.\nDo you want to start it with the budget of " +
-         std::to_string(year - 1) + "?";
+  return Filled(
+      Translate("ChangeYearDialog", "The year %1 has no budget yet.\nDo you want to start it with the budget of %2?"),
+      {std::to_string(year), std::to_string(year - 1)});
 }
 
 CChangeYearDialog::CChangeYearDialog(CAccountBook& book) : CDialogLogic(change_year_dialog::kResource), book_(book) {}
@@ -40,7 +42,7 @@ void CChangeYearDialog::OfferBudgetOfYearBefore() {
   CYearLedger& year = book_.CurrentLedger();
   if (!CanCopyBudgetForward(before, year)) return;
   if (!AskConfirmation(Host(), StartWithBudgetQuestion(book_.GetYear()))) return;
-  if (!CopyBudgetForward(before, year)) ShowProblem(Host(), kOutOfMemoryProblem, kOutOfMemorySuggestion);
+  if (!CopyBudgetForward(before, year)) ShowOutOfMemory(Host());
 }
 
 }  // namespace purso

@@ -6,8 +6,10 @@
 #include <utility>
 
 #include "data/account_text.h"
+#include "data/translation.h"
 #include "dialogs/csv_mapping_memory.h"
 #include "resources/csv_columns_dialog_resource.h"
+#include "resources/translatable.h"
 #include "statement/statement_fields.h"
 
 namespace purso {
@@ -15,7 +17,7 @@ namespace {
 
 namespace ids = csv_columns_dialog;
 
-constexpr std::string_view kNoColumn = "(none)";
+constexpr std::string_view kNoColumn = PURSO_TEXT("CsvColumnsDialog", "(none)");
 // How many characters of a name or value a list item shows.
 constexpr std::size_t kShownLength = 40;
 
@@ -78,7 +80,8 @@ const std::vector<std::string>& CCsvColumnsDialog::FirstLine() const { return re
 
 void CCsvColumnsDialog::OnInit() {
   const std::string name = std::filesystem::path(path_).filename().string();
-  Controls().SetText(ids::kStatement, "The columns of " + Utf8ToAccountText(name));
+  Controls().SetText(ids::kStatement,
+                     Filled(Translate("CsvColumnsDialog", "The columns of %1"), {Utf8ToAccountText(name)}));
   std::optional<CsvMapping> remembered = RecallCsvMapping(store_, FirstLine());
   if (remembered) {
     // Where the table begins and how it is split are the file's own.
@@ -104,10 +107,10 @@ void CCsvColumnsDialog::FillColumns() {
   CControlModel& controls = Controls();
   const std::vector<std::string>& first = FirstLine();
   const bool named = controls.IsChecked(ids::kHeader);
-  std::vector<std::string> items = {std::string(kNoColumn)};
+  std::vector<std::string> items = {Translate("CsvColumnsDialog", kNoColumn)};
   for (std::size_t i = 0; i < first.size(); ++i) {
     const std::string field = Utf8ToAccountText(TrimBlanks(first[i]));
-    const std::string number = "Column " + std::to_string(i + 1);
+    const std::string number = Filled(Translate("CsvColumnsDialog", "Column %1"), {std::to_string(i + 1)});
     items.push_back(Shortened(named ? (field.empty() ? number : field) : number + ": " + field));
   }
   for (const ColumnChoice& choice : kColumnChoices) {
@@ -150,7 +153,8 @@ void CCsvColumnsDialog::OnOk() {
   error.file = path_;
   bool read = false;
   const std::string name = std::filesystem::path(path_).filename().string();
-  if (!runner_.Run("Reading " + name + "...", [&](CTaskProgress& progress) {
+  const std::string title = Filled(Translate("CsvColumnsDialog", "Reading %1..."), {Utf8ToAccountText(name)});
+  if (!runner_.Run(title, [&](CTaskProgress& progress) {
         read = ReadCsvStatement(text_, mapping, statement_, error, &progress);
       })) {
     return;

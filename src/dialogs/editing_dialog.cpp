@@ -1,5 +1,6 @@
 #include "dialogs/editing_dialog.h"
 
+#include "data/translation.h"
 #include "platform/help_launcher.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
@@ -32,7 +33,7 @@ std::optional<double> CEditingDialog::TypedDate(const CDisplaySettings& settings
                                                 std::string_view problem) {
   double monthDay = 0.0;
   if (ParseDate(settings, Controls().GetText(field, kDateReadLength), year, monthDay)) return monthDay;
-  Refuse(problem, kDateSuggestion, field);
+  Refuse(Translate("Input", problem), Translate("Input", kDateSuggestion), field);
   return std::nullopt;
 }
 
@@ -40,9 +41,9 @@ std::optional<double> CEditingDialog::TypedAmount(const CDisplaySettings& settin
                                                   const AmountProblems& problems, std::size_t maxChars) {
   const std::optional<double> amount = FieldAmount(settings, field, maxChars);
   if (!amount) {
-    Refuse(problems.badFormat, kBadFormatSuggestion, field);
+    Refuse(Translate("Input", problems.badFormat), Translate("Input", kBadFormatSuggestion), field);
   } else if (*amount > kMaxAmount) {
-    Refuse(problems.tooBig, kTooBigSuggestion, field);
+    Refuse(Translate("Input", problems.tooBig), Translate("Input", kTooBigSuggestion), field);
     return std::nullopt;
   }
   return amount;

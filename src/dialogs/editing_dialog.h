@@ -4,7 +4,13 @@
 // says what is wrong and what to do, the focus goes back to the field at
 // fault, and nothing is changed. A handler does that with one call and stops:
 //
-//   if (!amount) return Refuse("The amount is invalid (bad format)", "Enter a valid number.", ids::kAmount);
+//   if (!amount) {
+//     return Refuse(Translate("SolverDialog", "The amount is invalid (bad format)"),
+//                   Translate("SolverDialog", "Enter a valid number."), ids::kAmount);
+//   }
+//
+// Refuse, Problem and Confirm show their texts as given: a handler passes
+// them in the user's language (data/translation.h).
 //
 // A field that shows a stored amount for editing stands for the stored value
 // for as long as it holds the text the dialog put there: an amount text can
@@ -63,8 +69,9 @@ class CEditingDialog : public CDialogLogic {
 
   // A date field read against the year, and an amount field (its first
   // maxChars characters, at most kMaxAmount), each refusing with problem or
-  // problems and the suggestions every editing dialog uses, and giving none
-  // when it does not read.
+  // problems (texts marked in the context "Input", input_texts.h) and the
+  // suggestions every editing dialog uses, and giving none when it does not
+  // read.
   std::optional<double> TypedDate(const CDisplaySettings& settings, int year, int field,
                                   std::string_view problem = kDateInvalid);
   std::optional<double> TypedAmount(const CDisplaySettings& settings, int field,

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "data/translation.h"
 #include "resources/export_chart_dialog_resource.h"
 
 namespace purso {
@@ -18,6 +19,8 @@ struct FormatButton {
 constexpr FormatButton kFormats[] = {
     {ids::kPng, PictureFormat::kPng}, {ids::kSvg, PictureFormat::kSvg}, {ids::kPdf, PictureFormat::kPdf}};
 
+std::string Shown(std::string_view text) { return Translate(ids::kResource.context, text); }
+
 // A size typed as a whole number of pixels, spaces around it allowed.
 std::optional<int> ReadSize(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -31,8 +34,7 @@ std::optional<int> ReadSize(std::string_view text) {
 
 }  // namespace
 
-CExportChartDialog::CExportChartDialog(ChartExportChoice choice)
-    : CEditingDialog(ids::kResource), choice_(choice) {}
+CExportChartDialog::CExportChartDialog(ChartExportChoice choice) : CEditingDialog(ids::kResource), choice_(choice) {}
 
 void CExportChartDialog::OnInit() {
   CControlModel& controls = Controls();
@@ -51,9 +53,9 @@ void CExportChartDialog::OnCommand(int controlId) {
 
 void CExportChartDialog::OnOk() {
   const std::optional<int> width = ReadSize(Controls().GetText(ids::kWidth));
-  if (!width) return Refuse(ids::kSizeProblem, ids::kSizeSuggestion, ids::kWidth);
+  if (!width) return Refuse(Shown(ids::kSizeProblem), Shown(ids::kSizeSuggestion), ids::kWidth);
   const std::optional<int> height = ReadSize(Controls().GetText(ids::kHeight));
-  if (!height) return Refuse(ids::kSizeProblem, ids::kSizeSuggestion, ids::kHeight);
+  if (!height) return Refuse(Shown(ids::kSizeProblem), Shown(ids::kSizeSuggestion), ids::kHeight);
   for (const FormatButton& button : kFormats) {
     if (Controls().IsChecked(button.id)) choice_.format = button.format;
   }

@@ -3,8 +3,10 @@
 #include <utility>
 
 #include "data/account_text.h"
+#include "data/translation.h"
 #include "dialogs/message_dialogs.h"
 #include "resources/import_dialog_resource.h"
+#include "resources/translatable.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
 #include "text/list_layouts.h"
@@ -31,25 +33,34 @@ static_assert(SameColumn(columns::kPredaction, ids::table::kPredactionColumn));
 static_assert(SameColumn(columns::kNote, ids::table::kNoteColumn));
 static_assert(SameColumn(columns::kDescription, ids::table::kDescriptionColumn));
 
-constexpr std::string_view kNoCategory = "(no category)";
-constexpr std::string_view kOpeningBalance = "opening balance";
-constexpr std::string_view kUnnamedAccount = "(unnamed)";
-constexpr std::string_view kAllMoneyIn =
-    "Every line is money in. If some are payments, check the signs or the columns of the statement.";
+// Marked in the dialog's context.
+constexpr std::string_view kNoCategory = PURSO_TEXT("ImportDialog", "(no category)");
+constexpr std::string_view kOpeningBalance = PURSO_TEXT("ImportDialog", "opening balance");
+constexpr std::string_view kAllMoneyIn = PURSO_TEXT(
+    "ImportDialog", "Every line is money in. If some are payments, check the signs or the columns of the statement.");
 constexpr std::string_view kChosenMark = "[x]";
 constexpr std::string_view kLeftOutMark = "[ ]";
-constexpr std::string_view kNewPredaction = "new";
-constexpr std::string_view kDuplicate = "duplicate";
-constexpr std::string_view kNoCategoryProblem = "The line has no category.";
-constexpr std::string_view kNoCategorySuggestion = "Choose a category for the line first.";
-constexpr std::string_view kNoCategoriesProblem = "Some of the selected lines have no category.";
-constexpr std::string_view kNoCategoriesSuggestion = "Choose a category for the lines first.";
-constexpr std::string_view kOutOfDateProblem = "The account has changed since the statement was read.";
-constexpr std::string_view kOutOfDateSuggestion = "Import the statement again.";
+constexpr std::string_view kNewPredaction = PURSO_TEXT("ImportDialog", "new");
+constexpr std::string_view kDuplicate = PURSO_TEXT("ImportDialog", "duplicate");
+constexpr std::string_view kNoCategoryProblem = PURSO_TEXT("ImportDialog", "The line has no category.");
+constexpr std::string_view kNoCategorySuggestion = PURSO_TEXT("ImportDialog", "Choose a category for the line first.");
+constexpr std::string_view kNoCategoriesProblem =
+    PURSO_TEXT("ImportDialog", "Some of the selected lines have no category.");
+constexpr std::string_view kNoCategoriesSuggestion =
+    PURSO_TEXT("ImportDialog", "Choose a category for the lines first.");
+constexpr std::string_view kOutOfDateProblem =
+    PURSO_TEXT("ImportDialog", "The account has changed since the statement was read.");
+constexpr std::string_view kOutOfDateSuggestion = PURSO_TEXT("ImportDialog", "Import the statement again.");
 // The outside label names at most this many lines of the file.
 constexpr std::size_t kOutsideLinesNamed = 6;
 
-std::string Lines(std::size_t count) { return std::to_string(count) + (count == 1 ? " line" : " lines"); }
+std::string Shown(std::string_view text) { return Translate("ImportDialog", text); }
+
+std::string Lines(std::size_t count) {
+  return Filled(
+      count == 1 ? Shown(PURSO_TEXT("ImportDialog", "%1 line")) : Shown(PURSO_TEXT("ImportDialog", "%1 lines")),
+      {std::to_string(count)});
+}
 
 // "1 line (line 68 of the file)", naming at most kOutsideLinesNamed lines.
 std::string LinesOfFile(const std::vector<std::uint32_t>& lines) {
@@ -58,10 +69,30 @@ std::string LinesOfFile(const std::vector<std::uint32_t>& lines) {
     numbers += (i == 0 ? "" : ", ") + std::to_string(lines[i]);
   }
   if (lines.size() > kOutsideLinesNamed) numbers += ", ...";
-  return Lines(lines.size()) + " (" + (lines.size() == 1 ? "line " : "lines ") + numbers + " of the file)";
+  return Filled(lines.size() == 1 ? Shown(PURSO_TEXT("ImportDialog", "%1 (line %2 of the file)"))
+                                  : Shown(PURSO_TEXT("ImportDialog", "%1 (lines %2 of the file)")),
+                {Lines(lines.size()), numbers});
+}
+
+std::string KindText(StatementAccountKind kind) {
+  switch (kind) {
+    case StatementAccountKind::kBank:
+      return Shown(PURSO_TEXT("ImportDialog", "bank"));
+    case StatementAccountKind::kCard:
+      return Shown(PURSO_TEXT("ImportDialog", "card"));
+    case StatementAccountKind::kInvestment:
+      return Shown(PURSO_TEXT("ImportDialog", "investment"));
+  }
+  return "";
 }
 
 }  // namespace
+
+CImportDialog::RowWords::RowWords()
+    : noCategory(Shown(kNoCategory)),
+      openingBalance(Shown(kOpeningBalance)),
+      newPredaction(Shown(kNewPredaction)),
+      duplicate(Shown(kDuplicate)) {}
 
 CImportDialog::YearFacts::YearFacts(const CYearLedger& ledger) : categories(ledger) {
   const CRecordTable& predactions = ledger.Predactions();
@@ -83,7 +114,8 @@ CImportDialog::CImportDialog(CAccountBook& book, Statement statement, std::uniqu
 
 void CImportDialog::OnInit() {
   const std::size_t total = statement_.lines.size() + statement_.undated.size();
-  Controls().SetText(ids::kStatement, "Statement: " + statementName_ + ", " + Lines(total));
+  Controls().SetText(ids::kStatement,
+                     Filled(Shown(PURSO_TEXT("ImportDialog", "Statement: %1, %2")), {statementName_, Lines(total)}));
   ShowAccounts();
   ShowSetAside();
   FillList();
@@ -97,8 +129,10 @@ void CImportDialog::ShowAccounts() {
   std::vector<std::string> items;
   for (std::size_t i = 0; i < statement_.accounts.size(); ++i) {
     const StatementAccount& account = statement_.accounts[i];
-    items.push_back((account.id.empty() ? std::string(kUnnamedAccount) : Utf8ToAccountText(account.id)) + " (" +
-                    std::string(AccountKindName(account.kind)) + ", " + Lines(counts[i]) + ")");
+    const std::string name =
+        account.id.empty() ? Shown(PURSO_TEXT("ImportDialog", "(unnamed)")) : Utf8ToAccountText(account.id);
+    items.push_back(
+        Filled("%1 (%2, %3)", {name, KindText(account.kind), Lines(counts[i])}));
   }
   Controls().SetItems(ids::kAccount, std::move(items));
   Controls().SetSelection(ids::kAccount, static_cast<int>(proposal_->Account()));
@@ -150,7 +184,7 @@ std::string CImportDialog::RowText(std::size_t index) {
   const YearFacts& facts = FactsOf(line.year);
   const CategoryFacts* category = line.category ? facts.categories.Find(*line.category) : nullptr;
   std::string predaction;
-  if (line.predaction == PredactionProposal::kNew) predaction = kNewPredaction;
+  if (line.predaction == PredactionProposal::kNew) predaction = words_.newPredaction;
   if (line.predaction == PredactionProposal::kExisting) {
     const auto date = facts.predactionDates.find(line.predactionId);
     if (date != facts.predactionDates.end()) predaction = FormatDate(settings, date->second);
@@ -160,11 +194,11 @@ std::string CImportDialog::RowText(std::size_t index) {
       .Column(columns::kChosen, line.chosen ? kChosenMark : kLeftOutMark)
       .Column(columns::kDate, FormatDate(settings, line.monthDay) + "/" + std::to_string(line.year))
       .Column(out ? columns::kAmountOut : columns::kAmountIn, FormatAmount(settings, line.amount))
-      .Column(columns::kCategory, line.kind == LineKind::kOpeningBalance ? kOpeningBalance
+      .Column(columns::kCategory, line.kind == LineKind::kOpeningBalance ? std::string_view(words_.openingBalance)
                                   : category != nullptr                  ? std::string_view(category->name)
-                                                                         : kNoCategory)
+                                                                         : std::string_view(words_.noCategory))
       .Column(columns::kPredaction, predaction)
-      .Column(columns::kNote, line.duplicate ? kDuplicate : std::string_view())
+      .Column(columns::kNote, line.duplicate ? std::string_view(words_.duplicate) : std::string_view())
       .Column(columns::kDescription, line.description)
       .Finish();
 }
@@ -178,9 +212,9 @@ void CImportDialog::FillList() {
   Controls().SetItems(ids::kLines, std::move(rows));
   Controls().SetSelectedItems(ids::kLines, selection);
   const std::size_t chosen = proposal_->ChosenCount();
-  Controls().SetText(ids::kChosenCount,
-                     std::to_string(chosen) + " of " + Lines(proposal_->Lines().size()) + " to import");
-  Controls().SetText(ids::kWarning, proposal_->AllMoneyIn() ? kAllMoneyIn : std::string_view());
+  Controls().SetText(ids::kChosenCount, Filled(Shown(PURSO_TEXT("ImportDialog", "%1 of %2 to import")),
+                                               {std::to_string(chosen), Lines(proposal_->Lines().size())}));
+  Controls().SetText(ids::kWarning, proposal_->AllMoneyIn() ? Shown(kAllMoneyIn) : std::string());
   Controls().Enable(ids::kImport, chosen > 0);
 }
 
@@ -203,7 +237,7 @@ void CImportDialog::ShowSelection() {
     const ProposedLine& line = proposal_->Lines()[static_cast<std::size_t>(anchor)];
     const YearFacts& facts = FactsOf(line.year);
     const std::vector<std::uint32_t> choices = proposal_->CategoryChoices(static_cast<std::size_t>(anchor));
-    items.emplace_back(line.kind == LineKind::kOpeningBalance ? kOpeningBalance : kNoCategory);
+    items.push_back(line.kind == LineKind::kOpeningBalance ? words_.openingBalance : words_.noCategory);
     current = 0;
     for (std::size_t i = 0; i < choices.size(); ++i) {
       items.push_back(facts.categories.Find(choices[i])->name);
@@ -225,12 +259,15 @@ void CImportDialog::ShowSetAside() {
   for (const StatementLine* line : proposal_->OutsideYears()) outside.push_back(line->line);
   if (!outside.empty()) {
     const int lastYear = CAccountBook::kFirstYear + CAccountBook::kYearCount - 1;
-    parts.push_back("outside the years " + std::to_string(CAccountBook::kFirstYear) + " to " +
-                    std::to_string(lastYear) + ": " + LinesOfFile(outside));
+    parts.push_back(Filled(Shown(PURSO_TEXT("ImportDialog", "outside the years %1 to %2: %3")),
+                           {std::to_string(CAccountBook::kFirstYear), std::to_string(lastYear), LinesOfFile(outside)}));
   }
-  if (!statement_.undated.empty()) parts.push_back("without a date: " + LinesOfFile(statement_.undated));
+  if (!statement_.undated.empty()) {
+    parts.push_back(Filled(Shown(PURSO_TEXT("ImportDialog", "without a date: %1")), {LinesOfFile(statement_.undated)}));
+  }
   std::string text;
-  for (const std::string& part : parts) text += (text.empty() ? "Not imported, " : "; ") + part;
+  for (const std::string& part : parts)
+    text += (text.empty() ? Shown(PURSO_TEXT("ImportDialog", "Not imported, ")) : "; ") + part;
   Controls().SetText(ids::kOutside, text);
 }
 
@@ -263,8 +300,8 @@ void CImportDialog::OnToggle() {
     if (refused) {
       FillList();
       ShowSelection();
-      return lines.size() == 1 ? Refuse(kNoCategoryProblem, kNoCategorySuggestion, ids::kCategory)
-                               : Refuse(kNoCategoriesProblem, kNoCategoriesSuggestion, ids::kCategory);
+      return lines.size() == 1 ? Refuse(Shown(kNoCategoryProblem), Shown(kNoCategorySuggestion), ids::kCategory)
+                               : Refuse(Shown(kNoCategoriesProblem), Shown(kNoCategoriesSuggestion), ids::kCategory);
     }
   }
   FillList();
@@ -278,9 +315,9 @@ void CImportDialog::OnImport() {
       imported_ = result;
       return EndDialog(kCommandOk);
     case ImportStatus::kTableFull:
-      return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
+      return ShowOutOfMemory(Host());
     case ImportStatus::kOutOfDate:
-      return Problem(kOutOfDateProblem, kOutOfDateSuggestion);
+      return Problem(Shown(kOutOfDateProblem), Shown(kOutOfDateSuggestion));
   }
 }
 

@@ -82,7 +82,15 @@ class CImportDialog final : public CEditingDialog {
   std::vector<std::size_t> SelectedLines() const;
   const YearFacts& FactsOf(int year);
 
+  // The words a row may show, translated once: a statement may have
+  // 100,000 lines, and every choice refills the list.
+  struct RowWords {
+    RowWords();
+    std::string noCategory, openingBalance, newPredaction, duplicate;
+  };
+
   CAccountBook& book_;
+  const RowWords words_;
   Statement statement_;
   std::unique_ptr<CImportProposal> proposal_;
   std::string statementName_;

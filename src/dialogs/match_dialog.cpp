@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calc/matching.h"
+#include "data/translation.h"
 #include "resources/match_dialog_resource.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
@@ -78,7 +79,8 @@ void CMatchDialog::FillList() {
 void CMatchDialog::OnMatch() {
   const std::optional<std::uint32_t> id = SelectedRowId(ids::kPredactions);
   if (!id) {
-    return Refuse("No predaction selected.", "- select an existing predaction\n- create a new predaction",
+    return Refuse(Translate("MatchDialog", "No predaction selected."),
+                  Translate("MatchDialog", "- select an existing predaction\n- create a new predaction"),
                   ids::kPredactions);
   }
   if (!ApplyMatch(ledger_, request_.categoryId, *id, request_.monthDay, request_.amount)) return;
@@ -88,7 +90,7 @@ void CMatchDialog::OnMatch() {
 
 void CMatchDialog::OnNewPredaction() {
   chosen_ = AddPredactionFor(ledger_, request_.categoryId, request_.monthDay, request_.amount);
-  if (!chosen_) return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
+  if (!chosen_) return ShowOutOfMemory(Host());
   EndDialog(kCommandOk);
 }
 

@@ -1,8 +1,8 @@
 #include "dialogs/message_dialogs.h"
 
+#include "data/translation.h"
 #include "resources/frame_resources.h"
 #include "resources/message_dialog_resources.h"
-#include "text/filled_text.h"
 
 namespace purso {
 
@@ -30,7 +30,8 @@ CSaveChangesDialog::CSaveChangesDialog(std::string_view title)
     : CDialogLogic(save_changes_dialog::kResource), title_(title) {}
 
 void CSaveChangesDialog::OnInit() {
-  Controls().SetText(save_changes_dialog::kQuestion, Filled(kSaveChangesQuestion, title_));
+  Controls().SetText(save_changes_dialog::kQuestion,
+                     Filled(Translate(save_changes_dialog::kResource.context, kSaveChangesQuestion), {title_}));
   Controls().SetFocus(save_changes_dialog::kYes);
 }
 
@@ -42,6 +43,16 @@ void CSaveChangesDialog::OnCommand(int controlId) {
 void ShowProblem(IHost& host, std::string_view problem, std::string_view suggestion) {
   CProblemDialog dialog(problem, suggestion);
   host.RunModal(dialog);
+}
+
+void ShowOutOfMemory(IHost& host) {
+  ShowProblem(host, Translate("MessageDialogs", kOutOfMemoryProblem),
+              Translate("MessageDialogs", kOutOfMemorySuggestion));
+}
+
+void ShowCommandOutOfMemory(IHost& host) {
+  ShowProblem(host, Translate("MessageDialogs", kCommandOutOfMemoryProblem),
+              Translate("MessageDialogs", kOutOfMemorySuggestion));
 }
 
 void ReportInputError(IHost& host, CControlModel& controls, std::string_view problem, std::string_view suggestion,

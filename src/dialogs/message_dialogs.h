@@ -13,15 +13,18 @@
 
 #include "platform/dialog_logic.h"
 #include "platform/host.h"
+#include "resources/translatable.h"
 
 namespace purso {
 
-// The one report for a table that cannot take another row.
-inline constexpr std::string_view kOutOfMemoryProblem = "Out of memory.";
-inline constexpr std::string_view kOutOfMemorySuggestion =
-    "Try closing all other applications.\nIf that doesn't work, consider buying more RAM.";
-// The report of a command that ran out of memory and changed nothing.
-inline constexpr std::string_view kCommandOutOfMemoryProblem = "Unable to complete operation (out of memory).";
+// The one report for a table that cannot take another row (ShowOutOfMemory).
+inline constexpr std::string_view kOutOfMemoryProblem = PURSO_TEXT("MessageDialogs", "Out of memory.");
+inline constexpr std::string_view kOutOfMemorySuggestion = PURSO_TEXT(
+    "MessageDialogs", "Try closing all other applications.\nIf that doesn't work, consider buying more RAM.");
+// The report of a command that ran out of memory and changed nothing
+// (ShowCommandOutOfMemory).
+inline constexpr std::string_view kCommandOutOfMemoryProblem =
+    PURSO_TEXT("MessageDialogs", "Unable to complete operation (out of memory).");
 
 class CProblemDialog final : public CDialogLogic {
  public:
@@ -62,8 +65,14 @@ class CSaveChangesDialog final : public CDialogLogic {
   std::string title_;
 };
 
-// Shows the Problem dialog modally and returns when the user closed it.
+// Shows the Problem dialog modally and returns when the user closed it. The
+// texts are shown as given, in the user's language; those of the message
+// dialogs' own resources are translated by the dialogs.
 void ShowProblem(IHost& host, std::string_view problem, std::string_view suggestion);
+
+// Shows the out-of-memory reports, in the user's language.
+void ShowOutOfMemory(IHost& host);
+void ShowCommandOutOfMemory(IHost& host);
 
 // Shows the problem, then moves the dialog's focus to the field at fault.
 void ReportInputError(IHost& host, CControlModel& controls, std::string_view problem, std::string_view suggestion,

@@ -4,32 +4,46 @@
 #include <vector>
 
 #include "data/no_case.h"
+#include "data/translation.h"
 #include "resources/functional_areas_dialog_resource.h"
 #include "resources/objects_dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso {
 
-// What differs between the twins: the resource and its ids, the help page, the texts.
+// What differs between the twins: the resource and its ids, the help page,
+// the texts (marked in the twins' context; the in-use texts take the name and
+// the category).
 struct NameListDialogIds : name_list_dialog::Ids {
   const DialogResource& resource;
   NameList list;
   std::string_view helpPage;
-  std::string_view noun;  // in the in-use problem
+  std::string_view inUseProblem, inUseSuggestion;
   std::string_view noSelectionProblem, noSelectionSuggestion;
 };
 
 namespace {
 
 const NameListDialogIds kObjects{
-    objects_dialog::kIds,  objects_dialog::kResource,    NameList::kObjects, "obj_dlg.htm", "object",
-    "No object selected.", "Select an object to remove."};
-const NameListDialogIds kFunctionalAreas{functional_areas_dialog::kIds,
-                                         functional_areas_dialog::kResource,
-                                         NameList::kFunctionalAreas,
-                                         "fna_dlg.htm",
-                                         "functional area",
-                                         "No FNAect selected.",
-                                         "Select an FNAect to remove."};
+    objects_dialog::kIds,
+    objects_dialog::kResource,
+    NameList::kObjects,
+    "obj_dlg.htm",
+    PURSO_TEXT("NameListDialog", "The object %1 is used by the category %2 and cannot be removed."),
+    PURSO_TEXT("NameListDialog", "- remove that category\n- change that category to another object"),
+    PURSO_TEXT("NameListDialog", "No object selected."),
+    PURSO_TEXT("NameListDialog", "Select an object to remove.")};
+const NameListDialogIds kFunctionalAreas{
+    functional_areas_dialog::kIds,
+    functional_areas_dialog::kResource,
+    NameList::kFunctionalAreas,
+    "fna_dlg.htm",
+    PURSO_TEXT("NameListDialog", "The functional area %1 is used by the category %2 and cannot be removed."),
+    PURSO_TEXT("NameListDialog", "- remove that category\n- change that category to another functional area"),
+    PURSO_TEXT("NameListDialog", "No FNAect selected."),
+    PURSO_TEXT("NameListDialog", "Select an FNAect to remove.")};
+
+std::string Shown(std::string_view text) { return Translate("NameListDialog", text); }
 
 const NameListDialogIds& IdsFor(MasterList list) { return list == MasterList::kObjects ? kObjects : kFunctionalAreas; }
 
@@ -83,7 +97,7 @@ void CNameListDialog::OnAdd() {
   if (const auto problem = CheckName(table_, name, ids_.list, NameCommand::kAdd)) {
     return Refuse(problem->problem, problem->suggestion, ids_.addName);
   }
-  if (!table_.AddRow()) return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
+  if (!table_.AddRow()) return ShowOutOfMemory(Host());
   table_.SetText(name_column::kName, name);
   controls.AddItem(ids_.names, name);
   controls.SetText(ids_.addName, "");
@@ -111,15 +125,13 @@ void CNameListDialog::OnRemove() {
   CControlModel& controls = Controls();
   const int selection = controls.GetSelection(ids_.names);
   if (selection == CControlModel::kNoSelection) {
-    return Refuse(ids_.noSelectionProblem, ids_.noSelectionSuggestion, ids_.addName);
+    return Refuse(Shown(ids_.noSelectionProblem), Shown(ids_.noSelectionSuggestion), ids_.addName);
   }
   const std::string name = controls.SelectedText(ids_.names);
   const std::optional<std::uint32_t> id = FindName(table_, name);
   if (!id) return;
   if (const auto category = FirstCategoryUsing(ledger_, list_, *id)) {
-    return Refuse("The " + std::string(ids_.noun) + " " + name + " is used by the category " + *category +
-                      " and cannot be removed.",
-                  "- remove that category\n- change that category to another " + std::string(ids_.noun), ids_.addName);
+    return Refuse(Filled(Shown(ids_.inUseProblem), {name, *category}), Shown(ids_.inUseSuggestion), ids_.addName);
   }
   table_.Find(*id);
   table_.RemoveRow();

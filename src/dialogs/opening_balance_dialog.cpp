@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "resources/opening_balance_dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso {
 namespace {
@@ -11,8 +12,8 @@ namespace ids = opening_balance_dialog;
 
 // The amount field is read as a fixed-size field of this many characters.
 constexpr std::size_t kAmountFieldLength = 79;
-constexpr AmountProblems kBalanceProblems{"The opening balance is invalid (bad format)",
-                                          "The balance is invalid (number too big)"};
+constexpr AmountProblems kBalanceProblems{PURSO_TEXT("Input", "The opening balance is invalid (bad format)"),
+                                          PURSO_TEXT("Input", "The balance is invalid (number too big)")};
 
 }  // namespace
 

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "calc/predaction_queries.h"
+#include "data/translation.h"
 #include "dialogs/recurring_predactions_dialog.h"
 #include "resources/predactions_dialog_resource.h"
+#include "resources/translatable.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
 #include "text/list_layouts.h"
@@ -16,7 +18,7 @@ namespace {
 
 namespace ids = predactions_dialog;
 
-constexpr std::string_view kLockedSuggestion = "Remove the transaction first.";
+constexpr std::string_view kLockedSuggestion = PURSO_TEXT("PredactionsDialog", "Remove the transaction first.");
 
 }  // namespace
 
@@ -112,7 +114,7 @@ void CPredactionsDialog::OnAdd() {
   const std::optional<double> amount = TypedAmount(book_.Settings(), ids::kAddAmount);
   if (!amount) return;
   CRecordTable& predactions = ledger_.Predactions();
-  if (!predactions.AddRow()) return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
+  if (!predactions.AddRow()) return ShowOutOfMemory(Host());
   predactions.SetNumber(predaction_column::kCategory, categoryId_);
   predactions.SetNumber(predaction_column::kDate, *date);
   predactions.SetNumber(predaction_column::kAmount, *amount);
@@ -133,8 +135,9 @@ void CPredactionsDialog::OnUpdate() {
   const std::optional<std::uint32_t> id = SelectedRowId(ids::kPredactions);
   if (!id) return;
   if (IsPredactionMatched(ledger_, *id)) {
-    return Refuse("This predaction has been matched with a transaction and cannot be updated.", kLockedSuggestion,
-                  ids::kAddDate);
+    return Refuse(
+        Translate("PredactionsDialog", "This predaction has been matched with a transaction and cannot be updated."),
+        Translate("PredactionsDialog", kLockedSuggestion), ids::kAddDate);
   }
   CRecordTable& predactions = ledger_.Predactions();
   if (!predactions.Find(*id)) return;
@@ -149,8 +152,9 @@ void CPredactionsDialog::OnRemove() {
   const std::optional<std::uint32_t> id = SelectedRowId(ids::kPredactions);
   if (!id) return;
   if (IsPredactionMatched(ledger_, *id)) {
-    return Refuse("This predaction has been matched with a transaction and cannot be removed.", kLockedSuggestion,
-                  ids::kAddDate);
+    return Refuse(
+        Translate("PredactionsDialog", "This predaction has been matched with a transaction and cannot be removed."),
+        Translate("PredactionsDialog", kLockedSuggestion), ids::kAddDate);
   }
   CRecordTable& predactions = ledger_.Predactions();
   if (!predactions.Find(*id)) return;
@@ -161,7 +165,8 @@ void CPredactionsDialog::OnRemove() {
 }
 
 void CPredactionsDialog::OnRemoveAll() {
-  if (!Confirm("This will remove all unmatched predactions!\nDo you want to continue?")) return;
+  if (!Confirm(Translate("PredactionsDialog", "This will remove all unmatched predactions!\nDo you want to continue?")))
+    return;
   RemoveUnmatchedPredactions(ledger_, categoryId_);
   FillList();
   ShowTotals();
@@ -173,7 +178,7 @@ void CPredactionsDialog::OnSeries(SeriesUnit unit) {
   const std::vector<double> dates = SeriesDates(series.Series(), book_.GetYear());
   const std::size_t appended = AppendPredactions(ledger_.Predactions(), categoryId_, dates, series.Series().amount);
   // What was appended before the table ran out is shown at once.
-  if (appended < dates.size()) Problem("Unable to complete operation (out of memory).", kOutOfMemorySuggestion);
+  if (appended < dates.size()) ShowCommandOutOfMemory(Host());
   FillList();
   ShowTotals();
 }

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "data/translation.h"
 #include "resources/recurring_predactions_dialog_resource.h"
+#include "resources/translatable.h"
 #include "text/date_text.h"
 
 namespace purso {
@@ -22,7 +24,7 @@ CRecurringPredactionsDialog::CRecurringPredactionsDialog(const CAccountBook& boo
 
 void CRecurringPredactionsDialog::OnInit() {
   CControlModel& controls = Controls();
-  controls.SetText(ids::kUnit, UnitWord(series_.unit));
+  controls.SetText(ids::kUnit, Translate(ids::kResource.context, UnitWord(series_.unit)));
   // Shown dates are written with "/" whatever the separator typed dates take.
   controls.SetText(ids::kLast, book_.Settings().dateOrder == DateOrder::kDayFirst ? "31/12" : "12/31");
   controls.SetFocus(ids::kInterval);
@@ -45,16 +47,21 @@ void CRecurringPredactionsDialog::OnAdd() {
   const unsigned interval = static_cast<unsigned>(ReadWholeNumber(controls.GetText(ids::kInterval, kFieldLength)));
   const unsigned largest = MaxInterval(series_.unit);
   if (interval < 1 || interval > largest) {
-    return Refuse("The predaction interval is invalid.",
-                  "Enter a number between 1 and " + std::to_string(largest) + ".", ids::kInterval);
+    return Refuse(
+        Translate("RecurringPredactionsDialog", "The predaction interval is invalid."),
+        Filled(Translate("RecurringPredactionsDialog", "Enter a number between 1 and %1."), {std::to_string(largest)}),
+        ids::kInterval);
   }
-  const std::optional<double> first = TypedDate(settings, year, ids::kFirst, "The first predaction date is invalid.");
+  const std::optional<double> first =
+      TypedDate(settings, year, ids::kFirst, PURSO_TEXT("Input", "The first predaction date is invalid."));
   if (!first) return;
-  const std::optional<double> last = TypedDate(settings, year, ids::kLast, "The last predaction date is invalid.");
+  const std::optional<double> last =
+      TypedDate(settings, year, ids::kLast, PURSO_TEXT("Input", "The last predaction date is invalid."));
   if (!last) return;
   if (*last < *first) {
-    return Refuse("The last predaction occurs before the first predaction.",
-                  "Change the first or the last predaction date.", ids::kFirst);
+    return Refuse(Translate("RecurringPredactionsDialog", "The last predaction occurs before the first predaction."),
+                  Translate("RecurringPredactionsDialog", "Change the first or the last predaction date."),
+                  ids::kFirst);
   }
   const std::optional<double> amount = TypedAmount(settings, ids::kAmount, kAmountProblems, kFieldLength);
   if (!amount) return;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "data/account_file.h"
+#include "data/translation.h"
 #include "resources/restore_version_dialog_resource.h"
 #include "text/amount_text.h"
 #include "text/list_row.h"
@@ -29,7 +30,8 @@ std::string RowOf(const VersionSummary& summary, std::uint32_t index) {
   row.Column(Layout(ids::table::kSizeColumn, 'R'), SizeText(summary.version.size));
   if (summary.failure != ReadFailure::kNone) {
     const Column rest{ids::table::kYearColumn.start, ids::table::kBalanceColumn.end};
-    row.Column(Layout(rest, 'L', 'R'), "damaged: " + std::string(ReadFailureText(summary.failure)));
+    row.Column(Layout(rest, 'L', 'R'),
+               Filled(Translate("RestoreVersionDialog", "damaged: %1"), {ReadFailureName(summary.failure)}));
     return row.Finish();
   }
   row.Column(Layout(ids::table::kYearColumn, 'L'), std::to_string(summary.year));
@@ -59,8 +61,10 @@ CRestoreVersionDialog::CRestoreVersionDialog(std::vector<VersionSummary> version
 
 void CRestoreVersionDialog::OnInit() {
   CControlModel& controls = Controls();
-  controls.SetText(ids::kAccount, versions_.empty() ? "No earlier versions of " + accountName_ + " are kept."
-                                                    : "Versions of " + accountName_ + ", newest first");
+  controls.SetText(ids::kAccount,
+                   Filled(versions_.empty() ? Translate("RestoreVersionDialog", "No earlier versions of %1 are kept.")
+                                            : Translate("RestoreVersionDialog", "Versions of %1, newest first"),
+                          {accountName_}));
   std::vector<std::string> rows;
   for (std::size_t i = 0; i < versions_.size(); ++i) rows.push_back(RowOf(versions_[i], static_cast<std::uint32_t>(i)));
   controls.SetItems(ids::kVersions, std::move(rows));

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "data/translation.h"
 #include "resources/settings_dialog_resource.h"
 #include "text/date_text.h"
 #include "text/name_rules.h"
@@ -23,7 +24,7 @@ bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 std::string UnstorableSuggestion(char32_t character) {
   char code[16];
   std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
-  return std::string("The character ") + code + " can not be used.";
+  return Filled(Translate("SettingsDialog", "The character %1 can not be used."), {code});
 }
 
 }  // namespace
@@ -56,32 +57,39 @@ void CSettingsDialog::OnDone() {
 
   const int decimals = ReadWholeNumber(controls.GetText(ids::kDecimals, kDecimalsFieldLength));
   if (decimals < 0 || decimals > CDisplaySettings::kMaxDecimals) {
-    return Refuse("The number of decimals is invalid.", "Enter a number between 0 and 4.", ids::kDecimals);
+    return Refuse(Translate("SettingsDialog", "The number of decimals is invalid."),
+                  Translate("SettingsDialog", "Enter a number between 0 and 4."), ids::kDecimals);
   }
   const std::string& symbol = controls.GetText(ids::kCurrencySymbol);
   if (symbol.empty() || symbol.size() > CDisplaySettings::kMaxSymbolLength) {
-    return Refuse("The currency symbol is invalid.", "Enter 1, 2 or 3 characters.", ids::kCurrencySymbol);
+    return Refuse(Translate("SettingsDialog", "The currency symbol is invalid."),
+                  Translate("SettingsDialog", "Enter 1, 2 or 3 characters."), ids::kCurrencySymbol);
   }
   if (symbol.find_first_of(" ,.") != std::string::npos) {
-    return Refuse("The currency symbol is invalid.", "The ' ', ',' and '.' characters can not be used.",
+    return Refuse(Translate("SettingsDialog", "The currency symbol is invalid."),
+                  Translate("SettingsDialog", "The ' ', ',' and '.' characters can not be used."),
                   ids::kCurrencySymbol);
   }
   const std::string& separator = controls.GetText(ids::kSeparator);
   if (separator.size() != 1 || IsDecimalDigit(separator[0])) {
-    return Refuse("The date separator is invalid.", "Enter 1 character that is not a number.", ids::kSeparator);
+    return Refuse(Translate("SettingsDialog", "The date separator is invalid."),
+                  Translate("SettingsDialog", "Enter 1 character that is not a number."), ids::kSeparator);
   }
   // A digit, a sign or a list row mark in the symbol would make amounts read
   // wrongly (the symbol "1" turns a typed 150 into 50) or rows draw wrongly.
   if (std::any_of(symbol.begin(), symbol.end(), [](char c) { return IsDecimalDigit(c) || c == '+' || c == '-'; })) {
-    return Refuse("The currency symbol is invalid.", "Numbers and the '+' and '-' characters can not be used.",
+    return Refuse(Translate("SettingsDialog", "The currency symbol is invalid."),
+                  Translate("SettingsDialog", "Numbers and the '+' and '-' characters can not be used."),
                   ids::kCurrencySymbol);
   }
   if (!HasNoReservedCharacters(symbol)) {
-    return Refuse("The currency symbol is invalid.", kReservedSuggestion, ids::kCurrencySymbol);
+    return Refuse(Translate("SettingsDialog", "The currency symbol is invalid."),
+                  Translate("NameRules", kReservedSuggestion), ids::kCurrencySymbol);
   }
   const std::u32string& unstorable = controls.UnstorableCharacters(ids::kCurrencySymbol);
   if (!unstorable.empty()) {
-    return Refuse("The currency symbol is invalid.", UnstorableSuggestion(unstorable.front()), ids::kCurrencySymbol);
+    return Refuse(Translate("SettingsDialog", "The currency symbol is invalid."),
+                  UnstorableSuggestion(unstorable.front()), ids::kCurrencySymbol);
   }
 
   settings_.dateOrder = controls.IsChecked(ids::kDayFirst) ? DateOrder::kDayFirst : DateOrder::kMonthFirst;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "data/translation.h"
 #include "resources/solver_dialog_resource.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
@@ -62,23 +63,28 @@ void CSolverDialog::FillLists() {
 
 void CSolverDialog::WriteCaptions(double balanceDate) {
   const CDisplaySettings& settings = book_.Settings();
-  const std::string atDate = FormatDate(settings, balanceDate) + " ";
-  const std::string atYearEnd = FormatDate(settings, kYearEnd) + " ";
+  const std::string atDate = FormatDate(settings, balanceDate);
+  const std::string atYearEnd = FormatDate(settings, kYearEnd);
+  const std::string balance = Translate("SolverDialog", "%1 balance");
+  const std::string budget = Translate("SolverDialog", "%1 budget");
+  const std::string surplus = Translate("SolverDialog", "%1 surplus");
+  const std::string deficit = Translate("SolverDialog", "%1 deficit");
   const struct {
     int id;
     const std::string& date;
-    std::string_view word;
+    const std::string& text;
   } kCaptions[] = {
-      {ids::kSurplusBalance, atDate, "balance"},        {ids::kSurplusBudget, atDate, "budget"},
-      {ids::kSurplusAtDate, atDate, "surplus"},         {ids::kSurplusAnnualBudget, atYearEnd, "budget"},
-      {ids::kSurplusAtYearEnd, atYearEnd, "surplus"},   {ids::kDeficitBalance, atDate, "balance"},
-      {ids::kDeficitBudget, atDate, "budget"},          {ids::kDeficitAtDate, atDate, "deficit"},
-      {ids::kDeficitAnnualBudget, atYearEnd, "budget"}, {ids::kDeficitAtYearEnd, atYearEnd, "deficit"},
+      {ids::kSurplusBalance, atDate, balance},        {ids::kSurplusBudget, atDate, budget},
+      {ids::kSurplusAtDate, atDate, surplus},         {ids::kSurplusAnnualBudget, atYearEnd, budget},
+      {ids::kSurplusAtYearEnd, atYearEnd, surplus},   {ids::kDeficitBalance, atDate, balance},
+      {ids::kDeficitBudget, atDate, budget},          {ids::kDeficitAtDate, atDate, deficit},
+      {ids::kDeficitAnnualBudget, atYearEnd, budget}, {ids::kDeficitAtYearEnd, atYearEnd, deficit},
   };
   CControlModel& controls = Controls();
-  for (const auto& caption : kCaptions) controls.SetText(caption.id, caption.date + std::string(caption.word));
-  controls.SetText(ids::kTransferAtDate, "Transfer " + atDate + "surplus");
-  controls.SetText(ids::kTransferAtYearEnd, "Transfer " + atYearEnd + "surplus");
+  for (const auto& caption : kCaptions) controls.SetText(caption.id, Filled(caption.text, {caption.date}));
+  const std::string transfer = Translate("SolverDialog", "Transfer %1 surplus");
+  controls.SetText(ids::kTransferAtDate, Filled(transfer, {atDate}));
+  controls.SetText(ids::kTransferAtYearEnd, Filled(transfer, {atYearEnd}));
 }
 
 void CSolverDialog::FillList(SolverList list, const std::vector<SolverCategory>& categories) {
@@ -131,11 +137,14 @@ std::optional<double> CSolverDialog::ShownSurplus(std::string_view layout) const
 void CSolverDialog::OnTypedTransfer() {
   const CDisplaySettings& settings = book_.Settings();
   const std::optional<double> amount = FieldAmount(settings, ids::kAmount, kAmountFieldLength);
-  if (!amount) return Refuse(kAmountBadFormat, kBadFormatSuggestion, ids::kAmount);
+  if (!amount)
+    return Refuse(Translate("Input", kAmountBadFormat), Translate("Input", kBadFormatSuggestion), ids::kAmount);
   // At most what the giving category has to spare at the year's end, not kMaxAmount.
   const double limit = ShownSurplus(columns::kYearEndSurplus).value_or(0.0);
   if (*amount > limit)
-    return Refuse(kAmountTooBig, "Enter an amount <= " + FormatAmount(settings, limit), ids::kAmount);
+    return Refuse(Translate("Input", kAmountTooBig),
+                  Filled(Translate("SolverDialog", "Enter an amount <= %1"), {FormatAmount(settings, limit)}),
+                  ids::kAmount);
   Transfer(*amount);
 }
 

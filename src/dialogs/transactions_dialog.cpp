@@ -5,12 +5,13 @@
 
 #include "calc/new_transaction.h"
 #include "data/calendar.h"
+#include "data/translation.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/match_dialog.h"
 #include "resources/transactions_dialog_resource.h"
+#include "resources/translatable.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
-#include "text/filled_text.h"
 #include "text/name_rules.h"
 
 namespace purso {
@@ -128,7 +129,8 @@ void CTransactionsDialog::FillList(const std::function<void()>& change) {
 void CTransactionsDialog::ShowShownCount() {
   std::string text;
   if (rows_.IsFiltered()) {
-    text = Filled(ids::kShownCountText, std::to_string(rows_.ShownCount()), std::to_string(rows_.TotalCount()));
+    text = Filled(Translate(ids::kResource.context, ids::kShownCountText),
+                  {std::to_string(rows_.ShownCount()), std::to_string(rows_.TotalCount())});
   }
   Controls().SetText(ids::kShownCount, text);
 }
@@ -154,7 +156,7 @@ void CTransactionsDialog::ShowWritten() {
 }
 
 void CTransactionsDialog::ShowBalance(int label, int field, std::string_view caption, double balance) {
-  Controls().SetText(label, std::string(caption).append(balance >= 0 ? " (+)" : " (-)"));
+  Controls().SetText(label, Translate(ids::kResource.context, caption).append(balance >= 0 ? " (+)" : " (-)"));
   Controls().SetText(field, FormatAmount(book_.Settings(), balance >= 0 ? balance : -balance));
 }
 
@@ -163,12 +165,12 @@ void CTransactionsDialog::ShowBalances() {
   controls.SetText(ids::kCount, std::to_string(ledger_.Transactions().GetRowCount()));
   const double balanceDate = ledger_.BalanceDate();
   controls.SetText(ids::kBalanceDate, FormatDate(book_.Settings(), balanceDate));
-  ShowBalance(ids::kTransactionBalanceLabel, ids::kTransactionBalance, "Transaction Balance",
-              ledger_.TransactionBalance());
+  ShowBalance(ids::kTransactionBalanceLabel, ids::kTransactionBalance,
+              PURSO_TEXT("TransactionsDialog", "Transaction Balance"), ledger_.TransactionBalance());
   CYearLedger::BalanceArray predicted;
   ledger_.PredictedBalances(predicted);
-  ShowBalance(ids::kPredactionBalanceLabel, ids::kPredactionBalance, "Predaction Balance",
-              predicted[ledger_.DayIndex(balanceDate)]);
+  ShowBalance(ids::kPredactionBalanceLabel, ids::kPredactionBalance,
+              PURSO_TEXT("TransactionsDialog", "Predaction Balance"), predicted[ledger_.DayIndex(balanceDate)]);
 }
 
 void CTransactionsDialog::ShowSelection() {
@@ -198,8 +200,10 @@ bool CTransactionsDialog::CancelledForPastYear() {
   const CivilDate today = CurrentClock().LocalToday();
   const int year = book_.GetYear();
   if (today.month < 2 || year >= today.year) return false;
-  return Confirm("It is probably not a good idea to add a transaction to a past year (" + std::to_string(year) +
-                 ").\nDo you want to cancel this operation?");
+  return Confirm(Filled(Translate("TransactionsDialog",
+                                  "It is probably not a good idea to add a transaction to a past year (%1).\nDo you "
+                                  "want to cancel this operation?"),
+                        {std::to_string(year)}));
 }
 
 std::optional<CTransactionsDialog::Entry> CTransactionsDialog::ReadEntry(const InputRow& row, DescriptionEvent event) {
@@ -219,7 +223,8 @@ std::optional<CTransactionsDialog::Entry> CTransactionsDialog::ReadEntry(const I
                                                     ? std::nullopt
                                                     : FindName(categories, Controls().SelectedText(row.category));
   if (!category || !categories.Find(*category)) {
-    Refuse("No category selected.", "Choose a category, or press \"Categories\" to define one.", row.category);
+    Refuse(Translate("TransactionsDialog", "No category selected."),
+           Translate("TransactionsDialog", "Choose a category, or press \"Categories\" to define one."), row.category);
     return std::nullopt;
   }
   const CategoryType type = CategoryTypeFromCode(categories.GetNumber(category_column::kType));
@@ -248,7 +253,7 @@ void CTransactionsDialog::OnAdd() {
     match = *chosen;
   }
   if (!AddTransaction(ledger_, {entry->monthDay, entry->categoryId, entry->amount, entry->description, match})) {
-    return Problem(kOutOfMemoryProblem, kOutOfMemorySuggestion);
+    return ShowOutOfMemory(Host());
   }
 
   ClearAddRow();

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "data/no_case.h"
+#include "platform/shown_text.h"
 
 namespace purso {
 
@@ -19,10 +20,13 @@ CControlModel::CControlModel(const DialogResource& resource) : resource_(&resour
     state.sorted = control.Has(control_style::kSorted);
     state.enabled = !control.Has(control_style::kDisabled);
     state.checked = control.Has(control_style::kChecked);
-    state.text = std::string(control.caption);
+    state.text = ShownText(resource, control.caption);
     state.group = control.kind == ControlKind::kRadioButton ? group : 0;
     controls_.push_back(std::move(state));
-    SetItems(control.id, std::vector<std::string>(control.items.begin(), control.items.end()));
+    std::vector<std::string> items;
+    items.reserve(control.items.size());
+    for (const std::string_view item : control.items) items.push_back(ShownText(resource, item));
+    SetItems(control.id, std::move(items));
   }
 }
 

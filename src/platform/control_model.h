@@ -2,7 +2,8 @@
 //
 // Dialog logic reads and writes the model by control id; the window-system
 // adapter mirrors it onto real widgets both ways; tests inspect it directly.
-// The model is built from the dialog's resource and knows, per control, its
+// The model is built from the dialog's resource, its captions and items in
+// the user's language (platform/shown_text.h), and knows, per control, its
 // kind, text, enabled and checked state, the items of a list or drop-down
 // (kept in the case-insensitive order when the control is sorted), the
 // selected item (and, in a list that allows it, the other selected items),

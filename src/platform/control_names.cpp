@@ -1,5 +1,7 @@
 #include "platform/control_names.h"
 
+#include "platform/shown_text.h"
+
 namespace purso {
 namespace {
 
@@ -59,9 +61,9 @@ std::optional<std::size_t> NamingLabel(const DialogResource& resource, std::size
 std::string ControlName(const DialogResource& resource, std::size_t index) {
   if (!IsField(resource.controls[index].kind)) return {};
   if (const std::optional<std::size_t> label = NamingLabel(resource, index)) {
-    return NameOfCaption(resource.controls[*label].caption);
+    return NameOfCaption(ShownText(resource, resource.controls[*label].caption));
   }
-  return NameOfCaption(resource.title);
+  return NameOfCaption(ShownText(resource, resource.title));
 }
 
 std::string NameOfCaption(std::string_view caption) {

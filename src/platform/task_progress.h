@@ -42,8 +42,9 @@ class IBackgroundRunner {
  public:
   virtual ~IBackgroundRunner() = default;
 
-  // Runs task, showing title (UTF-8) and its progress, and returns once it has
-  // ended: true when it ran to its end, false when the user cancelled it.
+  // Runs task, showing title (account text, in the user's language) and its
+  // progress, and returns once it has ended: true when it ran to its end,
+  // false when the user cancelled it.
   // An exception the task throws (out of memory) comes out of Run, on the
   // caller's thread.
   virtual bool Run(std::string_view title, const BackgroundTask& task) = 0;

@@ -16,6 +16,7 @@
 #include <QSignalBlocker>
 
 #include "platform/control_names.h"
+#include "platform/shown_text.h"
 #include "qt/heading_button.h"
 #include "qt/list_view.h"
 #include "qt/qt_list_model.h"
@@ -83,7 +84,8 @@ void CQtControlBinding::NameByLabels(const QList<QWidget*>& created) {
 
 QWidget* CQtControlBinding::CreateWidget(const ControlResource& control, QButtonGroup*& group) {
   using namespace control_style;
-  const QString caption = FromAccountText(control.caption);
+  const std::string shown = ShownText(logic_.Resource(), control.caption);
+  const QString caption = FromAccountText(shown);
   switch (control.kind) {
     case ControlKind::kLabel: {
       if (control.Has(kHeading)) return new CHeadingButton(caption, &parent_);
@@ -108,7 +110,7 @@ QWidget* CQtControlBinding::CreateWidget(const ControlResource& control, QButton
       return edit;
     }
     case ControlKind::kMultiLineText: {
-      auto* text = new QPlainTextEdit(MultiLine(control.caption), &parent_);
+      auto* text = new QPlainTextEdit(MultiLine(shown), &parent_);
       text->setReadOnly(control.Has(kReadOnly));
       text->setVerticalScrollBarPolicy(control.Has(kVScroll) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
       return text;

@@ -6,12 +6,12 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStringList>
-
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/dialog_layout.h"
+#include "platform/shown_text.h"
 #include "qt/qt_control_binding.h"
 #include "qt/text_codec.h"
 
@@ -61,7 +61,7 @@ CQtDialog::CQtDialog(CDialogLogic& logic, QWidget* parent, ISettingsStore* sizes
     : QDialog(parent), logic_(logic), sizes_(sizes) {
   const DialogResource& resource = logic.Resource();
   setObjectName(QString::number(resource.id));
-  setWindowTitle(FromAccountText(resource.title));
+  setWindowTitle(FromAccountText(ShownText(resource, resource.title)));
   setModal(true);
   const QFont font = DialogFont(resource);
   setFont(font);
@@ -69,7 +69,8 @@ CQtDialog::CQtDialog(CDialogLogic& logic, QWidget* parent, ISettingsStore* sizes
     if (resource.units == LayoutUnits::kPixels) return QRect(control.x, control.y, control.width, control.height);
     return DialogUnitsToPixels(font, control.x, control.y, control.width, control.height);
   };
-  baseSize_ = geometry(ControlResource{ControlKind::kLabel, kNoControlId, "", 0, 0, resource.width, resource.height}).size();
+  baseSize_ =
+      geometry(ControlResource{ControlKind::kLabel, kNoControlId, "", 0, 0, resource.width, resource.height}).size();
   binding_ = new CQtControlBinding(*this, logic, geometry, [this] {
     if (logic_.Controls().IsEnded()) done(logic_.Controls().Result());
   });

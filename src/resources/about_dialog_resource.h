@@ -4,6 +4,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::about_dialog {
 
@@ -18,15 +19,23 @@ namespace table {
 using enum ControlKind;
 using namespace control_style;
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kNoControlId, "Tolva Account Organizer v1.1", 4, 8, 150, 10},
-    {kPushButton, kClose, "&Close", 163, 6, 50, 14, kDefault},
+    {kLabel, kNoControlId, PURSO_TEXT("AboutDialog", "Tolva Account Organizer v1.1"), 4, 8, 150, 10},
+    {kPushButton, kClose, PURSO_TEXT("AboutDialog", "&Close"), 163, 6, 50, 14, kDefault},
     {kMultiLineText, kFirstPane, "", 4, 25, 210, 45, kReadOnly | kVScroll},
     {kMultiLineText, kSecondPane, "", 4, 80, 210, 45, kReadOnly | kVScroll},
     {kMultiLineText, kThirdPane, "", 4, 135, 210, 45, kReadOnly | kVScroll},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{
-    kDialogId, "About Tolva Account Organizer", 217, 186, "MS Sans Serif", 8, table::kControls};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("AboutDialog", "About Tolva Account Organizer"),
+                                          217,
+                                          186,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          {},
+                                          "AboutDialog"};
 
 }  // namespace purso::about_dialog

@@ -5,6 +5,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::account_view {
 
@@ -29,12 +30,12 @@ using enum ControlKind;
 using namespace control_style;
 // Rectangles as left, top, width, height in pixels of the canvas.
 inline constexpr ControlResource kControls[] = {
-    {kCheckBox, kBudgetToggle, "Budget", 14, 383, 72, 23, kPushLike | kChecked},
-    {kCheckBox, kActualToggle, "Actual", 499, 383, 72, 23, kPushLike | kChecked},
-    {kPushButton, kCategories, "Categories", 14, 413, 90, 23, kNone},
-    {kPushButton, kHelp, "Help", 14, 440, 90, 23, kNone},
-    {kPushButton, kSolver, "Solver", 480, 413, 91, 23, kNone},
-    {kPushButton, kTransactions, "Transactions", 480, 440, 91, 23, kNone},
+    {kCheckBox, kBudgetToggle, PURSO_TEXT("AccountView", "Budget"), 14, 383, 72, 23, kPushLike | kChecked},
+    {kCheckBox, kActualToggle, PURSO_TEXT("AccountView", "Actual"), 499, 383, 72, 23, kPushLike | kChecked},
+    {kPushButton, kCategories, PURSO_TEXT("AccountView", "Categories"), 14, 413, 90, 23, kNone},
+    {kPushButton, kHelp, PURSO_TEXT("AccountView", "Help"), 14, 440, 90, 23, kNone},
+    {kPushButton, kSolver, PURSO_TEXT("AccountView", "Solver"), 480, 413, 91, 23, kNone},
+    {kPushButton, kTransactions, PURSO_TEXT("AccountView", "Transactions"), 480, 440, 91, 23, kNone},
     {kCheckBox, kFromMonth + 0, "01", 112, 413, 30, 23, kPushLike | kChecked},
     {kCheckBox, kFromMonth + 1, "02", 142, 413, 30, 23, kPushLike},
     {kCheckBox, kFromMonth + 2, "03", 172, 413, 30, 23, kPushLike},
@@ -65,6 +66,6 @@ inline constexpr ControlResource kControls[] = {
 }  // namespace table
 
 inline constexpr DialogResource kResource{
-    0, "", kCanvasWidth, kCanvasHeight, "MS Sans Serif", 8, table::kControls, LayoutUnits::kPixels};
+    0, "", kCanvasWidth, kCanvasHeight, "MS Sans Serif", 8, table::kControls, LayoutUnits::kPixels, {}, "AccountView"};
 
 }  // namespace purso::account_view

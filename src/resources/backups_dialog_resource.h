@@ -5,6 +5,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::backups_dialog {
 
@@ -19,17 +20,28 @@ namespace table {
 using enum ControlKind;
 using namespace control_style;
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kNoControlId, "Besides <name>.pxf.bak, the program keeps earlier versions of every account it saves.", 7,
-     7, 190, 18, kWrap},
-    {kLabel, kNoControlId, "Versions of the last saves:", 7, 32, 150, 8},
+    {kLabel, kNoControlId,
+     PURSO_TEXT("BackupsDialog",
+                "Besides <name>.pxf.bak, the program keeps earlier versions of every account it saves."),
+     7, 7, 190, 18, kWrap},
+    {kLabel, kNoControlId, PURSO_TEXT("BackupsDialog", "Versions of the last saves:"), 7, 32, 150, 8},
     {kEdit, kSaves, "", 161, 30, 36, 12},
-    {kLabel, kNoControlId, "Last version of each of the last days:", 7, 50, 150, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("BackupsDialog", "Last version of each of the last days:"), 7, 50, 150, 8},
     {kEdit, kDays, "", 161, 48, 36, 12},
-    {kPushButton, kOk, "OK", 207, 7, 50, 14, kDefault},
-    {kPushButton, kCancel, "Cancel", 207, 25, 50, 14},
+    {kPushButton, kOk, PURSO_TEXT("BackupsDialog", "OK"), 207, 7, 50, 14, kDefault},
+    {kPushButton, kCancel, PURSO_TEXT("BackupsDialog", "Cancel"), 207, 25, 50, 14},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId, "Backups", 264, 70, "MS Sans Serif", 8, table::kControls};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("BackupsDialog", "Backups"),
+                                          264,
+                                          70,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          {},
+                                          "BackupsDialog"};
 
 }  // namespace purso::backups_dialog

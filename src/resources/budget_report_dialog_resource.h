@@ -16,6 +16,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::budget_report_dialog {
 
@@ -41,18 +42,19 @@ inline constexpr int kHelp = 1147;
 inline constexpr int kDone = 1;
 
 // The texts the dialog writes, with %1 (and %2) for what it fills in.
-inline constexpr std::string_view kSubtitleText = "Budget of %1 at %2";
-inline constexpr std::string_view kPredictedAtText = "Predicted balance at %1";
-inline constexpr std::string_view kActualAtText = "Actual balance at %1";
-inline constexpr std::string_view kNotYetKnown = "not yet known";
-inline constexpr std::string_view kTotalText = "Total %1";
-inline constexpr std::string_view kHtmlTitle = "Export Budget Report as HTML";
-inline constexpr std::string_view kHtmlFilter = "HTML Files (*.html *.htm)";
-inline constexpr std::string_view kCsvTitle = "Export Budget Report as CSV";
-inline constexpr std::string_view kCsvFilter = "CSV Files (*.csv)";
-inline constexpr std::string_view kWriteProblem = "The file %1 cannot be written.";
+inline constexpr std::string_view kSubtitleText = PURSO_TEXT("BudgetReportDialog", "Budget of %1 at %2");
+inline constexpr std::string_view kPredictedAtText = PURSO_TEXT("BudgetReportDialog", "Predicted balance at %1");
+inline constexpr std::string_view kActualAtText = PURSO_TEXT("BudgetReportDialog", "Actual balance at %1");
+inline constexpr std::string_view kNotYetKnown = PURSO_TEXT("BudgetReportDialog", "not yet known");
+inline constexpr std::string_view kTotalText = PURSO_TEXT("BudgetReportDialog", "Total %1");
+inline constexpr std::string_view kHtmlTitle = PURSO_TEXT("BudgetReportDialog", "Export Budget Report as HTML");
+inline constexpr std::string_view kHtmlFilter = PURSO_TEXT("BudgetReportDialog", "HTML Files (*.html *.htm)");
+inline constexpr std::string_view kCsvTitle = PURSO_TEXT("BudgetReportDialog", "Export Budget Report as CSV");
+inline constexpr std::string_view kCsvFilter = PURSO_TEXT("BudgetReportDialog", "CSV Files (*.csv)");
+inline constexpr std::string_view kWriteProblem = PURSO_TEXT("BudgetReportDialog", "The file %1 cannot be written.");
 inline constexpr std::string_view kWriteSuggestion =
-    "- check that you may write to the folder\n- check that the disk is not full\n- try another name";
+    PURSO_TEXT("BudgetReportDialog",
+               "- check that you may write to the folder\n- check that the disk is not full\n- try another name");
 inline constexpr std::string_view kHelpPage = "rpt_dlg.htm";
 
 // The controls, positions in pixels.
@@ -90,16 +92,17 @@ constexpr ControlResource FootValue(int id, int k) {
 }
 
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kSubtitle, "Budget of YYYY at xx/yy", kListX + 2, 8, kListWidth - 2, kLineHeight},
-    LeftHeader("\nCategory", 0, 135),
-    LeftHeader("\nType", 140, 180),
-    Header(kNoControlId, "Annual\nbudget", 185, 260),
-    Header(kShareHeader, "xx/yy\nshare", 265, 340),
-    Header(kActualHeader, "xx/yy\nactual", 345, 420),
-    Header(kSurplusAtDateHeader, "xx/yy\nsurplus", 425, 500),
-    Header(kSurplusAtYearEndHeader, "XX/YY\nsurplus", 505, 580),
-    Header(kNoControlId, "Matched\npreds.", 585, 640),
-    Header(kNoControlId, "Outst.\npreds.", 645, 700),
+    {kLabel, kSubtitle, PURSO_TEXT("BudgetReportDialog", "Budget of YYYY at xx/yy"), kListX + 2, 8, kListWidth - 2,
+     kLineHeight},
+    LeftHeader(PURSO_TEXT("BudgetReportDialog", "\nCategory"), 0, 135),
+    LeftHeader(PURSO_TEXT("BudgetReportDialog", "\nType"), 140, 180),
+    Header(kNoControlId, PURSO_TEXT("BudgetReportDialog", "Annual\nbudget"), 185, 260),
+    Header(kShareHeader, PURSO_TEXT("BudgetReportDialog", "xx/yy\nshare"), 265, 340),
+    Header(kActualHeader, PURSO_TEXT("BudgetReportDialog", "xx/yy\nactual"), 345, 420),
+    Header(kSurplusAtDateHeader, PURSO_TEXT("BudgetReportDialog", "xx/yy\nsurplus"), 425, 500),
+    Header(kSurplusAtYearEndHeader, PURSO_TEXT("BudgetReportDialog", "XX/YY\nsurplus"), 505, 580),
+    Header(kNoControlId, PURSO_TEXT("BudgetReportDialog", "Matched\npreds."), 585, 640),
+    Header(kNoControlId, PURSO_TEXT("BudgetReportDialog", "Outst.\npreds."), 645, 700),
     {kColumnList, kRows, "", kListX, kListY, kListWidth, kListHeight, kVScroll},
 
     FootLabel(kPredictedAtDateLabel, 0),
@@ -111,16 +114,24 @@ inline constexpr ControlResource kControls[] = {
     FootLabel(kActualAtYearEndLabel, 3),
     FootValue(kActualAtYearEnd, 3),
 
-    {kPushButton, kPrint, "&Print...", kListX, kButtonY, 96, 26},
-    {kPushButton, kExportHtml, "Export &HTML...", kListX + 104, kButtonY, 120, 26},
-    {kPushButton, kExportCsv, "Export &CSV...", kListX + 232, kButtonY, 120, 26},
-    {kPushButton, kHelp, "&Help", kListX + kListWidth - 172, kButtonY, 80, 26},
-    {kPushButton, kDone, "&Done", kListX + kListWidth - 84, kButtonY, 84, 26, kDefault},
+    {kPushButton, kPrint, PURSO_TEXT("BudgetReportDialog", "&Print..."), kListX, kButtonY, 96, 26},
+    {kPushButton, kExportHtml, PURSO_TEXT("BudgetReportDialog", "Export &HTML..."), kListX + 104, kButtonY, 120, 26},
+    {kPushButton, kExportCsv, PURSO_TEXT("BudgetReportDialog", "Export &CSV..."), kListX + 232, kButtonY, 120, 26},
+    {kPushButton, kHelp, PURSO_TEXT("BudgetReportDialog", "&Help"), kListX + kListWidth - 172, kButtonY, 80, 26},
+    {kPushButton, kDone, PURSO_TEXT("BudgetReportDialog", "&Done"), kListX + kListWidth - 84, kButtonY, 84, 26,
+     kDefault},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId,           "Budget Report", table::kListX + table::kListWidth + 10,
-                                          table::kButtonY + 36, "MS Sans Serif", 8,
-                                          table::kControls,    LayoutUnits::kPixels};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("BudgetReportDialog", "Budget Report"),
+                                          table::kListX + table::kListWidth + 10,
+                                          table::kButtonY + 36,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kPixels,
+                                          {},
+                                          "BudgetReportDialog"};
 
 }  // namespace purso::budget_report_dialog

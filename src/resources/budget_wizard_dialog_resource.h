@@ -16,6 +16,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::budget_wizard_dialog {
 
@@ -46,16 +47,18 @@ struct WizardStep {
 };
 
 namespace text {
-inline constexpr std::string_view kIntroduction =
+inline constexpr std::string_view kIntroduction = PURSO_TEXT(
+    "BudgetWizardDialog",
     "Welcome to the Tolva Account Organizer Budget Wizard!\r\n"
     "\r\n"
     "Setting up a budget is the first step in getting your financial situation under control.\r\n"
     "A Tolva Account Organizer budget allows you to pin-point any cash flow problems BEFORE they occur, so that "
     "your budget can be modified to nullify the problems.\r\n"
     "\r\n"
-    "Hit the \"Next\" button to continue.";
+    "Hit the \"Next\" button to continue.");
 
-inline constexpr std::string_view kObjects =
+inline constexpr std::string_view kObjects = PURSO_TEXT(
+    "BudgetWizardDialog",
     "First you will have to define some Objects.\r\n"
     "Tolva Account Organizer Objects are all the objects that:\r\n"
     "- generate income OR\r\n"
@@ -64,17 +67,19 @@ inline constexpr std::string_view kObjects =
     "Examples are \"Mustang\" (the car), \"John\" (the husband), \"Mary\" (the wife), \"mansion\" (the house), "
     "...\r\n"
     "\r\n"
-    "You must create at least a few objects before you can continue.";
+    "You must create at least a few objects before you can continue.");
 
 inline constexpr std::string_view kFunctionalAreas =
-    "Now you will have to define some Functional Areas.\r\n"
-    "Tolva Account Organizer Functional Areas define the way your objects generate income or expenses.\r\n"
-    "\r\n"
-    "Examples are \"Insurance\", \"Purchase\", \"Food\", \"Day Job\", \"Maintenance\", ...\r\n"
-    "\r\n"
-    "You must create at least a few functional areas before you can continue.";
+    PURSO_TEXT("BudgetWizardDialog",
+               "Now you will have to define some Functional Areas.\r\n"
+               "Tolva Account Organizer Functional Areas define the way your objects generate income or expenses.\r\n"
+               "\r\n"
+               "Examples are \"Insurance\", \"Purchase\", \"Food\", \"Day Job\", \"Maintenance\", ...\r\n"
+               "\r\n"
+               "You must create at least a few functional areas before you can continue.");
 
-inline constexpr std::string_view kCategories =
+inline constexpr std::string_view kCategories = PURSO_TEXT(
+    "BudgetWizardDialog",
     "Now it's time to create some categories.\r\n"
     "Tolva Account Organizer Categories combine objects and functional areas into budget categories.\r\n"
     "\r\n"
@@ -95,30 +100,37 @@ inline constexpr std::string_view kCategories =
     "\"In\" categories define income categories\r\n"
     "\"Ex\" categories define expense categories\r\n"
     "\r\n"
-    "You must create at least a few categories before you can continue.";
+    "You must create at least a few categories before you can continue.");
 
 inline constexpr std::string_view kOpeningBalance =
-    "The opening balance is the amount of money in your account on Jan 1.";
+    PURSO_TEXT("BudgetWizardDialog", "The opening balance is the amount of money in your account on Jan 1.");
 
 inline constexpr std::string_view kCashFlowChart =
-    "Congratulations!\r\n"
-    "You have successfully created a budget.\r\n"
-    "Hit \"Finish\" to display the Cash Flow Chart and analyse your budget.";
+    PURSO_TEXT("BudgetWizardDialog",
+               "Congratulations!\r\n"
+               "You have successfully created a budget.\r\n"
+               "Hit \"Finish\" to display the Cash Flow Chart and analyse your budget.");
 }  // namespace text
 
 // Step n is kSteps[n - 1]. Next is on only at steps 1 and 5 when a step is
 // shown; at steps 2 to 4 Go opens it (budget_wizard_dialog.h).
 inline constexpr WizardStep kSteps[] = {
-    {"[Step 1/6] Introduction", text::kIntroduction, "", step_button::kNext, kNoControlId},
-    {"[Step 2/6] Objects", text::kObjects, "Hit \"Go\" to add some objects now",
+    {PURSO_TEXT("BudgetWizardDialog", "[Step 1/6] Introduction"), text::kIntroduction, "", step_button::kNext,
+     kNoControlId},
+    {PURSO_TEXT("BudgetWizardDialog", "[Step 2/6] Objects"), text::kObjects,
+     PURSO_TEXT("BudgetWizardDialog", "Hit \"Go\" to add some objects now"), step_button::kGo | step_button::kPrevious,
+     kGo},
+    {PURSO_TEXT("BudgetWizardDialog", "[Step 3/6] Functional Areas"), text::kFunctionalAreas,
+     PURSO_TEXT("BudgetWizardDialog", "Hit \"Go\" to add some functional areas now"),
      step_button::kGo | step_button::kPrevious, kGo},
-    {"[Step 3/6] Functional Areas", text::kFunctionalAreas, "Hit \"Go\" to add some functional areas now",
+    {PURSO_TEXT("BudgetWizardDialog", "[Step 4/6] Categories"), text::kCategories,
+     PURSO_TEXT("BudgetWizardDialog", "Hit \"Go\" to add some categories now"),
      step_button::kGo | step_button::kPrevious, kGo},
-    {"[Step 4/6] Categories", text::kCategories, "Hit \"Go\" to add some categories now",
-     step_button::kGo | step_button::kPrevious, kGo},
-    {"[Step 5/6] Opening Balance", text::kOpeningBalance, "Hit \"Go\" to set the opening balance now",
+    {PURSO_TEXT("BudgetWizardDialog", "[Step 5/6] Opening Balance"), text::kOpeningBalance,
+     PURSO_TEXT("BudgetWizardDialog", "Hit \"Go\" to set the opening balance now"),
      step_button::kGo | step_button::kPrevious | step_button::kNext, kGo},
-    {"[Step 6/6] Cash Flow Chart", text::kCashFlowChart, "", step_button::kPrevious | step_button::kFinish, kFinish},
+    {PURSO_TEXT("BudgetWizardDialog", "[Step 6/6] Cash Flow Chart"), text::kCashFlowChart, "",
+     step_button::kPrevious | step_button::kFinish, kFinish},
 };
 inline constexpr int kStepCount = static_cast<int>(std::size(kSteps));
 static_assert(kStepCount == 6);
@@ -139,14 +151,23 @@ inline constexpr ControlResource kControls[] = {
     {kGroupBox, kStepFrame, "", 5, 5, 215, 130},
     {kMultiLineText, kStepText, "", 10, 15, 205, 95, kReadOnly | kVScroll},
     {kEdit, kGoPrompt, "", 10, 115, 155, 14, kReadOnly},
-    {kPushButton, kGo, "&Go", 170, 115, 45, 14, kDisabled},
-    {kPushButton, kStop, "&Stop", 5, 140, 50, 14},
-    {kPushButton, kPrevious, "<< &Previous", 60, 140, 50, 14, kDisabled},
-    {kPushButton, kNext, "&Next >>", 115, 140, 50, 14, kDefault},
-    {kPushButton, kFinish, "&Finish", 170, 140, 50, 14, kDisabled},
+    {kPushButton, kGo, PURSO_TEXT("BudgetWizardDialog", "&Go"), 170, 115, 45, 14, kDisabled},
+    {kPushButton, kStop, PURSO_TEXT("BudgetWizardDialog", "&Stop"), 5, 140, 50, 14},
+    {kPushButton, kPrevious, PURSO_TEXT("BudgetWizardDialog", "<< &Previous"), 60, 140, 50, 14, kDisabled},
+    {kPushButton, kNext, PURSO_TEXT("BudgetWizardDialog", "&Next >>"), 115, 140, 50, 14, kDefault},
+    {kPushButton, kFinish, PURSO_TEXT("BudgetWizardDialog", "&Finish"), 170, 140, 50, 14, kDisabled},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId, "Budget Wizard", 227, 161, "MS Sans Serif", 8, table::kControls};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("BudgetWizardDialog", "Budget Wizard"),
+                                          227,
+                                          161,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          {},
+                                          "BudgetWizardDialog"};
 
 }  // namespace purso::budget_wizard_dialog

@@ -9,6 +9,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::categories_dialog {
 
@@ -39,7 +40,9 @@ inline constexpr int kBalanceLabel = 1055;
 inline constexpr int kBalance = 1041;
 
 // The type lists hold the four types; sorted, an item's position is its type code.
-inline constexpr std::string_view kTypes[] = {"Fix In", "Var In", "Fix Ex", "Var Ex"};
+inline constexpr std::string_view kTypes[] = {
+    PURSO_TEXT("CategoriesDialog", "Fix In"), PURSO_TEXT("CategoriesDialog", "Var In"),
+    PURSO_TEXT("CategoriesDialog", "Fix Ex"), PURSO_TEXT("CategoriesDialog", "Var Ex")};
 
 // The controls, positions in the resource's units.
 namespace table {
@@ -49,41 +52,41 @@ using namespace control_style;
 // the right; the list below them is wide enough for its 470-pixel rows,
 // with the other buttons beside it and the totals under it.
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kNoControlId, "Name", 7, 7, 90, 8},
-    {kLabel, kNoControlId, "Object", 103, 7, 66, 8},
-    {kLabel, kNoControlId, "Functional Area", 173, 7, 66, 8},
-    {kLabel, kNoControlId, "Type", 243, 7, 44, 8},
-    {kLabel, kNoControlId, "Budget", 291, 7, 58, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("CategoriesDialog", "Name"), 7, 7, 90, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("CategoriesDialog", "Object"), 103, 7, 66, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("CategoriesDialog", "Functional Area"), 173, 7, 66, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("CategoriesDialog", "Type"), 243, 7, 44, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("CategoriesDialog", "Budget"), 291, 7, 58, 8},
 
     {kEdit, kAddName, "", 7, 17, 92, 12},
     {kDropDownList, kAddObject, "", 103, 17, 66, 12, kSorted},
     {kDropDownList, kAddFunctionalArea, "", 173, 17, 66, 12, kSorted},
     {kDropDownList, kAddType, "", 243, 17, 44, 12, kSorted, kTypes},
     {kEdit, kAddBudget, "", 291, 17, 58, 12},
-    {kPushButton, kAdd, "&Add", 355, 16, 54, 14, kDefault},
+    {kPushButton, kAdd, PURSO_TEXT("CategoriesDialog", "&Add"), 355, 16, 54, 14, kDefault},
 
     {kEdit, kUpdateName, "", 7, 34, 92, 12, kDisabled},
     {kDropDownList, kUpdateObject, "", 103, 34, 66, 12, kSorted | kDisabled},
     {kDropDownList, kUpdateFunctionalArea, "", 173, 34, 66, 12, kSorted | kDisabled},
     {kDropDownList, kUpdateType, "", 243, 34, 44, 12, kSorted | kDisabled, kTypes},
     {kEdit, kUpdateBudget, "", 291, 34, 58, 12, kDisabled},
-    {kPushButton, kUpdate, "&Update", 355, 33, 54, 14, kDisabled},
+    {kPushButton, kUpdate, PURSO_TEXT("CategoriesDialog", "&Update"), 355, 33, 54, 14, kDisabled},
 
     {kColumnList, kCategories, "", 7, 54, 342, 150, kSorted | kVScroll},
-    {kPushButton, kRemove, "&Remove", 355, 54, 54, 14, kDisabled},
-    {kPushButton, kPredactions, "&Predactions", 355, 72, 54, 14, kDisabled},
-    {kPushButton, kObjects, "&Objects", 355, 96, 54, 14},
-    {kPushButton, kFunctionalAreas, "&Fun. Areas", 355, 114, 54, 14},
-    {kPushButton, kHelp, "&Help", 355, 172, 54, 14},
-    {kPushButton, kDone, "&Done", 355, 190, 54, 14},
+    {kPushButton, kRemove, PURSO_TEXT("CategoriesDialog", "&Remove"), 355, 54, 54, 14, kDisabled},
+    {kPushButton, kPredactions, PURSO_TEXT("CategoriesDialog", "&Predactions"), 355, 72, 54, 14, kDisabled},
+    {kPushButton, kObjects, PURSO_TEXT("CategoriesDialog", "&Objects"), 355, 96, 54, 14},
+    {kPushButton, kFunctionalAreas, PURSO_TEXT("CategoriesDialog", "&Fun. Areas"), 355, 114, 54, 14},
+    {kPushButton, kHelp, PURSO_TEXT("CategoriesDialog", "&Help"), 355, 172, 54, 14},
+    {kPushButton, kDone, PURSO_TEXT("CategoriesDialog", "&Done"), 355, 190, 54, 14},
 
-    {kLabel, kNoControlId, "Count", 7, 210, 40, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("CategoriesDialog", "Count"), 7, 210, 40, 8},
     {kLabel, kCount, "", 7, 220, 40, 12, kSunken | kRight},
-    {kLabel, kNoControlId, "Total Income", 55, 210, 90, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("CategoriesDialog", "Total Income"), 55, 210, 90, 8},
     {kLabel, kTotalIncome, "", 55, 220, 90, 12, kSunken | kRight},
-    {kLabel, kNoControlId, "Total Expenses", 153, 210, 90, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("CategoriesDialog", "Total Expenses"), 153, 210, 90, 8},
     {kLabel, kTotalExpenses, "", 153, 220, 90, 12, kSunken | kRight},
-    {kLabel, kBalanceLabel, "Budget ???", 259, 210, 90, 8},
+    {kLabel, kBalanceLabel, PURSO_TEXT("CategoriesDialog", "Budget ???"), 259, 210, 90, 8},
     {kLabel, kBalance, "", 259, 220, 90, 12, kSunken | kRight},
 };
 
@@ -95,8 +98,15 @@ inline constexpr EnterRoute kEnterRoutes[] = {{kUpdateName, kUpdate},
                                               {kUpdateBudget, kUpdate}};
 }  // namespace table
 
-inline constexpr DialogResource kResource{
-    kDialogId,          "Categories", 416, 240, "MS Sans Serif", 8, table::kControls, LayoutUnits::kDialogUnits,
-    table::kEnterRoutes};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("CategoriesDialog", "Categories"),
+                                          416,
+                                          240,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          table::kEnterRoutes,
+                                          "CategoriesDialog"};
 
 }  // namespace purso::categories_dialog

@@ -9,6 +9,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::change_year_dialog {
 
@@ -32,13 +33,22 @@ inline constexpr std::string_view kYearItems[] = {
 };
 static_assert(std::size(kYearItems) == 102);
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kNoControlId, "Year:", 7, 10, 24, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("ChangeYearDialog", "Year:"), 7, 10, 24, 8},
     {kDropDownList, kYears, "", 35, 7, 52, 14, kSorted, kYearItems},
-    {kPushButton, kOk, "OK", 94, 7, 50, 14, kDefault},
+    {kPushButton, kOk, PURSO_TEXT("ChangeYearDialog", "OK"), 94, 7, 50, 14, kDefault},
 };
 }  // namespace table
 
 // The title keeps its trailing blank.
-inline constexpr DialogResource kResource{kDialogId, "Change Year ", 151, 28, "MS Sans Serif", 8, table::kControls};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("ChangeYearDialog", "Change Year "),
+                                          151,
+                                          28,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          {},
+                                          "ChangeYearDialog"};
 
 }  // namespace purso::change_year_dialog

@@ -6,7 +6,9 @@
 // the dialog font's average character width, a vertical unit an eighth of its
 // height, so a layout keeps its proportions at any font size.
 //
-// The tables live in static storage; everything here is constexpr data.
+// The tables live in static storage; everything here is constexpr data. The
+// texts are the program's English, marked for translation in the resource's
+// context; the control model and the adapter show them translated.
 #pragma once
 
 #include <cstdint>
@@ -91,6 +93,9 @@ struct DialogResource {
   std::span<const ControlResource> controls;
   LayoutUnits units = LayoutUnits::kDialogUnits;
   std::span<const EnterRoute> enterRoutes = {};
+  // The translation context of the title, the captions and the items
+  // (resources/translatable.h); a resource without one is shown as it stands.
+  std::string_view context = {};
 
   // The control with that id, or nullptr.
   constexpr const ControlResource* Find(int controlId) const {

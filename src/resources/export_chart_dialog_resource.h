@@ -6,6 +6,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::export_chart_dialog {
 
@@ -21,27 +22,37 @@ inline constexpr int kCancel = 2;
 // The sizes a picture may have, in pixels, each way.
 inline constexpr int kSmallestSize = 100;
 inline constexpr int kLargestSize = 10000;
-inline constexpr std::string_view kSizeProblem = "The size is invalid.";
-inline constexpr std::string_view kSizeSuggestion = "Enter a number of pixels from 100 to 10000.";
+inline constexpr std::string_view kSizeProblem = PURSO_TEXT("ExportChartDialog", "The size is invalid.");
+inline constexpr std::string_view kSizeSuggestion =
+    PURSO_TEXT("ExportChartDialog", "Enter a number of pixels from 100 to 10000.");
 
 // The controls, positions in the resource's units.
 namespace table {
 using enum ControlKind;
 using namespace control_style;
 inline constexpr ControlResource kControls[] = {
-    {kGroupBox, kNoControlId, "Picture", 7, 4, 112, 50},
-    {kRadioButton, kPng, "&PNG image", 14, 14, 98, 10, kGroup | kChecked},
-    {kRadioButton, kSvg, "&SVG drawing", 14, 26, 98, 10},
-    {kRadioButton, kPdf, "P&DF page", 14, 38, 98, 10},
-    {kLabel, kNoControlId, "Width (pixels)", 7, 62, 60, 8},
+    {kGroupBox, kNoControlId, PURSO_TEXT("ExportChartDialog", "Picture"), 7, 4, 112, 50},
+    {kRadioButton, kPng, PURSO_TEXT("ExportChartDialog", "&PNG image"), 14, 14, 98, 10, kGroup | kChecked},
+    {kRadioButton, kSvg, PURSO_TEXT("ExportChartDialog", "&SVG drawing"), 14, 26, 98, 10},
+    {kRadioButton, kPdf, PURSO_TEXT("ExportChartDialog", "P&DF page"), 14, 38, 98, 10},
+    {kLabel, kNoControlId, PURSO_TEXT("ExportChartDialog", "Width (pixels)"), 7, 62, 60, 8},
     {kEdit, kWidth, "", 70, 60, 49, 12},
-    {kLabel, kNoControlId, "Height (pixels)", 7, 78, 60, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("ExportChartDialog", "Height (pixels)"), 7, 78, 60, 8},
     {kEdit, kHeight, "", 70, 76, 49, 12},
-    {kPushButton, kOk, "&Export...", 126, 7, 54, 14, kDefault},
-    {kPushButton, kCancel, "Cancel", 126, 25, 54, 14},
+    {kPushButton, kOk, PURSO_TEXT("ExportChartDialog", "&Export..."), 126, 7, 54, 14, kDefault},
+    {kPushButton, kCancel, PURSO_TEXT("ExportChartDialog", "Cancel"), 126, 25, 54, 14},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId, "Export Chart", 187, 96, "MS Sans Serif", 8, table::kControls};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("ExportChartDialog", "Export Chart"),
+                                          187,
+                                          96,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          {},
+                                          "ExportChartDialog"};
 
 }  // namespace purso::export_chart_dialog

@@ -1,6 +1,7 @@
 #include "resources/frame_resources.h"
 
 #include "resources/account_view_resource.h"
+#include "resources/translatable.h"
 
 namespace purso {
 namespace {
@@ -8,75 +9,82 @@ namespace {
 using namespace command_id;
 constexpr MenuEntry Item(std::string_view text, int command) { return {MenuEntryKind::kCommand, text, command}; }
 constexpr MenuEntry kSeparator{MenuEntryKind::kSeparator, "", 0};
-constexpr MenuEntry kRecentFiles{MenuEntryKind::kRecentFiles, "Recent File", kRecentFileFirst};
+constexpr MenuEntry kRecentFiles{MenuEntryKind::kRecentFiles, kRecentFileCaption, kRecentFileFirst};
 
 constexpr MenuEntry kHelpEntries[] = {
-    Item("&Help Index", kHelpIndex),
+    Item(PURSO_TEXT("Menu", "&Help Index"), kHelpIndex),
     kSeparator,
-    Item("&About Tolva Account Organizer...", kAppAbout),
+    Item(PURSO_TEXT("Menu", "&About Tolva Account Organizer..."), kAppAbout),
 };
 
 constexpr MenuEntry kNoAccountFileEntries[] = {
-    Item("&New\tCtrl+N", kFileNew), Item("&Open...\tCtrl+O", kFileOpen), kSeparator, kRecentFiles, kSeparator,
-    Item("E&xit", kAppExit),
-};
-
-constexpr MenuPopup kNoAccountPopups[] = {
-    {"&File", kNoAccountFileEntries},
-    {"&Help", kHelpEntries},
-};
-
-constexpr MenuEntry kAccountFileEntries[] = {
-    Item("&New\tCtrl+N", kFileNew),
-    Item("&Open...\tCtrl+O", kFileOpen),
-    Item("&Close", kFileClose),
-    Item("&Save\tCtrl+S", kFileSave),
-    Item("Save &As...", kFileSaveAs),
-    Item("Restore Earlier &Version...", kRestoreVersion),
-    kSeparator,
-    Item("&Import Statement...", kImportStatement),
-    Item("&Export Year as CSV...", kExportYear),
-    Item("Export C&hart...", kExportChart),
-    kSeparator,
-    Item("&Print...\tCtrl+P", kPrintChart),
-    Item("Print P&review...", kPrintPreview),
-    kSeparator,
-    Item("Change &Year...", kChangeYear),
-    Item("Se&ttings...", kSettings),
-    Item("Bac&kups...", kBackups),
+    Item(PURSO_TEXT("Menu", "&New\tCtrl+N"), kFileNew),
+    Item(PURSO_TEXT("Menu", "&Open...\tCtrl+O"), kFileOpen),
     kSeparator,
     kRecentFiles,
     kSeparator,
-    Item("E&xit", kAppExit),
+    Item(PURSO_TEXT("Menu", "E&xit"), kAppExit),
+};
+
+constexpr MenuPopup kNoAccountPopups[] = {
+    {PURSO_TEXT("Menu", "&File"), kNoAccountFileEntries},
+    {PURSO_TEXT("Menu", "&Help"), kHelpEntries},
+};
+
+constexpr MenuEntry kAccountFileEntries[] = {
+    Item(PURSO_TEXT("Menu", "&New\tCtrl+N"), kFileNew),
+    Item(PURSO_TEXT("Menu", "&Open...\tCtrl+O"), kFileOpen),
+    Item(PURSO_TEXT("Menu", "&Close"), kFileClose),
+    Item(PURSO_TEXT("Menu", "&Save\tCtrl+S"), kFileSave),
+    Item(PURSO_TEXT("Menu", "Save &As..."), kFileSaveAs),
+    Item(PURSO_TEXT("Menu", "Restore Earlier &Version..."), kRestoreVersion),
+    kSeparator,
+    Item(PURSO_TEXT("Menu", "&Import Statement..."), kImportStatement),
+    Item(PURSO_TEXT("Menu", "&Export Year as CSV..."), kExportYear),
+    Item(PURSO_TEXT("Menu", "Export C&hart..."), kExportChart),
+    kSeparator,
+    Item(PURSO_TEXT("Menu", "&Print...\tCtrl+P"), kPrintChart),
+    Item(PURSO_TEXT("Menu", "Print P&review..."), kPrintPreview),
+    kSeparator,
+    Item(PURSO_TEXT("Menu", "Change &Year..."), kChangeYear),
+    Item(PURSO_TEXT("Menu", "Se&ttings..."), kSettings),
+    Item(PURSO_TEXT("Menu", "Bac&kups..."), kBackups),
+    kSeparator,
+    kRecentFiles,
+    kSeparator,
+    Item(PURSO_TEXT("Menu", "E&xit"), kAppExit),
 };
 
 constexpr MenuEntry kEditEntries[] = {
-    Item("&Undo\tCtrl+Z", kEditUndo),
-    Item("&Redo\tCtrl+Shift+Z", kEditRedo),
+    Item(PURSO_TEXT("Menu", "&Undo\tCtrl+Z"), kEditUndo),
+    Item(PURSO_TEXT("Menu", "&Redo\tCtrl+Shift+Z"), kEditRedo),
 };
 
 constexpr MenuEntry kCategoriesEntries[] = {
-    Item("&Objects...", kObjects),  Item("&Functional Areas...", kFunctionalAreas), kSeparator,
-    Item("&Categories...", kCategories), kSeparator, Item("Budget &Wizard...", kBudgetWizard),
+    Item(PURSO_TEXT("Menu", "&Objects..."), kObjects),
+    Item(PURSO_TEXT("Menu", "&Functional Areas..."), kFunctionalAreas),
+    kSeparator,
+    Item(PURSO_TEXT("Menu", "&Categories..."), kCategories),
+    kSeparator,
+    Item(PURSO_TEXT("Menu", "Budget &Wizard..."), kBudgetWizard),
 };
 
 constexpr MenuEntry kOperationsEntries[] = {
-    Item("Opening &Balance", kOpeningBalance),
-    kSeparator,
-    Item("&Transactions", kTransactions),
-    Item("&Solver", kSolver),
-    Item("Budget &Report", kBudgetReport),
+    Item(PURSO_TEXT("Menu", "Opening &Balance"), kOpeningBalance), kSeparator,
+    Item(PURSO_TEXT("Menu", "&Transactions"), kTransactions),      Item(PURSO_TEXT("Menu", "&Solver"), kSolver),
+    Item(PURSO_TEXT("Menu", "Budget &Report"), kBudgetReport),
 };
 
 constexpr MenuEntry kWindowEntries[] = {
-    Item("&Cascade", kWindowCascade),
-    Item("&Tile", kWindowTile),
-    Item("&Arrange Icons", kWindowArrange),
+    Item(PURSO_TEXT("Menu", "&Cascade"), kWindowCascade),
+    Item(PURSO_TEXT("Menu", "&Tile"), kWindowTile),
+    Item(PURSO_TEXT("Menu", "&Arrange Icons"), kWindowArrange),
 };
 
 constexpr MenuPopup kAccountPopups[] = {
-    {"&File", kAccountFileEntries},      {"&Edit", kEditEntries},     {"&Categories", kCategoriesEntries},
-    {"&Operations", kOperationsEntries}, {"&Window", kWindowEntries}, {"&Help", kHelpEntries},
+    {PURSO_TEXT("Menu", "&File"), kAccountFileEntries},      {PURSO_TEXT("Menu", "&Edit"), kEditEntries},
+    {PURSO_TEXT("Menu", "&Categories"), kCategoriesEntries}, {PURSO_TEXT("Menu", "&Operations"), kOperationsEntries},
+    {PURSO_TEXT("Menu", "&Window"), kWindowEntries},         {PURSO_TEXT("Menu", "&Help"), kHelpEntries},
 };
 
 constexpr Accelerator kAccelerators[] = {
@@ -127,36 +135,40 @@ struct Prompt {
 };
 
 constexpr Prompt kPrompts[] = {
-    {kFileNew, "Create a new account\nNew"},
-    {kFileOpen, "Open an existing account\nOpen"},
-    {kFileClose, "Close the active account\nClose"},
-    {kFileSave, "Save the active account\nSave"},
-    {kFileSaveAs, "Save the active account with a new name\nSave As"},
-    {kImportStatement, "Import a bank statement into the active account\nImport Statement"},
-    {kRestoreVersion, "Open an earlier version of the active account as a new account\nRestore Earlier Version"},
-    {kBackups, "Choose how many earlier versions of the accounts are kept\nBackups"},
-    {kEditUndo, "Undo the last action\nUndo"},
-    {kEditRedo, "Redo the previously undone action\nRedo"},
-    {kExportYear, "Export the current year's transactions and predactions as a CSV file\nExport Year as CSV"},
-    {kExportChart, "Save the current year's cash flow chart as a picture (PNG, SVG or PDF)\nExport Chart"},
-    {kPrintChart, "Print the cash flow chart and the key figures\nPrint"},
-    {kPrintPreview, "Show the page that Print would print\nPrint Preview"},
-    {kBudgetReport, "Show how the current year stands against its budget, category by category\nBudget Report"},
-    {kObjects, "Objects\nObjects"},
-    {kFunctionalAreas, "Functional Areas\nFunctional Areas"},
-    {kSettings, "Settings\nSettings"},
-    {kCategories, "Categories\nCategories"},
-    {kTransactions, "Transactions\nTransactions"},
-    {kOpeningBalance, "Opening balance...\nOpening balance..."},
-    {kSolver, "Solver\nSolver"},
-    {kBudgetWizard, "Budget Wizard\nBudget Wizard"},
-    {kChangeYear, "Change Year\nChange Year"},
-    {kAppExit, "Quit the application; prompts to save accounts\nExit"},
-    {kHelpIndex, "Opens Help\nHelp Topics"},
-    {kRecentFileFirst + 0, "Open this document"},
-    {kRecentFileFirst + 1, "Open this document"},
-    {kRecentFileFirst + 2, "Open this document"},
-    {kRecentFileFirst + 3, "Open this document"},
+    {kFileNew, PURSO_TEXT("Prompt", "Create a new account\nNew")},
+    {kFileOpen, PURSO_TEXT("Prompt", "Open an existing account\nOpen")},
+    {kFileClose, PURSO_TEXT("Prompt", "Close the active account\nClose")},
+    {kFileSave, PURSO_TEXT("Prompt", "Save the active account\nSave")},
+    {kFileSaveAs, PURSO_TEXT("Prompt", "Save the active account with a new name\nSave As")},
+    {kImportStatement, PURSO_TEXT("Prompt", "Import a bank statement into the active account\nImport Statement")},
+    {kRestoreVersion,
+     PURSO_TEXT("Prompt", "Open an earlier version of the active account as a new account\nRestore Earlier Version")},
+    {kBackups, PURSO_TEXT("Prompt", "Choose how many earlier versions of the accounts are kept\nBackups")},
+    {kEditUndo, PURSO_TEXT("Prompt", "Undo the last action\nUndo")},
+    {kEditRedo, PURSO_TEXT("Prompt", "Redo the previously undone action\nRedo")},
+    {kExportYear,
+     PURSO_TEXT("Prompt", "Export the current year's transactions and predactions as a CSV file\nExport Year as CSV")},
+    {kExportChart,
+     PURSO_TEXT("Prompt", "Save the current year's cash flow chart as a picture (PNG, SVG or PDF)\nExport Chart")},
+    {kPrintChart, PURSO_TEXT("Prompt", "Print the cash flow chart and the key figures\nPrint")},
+    {kPrintPreview, PURSO_TEXT("Prompt", "Show the page that Print would print\nPrint Preview")},
+    {kBudgetReport,
+     PURSO_TEXT("Prompt", "Show how the current year stands against its budget, category by category\nBudget Report")},
+    {kObjects, PURSO_TEXT("Prompt", "Objects\nObjects")},
+    {kFunctionalAreas, PURSO_TEXT("Prompt", "Functional Areas\nFunctional Areas")},
+    {kSettings, PURSO_TEXT("Prompt", "Settings\nSettings")},
+    {kCategories, PURSO_TEXT("Prompt", "Categories\nCategories")},
+    {kTransactions, PURSO_TEXT("Prompt", "Transactions\nTransactions")},
+    {kOpeningBalance, PURSO_TEXT("Prompt", "Opening balance...\nOpening balance...")},
+    {kSolver, PURSO_TEXT("Prompt", "Solver\nSolver")},
+    {kBudgetWizard, PURSO_TEXT("Prompt", "Budget Wizard\nBudget Wizard")},
+    {kChangeYear, PURSO_TEXT("Prompt", "Change Year\nChange Year")},
+    {kAppExit, PURSO_TEXT("Prompt", "Quit the application; prompts to save accounts\nExit")},
+    {kHelpIndex, PURSO_TEXT("Prompt", "Opens Help\nHelp Topics")},
+    {kRecentFileFirst + 0, PURSO_TEXT("Prompt", "Open this document")},
+    {kRecentFileFirst + 1, PURSO_TEXT("Prompt", "Open this document")},
+    {kRecentFileFirst + 2, PURSO_TEXT("Prompt", "Open this document")},
+    {kRecentFileFirst + 3, PURSO_TEXT("Prompt", "Open this document")},
 };
 
 }  // namespace

@@ -21,12 +21,20 @@ inline constexpr int kHelp = kIds.help;
 inline constexpr int kDone = name_list_dialog::kDone;
 
 namespace table {
-inline constexpr auto kControls = name_list_dialog::Controls(kIds, "Functional Area Name");
+inline constexpr auto kControls =
+    name_list_dialog::Controls(kIds, PURSO_TEXT("NameListDialog", "Functional Area Name"));
 inline constexpr auto kEnterRoutes = name_list_dialog::EnterRoutes(kIds);
 }  // namespace table
 
-inline constexpr DialogResource kResource{
-    kDialogId, "Functional Areas", name_list_dialog::kWidth,  name_list_dialog::kHeight, "MS Sans Serif",
-    8,         table::kControls,   LayoutUnits::kDialogUnits, table::kEnterRoutes};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("NameListDialog", "Functional Areas"),
+                                          name_list_dialog::kWidth,
+                                          name_list_dialog::kHeight,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          table::kEnterRoutes,
+                                          "NameListDialog"};
 
 }  // namespace purso::functional_areas_dialog

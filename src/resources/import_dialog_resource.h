@@ -15,6 +15,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::import_dialog {
 
@@ -70,32 +71,41 @@ constexpr ControlResource Header(std::string_view caption, Column column, Header
 }
 
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kStatement, "Statement", kListX + 2, 8, 440, kLineHeight},
-    {kLabel, kChosenCount, "0 of 0 lines to import", 532, 8, 240, kLineHeight, kRight},
+    {kLabel, kStatement, PURSO_TEXT("ImportDialog", "Statement"), kListX + 2, 8, 440, kLineHeight},
+    {kLabel, kChosenCount, PURSO_TEXT("ImportDialog", "0 of 0 lines to import"), 532, 8, 240, kLineHeight, kRight},
 
-    Header("Date", kDateColumn, HeaderAlign::kLeft),
-    Header("Amount", kAmountColumn, HeaderAlign::kRight),
-    Header("Category", kCategoryColumn, HeaderAlign::kLeft),
-    Header("Predaction", kPredactionColumn, HeaderAlign::kLeft),
-    Header("Note", kNoteColumn, HeaderAlign::kLeft),
-    Header("Description", kDescriptionColumn, HeaderAlign::kLeft),
+    Header(PURSO_TEXT("ImportDialog", "Date"), kDateColumn, HeaderAlign::kLeft),
+    Header(PURSO_TEXT("ImportDialog", "Amount"), kAmountColumn, HeaderAlign::kRight),
+    Header(PURSO_TEXT("ImportDialog", "Category"), kCategoryColumn, HeaderAlign::kLeft),
+    Header(PURSO_TEXT("ImportDialog", "Predaction"), kPredactionColumn, HeaderAlign::kLeft),
+    Header(PURSO_TEXT("ImportDialog", "Note"), kNoteColumn, HeaderAlign::kLeft),
+    Header(PURSO_TEXT("ImportDialog", "Description"), kDescriptionColumn, HeaderAlign::kLeft),
     {kColumnList, kLines, "", kListX, kListY, kListWidth, kListHeight, kVScroll | kMultiSelect},
     {kLabel, kOutside, "", kListX + 2, kListY + kListHeight + 6, kListWidth - 2, kLineHeight},
     {kLabel, kWarning, "", kListX + 2, kListY + kListHeight + 22, kListWidth - 2, kLineHeight},
 
-    {kLabel, kNoControlId, "Category of the selected lines", kListX + 2, 306, 220, kLineHeight},
+    {kLabel, kNoControlId, PURSO_TEXT("ImportDialog", "Category of the selected lines"), kListX + 2, 306, 220,
+     kLineHeight},
     {kDropDownList, kCategory, "", kListX, 324, 220, 24, kDisabled},
-    {kCheckBox, kChosen, "Import these &lines", 246, 326, 180, 20, kDisabled},
-    {kLabel, kNoControlId, "Account of the statement", 442, 306, 330, kLineHeight},
+    {kCheckBox, kChosen, PURSO_TEXT("ImportDialog", "Import these &lines"), 246, 326, 180, 20, kDisabled},
+    {kLabel, kNoControlId, PURSO_TEXT("ImportDialog", "Account of the statement"), 442, 306, 330, kLineHeight},
     {kDropDownList, kAccount, "", 440, 324, 332, 24, kDisabled},
 
-    {kPushButton, kHelp, "&Help", 516, 362, 80, 26},
-    {kPushButton, kImport, "&Import", 604, 362, 80, 26, kDefault},
-    {kPushButton, kCancel, "Cancel", 692, 362, 80, 26},
+    {kPushButton, kHelp, PURSO_TEXT("ImportDialog", "&Help"), 516, 362, 80, 26},
+    {kPushButton, kImport, PURSO_TEXT("ImportDialog", "&Import"), 604, 362, 80, 26, kDefault},
+    {kPushButton, kCancel, PURSO_TEXT("ImportDialog", "Cancel"), 692, 362, 80, 26},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId,        "Import Statement",  782, 400, "MS Sans Serif", 8,
-                                          table::kControls, LayoutUnits::kPixels};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("ImportDialog", "Import Statement"),
+                                          782,
+                                          400,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kPixels,
+                                          {},
+                                          "ImportDialog"};
 
 }  // namespace purso::import_dialog

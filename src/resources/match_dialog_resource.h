@@ -7,6 +7,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::match_dialog {
 
@@ -25,17 +26,25 @@ using namespace control_style;
 // The list as wide as the Predicted Transactions dialog's, the buttons in
 // one column at its right.
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kNoControlId, "Unmatched predactions for this category:", 7, 7, 178, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("MatchDialog", "Unmatched predactions for this category:"), 7, 7, 178, 8},
     {kColumnList, kPredactions, "", 7, 18, 178, 132, kSorted | kVScroll},
-    {kPushButton, kMatch, "&Match", 193, 18, 56, 14, kDefault},
-    {kPushButton, kNewPredaction, "&New Pred.", 193, 36, 56, 14},
-    {kPushButton, kEditPredactions, "&Predactions", 193, 60, 56, 14},
-    {kPushButton, kHelp, "&Help", 193, 118, 56, 14},
-    {kPushButton, kCancel, "&Cancel", 193, 136, 56, 14},
+    {kPushButton, kMatch, PURSO_TEXT("MatchDialog", "&Match"), 193, 18, 56, 14, kDefault},
+    {kPushButton, kNewPredaction, PURSO_TEXT("MatchDialog", "&New Pred."), 193, 36, 56, 14},
+    {kPushButton, kEditPredactions, PURSO_TEXT("MatchDialog", "&Predactions"), 193, 60, 56, 14},
+    {kPushButton, kHelp, PURSO_TEXT("MatchDialog", "&Help"), 193, 118, 56, 14},
+    {kPushButton, kCancel, PURSO_TEXT("MatchDialog", "&Cancel"), 193, 136, 56, 14},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{
-    kDialogId, "Match transaction with predaction", 256, 157, "MS Sans Serif", 8, table::kControls};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("MatchDialog", "Match transaction with predaction"),
+                                          256,
+                                          157,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          {},
+                                          "MatchDialog"};
 
 }  // namespace purso::match_dialog

@@ -8,6 +8,7 @@
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
 #include "resources/frame_resources.h"
+#include "resources/translatable.h"
 
 namespace purso {
 
@@ -21,15 +22,24 @@ namespace table {
 using enum ControlKind;
 using namespace control_style;
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kNoControlId, "Problem", 7, 6, 195, 9},
-    {kLabel, kProblemText, "<< problem >>", 7, 16, 195, 35, kWrap | kSunken},
-    {kLabel, kNoControlId, "Suggestion", 7, 56, 195, 9},
-    {kLabel, kSuggestionText, "<< suggestion >>", 7, 66, 195, 35, kWrap | kSunken},
-    {kPushButton, kClose, "&Close", 152, 108, 50, 14, kDefault},
+    {kLabel, kNoControlId, PURSO_TEXT("MessageDialogs", "Problem"), 7, 6, 195, 9},
+    {kLabel, kProblemText, PURSO_TEXT("MessageDialogs", "<< problem >>"), 7, 16, 195, 35, kWrap | kSunken},
+    {kLabel, kNoControlId, PURSO_TEXT("MessageDialogs", "Suggestion"), 7, 56, 195, 9},
+    {kLabel, kSuggestionText, PURSO_TEXT("MessageDialogs", "<< suggestion >>"), 7, 66, 195, 35, kWrap | kSunken},
+    {kPushButton, kClose, PURSO_TEXT("MessageDialogs", "&Close"), 152, 108, 50, 14, kDefault},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId, "Error", 209, 129, "MS Sans Serif", 8, table::kControls};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("MessageDialogs", "Error"),
+                                          209,
+                                          129,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          {},
+                                          "MessageDialogs"};
 }  // namespace problem_dialog
 
 namespace confirmation_dialog {
@@ -42,21 +52,38 @@ namespace table {
 using enum ControlKind;
 using namespace control_style;
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kQuestion, "Question?", 7, 7, 170, 40, kWrap},
-    {kPushButton, kYes, "&Yes", 73, 53, 50, 14, kDefault},
-    {kPushButton, kNo, "&No", 127, 53, 50, 14},
+    {kLabel, kQuestion, PURSO_TEXT("MessageDialogs", "Question?"), 7, 7, 170, 40, kWrap},
+    {kPushButton, kYes, PURSO_TEXT("MessageDialogs", "&Yes"), 73, 53, 50, 14, kDefault},
+    {kPushButton, kNo, PURSO_TEXT("MessageDialogs", "&No"), 127, 53, 50, 14},
 };
 inline constexpr ControlResource kCautiousControls[] = {
-    {kLabel, kQuestion, "Question?", 7, 7, 170, 40, kWrap},
-    {kPushButton, kYes, "&Yes", 73, 53, 50, 14},
-    {kPushButton, kNo, "&No", 127, 53, 50, 14, kDefault},
+    {kLabel, kQuestion, PURSO_TEXT("MessageDialogs", "Question?"), 7, 7, 170, 40, kWrap},
+    {kPushButton, kYes, PURSO_TEXT("MessageDialogs", "&Yes"), 73, 53, 50, 14},
+    {kPushButton, kNo, PURSO_TEXT("MessageDialogs", "&No"), 127, 53, 50, 14, kDefault},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId, "Confirmation", 184, 74, "MS Sans Serif", 8, table::kControls};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("MessageDialogs", "Confirmation"),
+                                          184,
+                                          74,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          {},
+                                          "MessageDialogs"};
 // The same question with No as the default button.
-inline constexpr DialogResource kCautiousResource{kDialogId,      "Confirmation", 184, 74, "MS Sans Serif", 8,
-                                                  table::kCautiousControls};
+inline constexpr DialogResource kCautiousResource{kDialogId,
+                                                  PURSO_TEXT("MessageDialogs", "Confirmation"),
+                                                  184,
+                                                  74,
+                                                  "MS Sans Serif",
+                                                  8,
+                                                  table::kCautiousControls,
+                                                  LayoutUnits::kDialogUnits,
+                                                  {},
+                                                  "MessageDialogs"};
 }  // namespace confirmation_dialog
 
 namespace save_changes_dialog {
@@ -70,15 +97,17 @@ namespace table {
 using enum ControlKind;
 using namespace control_style;
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kQuestion, "Question?", 7, 7, 185, 30, kWrap},
-    {kPushButton, kYes, "&Yes", 34, 43, 50, 14, kDefault},
-    {kPushButton, kNo, "&No", 88, 43, 50, 14},
-    {kPushButton, kCancel, "Cancel", 142, 43, 50, 14},
+    {kLabel, kQuestion, PURSO_TEXT("MessageDialogs", "Question?"), 7, 7, 185, 30, kWrap},
+    {kPushButton, kYes, PURSO_TEXT("MessageDialogs", "&Yes"), 34, 43, 50, 14, kDefault},
+    {kPushButton, kNo, PURSO_TEXT("MessageDialogs", "&No"), 88, 43, 50, 14},
+    {kPushButton, kCancel, PURSO_TEXT("MessageDialogs", "Cancel"), 142, 43, 50, 14},
 };
 }  // namespace table
 
 // Titled like the program's other message boxes.
-inline constexpr DialogResource kResource{kDialogId, kApplicationTitle, 199, 64, "MS Sans Serif", 8, table::kControls};
+inline constexpr DialogResource kResource{
+    kDialogId, kApplicationTitle, 199, 64, "MS Sans Serif", 8, table::kControls, LayoutUnits::kDialogUnits,
+    {},        "MessageDialogs"};
 }  // namespace save_changes_dialog
 
 }  // namespace purso

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::name_list_dialog {
 
@@ -26,13 +27,13 @@ constexpr std::array<ControlResource, 9> Controls(const Ids& ids, std::string_vi
   return {{
       {kLabel, kNoControlId, nameLabel, 7, 7, 120, 8},
       {kEdit, ids.addName, "", 7, 17, 120, 12},
-      {kPushButton, ids.add, "&Add", 133, 16, 50, 14, kDefault},
+      {kPushButton, ids.add, PURSO_TEXT("NameListDialog", "&Add"), 133, 16, 50, 14, kDefault},
       {kEdit, ids.updateName, "", 7, 35, 120, 12, kDisabled},
-      {kPushButton, ids.update, "&Update", 133, 34, 50, 14, kDisabled},
+      {kPushButton, ids.update, PURSO_TEXT("NameListDialog", "&Update"), 133, 34, 50, 14, kDisabled},
       {kList, ids.names, "", 7, 53, 120, 110, kSorted | kVScroll},
-      {kPushButton, ids.remove, "&Remove", 133, 53, 50, 14, kDisabled},
-      {kPushButton, ids.help, "&Help", 133, 131, 50, 14},
-      {kPushButton, kDone, "&Done", 133, 149, 50, 14},
+      {kPushButton, ids.remove, PURSO_TEXT("NameListDialog", "&Remove"), 133, 53, 50, 14, kDisabled},
+      {kPushButton, ids.help, PURSO_TEXT("NameListDialog", "&Help"), 133, 131, 50, 14},
+      {kPushButton, kDone, PURSO_TEXT("NameListDialog", "&Done"), 133, 149, 50, 14},
   }};
 }
 

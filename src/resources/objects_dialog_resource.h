@@ -21,12 +21,19 @@ inline constexpr int kHelp = kIds.help;
 inline constexpr int kDone = name_list_dialog::kDone;
 
 namespace table {
-inline constexpr auto kControls = name_list_dialog::Controls(kIds, "Object Name");
+inline constexpr auto kControls = name_list_dialog::Controls(kIds, PURSO_TEXT("NameListDialog", "Object Name"));
 inline constexpr auto kEnterRoutes = name_list_dialog::EnterRoutes(kIds);
 }  // namespace table
 
-inline constexpr DialogResource kResource{
-    kDialogId, "Objects",        name_list_dialog::kWidth,  name_list_dialog::kHeight, "MS Sans Serif",
-    8,         table::kControls, LayoutUnits::kDialogUnits, table::kEnterRoutes};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("NameListDialog", "Objects"),
+                                          name_list_dialog::kWidth,
+                                          name_list_dialog::kHeight,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          table::kEnterRoutes,
+                                          "NameListDialog"};
 
 }  // namespace purso::objects_dialog

@@ -4,6 +4,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::opening_balance_dialog {
 
@@ -21,16 +22,25 @@ using namespace control_style;
 // The sign radios are framed under the amount they qualify; the buttons
 // stand in a column at the right, OK level with the amount.
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kNoControlId, "Opening balance", 7, 10, 72, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("OpeningBalanceDialog", "Opening balance"), 7, 10, 72, 8},
     {kEdit, kAmount, "", 83, 8, 96, 12},
     {kGroupBox, kNoControlId, "", 83, 24, 96, 34},
-    {kRadioButton, kPositive, "Positive", 90, 30, 60, 10, kGroup},
-    {kRadioButton, kNegative, "Negative", 90, 42, 60, 10},
-    {kPushButton, kOk, "OK", 186, 7, 50, 14, kDefault},
-    {kPushButton, kCancel, "Cancel", 186, 25, 50, 14},
+    {kRadioButton, kPositive, PURSO_TEXT("OpeningBalanceDialog", "Positive"), 90, 30, 60, 10, kGroup},
+    {kRadioButton, kNegative, PURSO_TEXT("OpeningBalanceDialog", "Negative"), 90, 42, 60, 10},
+    {kPushButton, kOk, PURSO_TEXT("OpeningBalanceDialog", "OK"), 186, 7, 50, 14, kDefault},
+    {kPushButton, kCancel, PURSO_TEXT("OpeningBalanceDialog", "Cancel"), 186, 25, 50, 14},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId, "Opening balance", 243, 65, "MS Sans Serif", 8, table::kControls};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("OpeningBalanceDialog", "Opening balance"),
+                                          243,
+                                          65,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          {},
+                                          "OpeningBalanceDialog"};
 
 }  // namespace purso::opening_balance_dialog

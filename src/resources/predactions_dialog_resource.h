@@ -7,6 +7,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::predactions_dialog {
 
@@ -35,27 +36,27 @@ using namespace control_style;
 // Date and amount columns over the list's own columns; the buttons in one
 // column at the right, the series buttons apart from the removals.
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kNoControlId, "Date", 7, 7, 84, 8},
-    {kLabel, kNoControlId, "Amount", 95, 7, 84, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("PredactionsDialog", "Date"), 7, 7, 84, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("PredactionsDialog", "Amount"), 95, 7, 84, 8},
     {kEdit, kAddDate, "", 7, 17, 84, 12},
     {kEdit, kAddAmount, "", 95, 17, 90, 12},
-    {kPushButton, kAdd, "&Add", 193, 16, 56, 14, kDefault},
+    {kPushButton, kAdd, PURSO_TEXT("PredactionsDialog", "&Add"), 193, 16, 56, 14, kDefault},
     {kEdit, kUpdateDate, "", 7, 34, 84, 12, kDisabled},
     {kEdit, kUpdateAmount, "", 95, 34, 90, 12, kDisabled},
-    {kPushButton, kUpdate, "&Update", 193, 33, 56, 14, kDisabled},
+    {kPushButton, kUpdate, PURSO_TEXT("PredactionsDialog", "&Update"), 193, 33, 56, 14, kDisabled},
 
     {kColumnList, kPredactions, "", 7, 54, 178, 150, kSorted | kVScroll},
-    {kPushButton, kRemove, "&Remove", 193, 54, 56, 14, kDisabled},
-    {kPushButton, kRemoveAll, "Remove A&ll", 193, 72, 56, 14},
-    {kPushButton, kDaily, "Dail&y", 193, 96, 56, 14},
-    {kPushButton, kWeekly, "&Weekly", 193, 114, 56, 14},
-    {kPushButton, kMonthly, "&Monthly", 193, 132, 56, 14},
-    {kPushButton, kHelp, "&Help", 193, 172, 56, 14},
-    {kPushButton, kDone, "&Done", 193, 190, 56, 14},
+    {kPushButton, kRemove, PURSO_TEXT("PredactionsDialog", "&Remove"), 193, 54, 56, 14, kDisabled},
+    {kPushButton, kRemoveAll, PURSO_TEXT("PredactionsDialog", "Remove A&ll"), 193, 72, 56, 14},
+    {kPushButton, kDaily, PURSO_TEXT("PredactionsDialog", "Dail&y"), 193, 96, 56, 14},
+    {kPushButton, kWeekly, PURSO_TEXT("PredactionsDialog", "&Weekly"), 193, 114, 56, 14},
+    {kPushButton, kMonthly, PURSO_TEXT("PredactionsDialog", "&Monthly"), 193, 132, 56, 14},
+    {kPushButton, kHelp, PURSO_TEXT("PredactionsDialog", "&Help"), 193, 172, 56, 14},
+    {kPushButton, kDone, PURSO_TEXT("PredactionsDialog", "&Done"), 193, 190, 56, 14},
 
-    {kLabel, kNoControlId, "Number of predactions", 7, 210, 84, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("PredactionsDialog", "Number of predactions"), 7, 210, 84, 8},
     {kLabel, kCount, "", 7, 220, 84, 12, kSunken | kRight},
-    {kLabel, kNoControlId, "Total budget", 95, 210, 90, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("PredactionsDialog", "Total budget"), 95, 210, 90, 8},
     {kLabel, kTotal, "", 95, 220, 90, 12, kSunken | kRight},
 };
 
@@ -64,13 +65,14 @@ inline constexpr EnterRoute kEnterRoutes[] = {{kUpdateDate, kUpdate}, {kUpdateAm
 }  // namespace table
 
 inline constexpr DialogResource kResource{kDialogId,
-                                          "Predicted Transactions",
+                                          PURSO_TEXT("PredactionsDialog", "Predicted Transactions"),
                                           256,
                                           240,
                                           "MS Sans Serif",
                                           8,
                                           table::kControls,
                                           LayoutUnits::kDialogUnits,
-                                          table::kEnterRoutes};
+                                          table::kEnterRoutes,
+                                          "PredactionsDialog"};
 
 }  // namespace purso::predactions_dialog

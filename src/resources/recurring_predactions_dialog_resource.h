@@ -5,6 +5,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::recurring_predactions_dialog {
 
@@ -24,21 +25,29 @@ using namespace control_style;
 // Labels on the left, fields in one column, the unit beside the interval;
 // the buttons in a column at the right.
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kNoControlId, "Predaction interval:", 7, 9, 78, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("RecurringPredactionsDialog", "Predaction interval:"), 7, 9, 78, 8},
     {kEdit, kInterval, "1", 88, 7, 36, 12},
     {kLabel, kUnit, "", 128, 9, 40, 8},
-    {kLabel, kNoControlId, "First predaction:", 7, 27, 78, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("RecurringPredactionsDialog", "First predaction:"), 7, 27, 78, 8},
     {kEdit, kFirst, "01/01", 88, 25, 56, 12},
-    {kLabel, kNoControlId, "Last predaction:", 7, 45, 78, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("RecurringPredactionsDialog", "Last predaction:"), 7, 45, 78, 8},
     {kEdit, kLast, "", 88, 43, 56, 12},
-    {kLabel, kNoControlId, "Predaction amount:", 7, 63, 78, 8},
+    {kLabel, kNoControlId, PURSO_TEXT("RecurringPredactionsDialog", "Predaction amount:"), 7, 63, 78, 8},
     {kEdit, kAmount, "", 88, 61, 80, 12},
-    {kPushButton, kAdd, "&Add", 178, 7, 50, 14, kDefault},
-    {kPushButton, kCancel, "Cancel", 178, 25, 50, 14},
+    {kPushButton, kAdd, PURSO_TEXT("RecurringPredactionsDialog", "&Add"), 178, 7, 50, 14, kDefault},
+    {kPushButton, kCancel, PURSO_TEXT("RecurringPredactionsDialog", "Cancel"), 178, 25, 50, 14},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId, "Recurring Predactions", 235, 82, "MS Sans Serif",
-                                          8,         table::kControls};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("RecurringPredactionsDialog", "Recurring Predactions"),
+                                          235,
+                                          82,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kDialogUnits,
+                                          {},
+                                          "RecurringPredactionsDialog"};
 
 }  // namespace purso::recurring_predactions_dialog

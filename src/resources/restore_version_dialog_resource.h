@@ -11,6 +11,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::restore_version_dialog {
 
@@ -55,19 +56,27 @@ constexpr ControlResource Header(std::string_view caption, Column column, Header
 }
 
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kAccount, "Versions of", kListX + 2, 8, kListWidth - 2, kLineHeight},
-    Header("Saved", kSavedColumn, HeaderAlign::kLeft),
-    Header("Size", kSizeColumn, HeaderAlign::kRight),
-    Header("Year", kYearColumn, HeaderAlign::kLeft),
-    Header("Transactions", kTransactionsColumn, HeaderAlign::kRight),
-    Header("Balance", kBalanceColumn, HeaderAlign::kRight),
+    {kLabel, kAccount, PURSO_TEXT("RestoreVersionDialog", "Versions of"), kListX + 2, 8, kListWidth - 2, kLineHeight},
+    Header(PURSO_TEXT("RestoreVersionDialog", "Saved"), kSavedColumn, HeaderAlign::kLeft),
+    Header(PURSO_TEXT("RestoreVersionDialog", "Size"), kSizeColumn, HeaderAlign::kRight),
+    Header(PURSO_TEXT("RestoreVersionDialog", "Year"), kYearColumn, HeaderAlign::kLeft),
+    Header(PURSO_TEXT("RestoreVersionDialog", "Transactions"), kTransactionsColumn, HeaderAlign::kRight),
+    Header(PURSO_TEXT("RestoreVersionDialog", "Balance"), kBalanceColumn, HeaderAlign::kRight),
     {kColumnList, kVersions, "", kListX, kListY, kListWidth, kListHeight, kVScroll | kEnterOpens},
-    {kPushButton, kOpen, "&Open", 334, 322, 80, 26, kDefault | kDisabled},
-    {kPushButton, kCancel, "Cancel", 422, 322, 80, 26},
+    {kPushButton, kOpen, PURSO_TEXT("RestoreVersionDialog", "&Open"), 334, 322, 80, 26, kDefault | kDisabled},
+    {kPushButton, kCancel, PURSO_TEXT("RestoreVersionDialog", "Cancel"), 422, 322, 80, 26},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId,        "Restore Earlier Version", 512, 360, "MS Sans Serif", 8,
-                                          table::kControls, LayoutUnits::kPixels};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("RestoreVersionDialog", "Restore Earlier Version"),
+                                          512,
+                                          360,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kPixels,
+                                          {},
+                                          "RestoreVersionDialog"};
 
 }  // namespace purso::restore_version_dialog

@@ -12,6 +12,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::solver_dialog {
 
@@ -61,33 +62,43 @@ constexpr ControlResource Header(int id, std::string_view caption, int columnEnd
 }
 
 inline constexpr ControlResource kControls[] = {
-    {kLabel, kNoControlId, "Categories in surplus", kListX + 2, kUpperY + kLineHeight, 130, kLineHeight},
-    Header(kSurplusBalance, "xx/yy balance", 220, kUpperY),
-    Header(kSurplusBudget, "xx/yy budget", 305, kUpperY),
-    Header(kSurplusAtDate, "xx/yy surplus", 390, kUpperY),
-    Header(kSurplusAnnualBudget, "XX/YY budget", 475, kUpperY),
-    Header(kSurplusAtYearEnd, "XX/YY surplus", 560, kUpperY),
+    {kLabel, kNoControlId, PURSO_TEXT("SolverDialog", "Categories in surplus"), kListX + 2, kUpperY + kLineHeight, 130,
+     kLineHeight},
+    Header(kSurplusBalance, PURSO_TEXT("SolverDialog", "xx/yy balance"), 220, kUpperY),
+    Header(kSurplusBudget, PURSO_TEXT("SolverDialog", "xx/yy budget"), 305, kUpperY),
+    Header(kSurplusAtDate, PURSO_TEXT("SolverDialog", "xx/yy surplus"), 390, kUpperY),
+    Header(kSurplusAnnualBudget, PURSO_TEXT("SolverDialog", "XX/YY budget"), 475, kUpperY),
+    Header(kSurplusAtYearEnd, PURSO_TEXT("SolverDialog", "XX/YY surplus"), 560, kUpperY),
     {kColumnList, kSurplusList, "", kListX, kUpperY + 36, kListWidth, kListHeight, kSorted | kVScroll},
 
-    {kPushButton, kTransferAtDate, "Solve for xx/yy", kListX, 160, 170, 26, kDisabled},
-    {kPushButton, kTransferAtYearEnd, "Solve for XX/YY", 186, 160, 170, 26, kDisabled},
+    {kPushButton, kTransferAtDate, PURSO_TEXT("SolverDialog", "Solve for xx/yy"), kListX, 160, 170, 26, kDisabled},
+    {kPushButton, kTransferAtYearEnd, PURSO_TEXT("SolverDialog", "Solve for XX/YY"), 186, 160, 170, 26, kDisabled},
     {kEdit, kAmount, "", 412, 161, 100, 24},
-    {kPushButton, kTransfer, "Transfer", 518, 160, 84, 26, kDisabled},
+    {kPushButton, kTransfer, PURSO_TEXT("SolverDialog", "Transfer"), 518, 160, 84, 26, kDisabled},
 
-    {kLabel, kNoControlId, "Categories in deficit", kListX + 2, kLowerY + kLineHeight, 130, kLineHeight},
-    Header(kDeficitBalance, "xx/yy balance", 220, kLowerY),
-    Header(kDeficitBudget, "xx/yy budget", 305, kLowerY),
-    Header(kDeficitAtDate, "xx/yy deficit", 390, kLowerY),
-    Header(kDeficitAnnualBudget, "XX/YY budget", 475, kLowerY),
-    Header(kDeficitAtYearEnd, "XX/YY deficit", 560, kLowerY),
+    {kLabel, kNoControlId, PURSO_TEXT("SolverDialog", "Categories in deficit"), kListX + 2, kLowerY + kLineHeight, 130,
+     kLineHeight},
+    Header(kDeficitBalance, PURSO_TEXT("SolverDialog", "xx/yy balance"), 220, kLowerY),
+    Header(kDeficitBudget, PURSO_TEXT("SolverDialog", "xx/yy budget"), 305, kLowerY),
+    Header(kDeficitAtDate, PURSO_TEXT("SolverDialog", "xx/yy deficit"), 390, kLowerY),
+    Header(kDeficitAnnualBudget, PURSO_TEXT("SolverDialog", "XX/YY budget"), 475, kLowerY),
+    Header(kDeficitAtYearEnd, PURSO_TEXT("SolverDialog", "XX/YY deficit"), 560, kLowerY),
     {kColumnList, kDeficitList, "", kListX, kLowerY + 36, kListWidth, kListHeight, kSorted | kVScroll},
 
-    {kPushButton, kHelp, "&Help", 434, 350, 80, 26},
-    {kPushButton, kDone, "&Done", 522, 350, 80, 26, kDefault},
+    {kPushButton, kHelp, PURSO_TEXT("SolverDialog", "&Help"), 434, 350, 80, 26},
+    {kPushButton, kDone, PURSO_TEXT("SolverDialog", "&Done"), 522, 350, 80, 26, kDefault},
 };
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId,           "Solver", 612, 386, "MS Sans Serif", 8, table::kControls,
-                                          LayoutUnits::kPixels};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("SolverDialog", "Solver"),
+                                          612,
+                                          386,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kPixels,
+                                          {},
+                                          "SolverDialog"};
 
 }  // namespace purso::solver_dialog

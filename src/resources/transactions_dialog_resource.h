@@ -18,6 +18,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/translatable.h"
 
 namespace purso::transactions_dialog {
 
@@ -52,7 +53,7 @@ inline constexpr int kFilter = 1120;
 inline constexpr int kShownCount = 1121;
 
 // "n of N shown", under the filter while it narrows the list.
-inline constexpr std::string_view kShownCountText = "%1 of %2 shown";
+inline constexpr std::string_view kShownCountText = PURSO_TEXT("TransactionsDialog", "%1 of %2 shown");
 
 // The controls, positions in pixels.
 namespace table {
@@ -82,42 +83,50 @@ constexpr ControlResource Heading(int id, std::string_view caption, int start, i
 }
 
 inline constexpr ControlResource kControls[] = {
-    Heading(kDateHeading, "Date", 0, 65),
-    Heading(kCategoryHeading, "Category", 74, 204),
-    Heading(kAmountHeading, "Amount", 209, 280),
-    Heading(kDescriptionHeading, "Description", 290, kListWidth - 4),
+    Heading(kDateHeading, PURSO_TEXT("TransactionsDialog", "Date"), 0, 65),
+    Heading(kCategoryHeading, PURSO_TEXT("TransactionsDialog", "Category"), 74, 204),
+    Heading(kAmountHeading, PURSO_TEXT("TransactionsDialog", "Amount"), 209, 280),
+    Heading(kDescriptionHeading, PURSO_TEXT("TransactionsDialog", "Description"), 290, kListWidth - 4),
 
     Field(kEdit, kAddDate, 0, 65, 26),
     Field(kDropDownList, kAddCategory, 74, 204, 26, kSorted),
     Field(kEdit, kAddAmount, 209, 280, 26),
     Field(kEdit, kAddDescription, 290, kListWidth - 4, 26),
-    {kPushButton, kAdd, "&Add", kButtonX, 25, kButtonWidth, kButtonHeight, kDefault},
+    {kPushButton, kAdd, PURSO_TEXT("TransactionsDialog", "&Add"), kButtonX, 25, kButtonWidth, kButtonHeight, kDefault},
 
     Field(kEdit, kUpdateDate, 0, 65, 56, kDisabled),
     Field(kDropDownList, kUpdateCategory, 74, 204, 56, kSorted | kDisabled),
     Field(kEdit, kUpdateAmount, 209, 280, 56, kDisabled),
     Field(kEdit, kUpdateDescription, 290, kListWidth - 4, 56, kDisabled),
-    {kPushButton, kUpdate, "&Update", kButtonX, 55, kButtonWidth, kButtonHeight, kDisabled},
+    {kPushButton, kUpdate, PURSO_TEXT("TransactionsDialog", "&Update"), kButtonX, 55, kButtonWidth, kButtonHeight,
+     kDisabled},
 
-    {kLabel, kNoControlId, "Find", kListX, kFilterY + 4, 36, kLineHeight},
+    {kLabel, kNoControlId, PURSO_TEXT("TransactionsDialog", "Find"), kListX, kFilterY + 4, 36, kLineHeight},
     {kEdit, kFilter, "", kListX + 40, kFilterY, 200, kFieldHeight, kLiveText | kFindKey},
     {kLabel, kShownCount, "", kListX + 250, kFilterY + 4, kListWidth - 250, kLineHeight},
 
     // The dialog keeps the list's order itself.
     {kColumnList, kTransactions, "", kListX, kListY, kListWidth, kListHeight, kVScroll},
-    {kPushButton, kRemove, "&Remove", kButtonX, kListY, kButtonWidth, kButtonHeight, kDisabled},
-    {kPushButton, kMatch, "&Match", kButtonX, kListY + 32, kButtonWidth, kButtonHeight, kDisabled},
-    {kPushButton, kCategories, "&Categories", kButtonX, kListY + 76, kButtonWidth, kButtonHeight},
-    {kPushButton, kHelp, "&Help", kButtonX, kListY + kListHeight - 58, kButtonWidth, kButtonHeight},
-    {kPushButton, kDone, "&Done", kButtonX, kListY + kListHeight - kButtonHeight, kButtonWidth, kButtonHeight},
+    {kPushButton, kRemove, PURSO_TEXT("TransactionsDialog", "&Remove"), kButtonX, kListY, kButtonWidth, kButtonHeight,
+     kDisabled},
+    {kPushButton, kMatch, PURSO_TEXT("TransactionsDialog", "&Match"), kButtonX, kListY + 32, kButtonWidth,
+     kButtonHeight, kDisabled},
+    {kPushButton, kCategories, PURSO_TEXT("TransactionsDialog", "&Categories"), kButtonX, kListY + 76, kButtonWidth,
+     kButtonHeight},
+    {kPushButton, kHelp, PURSO_TEXT("TransactionsDialog", "&Help"), kButtonX, kListY + kListHeight - 58, kButtonWidth,
+     kButtonHeight},
+    {kPushButton, kDone, PURSO_TEXT("TransactionsDialog", "&Done"), kButtonX, kListY + kListHeight - kButtonHeight,
+     kButtonWidth, kButtonHeight},
 
-    {kLabel, kNoControlId, "Count", kListX, kFootY, 60, kLineHeight},
+    {kLabel, kNoControlId, PURSO_TEXT("TransactionsDialog", "Count"), kListX, kFootY, 60, kLineHeight},
     {kLabel, kCount, "", kListX, kFootY + 18, 60, kFieldHeight, kSunken | kRight},
-    {kLabel, kNoControlId, "Balance Date", 80, kFootY, 90, kLineHeight},
+    {kLabel, kNoControlId, PURSO_TEXT("TransactionsDialog", "Balance Date"), 80, kFootY, 90, kLineHeight},
     {kLabel, kBalanceDate, "", 80, kFootY + 18, 90, kFieldHeight, kSunken | kRight},
-    {kLabel, kTransactionBalanceLabel, "Transaction Balance", 180, kFootY, 160, kLineHeight},
+    {kLabel, kTransactionBalanceLabel, PURSO_TEXT("TransactionsDialog", "Transaction Balance"), 180, kFootY, 160,
+     kLineHeight},
     {kLabel, kTransactionBalance, "", 180, kFootY + 18, 160, kFieldHeight, kSunken | kRight},
-    {kLabel, kPredactionBalanceLabel, "Predaction Balance", 350, kFootY, 156, kLineHeight},
+    {kLabel, kPredactionBalanceLabel, PURSO_TEXT("TransactionsDialog", "Predaction Balance"), 350, kFootY, 156,
+     kLineHeight},
     {kLabel, kPredactionBalance, "", 350, kFootY + 18, 156, kFieldHeight, kSunken | kRight},
 };
 
@@ -126,8 +135,15 @@ inline constexpr EnterRoute kEnterRoutes[] = {
     {kUpdateDate, kUpdate}, {kUpdateCategory, kUpdate}, {kUpdateAmount, kUpdate}, {kUpdateDescription, kUpdate}};
 }  // namespace table
 
-inline constexpr DialogResource kResource{kDialogId,          "Transactions",       612,
-                                          table::kFootY + 52, "MS Sans Serif",      8,
-                                          table::kControls,   LayoutUnits::kPixels, table::kEnterRoutes};
+inline constexpr DialogResource kResource{kDialogId,
+                                          PURSO_TEXT("TransactionsDialog", "Transactions"),
+                                          612,
+                                          table::kFootY + 52,
+                                          "MS Sans Serif",
+                                          8,
+                                          table::kControls,
+                                          LayoutUnits::kPixels,
+                                          table::kEnterRoutes,
+                                          "TransactionsDialog"};
 
 }  // namespace purso::transactions_dialog

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTableView>
-
 #include <algorithm>
 #include <cmath>
 
@@ -17,6 +16,7 @@
 #include "qt/qt_canvas.h"
 #include "qt/qt_control_binding.h"
 #include "qt/qt_palette.h"
+#include "qt/qt_translation.h"
 #include "shell/shell_log.h"
 
 namespace purso {
@@ -142,13 +142,15 @@ void CAccountViewWidget::NameForScreenReaders() {
   // captions are drawn on the canvas.
   for (int k = 0; k < 12; ++k) {
     const QString month = QStringLiteral("%1").arg(k + 1, 2, 10, QLatin1Char('0'));
-    Widget(kFromMonth + k)->setAccessibleName(QStringLiteral("From month %1").arg(month));
-    Widget(kToMonth + k)->setAccessibleName(QStringLiteral("To month %1").arg(month));
+    Widget(kFromMonth + k)->setAccessibleName(UiText("AccountView", "From month %1").arg(month));
+    Widget(kToMonth + k)->setAccessibleName(UiText("AccountView", "To month %1").arg(month));
   }
-  Widget(kBudgetToggle)->setAccessibleDescription(QStringLiteral("Shows or hides the bars of the predicted balance"));
-  Widget(kActualToggle)->setAccessibleDescription(QStringLiteral("Shows or hides the bars of the actual balance"));
-  Widget(kOutstandingExpenses)->setAccessibleName(QStringLiteral("Outstanding expenses"));
-  Widget(kOutstandingIncomes)->setAccessibleName(QStringLiteral("Outstanding incomes"));
+  Widget(kBudgetToggle)
+      ->setAccessibleDescription(UiText("AccountView", "Shows or hides the bars of the predicted balance"));
+  Widget(kActualToggle)
+      ->setAccessibleDescription(UiText("AccountView", "Shows or hides the bars of the actual balance"));
+  Widget(kOutstandingExpenses)->setAccessibleName(UiText("AccountView", "Outstanding expenses"));
+  Widget(kOutstandingIncomes)->setAccessibleName(UiText("AccountView", "Outstanding incomes"));
 }
 
 }  // namespace purso

@@ -9,6 +9,9 @@
 #include <string>
 #include <thread>
 
+#include "qt/qt_translation.h"
+#include "qt/text_codec.h"
+
 namespace purso {
 namespace {
 
@@ -32,8 +35,8 @@ bool CQtBackgroundRunner::Run(std::string_view title, const BackgroundTask& task
     done.store(true);
   });
 
-  QProgressDialog window(QString::fromStdString(std::string(title)), QStringLiteral("Cancel"), 0, 1000, parent_);
-  window.setWindowTitle(QStringLiteral("Import Statement"));
+  QProgressDialog window(FromAccountText(title), UiText("ProgressWindow", "Cancel"), 0, 1000, parent_);
+  window.setWindowTitle(UiText("ProgressWindow", "Import Statement"));
   window.setWindowModality(Qt::ApplicationModal);
   // Shown by the timer below, never by a guess of how long the task takes.
   window.setMinimumDuration(std::numeric_limits<int>::max());
@@ -45,7 +48,7 @@ bool CQtBackgroundRunner::Run(std::string_view title, const BackgroundTask& task
   });
   QObject::connect(&window, &QProgressDialog::canceled, &window, [&progress, &window] {
     progress.Cancel();
-    window.setLabelText(QStringLiteral("Cancelling..."));
+    window.setLabelText(UiText("ProgressWindow", "Cancelling..."));
   });
   QEventLoop loop;
   QTimer poll;

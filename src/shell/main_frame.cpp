@@ -13,17 +13,19 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/account_view.h"
 #include "app/recent_file_list.h"
-#include "dialogs/about_dialog.h"
 #include "data/private_store.h"
+#include "dialogs/about_dialog.h"
 #include "platform/help_launcher.h"
-#include "shell/lock_keys.h"
-#include "shell/shell_log.h"
 #include "qt/qt_host.h"
 #include "qt/qt_locale.h"
+#include "qt/qt_translation.h"
 #include "qt/text_codec.h"
+#include "shell/lock_keys.h"
+#include "shell/shell_log.h"
 #include "shell/toolbar_icons.h"
 
 namespace purso {
@@ -78,7 +80,7 @@ CpursoMainFrame::~CpursoMainFrame() {
 }
 
 void CpursoMainFrame::BuildToolBar() {
-  auto* toolbar = addToolBar(QStringLiteral("Toolbar"));
+  auto* toolbar = addToolBar(UiText("MainFrame", "Toolbar"));
   toolbar->setObjectName(QStringLiteral("Toolbar"));
   toolbar->setIconSize(QSize(16, 15));
   toolbar->setMovable(true);
@@ -97,16 +99,19 @@ void CpursoMainFrame::BuildStatusBar() {
   bar->setObjectName(QStringLiteral("StatusBar"));
   // The message pane falls back to the idle prompt whenever a prompt ends.
   connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
-    if (message.isEmpty()) bar->showMessage(FromAccountText(kIdlePrompt));
+    if (message.isEmpty()) bar->showMessage(UiText("Prompt", kIdlePrompt));
   });
-  bar->showMessage(FromAccountText(kIdlePrompt));
+  bar->showMessage(UiText("Prompt", kIdlePrompt));
   const char* names[3] = {"CAP", "NUM", "SCRL"};
+  const QString shown[3] = {UiText("StatusBar", "CAP"), UiText("StatusBar", "NUM"), UiText("StatusBar", "SCRL")};
+  int width = 0;
+  for (const QString& text : shown) width = std::max(width, bar->fontMetrics().horizontalAdvance(text));
   for (int i = 0; i < 3; ++i) {
-    indicators_[i] = new QLabel(QLatin1String(names[i]), bar);
+    indicators_[i] = new QLabel(shown[i], bar);
     indicators_[i]->setObjectName(QLatin1String(names[i]));
     indicators_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     indicators_[i]->setAlignment(Qt::AlignCenter);
-    indicators_[i]->setMinimumWidth(indicators_[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+    indicators_[i]->setMinimumWidth(width + 12);
     bar->addPermanentWidget(indicators_[i]);
   }
   UpdateIndicators();
@@ -271,7 +276,8 @@ void CpursoMainFrame::OnCommand(int command) {
       NewDocument();
       return;
     case kFileOpen: {
-      const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QString(), FromAccountText(kFileFilter));
+      const QString path = QFileDialog::getOpenFileName(this, UiText("FileDialogs", "Open"), QString(),
+                                                        UiText("FileDialogs", kFileFilter));
       if (!path.isEmpty()) OpenDocument(path);
       return;
     }
@@ -381,8 +387,8 @@ bool CpursoMainFrame::SaveAs(CpursoPXFDoc& document) {
   // the file dialog back with the name as typed.
   std::optional<std::string> path;
   while (!path) {
-    name = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), name, FromAccountText(kFileFilter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    name = QFileDialog::getSaveFileName(this, UiText("FileDialogs", "Save As"), name,
+                                        UiText("FileDialogs", kFileFilter), nullptr, QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty()) return false;
     path = document.SaveAsTarget(QFileInfo(name).absoluteFilePath().toStdString());
   }

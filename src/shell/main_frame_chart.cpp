@@ -8,16 +8,18 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-
 #include <vector>
 
 #include "app/account_view.h"
 #include "app/chart_picture.h"
 #include "data/account_save.h"
+#include "data/translation.h"
 #include "dialogs/export_chart_dialog.h"
 #include "dialogs/message_dialogs.h"
 #include "qt/qt_host.h"
+#include "qt/qt_translation.h"
 #include "qt/text_codec.h"
+#include "resources/translatable.h"
 #include "shell/chart_output.h"
 #include "shell/main_frame.h"
 
@@ -30,14 +32,14 @@ struct FormatFile {
   std::string_view extension;
 };
 constexpr FormatFile kFormatFiles[] = {
-    {PictureFormat::kPng, "PNG Images (*.png)", "png"},
-    {PictureFormat::kSvg, "SVG Drawings (*.svg)", "svg"},
-    {PictureFormat::kPdf, "PDF Documents (*.pdf)", "pdf"},
+    {PictureFormat::kPng, PURSO_TEXT("FileDialogs", "PNG Images (*.png)"), "png"},
+    {PictureFormat::kSvg, PURSO_TEXT("FileDialogs", "SVG Drawings (*.svg)"), "svg"},
+    {PictureFormat::kPdf, PURSO_TEXT("FileDialogs", "PDF Documents (*.pdf)"), "pdf"},
 };
-constexpr std::string_view kExportTitle = "Export Chart";
-constexpr std::string_view kWriteProblem = "The file %1 cannot be written.";
-constexpr std::string_view kWriteSuggestion =
-    "- check that you may write to the folder\n- check that the disk is not full\n- try another name";
+constexpr std::string_view kExportTitle = PURSO_TEXT("FileDialogs", "Export Chart");
+constexpr std::string_view kWriteProblem = PURSO_TEXT("Document", "The file %1 cannot be written.");
+constexpr std::string_view kWriteSuggestion = PURSO_TEXT(
+    "Document", "- check that you may write to the folder\n- check that the disk is not full\n- try another name");
 
 // The name the window shows, without the file's extension.
 QString AccountName(const CpursoPXFDoc& document) {
@@ -63,10 +65,12 @@ void CpursoMainFrame::ExportChart(CpursoChildFrame& child) {
   // Beside the account, when it has a file.
   const QString folder =
       document.PathName().empty() ? QString() : QFileInfo(QString::fromStdString(document.PathName())).absolutePath();
-  const QString proposed = name + QStringLiteral(" %1 chart.").arg(document.Book().GetYear()) + FromAccountText(file->extension);
+  const QString proposed = UiText("FileDialogs", "%1 %2 chart").arg(name, QString::number(document.Book().GetYear())) +
+                           QLatin1Char('.') + FromAccountText(file->extension);
+  const std::string title = Translate("FileDialogs", kExportTitle);
+  const std::string filter = Translate("FileDialogs", file->filter);
   const std::optional<std::string> path = host_.AskSaveFileName(
-      {kExportTitle, file->filter, file->extension,
-       (folder.isEmpty() ? proposed : QDir(folder).filePath(proposed)).toStdString()});
+      {title, filter, file->extension, (folder.isEmpty() ? proposed : QDir(folder).filePath(proposed)).toStdString()});
   if (!path) return;
   const std::string accountName = ToAccountText(name);
   const QSize size(last.width, last.height);
@@ -85,9 +89,8 @@ void CpursoMainFrame::ExportChart(CpursoChildFrame& child) {
     }
   }
   if (!bytes.isEmpty() && WriteFileAtomically(*path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()))) return;
-  QString problem = FromAccountText(kWriteProblem);
-  problem.replace(QStringLiteral("%1"), QFileInfo(QString::fromStdString(*path)).fileName());
-  ShowProblem(host_, ToAccountText(problem), kWriteSuggestion);
+  const std::string written = ToAccountText(QFileInfo(QString::fromStdString(*path)).fileName());
+  ShowProblem(host_, Filled(Translate("Document", kWriteProblem), {written}), Translate("Document", kWriteSuggestion));
 }
 
 void CpursoMainFrame::PrintChart(CpursoChildFrame& child, PrintKind kind) {

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 
 #include "app/recent_file_list.h"
+#include "qt/qt_translation.h"
 #include "qt/text_codec.h"
 #include "shell/main_frame.h"
 #include "shell/toolbar_icons.h"
@@ -29,9 +30,11 @@ void CpursoMainFrame::CreateActions() {
   const auto add = [this](int command, const QString& text) {
     auto* action = new QAction(text, this);
     action->setObjectName(QString::number(command));
-    action->setStatusTip(FromAccountText(StatusPrompt(command)));
-    const std::string_view tip = Tooltip(command);
-    if (!tip.empty()) action->setToolTip(FromAccountText(tip));
+    // The prompt and the tooltip are translated together, then split.
+    const QString prompt = UiText("Prompt", CommandPrompt(command));
+    action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
+    const QString tip = prompt.section(QLatin1Char('\n'), 1);
+    if (!tip.isEmpty()) action->setToolTip(tip);
     const QIcon icon = ToolbarIcon(command);
     if (!icon.isNull()) action->setIcon(icon);
     connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
@@ -43,8 +46,7 @@ void CpursoMainFrame::CreateActions() {
       for (const MenuEntry& entry : popup.entries) {
         if (entry.kind != MenuEntryKind::kCommand || actions_.contains(entry.command)) continue;
         // The key shown after the tab comes from the action's shortcut.
-        const std::string_view caption = entry.text.substr(0, entry.text.find('\t'));
-        add(entry.command, FromAccountText(caption));
+        add(entry.command, UiText("Menu", entry.text).section(QLatin1Char('\t'), 0, 0));
       }
     }
   }
@@ -52,7 +54,7 @@ void CpursoMainFrame::CreateActions() {
     QAction* action = add(command_id::kRecentFileFirst + i, QString());
     action->setVisible(false);
   }
-  noRecentFile_ = new QAction(QStringLiteral("Recent File"), this);
+  noRecentFile_ = new QAction(UiText("Menu", kRecentFileCaption), this);
   noRecentFile_->setEnabled(false);
   for (const Accelerator& accelerator : AcceleratorTable()) {
     QAction* action = actions_.value(accelerator.command);
@@ -72,7 +74,7 @@ void CpursoMainFrame::BuildMenus() {
   for (const MenuResource* resource : {&kNoAccountMenu, &kAccountMenu}) {
     QList<QMenu*>& menus = resource == &kAccountMenu ? accountMenus_ : noAccountMenus_;
     for (const MenuPopup& popup : resource->popups) {
-      auto* menu = new QMenu(FromAccountText(popup.title), this);
+      auto* menu = new QMenu(UiText("Menu", popup.title), this);
       menu->setObjectName(FromAccountText(popup.title).remove(QLatin1Char('&')));
       for (const MenuEntry& entry : popup.entries) {
         switch (entry.kind) {

@@ -5,15 +5,15 @@
 #include <QFileInfo>
 
 #include "app/purso_document.h"
-#include "qt/text_codec.h"
+#include "qt/qt_translation.h"
 #include "shell/background_runner.h"
 #include "shell/main_frame.h"
 
 namespace purso {
 
 void CpursoMainFrame::ImportStatement(CpursoPXFDoc& document) {
-  const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Statement"), QString(),
-                                                    FromAccountText(kStatementFilter));
+  const QString path = QFileDialog::getOpenFileName(this, UiText("FileDialogs", "Import Statement"), QString(),
+                                                    UiText("FileDialogs", kStatementFilter));
   if (path.isEmpty()) return;
   CQtBackgroundRunner runner(this);
   document.ImportStatement(QFileInfo(path).absoluteFilePath().toStdString(), settings_, runner);
@@ -24,7 +24,7 @@ void CpursoMainFrame::ExportYear(CpursoPXFDoc& document) {
   const QString folder =
       document.PathName().empty() ? QString() : QFileInfo(QString::fromStdString(document.PathName())).absolutePath();
   const QString name = QString::fromStdString(document.ExportFileName());
-  QFileDialog dialog(this, QStringLiteral("Export Year as CSV"), folder, FromAccountText(kCsvFilter));
+  QFileDialog dialog(this, UiText("FileDialogs", "Export Year as CSV"), folder, UiText("FileDialogs", kCsvFilter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("csv"));
   dialog.selectFile(name);

@@ -25,12 +25,16 @@
 
 #include "calc/budget_report.h"
 #include "data/display_settings.h"
+#include "resources/translatable.h"
 
 namespace purso {
 
-inline constexpr std::string_view kBudgetReportTitle = "Budget Report";
+// The page's title, in the context "BudgetReportPage" (the printed
+// document is named by it too).
+inline constexpr std::string_view kBudgetReportTitle = PURSO_TEXT("BudgetReportPage", "Budget Report");
 
-// accountName is the name the window shows, in UTF-8.
+// The page in the user's language (data/translation.h); accountName is the
+// name the window shows, in UTF-8.
 std::string BudgetReportHtml(const BudgetReport& report, const CDisplaySettings& settings,
                              std::string_view accountName);
 std::string BudgetReportCsv(const BudgetReport& report, const CDisplaySettings& settings);

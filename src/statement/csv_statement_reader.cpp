@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "data/no_case.h"
+#include "resources/translatable.h"
 #include "statement/csv_text.h"
 #include "statement/read_progress.h"
 
@@ -66,19 +67,19 @@ bool ReadSide(std::string_view text, char decimalSymbol, double& magnitude) {
 
 struct Wanted {
   const std::string& name;
-  std::string_view label;  // shown when a required column has no name
+  std::string_view label;  // shown when a required column has no name ("Date", "Amount")
   std::size_t& column;
   bool required;
 };
 
 std::vector<Wanted> WantedColumns(const CsvMapping& mapping, Columns& columns) {
   const bool split = !mapping.debit.empty() || !mapping.credit.empty();
-  std::vector<Wanted> wanted = {{mapping.date, "Date", columns.date, true}};
+  std::vector<Wanted> wanted = {{mapping.date, PURSO_TEXT("StatementError", "Date"), columns.date, true}};
   if (split) {
     wanted.push_back({mapping.debit, "Debit", columns.debit, false});
     wanted.push_back({mapping.credit, "Credit", columns.credit, false});
   } else {
-    wanted.push_back({mapping.amount, "Amount", columns.amount, true});
+    wanted.push_back({mapping.amount, PURSO_TEXT("StatementError", "Amount"), columns.amount, true});
     wanted.push_back({mapping.direction, "Direction", columns.direction, false});
   }
   wanted.push_back({mapping.payee, "Description", columns.payee, false});

@@ -63,7 +63,8 @@ bool Refuse(StatementError& error, std::uint32_t line, StatementErrorKind kind, 
 //   "- check the decimal symbol chosen for the statement\n- check that the file is a bank statement"
 NameProblem StatementProblem(const StatementError& error);
 
-// The same texts as account text, line by line, for the program's dialogs.
+// The same texts in the user's language (data/translation.h), as account
+// text, for the program's dialogs.
 NameProblem StatementProblemText(const StatementError& error);
 
 }  // namespace purso

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "data/no_case.h"
+#include "resources/translatable.h"
 #include "statement/ofx_statement_reader.h"
 #include "statement/statement_text.h"
 
@@ -64,10 +65,11 @@ bool LoadStatementFile(const std::string& path, std::string& text, StatementErro
   if (::fstat(file.Get(), &status) != 0) return Refuse(error, 0, StatementErrorKind::kCannotOpen);
   if (!S_ISREG(status.st_mode)) {
     return Refuse(error, 0, StatementErrorKind::kNotAFile,
-                  S_ISDIR(status.st_mode)                              ? "a folder"
-                  : S_ISFIFO(status.st_mode)                           ? "a pipe"
-                  : S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode) ? "a device"
-                                                                       : "something else");
+                  S_ISDIR(status.st_mode)    ? PURSO_TEXT("StatementError", "a folder")
+                  : S_ISFIFO(status.st_mode) ? PURSO_TEXT("StatementError", "a pipe")
+                  : S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)
+                      ? PURSO_TEXT("StatementError", "a device")
+                      : PURSO_TEXT("StatementError", "something else"));
   }
   const std::string limit = std::to_string(kMaxStatementBytes >> 20) + " MB";
   if (static_cast<std::uint64_t>(status.st_size) > kMaxStatementBytes) {

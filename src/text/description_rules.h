@@ -23,8 +23,9 @@ inline constexpr std::size_t kMaxDescriptionLength = 48;
 
 enum class DescriptionEvent { kAdded, kUpdated };
 
-// "added on " or "updated on " and today's date text (the UTC date of the
-// process clock, written by the settings), for an empty description.
+// "added on " or "updated on " (in the user's language) and today's date
+// text (the UTC date of the process clock, written by the settings), for an
+// empty description.
 std::string AutomaticDescription(const CDisplaySettings& settings, DescriptionEvent event);
 
 // The length check, then the reserved-character check; nothing when the

@@ -5,6 +5,8 @@
 #include <initializer_list>
 
 #include "data/no_case.h"
+#include "data/translation.h"
+#include "resources/translatable.h"
 #include "text/date_text.h"
 
 namespace purso {
@@ -21,62 +23,70 @@ constexpr std::uint32_t kNameColumn = 0;
 constexpr NameMessages kMessages[3][2] = {
     {
         {
-            "The name of the new object is invalid.",
-            "The name of the new object is invalid (zero length)",
-            "Enter a valid name for the new object",
-            "The name of the new object is invalid (too long). \nCurrent length = %u\nMaximum length = %u",
-            "Enter a shorter name for the new object",
-            "The name of the new object is invalid (already in use)",
-            "Use a different name for the new object",
+            PURSO_TEXT("NameRules", "The name of the new object is invalid."),
+            PURSO_TEXT("NameRules", "The name of the new object is invalid (zero length)"),
+            PURSO_TEXT("NameRules", "Enter a valid name for the new object"),
+            PURSO_TEXT("NameRules",
+                       "The name of the new object is invalid (too long). \nCurrent length = %u\nMaximum length = %u"),
+            PURSO_TEXT("NameRules", "Enter a shorter name for the new object"),
+            PURSO_TEXT("NameRules", "The name of the new object is invalid (already in use)"),
+            PURSO_TEXT("NameRules", "Use a different name for the new object"),
         },
         {
-            "The name of the object is invalid.",
-            "The name of the object is invalid (zero length)",
-            "Enter a valid name for the object",
-            "The name of the object is invalid (too long). \nCurrent length = %u\nMaximum length = %u",
-            "Enter a shorter name for the object",
-            "The name of the object is invalid (already in use)",
-            "Use a different name for the object",
-        },
-    },
-    {
-        {
-            "The name of the new functional area is invalid.",
-            "The name of the new functional area is invalid (zero length)",
-            "Enter a valid name for the new functional area",
-            "The name of the new FNAect is invalid (too long). \nCurrent length = %u\nMaximum length = %u",
-            "Enter a shorter name for the new FNAect",
-            "The name of the new FNAect is invalid (already in use)",
-            "Use a different name for the new FNAect",
-        },
-        {
-            "The name of the functional area is invalid.",
-            "The name of the functional area is invalid (zero length)",
-            "Enter a valid name for the functional area",
-            "The name of the functional area is invalid (too long). \nCurrent length = %u\nMaximum length = %u",
-            "Enter a shorter name for the functional area",
-            "The name of the functional area is invalid (already in use)",
-            "Use a different name for the FNA",
+            PURSO_TEXT("NameRules", "The name of the object is invalid."),
+            PURSO_TEXT("NameRules", "The name of the object is invalid (zero length)"),
+            PURSO_TEXT("NameRules", "Enter a valid name for the object"),
+            PURSO_TEXT("NameRules",
+                       "The name of the object is invalid (too long). \nCurrent length = %u\nMaximum length = %u"),
+            PURSO_TEXT("NameRules", "Enter a shorter name for the object"),
+            PURSO_TEXT("NameRules", "The name of the object is invalid (already in use)"),
+            PURSO_TEXT("NameRules", "Use a different name for the object"),
         },
     },
     {
         {
-            "The name of the new category is invalid.",
-            "The name of the new category is invalid (zero length).",
-            "Enter a valid name for the new category.",
-            "The name of the new category is invalid (too long). \nCurrent length = %u\nMaximum length = %u",
-            "Enter a shorter name for the new object",
-            "The name of the new category is invalid (already in use)",
-            "Use a different name for the new category",
+            PURSO_TEXT("NameRules", "The name of the new functional area is invalid."),
+            PURSO_TEXT("NameRules", "The name of the new functional area is invalid (zero length)"),
+            PURSO_TEXT("NameRules", "Enter a valid name for the new functional area"),
+            PURSO_TEXT("NameRules",
+                       "The name of the new FNAect is invalid (too long). \nCurrent length = %u\nMaximum length = %u"),
+            PURSO_TEXT("NameRules", "Enter a shorter name for the new FNAect"),
+            PURSO_TEXT("NameRules", "The name of the new FNAect is invalid (already in use)"),
+            PURSO_TEXT("NameRules", "Use a different name for the new FNAect"),
         },
         {
-            "The name of the category is invalid.",
-            "The name of the category is invalid (zero length).",
-            "Enter a valid name for the category.",
-            "The name of the category is invalid (too long). \nCurrent length = %u\nMaximum length = %u",
-            "Enter a shorter name for the category",
-            "The new name of the category is invalid (already in use)",
-            "Use a different new name for the category",
+            PURSO_TEXT("NameRules", "The name of the functional area is invalid."),
+            PURSO_TEXT("NameRules", "The name of the functional area is invalid (zero length)"),
+            PURSO_TEXT("NameRules", "Enter a valid name for the functional area"),
+            PURSO_TEXT(
+                "NameRules",
+                "The name of the functional area is invalid (too long). \nCurrent length = %u\nMaximum length = %u"),
+            PURSO_TEXT("NameRules", "Enter a shorter name for the functional area"),
+            PURSO_TEXT("NameRules", "The name of the functional area is invalid (already in use)"),
+            PURSO_TEXT("NameRules", "Use a different name for the FNA"),
+        },
+    },
+    {
+        {
+            PURSO_TEXT("NameRules", "The name of the new category is invalid."),
+            PURSO_TEXT("NameRules", "The name of the new category is invalid (zero length)."),
+            PURSO_TEXT("NameRules", "Enter a valid name for the new category."),
+            PURSO_TEXT(
+                "NameRules",
+                "The name of the new category is invalid (too long). \nCurrent length = %u\nMaximum length = %u"),
+            PURSO_TEXT("NameRules", "Enter a shorter name for the new object"),
+            PURSO_TEXT("NameRules", "The name of the new category is invalid (already in use)"),
+            PURSO_TEXT("NameRules", "Use a different name for the new category"),
+        },
+        {
+            PURSO_TEXT("NameRules", "The name of the category is invalid."),
+            PURSO_TEXT("NameRules", "The name of the category is invalid (zero length)."),
+            PURSO_TEXT("NameRules", "Enter a valid name for the category."),
+            PURSO_TEXT("NameRules",
+                       "The name of the category is invalid (too long). \nCurrent length = %u\nMaximum length = %u"),
+            PURSO_TEXT("NameRules", "Enter a shorter name for the category"),
+            PURSO_TEXT("NameRules", "The new name of the category is invalid (already in use)"),
+            PURSO_TEXT("NameRules", "Use a different new name for the category"),
         },
     },
 };
@@ -97,7 +107,7 @@ std::string FormatNumbers(std::string_view pattern, std::initializer_list<std::s
 }
 
 NameProblem Pair(std::string_view problem, std::string_view suggestion) {
-  return NameProblem{std::string(problem), std::string(suggestion)};
+  return NameProblem{Translate("NameRules", problem), Translate("NameRules", suggestion)};
 }
 
 }  // namespace
@@ -141,16 +151,16 @@ std::optional<std::string_view> NameOf(const CRecordTable& table, std::uint32_t 
   return std::nullopt;
 }
 
-std::optional<NameProblem> CheckName(CRecordTable& table, std::string_view typed, NameList list,
-                                     NameCommand command, std::string_view oldName) {
+std::optional<NameProblem> CheckName(CRecordTable& table, std::string_view typed, NameList list, NameCommand command,
+                                     std::string_view oldName) {
   const std::string_view name = typed.substr(0, std::min(typed.size(), kNameReadLength));
   const NameMessages& messages = NameMessagesFor(list, command);
 
   if (!HasNoReservedCharacters(name)) return Pair(messages.reservedProblem, kReservedSuggestion);
   if (name.empty()) return Pair(messages.emptyProblem, messages.emptySuggestion);
   if (name.size() > kMaxNameLength) {
-    return NameProblem{FormatNumbers(messages.tooLongProblem, {name.size(), kMaxNameLength}),
-                       std::string(messages.tooLongSuggestion)};
+    return NameProblem{FormatNumbers(Translate("NameRules", messages.tooLongProblem), {name.size(), kMaxNameLength}),
+                       Translate("NameRules", messages.tooLongSuggestion)};
   }
   const bool renamesItself = command == NameCommand::kUpdate && EqualNoCase(name, oldName);
   if (!renamesItself && NameInUse(table, name)) return Pair(messages.inUseProblem, messages.inUseSuggestion);

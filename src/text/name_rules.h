@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "data/record_table.h"
+#include "resources/translatable.h"
 
 namespace purso {
 
@@ -34,7 +35,8 @@ inline constexpr std::size_t kNameReadLength = 79;
 inline constexpr std::size_t kMaxNameLength = 24;
 
 // The suggestion for every text that holds a reserved character.
-inline constexpr std::string_view kReservedSuggestion = "Remove the '%', '|' & '@' characters.";
+inline constexpr std::string_view kReservedSuggestion =
+    PURSO_TEXT("NameRules", "Remove the '%', '|' & '@' characters.");
 
 // A rejected input: what is wrong, and what the user should do about it.
 struct NameProblem {
@@ -83,7 +85,7 @@ std::optional<std::string_view> NameOf(const CRecordTable& table, std::uint32_t 
 // not used.
 //
 // Nothing when the name may be stored, else the pair to report.
-std::optional<NameProblem> CheckName(CRecordTable& table, std::string_view typed, NameList list,
-                                     NameCommand command, std::string_view oldName = {});
+std::optional<NameProblem> CheckName(CRecordTable& table, std::string_view typed, NameList list, NameCommand command,
+                                     std::string_view oldName = {});
 
 }  // namespace purso

@@ -131,12 +131,13 @@ TEST_F(DocumentFileTest, UnsavedChangesAreSavedDroppedOrKeptOpenAsTheUserAnswers
   std::string question;
   const std::pair<int, bool> answers[] = {
       {save_changes_dialog::kCancel, false}, {save_changes_dialog::kNo, true}, {save_changes_dialog::kYes, true}};
-  for (const auto& [button, closes] : answers) {
+  for (const auto& answer : answers) {
+    const int button = answer.first;
     host_.Expect(save_changes_dialog::kDialogId, [&question, button](CDialogDriver& d) {
       question = d.Text(save_changes_dialog::kQuestion);
       d.Press(button);
     });
-    EXPECT_EQ(document.SaveModified(save), closes);
+    EXPECT_EQ(document.SaveModified(save), answer.second);
   }
   EXPECT_EQ(question, "Save changes to household.pxf?");
   EXPECT_EQ(saves, 1);

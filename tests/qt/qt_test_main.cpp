@@ -41,6 +41,8 @@ int main(int argc, char** argv) {
   setenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit().constData(), 1);
   setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
   setenv("PURSO_INSTANCE", ("qt-test-" + std::to_string(::getpid())).c_str(), 1);
+  // The program a test starts speaks English, whatever the session's language.
+  setenv("LANGUAGE", "en", 1);
   ::testing::UnitTest::GetInstance()->listeners().Append(new CDataHomePerTest);
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Tolva Computing"));

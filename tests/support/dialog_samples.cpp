@@ -1,6 +1,7 @@
 #include "support/dialog_samples.h"
 
 #include "calc/predaction_series.h"
+#include "data/translation.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/backups_dialog.h"
 #include "dialogs/budget_report_dialog.h"
@@ -122,11 +123,14 @@ const DialogSample kSamples[] = {
     {"About", [](CAccountBook&) { return Make<CAboutDialog>(); }, kCommandOk},
     {"Problem",
      [](CAccountBook&) {
-       return Make<CProblemDialog>("The opening balance is invalid (bad format)", "Enter a valid number.");
+       // Shown in the user's language, as the program passes them.
+       return Make<CProblemDialog>(Translate("Input", "The opening balance is invalid (bad format)"),
+                                   Translate("Input", "Enter a valid number."));
      }},
     {"Confirmation",
      [](CAccountBook&) {
-       return Make<CConfirmationDialog>("All predactions of this category will be removed.\nDo you want to continue?");
+       return Make<CConfirmationDialog>(Translate(
+           "CategoriesDialog", "All predactions of this category will be removed.\nDo you want to continue?"));
      }},
     {"Save changes", [](CAccountBook&) { return Make<CSaveChangesDialog>("household.pxf"); }},
     {"Date & Currency Settings", [](CAccountBook& book) { return Make<CSettingsDialog>(book.Settings()); },
@@ -153,7 +157,10 @@ const DialogSample kSamples[] = {
     {"Statement Columns", StatementColumns},
     {"Budget Report", [](CAccountBook& book) { return Make<CBudgetReportDialog>(book, "Household"); },
      budget_report_dialog::kDone},
-    {"Export Chart", [](CAccountBook&) { return Make<CExportChartDialog>(ChartExportChoice{PictureFormat::kPng, 586, 481}); }},
+    {"Export Chart",
+     [](CAccountBook&) {
+       return Make<CExportChartDialog>(ChartExportChoice{PictureFormat::kPng, 586, 481});
+     }},
     {"Restore Earlier Version", KeptVersions},
     {"Backups", [](CAccountBook&) { return Make<CBackupsDialog>(VersionLimits{}); }},
 };

@@ -1,0 +1,32 @@
+# Fails when a .ts file of TS_FILES has an entry that is not finished, or
+# when lupdate, run with OPTIONS over SOURCE_DIR/src into a copy of it in
+# WORK_DIR, would change it.
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+set(faults "")
+foreach(ts IN LISTS TS_FILES)
+  get_filename_component(name "${ts}" NAME)
+  file(READ "${ts}" text)
+  foreach(kind unfinished obsolete vanished)
+    string(REGEX MATCHALL "type=\"${kind}\"" found "${text}")
+    list(LENGTH found count)
+    if(count GREATER 0)
+      string(APPEND faults "${name} has ${count} ${kind} entries.\n")
+    endif()
+  endforeach()
+  file(COPY_FILE "${ts}" "${WORK_DIR}/${name}")
+  execute_process(COMMAND "${LUPDATE}" -silent ${OPTIONS} "${SOURCE_DIR}/src" -ts "${WORK_DIR}/${name}"
+    RESULT_VARIABLE result ERROR_VARIABLE errors)
+  if(NOT result EQUAL 0)
+    string(APPEND faults "lupdate failed on ${name}: ${errors}\n")
+    continue()
+  endif()
+  file(READ "${WORK_DIR}/${name}" updated)
+  if(NOT updated STREQUAL text)
+    string(APPEND faults "${name} is not in step with the sources: build the target update_translations and "
+      "translate its new entries.\n")
+  endif()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "${faults}")
+endif()
