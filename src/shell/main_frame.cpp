@@ -2,17 +2,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QUrl>
 #include <algorithm>
 
 #include "app/account_view.h"
@@ -21,7 +16,6 @@
 #include "dialogs/about_dialog.h"
 #include "platform/help_launcher.h"
 #include "qt/qt_host.h"
-#include "qt/qt_locale.h"
 #include "qt/qt_translation.h"
 #include "qt/text_codec.h"
 #include "shell/lock_keys.h"
@@ -226,43 +220,6 @@ void CpursoMainFrame::AddChild(std::unique_ptr<CpursoPXFDoc> document) {
   UpdateFrame();
 }
 
-std::unique_ptr<CpursoPXFDoc> CpursoMainFrame::MakeDocument() {
-  auto document = std::make_unique<CpursoPXFDoc>(host_);
-  document->SetSafekeeping(&safekeeping_);
-  return document;
-}
-
-void CpursoMainFrame::NewDocument() {
-  auto document = MakeDocument();
-  // A new account writes dates and amounts as its user's locale does.
-  document->Book().Settings() = DisplaySettingsOf();
-  document->SetTitle(std::string(kNewDocumentBaseName) + std::to_string(++newDocumentCount_));
-  AddChild(std::move(document));
-}
-
-CpursoChildFrame* CpursoMainFrame::FindChild(const QString& path) const {
-  // The same file under any of its names, hard links included.
-  const std::string wanted = QFileInfo(path).absoluteFilePath().toStdString();
-  for (CpursoChildFrame* child : Children()) {
-    if (child->Document().IsOpenAs(wanted)) return child;
-  }
-  return nullptr;
-}
-
-bool CpursoMainFrame::OpenDocument(const QString& path) {
-  if (CpursoChildFrame* open = FindChild(path)) {
-    mdi_->setActiveSubWindow(open);
-    return true;
-  }
-  const QString absolute = QFileInfo(path).absoluteFilePath();
-  auto document = MakeDocument();
-  if (!document->OnOpenDocument(absolute.toStdString())) return false;
-  recentFiles_.Add(absolute.toStdString());
-  UpdateRecentFiles();
-  AddChild(std::move(document));
-  return true;
-}
-
 void CpursoMainFrame::OnCommand(int command) {
   if (!IsCommandEnabled(command)) return;
   CpursoChildFrame* child = ActiveChild();
@@ -345,17 +302,6 @@ void CpursoMainFrame::OnCommand(int command) {
   UpdateFrame();
 }
 
-void CpursoMainFrame::OpenRecentFile(int index) {
-  const auto& files = recentFiles_.Files();
-  if (static_cast<std::size_t>(index) >= files.size()) return;
-  const std::string path = files[static_cast<std::size_t>(index)];
-  // A file that cannot be opened any more leaves the list.
-  if (!OpenDocument(QString::fromStdString(path))) {
-    recentFiles_.Remove(path);
-    UpdateRecentFiles();
-  }
-}
-
 void CpursoMainFrame::CloseActive() {
   if (CpursoChildFrame* child = ActiveChild()) child->close();
 }
@@ -371,41 +317,6 @@ void CpursoMainFrame::ArrangeIcons() {
   }
 }
 
-bool CpursoMainFrame::Save(CpursoPXFDoc& document) {
-  if (document.PathName().empty()) return SaveAs(document);
-  if (!document.OnSaveDocument(document.PathName())) return false;
-  recentFiles_.Add(document.PathName());
-  UpdateRecentFiles();
-  UpdateFrame();
-  return true;
-}
-
-bool CpursoMainFrame::SaveAs(CpursoPXFDoc& document) {
-  QString name = QString::fromStdString(document.SaveAsProposal());
-  // The document asks about replacing a file once it knows the name that
-  // will really be written, the default extension added; No to that brings
-  // the file dialog back with the name as typed.
-  std::optional<std::string> path;
-  while (!path) {
-    name = QFileDialog::getSaveFileName(this, UiText("FileDialogs", "Save As"), name,
-                                        UiText("FileDialogs", kFileFilter), nullptr, QFileDialog::DontConfirmOverwrite);
-    if (name.isEmpty()) return false;
-    path = document.SaveAsTarget(QFileInfo(name).absoluteFilePath().toStdString());
-  }
-  if (!document.OnSaveDocument(*path)) return false;
-  recentFiles_.Add(document.PathName());
-  UpdateRecentFiles();
-  for (CpursoChildFrame* child : Children()) {
-    if (&child->Document() == &document) child->UpdateTitle();
-  }
-  UpdateFrame();
-  return true;
-}
-
-bool CpursoMainFrame::SaveModified(CpursoPXFDoc& document) {
-  return document.SaveModified([this, &document] { return Save(document); });
-}
-
 void CpursoMainFrame::closeEvent(QCloseEvent* event) {
   // Each account is asked about once; a cancel keeps the program running.
   for (CpursoChildFrame* child : Children()) {
@@ -415,17 +326,6 @@ void CpursoMainFrame::closeEvent(QCloseEvent* event) {
     }
   }
   event->accept();
-}
-
-void CpursoMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
-}
-
-void CpursoMainFrame::dropEvent(QDropEvent* event) {
-  for (const QUrl& url : event->mimeData()->urls()) {
-    if (url.isLocalFile()) OpenDocument(url.toLocalFile());
-  }
-  event->acceptProposedAction();
 }
 
 }  // namespace purso
