@@ -22,7 +22,7 @@ namespace columns = layout::statement_import;
 constexpr int LayoutNumber(std::string_view layout, std::size_t at) {
   return (layout[at] - '0') * 100 + (layout[at + 1] - '0') * 10 + (layout[at + 2] - '0');
 }
-constexpr bool SameColumn(std::string_view layout, import_dialog::table::Column column) {
+constexpr bool SameColumn(std::string_view layout, ListColumn column) {
   return LayoutNumber(layout, 1) == column.start && LayoutNumber(layout, 5) == column.end;
 }
 static_assert(SameColumn(columns::kDate, ids::table::kDateColumn));

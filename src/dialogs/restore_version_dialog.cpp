@@ -14,7 +14,7 @@ namespace purso {
 namespace {
 
 namespace ids = restore_version_dialog;
-using Column = ids::table::Column;
+using Column = ListColumn;
 
 // The layout string of a column: "%000!130!LB%".
 std::string Layout(Column column, char align, char colour = 'B') {

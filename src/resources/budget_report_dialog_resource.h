@@ -16,6 +16,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/list_heading.h"
 #include "resources/translatable.h"
 
 namespace purso::budget_report_dialog {
@@ -72,16 +73,14 @@ inline constexpr int kFootY = kListY + kListHeight + 10;
 inline constexpr int kFieldWidth = 168;
 inline constexpr int kButtonY = kFootY + 54;
 
-// A header of two lines (the date or a word above the column's word) over a column from start to end: over an amount,
-// right-aligned to end where the column's text ends (the column's end and
-// the renderer's 2 pixels, inside the list's frame); over a name, where its
-// text starts.
-constexpr int kFrame = 1;
+// A header of two lines (the date or a word above the column's word) over a
+// column: right-aligned over an amount, left-aligned over a name.
 constexpr ControlResource Header(int id, std::string_view caption, int start, int end) {
-  return {kLabel, id, caption, kListX + kFrame + start, kHeaderY, end - start + 2, 2 * kLineHeight, kRight | kWrap};
+  return ListHeading(id, caption, {kListX, kHeaderY, 2 * kLineHeight}, {start, end}, HeadingAlign::kRight, kWrap);
 }
 constexpr ControlResource LeftHeader(std::string_view caption, int start, int end) {
-  return {kLabel, kNoControlId, caption, kListX + kFrame + start + 2, kHeaderY, end - start, 2 * kLineHeight, kWrap};
+  return ListHeading(kNoControlId, caption, {kListX, kHeaderY, 2 * kLineHeight}, {start, end}, HeadingAlign::kLeft,
+                     kWrap);
 }
 // A caption over a sunken value at the foot, the k-th from the left.
 constexpr ControlResource FootLabel(int id, int k) {

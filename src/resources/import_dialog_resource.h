@@ -15,6 +15,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/list_heading.h"
 #include "resources/translatable.h"
 
 namespace purso::import_dialog {
@@ -44,42 +45,29 @@ inline constexpr int kListHeight = 212;
 inline constexpr int kLineHeight = 16;
 inline constexpr int kHeaderY = kListY - kLineHeight - 2;
 
-// The columns of the rows, start and end in pixels: the layouts of
-// text/list_layouts.h (statement_import), which the dialog checks.
-struct Column {
-  int start;
-  int end;
-};
-inline constexpr Column kDateColumn{22, 86};
-inline constexpr Column kAmountColumn{90, 166};
-inline constexpr Column kCategoryColumn{174, 294};
-inline constexpr Column kPredactionColumn{300, 366};
-inline constexpr Column kNoteColumn{372, 426};
-inline constexpr Column kDescriptionColumn{432, 732};
+// The columns of the rows: the layouts of text/list_layouts.h
+// (statement_import), which the dialog checks.
+inline constexpr ListColumn kDateColumn{22, 86};
+inline constexpr ListColumn kAmountColumn{90, 166};
+inline constexpr ListColumn kCategoryColumn{174, 294};
+inline constexpr ListColumn kPredactionColumn{300, 366};
+inline constexpr ListColumn kNoteColumn{372, 426};
+inline constexpr ListColumn kDescriptionColumn{432, 732};
 
-enum class HeaderAlign { kLeft, kRight };
-
-// A header over a list column, inside the list's frame, where the row
-// renderer draws the column's text: from its start plus 2 when the column is
-// left-aligned, ending at its end plus 2 when it is right-aligned.
-constexpr ControlResource Header(std::string_view caption, Column column, HeaderAlign align) {
-  constexpr int kFrame = 1;
-  const bool right = align == HeaderAlign::kRight;
-  const int x = kListX + kFrame + column.start + (right ? 0 : 2);
-  return {kLabel,      kNoControlId,          caption, x, kHeaderY, column.end - column.start + 2,
-          kLineHeight, right ? kRight : kNone};
+constexpr ControlResource Header(std::string_view caption, ListColumn column, HeadingAlign align) {
+  return ListHeading(kNoControlId, caption, {kListX, kHeaderY, kLineHeight}, column, align);
 }
 
 inline constexpr ControlResource kControls[] = {
     {kLabel, kStatement, PURSO_TEXT("ImportDialog", "Statement"), kListX + 2, 8, 440, kLineHeight},
     {kLabel, kChosenCount, PURSO_TEXT("ImportDialog", "0 of 0 lines to import"), 532, 8, 240, kLineHeight, kRight},
 
-    Header(PURSO_TEXT("ImportDialog", "Date"), kDateColumn, HeaderAlign::kLeft),
-    Header(PURSO_TEXT("ImportDialog", "Amount"), kAmountColumn, HeaderAlign::kRight),
-    Header(PURSO_TEXT("ImportDialog", "Category"), kCategoryColumn, HeaderAlign::kLeft),
-    Header(PURSO_TEXT("ImportDialog", "Predaction"), kPredactionColumn, HeaderAlign::kLeft),
-    Header(PURSO_TEXT("ImportDialog", "Note"), kNoteColumn, HeaderAlign::kLeft),
-    Header(PURSO_TEXT("ImportDialog", "Description"), kDescriptionColumn, HeaderAlign::kLeft),
+    Header(PURSO_TEXT("ImportDialog", "Date"), kDateColumn, HeadingAlign::kLeft),
+    Header(PURSO_TEXT("ImportDialog", "Amount"), kAmountColumn, HeadingAlign::kRight),
+    Header(PURSO_TEXT("ImportDialog", "Category"), kCategoryColumn, HeadingAlign::kLeft),
+    Header(PURSO_TEXT("ImportDialog", "Predaction"), kPredactionColumn, HeadingAlign::kLeft),
+    Header(PURSO_TEXT("ImportDialog", "Note"), kNoteColumn, HeadingAlign::kLeft),
+    Header(PURSO_TEXT("ImportDialog", "Description"), kDescriptionColumn, HeadingAlign::kLeft),
     {kColumnList, kLines, "", kListX, kListY, kListWidth, kListHeight, kVScroll | kMultiSelect},
     {kLabel, kOutside, "", kListX + 2, kListY + kListHeight + 6, kListWidth - 2, kLineHeight},
     {kLabel, kWarning, "", kListX + 2, kListY + kListHeight + 22, kListWidth - 2, kLineHeight},

@@ -11,6 +11,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/list_heading.h"
 #include "resources/translatable.h"
 
 namespace purso::restore_version_dialog {
@@ -32,36 +33,25 @@ inline constexpr int kListHeight = 260;
 inline constexpr int kLineHeight = 16;
 inline constexpr int kHeaderY = kListY - kLineHeight - 2;
 
-// The columns of the rows, start and end in pixels; the layouts of the
-// dialog's rows are built from the same numbers.
-struct Column {
-  int start;
-  int end;
-};
-inline constexpr Column kSavedColumn{0, 130};
-inline constexpr Column kSizeColumn{136, 206};
-inline constexpr Column kYearColumn{220, 256};
-inline constexpr Column kTransactionsColumn{262, 340};
-inline constexpr Column kBalanceColumn{346, 460};
+// The columns of the rows; the layouts of the dialog's rows are built from
+// the same numbers.
+inline constexpr ListColumn kSavedColumn{0, 130};
+inline constexpr ListColumn kSizeColumn{136, 206};
+inline constexpr ListColumn kYearColumn{220, 256};
+inline constexpr ListColumn kTransactionsColumn{262, 340};
+inline constexpr ListColumn kBalanceColumn{346, 460};
 
-enum class HeaderAlign { kLeft, kRight };
-
-// A header over a list column, where the row renderer draws its text.
-constexpr ControlResource Header(std::string_view caption, Column column, HeaderAlign align) {
-  constexpr int kFrame = 1;
-  const bool right = align == HeaderAlign::kRight;
-  const int x = kListX + kFrame + column.start + (right ? 0 : 2);
-  return {kLabel,      kNoControlId,          caption, x, kHeaderY, column.end - column.start + 2,
-          kLineHeight, right ? kRight : kNone};
+constexpr ControlResource Header(std::string_view caption, ListColumn column, HeadingAlign align) {
+  return ListHeading(kNoControlId, caption, {kListX, kHeaderY, kLineHeight}, column, align);
 }
 
 inline constexpr ControlResource kControls[] = {
     {kLabel, kAccount, PURSO_TEXT("RestoreVersionDialog", "Versions of"), kListX + 2, 8, kListWidth - 2, kLineHeight},
-    Header(PURSO_TEXT("RestoreVersionDialog", "Saved"), kSavedColumn, HeaderAlign::kLeft),
-    Header(PURSO_TEXT("RestoreVersionDialog", "Size"), kSizeColumn, HeaderAlign::kRight),
-    Header(PURSO_TEXT("RestoreVersionDialog", "Year"), kYearColumn, HeaderAlign::kLeft),
-    Header(PURSO_TEXT("RestoreVersionDialog", "Transactions"), kTransactionsColumn, HeaderAlign::kRight),
-    Header(PURSO_TEXT("RestoreVersionDialog", "Balance"), kBalanceColumn, HeaderAlign::kRight),
+    Header(PURSO_TEXT("RestoreVersionDialog", "Saved"), kSavedColumn, HeadingAlign::kLeft),
+    Header(PURSO_TEXT("RestoreVersionDialog", "Size"), kSizeColumn, HeadingAlign::kRight),
+    Header(PURSO_TEXT("RestoreVersionDialog", "Year"), kYearColumn, HeadingAlign::kLeft),
+    Header(PURSO_TEXT("RestoreVersionDialog", "Transactions"), kTransactionsColumn, HeadingAlign::kRight),
+    Header(PURSO_TEXT("RestoreVersionDialog", "Balance"), kBalanceColumn, HeadingAlign::kRight),
     {kColumnList, kVersions, "", kListX, kListY, kListWidth, kListHeight, kVScroll | kEnterOpens},
     {kPushButton, kOpen, PURSO_TEXT("RestoreVersionDialog", "&Open"), 334, 322, 80, 26, kDefault | kDisabled},
     {kPushButton, kCancel, PURSO_TEXT("RestoreVersionDialog", "Cancel"), 422, 322, 80, 26},
