@@ -61,13 +61,6 @@ inline constexpr int kPrintPreview = 177;
 inline constexpr int kRestoreVersion = 190;
 inline constexpr int kBackups = 191;
 
-constexpr bool IsAccountCommand(int id) {
-  for (const int account : kAccountCommands) {
-    if (account == id) return true;
-  }
-  return false;
-}
-
 }  // namespace command_id
 
 // Dialogs, by resource id. Those an account command opens share its id.
