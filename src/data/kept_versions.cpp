@@ -31,6 +31,22 @@ std::string ReadText(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// A temporary a save left behind when it was killed before its rename. One
+// younger than this may still be a running save's (an account opened anyway
+// in a second program), so it is left to that save.
+constexpr auto kStaleTemporaryAge = std::chrono::hours(1);
+
+bool IsStaleTemporary(const fs::directory_entry& entry) {
+  const std::string name = entry.path().filename().string();
+  std::error_code error;
+  if (entry.path().extension() != ".tmp" || name.find(std::string(kVersionExtension) + ".") == std::string::npos ||
+      !entry.is_regular_file(error)) {
+    return false;
+  }
+  const fs::file_time_type written = entry.last_write_time(error);
+  return !error && fs::file_time_type::clock::now() - written > kStaleTemporaryAge;
+}
+
 // Days since 1970-01-01 of the local date of a moment.
 long LocalDay(WallClock::time_point time) {
   const std::time_t seconds = WallClock::to_time_t(time);
@@ -137,6 +153,9 @@ bool CKeptVersions::Keep(std::span<const std::uint8_t> bytes, WallClock::time_po
   // Oldest first, so that a removal cut short leaves the newest.
   for (std::size_t i = versions.size(); i-- > 0;) {
     if (!kept[i]) fs::remove(versions[i].path, error);
+  }
+  for (const auto& entry : fs::directory_iterator(folder, error)) {
+    if (IsStaleTemporary(entry)) fs::remove(entry.path(), error);
   }
   return true;
 }

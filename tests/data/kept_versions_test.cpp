@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <filesystem>
 #include <vector>
 
 #include "data/scratch_folder.h"
@@ -14,6 +15,7 @@
 namespace purso {
 namespace {
 
+namespace fs = std::filesystem;
 using test::Bytes;
 
 // A local time on a day of May 2024.
@@ -92,6 +94,25 @@ TEST_F(KeptVersionsFilesTest, SavesAreKeptPrivatelyNewestFirstAndBounded) {
   EXPECT_EQ(CKeptVersions(root, PathOf("./household.pxf")).Folder(), versions.Folder());
   EXPECT_TRUE(CKeptVersions(root, PathOf("other.pxf")).List().empty());
   EXPECT_EQ(versions.Find(kept[3].id)->path, kept[3].path);
+}
+
+TEST_F(KeptVersionsFilesTest, ASaveRemovesTheTemporariesOfKilledSavesButNotOfARunningOne) {
+  CKeptVersions versions(PathOf("data/purso"), PathOf("household.pxf"));
+  ASSERT_TRUE(versions.Keep(Bytes{1}, LocalTime(20, 9), {}));
+  const fs::path folder(versions.Folder());
+  const fs::path killed = folder / "20240520-070000-000.pxf.00000000deadbeef.tmp";
+  const fs::path running = folder / "20240520-070100-000.pxf.00000000cafef00d.tmp";
+  const fs::path foreign = folder / "notes.tmp";
+  for (const fs::path& path : {killed, running, foreign}) test::WriteRaw(path, Bytes{7});
+  const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(2);
+  fs::last_write_time(killed, longAgo);
+  fs::last_write_time(foreign, longAgo);
+
+  ASSERT_TRUE(versions.Keep(Bytes{2}, LocalTime(20, 10), {}));
+  EXPECT_FALSE(fs::exists(killed));
+  EXPECT_TRUE(fs::exists(running));
+  EXPECT_TRUE(fs::exists(foreign));
+  EXPECT_EQ(versions.List().size(), 2u);
 }
 
 }  // namespace
