@@ -42,4 +42,8 @@ bool IsValidUtf8(std::string_view text);
 // as a Windows-1252 byte, so that nothing is dropped.
 std::string Utf8ToAccountText(std::string_view utf8);
 
+// UTF-8 as it stands in XML or HTML text and attribute values: &, <, > and
+// the double quote written as entities.
+std::string XmlEscaped(std::string_view utf8);
+
 }  // namespace purso

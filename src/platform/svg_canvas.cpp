@@ -42,18 +42,6 @@ std::string Colour(Rgb colour) {
   return text;
 }
 
-void AppendEscaped(std::string& out, std::string_view text) {
-  for (const char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c; break;
-    }
-  }
-}
-
 // Control characters may not stand in XML; an account text should hold none.
 std::string Printable(std::string_view text) {
   std::string shown(text);
@@ -121,9 +109,9 @@ void CSvgCanvas::Text(int x, int y, std::string_view text, const FontSpec& font,
   std::snprintf(start, sizeof start, "<text x=\"%d\" y=\"%.2f\" font-size=\"%.2f\" fill=\"%s\" font-family=\"",
                 x, y + std::ceil(kAscent * size / kUnitsPerEm), size, Colour(colour).c_str());
   body_ += start;
-  AppendEscaped(body_, Printable(font.face));
+  body_ += XmlEscaped(Printable(font.face));
   body_ += ", DejaVu Sans, sans-serif\">";
-  AppendEscaped(body_, Printable(text));
+  body_ += XmlEscaped(Printable(text));
   body_ += "</text>\n";
 }
 

@@ -29,37 +29,13 @@ std::string Number(double amount, const CDisplaySettings& settings) {
   return text;
 }
 
-std::string Escaped(std::string_view utf8) {
-  std::string out;
-  for (const char c : utf8) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-        break;
-    }
-  }
-  return out;
-}
-
-std::string Html(std::string_view accountText) { return Escaped(AccountTextToUtf8(accountText)); }
+std::string Html(std::string_view accountText) { return XmlEscaped(AccountTextToUtf8(accountText)); }
 
 std::string TypeText(CategoryType type) { return std::string(CategoryTypeText(type)); }
 
 // A text of the page in the user's language, with its values (HTML already).
 std::string Shown(std::string_view marked, std::initializer_list<std::string_view> values = {}) {
-  return Filled(Escaped(AccountTextToUtf8(Translate("BudgetReportPage", marked))), values);
+  return Filled(Html(Translate("BudgetReportPage", marked)), values);
 }
 
 class CHtmlWriter {
@@ -70,7 +46,7 @@ class CHtmlWriter {
     const std::string date = Html(FormatDate(settings_, report_.balanceDate));
     const std::string yearEnd = Html(FormatDate(settings_, 1231));
     const std::string title = Shown(kBudgetReportTitle) + ' ' + std::to_string(report_.year);
-    const std::string account = Escaped(accountName);
+    const std::string account = XmlEscaped(accountName);
     const auto heading = [](std::string_view text) { return "<th class=\"n\">" + std::string(text) + "</th>"; };
     out_ = "<!DOCTYPE html>\n<html lang=\"" + Shown(PURSO_TEXT("BudgetReportPage", "en")) +
            "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title + " - " + account +
@@ -114,7 +90,7 @@ class CHtmlWriter {
     return text.front() == '-' ? "<span class=\"deficit\">" + text + "</span>" : text;
   }
   static std::string Cell(const std::string& text) { return "<td class=\"n\">" + text + "</td>"; }
-  static std::string TypeName(CategoryType type) { return Escaped(AccountTextToUtf8(CategoryTypeName(type))); }
+  static std::string TypeName(CategoryType type) { return Html(CategoryTypeName(type)); }
 
   void Row(std::string_view rowClass, const std::string& name, CategoryType type, const BudgetFigures& figures) {
     const bool fixed = IsFixed(type);
