@@ -12,6 +12,7 @@
 
 #include "resources/command_ids.h"
 #include "resources/dialog_resource.h"
+#include "resources/list_heading.h"
 #include "resources/translatable.h"
 
 namespace purso::solver_dialog {
@@ -57,8 +58,8 @@ inline constexpr int kLowerY = 196;
 // dialog font, since in one line the headers would run together.
 constexpr ControlResource Header(int id, std::string_view caption, int columnEnd, int y) {
   constexpr int kWidth = 64;
-  constexpr int kFrame = 1;
-  return {kLabel, id, caption, kListX + kFrame + columnEnd + 2 - kWidth, y, kWidth, 2 * kLineHeight, kRight | kWrap};
+  return ListHeading(id, caption, {kListX, y, 2 * kLineHeight}, {columnEnd + 2 - kWidth, columnEnd},
+                     HeadingAlign::kRight, kWrap);
 }
 
 inline constexpr ControlResource kControls[] = {
