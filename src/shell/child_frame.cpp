@@ -39,7 +39,7 @@ CpursoChildFrame::~CpursoChildFrame() {
 void CpursoChildFrame::UpdateTitle() { setWindowTitle(QString::fromStdString(document_->Title())); }
 
 void CpursoChildFrame::closeEvent(QCloseEvent* event) {
-  if (!saver_.SaveModified(*document_)) {
+  if (!document_->SaveModified([this] { return saver_.Save(*document_); })) {
     event->ignore();
     return;
   }

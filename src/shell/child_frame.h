@@ -17,15 +17,12 @@ namespace purso {
 class CpursoPXFView;
 class CAccountViewWidget;
 
-// How the frame asks about unsaved changes and saves an account; the main
-// window provides it.
+// How the frame saves an account; the main window provides it.
 class IDocumentSaver {
  public:
   virtual ~IDocumentSaver() = default;
   // Saves the document under its name, or asks for one; false when not saved.
   virtual bool Save(CpursoPXFDoc& document) = 0;
-  // Asks "Save changes to <name>?" and saves on Yes; false on Cancel or a failed save.
-  virtual bool SaveModified(CpursoPXFDoc& document) = 0;
 };
 
 class CpursoChildFrame final : public QMdiSubWindow, private IDocumentView {

@@ -135,10 +135,11 @@ void CpursoMainFrame::UpdateCommandStates() {
         command < command_id::kRecentFileFirst + command_id::kRecentFileCount) {
       continue;
     }
-    it.value()->setEnabled(IsCommandEnabled(command));
+    const std::optional<bool> own = IsFrameCommandEnabled(command);
+    const std::optional<CommandState> state =
+        own || child == nullptr ? std::nullopt : child->View().QueryCommand(command);
+    it.value()->setEnabled(own ? *own : state && state->enabled);
     // Undo and Redo name the step they would take.
-    if (child == nullptr) continue;
-    const std::optional<CommandState> state = child->View().QueryCommand(command);
     if (state && !state->caption.empty()) it.value()->setText(FromAccountText(state->caption));
   }
 }
@@ -249,7 +250,8 @@ void CpursoMainFrame::OnCommand(int command) {
       return;
     case kImportStatement:
       ImportStatement(child->Document());
-      break;
+      UpdateFrame();
+      return;
     case kExportYear:
       ExportYear(child->Document());
       return;

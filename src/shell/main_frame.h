@@ -59,7 +59,6 @@ class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
   void RecoverLeftAccounts();
 
   bool Save(CpursoPXFDoc& document) override;
-  bool SaveModified(CpursoPXFDoc& document) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -99,10 +99,6 @@ bool CpursoMainFrame::SaveAs(CpursoPXFDoc& document) {
   return true;
 }
 
-bool CpursoMainFrame::SaveModified(CpursoPXFDoc& document) {
-  return document.SaveModified([this, &document] { return Save(document); });
-}
-
 void CpursoMainFrame::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
