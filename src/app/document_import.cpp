@@ -122,10 +122,7 @@ bool CpursoPXFDoc::ImportStatement(const std::string& path, ISettingsStore& sett
 }
 
 std::string CpursoPXFDoc::ExportFileName() const {
-  std::string name = title_;
-  const auto dot = name.find_last_of('.');
-  if (dot != std::string::npos && dot > 0) name.resize(dot);
-  return name + " " + std::to_string(book_.GetYear()) + std::string(kExportExtension);
+  return StemOf(title_) + " " + std::to_string(book_.GetYear()) + std::string(kExportExtension);
 }
 
 bool CpursoPXFDoc::ExportYear(const std::string& path) {

@@ -21,11 +21,6 @@ namespace {
 constexpr std::string_view kVersionNotKept =
     PURSO_TEXT("Document", "No earlier version of %1 could be kept: the folder of kept versions cannot be written.");
 
-std::string StemOf(const std::string& name) {
-  const auto dot = name.find_last_of('.');
-  return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
-}
-
 }  // namespace
 
 void CpursoPXFDoc::AfterSave(bool samePath) {

@@ -65,14 +65,6 @@ void Run(CpursoPXFDoc& document, Arguments&&... arguments) {
   document.Host().RunModal(dialog);
 }
 
-// The account's name as the window shows it, without the file's extension.
-std::string AccountName(const CpursoPXFDoc& document) {
-  std::string name = document.Title();
-  const auto dot = name.find_last_of('.');
-  if (dot != std::string::npos && dot > 0) name.resize(dot);
-  return name;
-}
-
 // Commands join this table as their dialogs join the program.
 const CommandRow kCommands[] = {
     {command_id::kObjects,
@@ -134,7 +126,7 @@ const CommandRow kCommands[] = {
      [](CpursoPXFDoc& document) {
        // The report's files are proposed beside the account.
        const std::string& path = document.PathName();
-       Run<CBudgetReportDialog>(document, document.Book(), AccountName(document),
+       Run<CBudgetReportDialog>(document, document.Book(), StemOf(document.Title()),
                                 path.substr(0, path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/')));
      }},
 };

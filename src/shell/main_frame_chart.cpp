@@ -12,6 +12,7 @@
 
 #include "app/account_view.h"
 #include "app/chart_picture.h"
+#include "app/file_name.h"
 #include "data/account_save.h"
 #include "data/translation.h"
 #include "dialogs/export_chart_dialog.h"
@@ -42,11 +43,7 @@ constexpr std::string_view kWriteSuggestion = PURSO_TEXT(
     "Document", "- check that you may write to the folder\n- check that the disk is not full\n- try another name");
 
 // The name the window shows, without the file's extension.
-QString AccountName(const CpursoPXFDoc& document) {
-  const QString title = QString::fromStdString(document.Title());
-  const qsizetype dot = title.lastIndexOf(QLatin1Char('.'));
-  return dot > 0 ? title.left(dot) : title;
-}
+QString AccountName(const CpursoPXFDoc& document) { return QString::fromStdString(StemOf(document.Title())); }
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 
 #include "app/account_view.h"
 #include "app/chart_picture.h"
+#include "app/file_name.h"
 #include "app/purso_document.h"
 #include "calc/budget_report.h"
 #include "data/account_save.h"
@@ -33,12 +34,7 @@ class CNoDialogHost final : public IHost {
 };
 
 // The account's name as the program's window shows it, without the extension.
-std::string AccountName(const std::string& path) {
-  std::string name = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
-  const auto dot = name.find_last_of('.');
-  if (dot != std::string::npos && dot > 0) name.resize(dot);
-  return name;
-}
+std::string AccountName(const std::string& path) { return StemOf(FileNameOf(path)); }
 
 std::string IsoDate(int year, double monthDay) {
   const int n = monthDay >= 0.0 && monthDay < 10000.0 ? static_cast<int>(monthDay) : 0;
