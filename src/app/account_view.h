@@ -87,8 +87,6 @@ class CpursoPXFView final : public CControlLogic, public IDocumentView {
   // How a command stands: the view's own can always be chosen, the rest are
   // the document's to say; none for a command neither carries.
   std::optional<CommandState> QueryCommand(int commandId) const;
-  // The month buttons, the toggles and Help.
-  static bool IsViewCommand(int commandId);
   // A row of an outstanding list (double-click or Enter): its predaction is
   // opened for editing in the Predicted Transactions dialog, selected.
   void OnDoubleClick(int controlId) override;
@@ -115,6 +113,8 @@ class CpursoPXFView final : public CControlLogic, public IDocumentView {
   int BarWidth() const { return cash_flow_chart::BarWidth(Range()); }
 
  private:
+  // The month buttons, the toggles and Help.
+  static bool IsViewCommand(int commandId);
   cash_flow_chart::DayRange Range() const { return {firstDay_, lastDay_}; }
   int DayIndex(double monthDay) const;
 

@@ -36,6 +36,8 @@ class CViewCanvas final : public QWidget {
     down_ = down;
     update();
   }
+  double Across() const { return across_; }
+  double Down() const { return down_; }
 
   // The canvas area a laid-out area covers, a pixel more all round for the rounding.
   QRect Covering(const PixelRect& area) const {
@@ -105,6 +107,10 @@ void CAccountViewWidget::resizeEvent(QResizeEvent* event) {
   FitToRoom();
 }
 
+double CAccountViewWidget::ZoomAcross() const { return canvas_->Across(); }
+
+double CAccountViewWidget::ZoomDown() const { return canvas_->Down(); }
+
 void CAccountViewWidget::FitToRoom() {
   using namespace account_view;
   // The room without scroll bars; a scroll bar takes its share only when the
@@ -114,9 +120,7 @@ void CAccountViewWidget::FitToRoom() {
   if (room.width() < kCanvasWidth) room.rheight() -= horizontalScrollBar()->sizeHint().height();
   const double across = std::max(1.0, static_cast<double>(room.width()) / kCanvasWidth);
   const double down = std::max(1.0, static_cast<double>(room.height()) / kCanvasHeight);
-  if (across == across_ && down == down_) return;
-  across_ = across;
-  down_ = down;
+  if (across == canvas_->Across() && down == canvas_->Down()) return;
 
   const auto x = [&](int at) { return static_cast<int>(std::lround(at * across)); };
   const auto y = [&](int at) { return static_cast<int>(std::lround(at * down)); };

@@ -33,8 +33,8 @@ class CAccountViewWidget final : public QScrollArea, private IViewSurface {
   QWidget* Widget(int controlId) const;
 
   // Canvas pixels per laid-out pixel, across and down; 1 when not enlarged.
-  double ZoomAcross() const { return across_; }
-  double ZoomDown() const { return down_; }
+  double ZoomAcross() const;
+  double ZoomDown() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -48,8 +48,6 @@ class CAccountViewWidget final : public QScrollArea, private IViewSurface {
   CpursoPXFView& view_;
   CViewCanvas* canvas_;
   CQtControlBinding* binding_;
-  double across_ = 1.0;
-  double down_ = 1.0;
 };
 
 }  // namespace purso

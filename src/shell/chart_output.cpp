@@ -14,6 +14,7 @@
 
 #include "app/chart_picture.h"
 #include "qt/qt_canvas.h"
+#include "resources/frame_resources.h"
 
 namespace purso::chart_output {
 namespace {
@@ -27,8 +28,8 @@ int ScreenDpi() {
 // Pixels as the chosen size counts them: 96 to the inch.
 constexpr double kPointsPerPixel = 72.0 / 96.0;
 
-}  // namespace
-
+// The picture drawn as large as fits the target, centred; accountName is
+// account text, as the picture writes it.
 void PaintFitted(QPainter& painter, const QRectF& target, CpursoPXFView& view, std::string_view accountName) {
   const PixelRect& area = chart_picture::kArea;
   const double scale = std::min(target.width() / area.Width(), target.height() / area.Height());
@@ -43,6 +44,8 @@ void PaintFitted(QPainter& painter, const QRectF& target, CpursoPXFView& view, s
   }
   painter.restore();
 }
+
+}  // namespace
 
 QByteArray Png(CpursoPXFView& view, std::string_view accountName, QSize size) {
   const int dpi = ScreenDpi();
@@ -72,7 +75,7 @@ QByteArray Pdf(CpursoPXFView& view, std::string_view accountName, QSize size) {
     writer.setPageSize(
         QPageSize(QSizeF(size.width() * kPointsPerPixel, size.height() * kPointsPerPixel), QPageSize::Point));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setCreator(QStringLiteral("Tolva Account Organizer"));
+    writer.setCreator(QString::fromUtf8(kMainWindowTitle.data(), kMainWindowTitle.size()));
     QPainter painter(&writer);
     PaintFitted(painter, QRectF(QPointF(0, 0), QSizeF(writer.width(), writer.height())), view, accountName);
   }

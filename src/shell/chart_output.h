@@ -10,12 +10,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QRectF>
 #include <QSize>
 
 #include <string_view>
 
-class QPainter;
 class QPrinter;
 
 namespace purso {
@@ -23,9 +21,6 @@ namespace purso {
 class CpursoPXFView;
 
 namespace chart_output {
-
-// accountName is account text, as the picture writes it.
-void PaintFitted(QPainter& painter, const QRectF& target, CpursoPXFView& view, std::string_view accountName);
 
 // The picture as the bytes of a PNG file or of a one-page PDF file of that
 // size in pixels (a PDF pixel being 1/96 inch).
