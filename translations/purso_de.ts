@@ -207,18 +207,6 @@ surplus</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>- check that you may write to the folder
-- check that the disk is not full
-- try another name</source>
-        <translation>- prüfen Sie, ob Sie in den Ordner schreiben dürfen
-- prüfen Sie, ob der Datenträger voll ist
-- versuchen Sie einen anderen Namen</translation>
-    </message>
-    <message>
         <source>Budget of YYYY at xx/yy</source>
         <translation>Budget JJJJ zum xx/yy</translation>
     </message>

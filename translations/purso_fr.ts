@@ -207,18 +207,6 @@ excédent</translation>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
-        <source>The file %1 cannot be written.</source>
-        <translation>Le fichier %1 ne peut pas être écrit.</translation>
-    </message>
-    <message>
-        <source>- check that you may write to the folder
-- check that the disk is not full
-- try another name</source>
-        <translation>- vérifiez que vous pouvez écrire dans le dossier
-- vérifiez que le disque n&apos;est pas plein
-- essayez un autre nom</translation>
-    </message>
-    <message>
         <source>Budget of YYYY at xx/yy</source>
         <translation>Budget AAAA au xx/yy</translation>
     </message>

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/document_text.h"
 #include "app/file_name.h"
 #include "app/purso_document.h"
 #include "data/account_file.h"
@@ -55,12 +56,6 @@ constexpr std::string_view kNowALinkQuestion = PURSO_TEXT(
 constexpr std::string_view kReplaceQuestion =
     PURSO_TEXT("Document", "The file %1 already exists.\nDo you want to replace it?");
 
-// One of the texts in the user's language, with every %1 and %2 replaced by
-// first and second.
-std::string Message(std::string_view text, std::string_view first = {}, std::string_view second = {}) {
-  return Filled(Translate("Document", text), {first, second});
-}
-
 // A text another program chose, fit to be shown: no control characters, and
 // not longer than a line or two.
 std::string Shown(std::string_view text) {
@@ -92,22 +87,21 @@ bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
     case ReadFailure::kNone:
       break;
     case ReadFailure::kNoSuchFile:
-      ShowProblem(host_, Message(kNoSuchFileProblem, name), Message(kNoSuchFileSuggestion));
+      ShowProblem(host_, DocumentText(kNoSuchFileProblem, name), DocumentText(kNoSuchFileSuggestion));
       return false;
     case ReadFailure::kNoPermission:
-      ShowProblem(host_, Message(kNoPermissionProblem, name), Message(kNoPermissionSuggestion));
+      ShowProblem(host_, DocumentText(kNoPermissionProblem, name), DocumentText(kNoPermissionSuggestion));
       return false;
     case ReadFailure::kNotAFile:
-      ShowProblem(host_, Message(kNotAFileProblem, name), Message(kNotAFileSuggestion));
+      ShowProblem(host_, DocumentText(kNotAFileProblem, name), DocumentText(kNotAFileSuggestion));
       return false;
     case ReadFailure::kOutOfMemory:
-      ShowProblem(host_, Translate("ReadFailure", kReadingProblem), Translate("ReadFailure", kReadingSuggestion));
+      ShowReadingProblem(host_);
       return false;
     default: {
       // A damaged file: its backup may still hold the account.
       const BackupOffer offer = OfferBackup(place, name);
-      if (offer == BackupOffer::kNone)
-        ShowProblem(host_, Translate("ReadFailure", kReadingProblem), Translate("ReadFailure", kReadingSuggestion));
+      if (offer == BackupOffer::kNone) ShowReadingProblem(host_);
       if (offer != BackupOffer::kTaken) return false;
       reads = false;
       break;
@@ -121,7 +115,7 @@ bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
   // A backup taken in the damaged file's place is not what the file holds.
   history_.Clear(reads ? CUndoHistory::SavedState::kSaved : CUndoHistory::SavedState::kUnsaved);
   if (recovery.status == Recovery::kRolledBack) {
-    ShowProblem(host_, Message(kRolledBackProblem, name, recovery.backup), Message(kRolledBackSuggestion));
+    ShowProblem(host_, DocumentText(kRolledBackProblem, name, recovery.backup), DocumentText(kRolledBackSuggestion));
   }
   recalculate_ = true;
   OfferRecoveryOfThisAccount();
@@ -131,7 +125,7 @@ bool CpursoPXFDoc::OnOpenDocument(const std::string& path) {
 CpursoPXFDoc::BackupOffer CpursoPXFDoc::OfferBackup(const CFilePlace& place, const std::string& name) {
   CAccountBook backup;
   if (LoadAccountFile(place.Beside(BackupNameOf(place)), backup) != ReadFailure::kNone) return BackupOffer::kNone;
-  if (!AskConfirmation(host_, Message(kOpenBackupQuestion, name, BackupNameOf(place)))) {
+  if (!AskConfirmation(host_, DocumentText(kOpenBackupQuestion, name, BackupNameOf(place)))) {
     return BackupOffer::kDeclined;
   }
   book_ = std::move(backup);
@@ -147,7 +141,7 @@ std::optional<std::string> CpursoPXFDoc::SaveAsTarget(const std::string& typedPa
   struct stat info {};
   const bool exists = ::stat(path.c_str(), &info) == 0;
   const bool own = !pathName_.empty() && FileStampOf(path) == FileStampOf(pathName_);
-  if (exists && !own && !AskConfirmation(host_, Message(kReplaceQuestion, FileNameOf(path)))) return std::nullopt;
+  if (exists && !own && !AskConfirmation(host_, DocumentText(kReplaceQuestion, FileNameOf(path)))) return std::nullopt;
   return path;
 }
 
@@ -155,9 +149,9 @@ bool CpursoPXFDoc::MayReplaceFile() {
   const std::string name = FileNameOf(pathName_);
   switch (CompareWithDisk(place_, stamp_)) {
     case DiskChange::kLink:
-      return AskConfirmation(host_, Message(kNowALinkQuestion, name, Shown(place_.LinkTarget())));
+      return AskConfirmation(host_, DocumentText(kNowALinkQuestion, name, Shown(place_.LinkTarget())));
     case DiskChange::kChanged:
-      return AskConfirmation(host_, Message(kChangedOnDiskQuestion, name));
+      return AskConfirmation(host_, DocumentText(kChangedOnDiskQuestion, name));
     default:
       return true;
   }
@@ -211,14 +205,15 @@ bool CpursoPXFDoc::LockFile(CAccountLock& lock, const CFilePlace& place, const s
   const LockResult result = lock.TryAcquire(place);
   switch (result.status) {
     case LockStatus::kForeign:
-      ShowProblem(host_, Message(kForeignLockProblem, name, LockNameOf(place.Name())),
-                  Message(kForeignLockSuggestion, name, LockNameOf(place.Name())));
+      ShowProblem(host_, DocumentText(kForeignLockProblem, name, LockNameOf(place.Name())),
+                  DocumentText(kForeignLockSuggestion, name, LockNameOf(place.Name())));
       return true;
     case LockStatus::kHeldByOther:
       // An account this program holds open already (under another name) is its own business.
       if (result.holder.pid == ::getpid()) return true;
       // Opening or replacing anyway is the risky answer: No is the default.
-      if (!AskConfirmation(host_, Message(question, name, HolderText(result.holder)), DefaultAnswer::kNo)) return false;
+      if (!AskConfirmation(host_, DocumentText(question, name, HolderText(result.holder)), DefaultAnswer::kNo))
+        return false;
       lock.ForceAcquire(place);
       return true;
     default:

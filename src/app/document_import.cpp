@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "app/document_text.h"
 #include "app/file_name.h"
 #include "app/purso_document.h"
-#include "data/account_save.h"
 #include "data/account_text.h"
 #include "data/translation.h"
 #include "dialogs/csv_columns_dialog.h"
@@ -29,9 +29,6 @@ constexpr std::string_view kUnknownFormatProblem =
     PURSO_TEXT("Document", "The file %1 is not a bank statement the program can read.");
 constexpr std::string_view kUnknownFormatSuggestion =
     PURSO_TEXT("Document", "- choose an OFX or QFX, a QIF or a CSV statement (.ofx, .qfx, .qif, .csv)");
-constexpr std::string_view kExportProblem = PURSO_TEXT("Document", "The file %1 cannot be written.");
-constexpr std::string_view kExportSuggestion = PURSO_TEXT(
-    "Document", "- check that you may write to the folder\n- check that the disk is not full\n- try another name");
 constexpr std::string_view kExportExtension = ".csv";
 // The undo step of an import is named after its command.
 constexpr std::string_view kImportStep = PURSO_TEXT("UndoStep", "Import Statement");
@@ -44,7 +41,7 @@ constexpr std::size_t kGuessedRecords = 300;
 // text in the user's language with the name of the file at path, as account
 // text, for %1.
 std::string WithFileName(std::string_view text, const std::string& path) {
-  return Filled(Translate("Document", text), {Utf8ToAccountText(FileNameOf(path))});
+  return DocumentText(text, Utf8ToAccountText(FileNameOf(path)));
 }
 
 void ShowStatementProblem(IHost& host, const StatementError& error) {
@@ -57,7 +54,7 @@ void ShowStatementProblem(IHost& host, const StatementError& error) {
 bool CpursoPXFDoc::ImportStatement(const std::string& path, ISettingsStore& settings, IBackgroundRunner& runner) {
   const std::optional<StatementFormat> format = FormatOfFileName(path);
   if (!format) {
-    ShowProblem(host_, WithFileName(kUnknownFormatProblem, path), Translate("Document", kUnknownFormatSuggestion));
+    ShowProblem(host_, WithFileName(kUnknownFormatProblem, path), DocumentText(kUnknownFormatSuggestion));
     return false;
   }
   const std::string name = FileNameOf(path);
@@ -127,9 +124,7 @@ std::string CpursoPXFDoc::ExportFileName() const {
 
 bool CpursoPXFDoc::ExportYear(const std::string& path) {
   const std::string csv = YearToCsv(book_.CurrentLedger(), book_.Settings());
-  if (WriteFileAtomically(path, std::vector<std::uint8_t>(csv.begin(), csv.end()))) return true;
-  ShowProblem(host_, WithFileName(kExportProblem, path), Translate("Document", kExportSuggestion));
-  return false;
+  return WriteFileOrReport(host_, path, csv);
 }
 
 }  // namespace purso

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "app/document_text.h"
 #include "app/file_name.h"
 #include "app/purso_document.h"
 #include "data/account_text.h"
@@ -32,11 +33,6 @@ constexpr std::string_view kDeleteDamagedQuestion =
     PURSO_TEXT("Document", "Do you want to delete the damaged recovery copy %1?");
 constexpr std::string_view kRecoveryNotWritten = PURSO_TEXT(
     "Document", "The recovery copy of %1 cannot be written: unsaved changes would be lost if the program ended now.");
-
-// One of the texts in the user's language, with first and second for %1 and %2.
-std::string Message(std::string_view text, std::string_view first = {}, std::string_view second = {}) {
-  return Filled(Translate("Document", text), {first, second});
-}
 
 // The name the questions give an account: its file's, or the one it was shown under.
 std::string AccountName(const RecoveryHeader& header) {
@@ -71,7 +67,7 @@ void CpursoPXFDoc::WriteRecoveryNow() {
   const bool written = recovery_ && recovery_->Write({pathName_, title_, now}, book_);
   lastRecovery_ = now;
   // Said once until a copy is written again, not at every attempt.
-  if (!written && !recoveryFailed_) Notify(Message(kRecoveryNotWritten, title_));
+  if (!written && !recoveryFailed_) Notify(DocumentText(kRecoveryNotWritten, title_));
   recoveryFailed_ = !written;
   recoveryPending_ = !written;
 }
@@ -83,14 +79,30 @@ void CpursoPXFDoc::DiscardRecovery() {
   lastRecovery_.reset();
 }
 
-void CpursoPXFDoc::OfferRecoveryOfThisAccount() {
-  if (keeping_ == nullptr) return;
-  const std::string own = RealPathOf(pathName_);
+std::vector<std::unique_ptr<CRecoveryFile>> CpursoPXFDoc::OrphansOfThisAccount() const {
+  std::vector<std::unique_ptr<CRecoveryFile>> own;
+  if (keeping_ == nullptr) return own;
+  const std::string path = RealPathOf(pathName_);
   for (auto& copy : CRecoveryFile::FindOrphans(keeping_->RecoveryFolder())) {
     RecoveryHeader header;
-    if (!copy->ReadHeader(header) || header.accountPath.empty() || RealPathOf(header.accountPath) != own) continue;
+    if (copy->ReadHeader(header) && !header.accountPath.empty() && RealPathOf(header.accountPath) == path) {
+      own.push_back(std::move(copy));
+    }
+  }
+  return own;
+}
+
+void CpursoPXFDoc::OfferRecoveryOfThisAccount() {
+  for (auto& copy : OrphansOfThisAccount()) {
     if (OfferRecovery(std::move(copy))) return;
   }
+}
+
+void CpursoPXFDoc::BecomeUnsaved() {
+  history_.Clear(CUndoHistory::SavedState::kUnsaved);
+  book_.SetModified();
+  recalculate_ = true;
+  recoveryPending_ = true;
 }
 
 std::vector<std::unique_ptr<CpursoPXFDoc>> CpursoPXFDoc::RecoverLeftAccounts(IHost& host, CSafekeeping& keeping) {
@@ -111,15 +123,15 @@ bool CpursoPXFDoc::OfferRecovery(std::unique_ptr<CRecoveryFile> copy) {
   const ReadFailure failure = copy->Read(header, *recovered);
   if (failure != ReadFailure::kNone) {
     const std::string name = Utf8ToAccountText(copy->Path());
-    ShowProblem(host_, Message(kDamagedProblem, name, ReadFailureName(failure)), Message(kDamagedSuggestion));
-    if (AskConfirmation(host_, Message(kDeleteDamagedQuestion, name))) copy->Remove();
+    ShowProblem(host_, DocumentText(kDamagedProblem, name, ReadFailureName(failure)), DocumentText(kDamagedSuggestion));
+    if (AskConfirmation(host_, DocumentText(kDeleteDamagedQuestion, name))) copy->Remove();
     return false;
   }
   const std::string when = LocalTimeText(header.writtenAt);
-  if (AskConfirmation(host_, Message(kRecoverQuestion, AccountName(header), when))) {
+  if (AskConfirmation(host_, DocumentText(kRecoverQuestion, AccountName(header), when))) {
     return AdoptRecovery(std::move(copy), header, std::move(recovered));
   }
-  if (AskConfirmation(host_, Message(kDeleteQuestion, AccountName(header), when))) copy->Remove();
+  if (AskConfirmation(host_, DocumentText(kDeleteQuestion, AccountName(header), when))) copy->Remove();
   return false;
 }
 
@@ -133,13 +145,10 @@ bool CpursoPXFDoc::AdoptRecovery(std::unique_ptr<CRecoveryFile> copy, const Reco
     TakePath(header.accountPath, FileStampOf(header.accountPath));
   }
   book_ = std::move(*recovered);
-  history_.Clear(CUndoHistory::SavedState::kUnsaved);
-  book_.SetModified();
-  recalculate_ = true;
+  BecomeUnsaved();
   // The copy goes on as this account's own, until it is saved or closed.
   DiscardRecovery();
   recovery_ = std::move(copy);
-  recoveryPending_ = true;
   UpdateAllViews();
   return true;
 }

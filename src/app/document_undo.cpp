@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "app/document_text.h"
 #include "app/purso_document.h"
 #include "data/book_change.h"
 #include "data/translation.h"
@@ -22,10 +23,6 @@ constexpr std::string_view kStepsDropped =
     PURSO_TEXT("Document", "The %1 oldest undo steps were dropped to keep undo within 64 MiB.");
 constexpr std::string_view kStepNotKept =
     PURSO_TEXT("Document", "%1 changed too much to be undone; the changes before it can no longer be undone either.");
-
-std::string Shown(std::string_view text, std::initializer_list<std::string_view> values = {}) {
-  return Filled(Translate("Document", text), values);
-}
 
 }  // namespace
 
@@ -47,30 +44,22 @@ void CpursoPXFDoc::RunCommand(std::string_view name, const std::function<void()>
 void CpursoPXFDoc::AddStep(std::string_view name, CBookChange change) {
   const CUndoHistory::Added added = history_.Add(std::string(name), std::move(change));
   if (!added.kept) {
-    Notify(Shown(kStepNotKept, {name}));
+    Notify(DocumentText(kStepNotKept, name));
   } else if (added.dropped == 1) {
-    Notify(Shown(kOneStepDropped));
+    Notify(DocumentText(kOneStepDropped));
   } else if (added.dropped > 1) {
-    Notify(Shown(kStepsDropped, {std::to_string(added.dropped)}));
+    Notify(DocumentText(kStepsDropped, std::to_string(added.dropped)));
   }
 }
 
-void CpursoPXFDoc::Undo() {
-  if (!history_.CanUndo()) return;
-  try {
-    history_.Undo(book_);
-  } catch (const std::bad_alloc&) {
-    ShowOutOfMemory(host_);
-    return;
-  }
-  Bookkeeping();
-  AfterCommand(true);
-}
+void CpursoPXFDoc::Undo() { TakeStep(false); }
 
-void CpursoPXFDoc::Redo() {
-  if (!history_.CanRedo()) return;
+void CpursoPXFDoc::Redo() { TakeStep(true); }
+
+void CpursoPXFDoc::TakeStep(bool forward) {
+  if (!(forward ? history_.CanRedo() : history_.CanUndo())) return;
   try {
-    history_.Redo(book_);
+    forward ? history_.Redo(book_) : history_.Undo(book_);
   } catch (const std::bad_alloc&) {
     ShowOutOfMemory(host_);
     return;

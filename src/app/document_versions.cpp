@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/document_text.h"
 #include "app/file_name.h"
 #include "app/purso_document.h"
 #include "data/account_file.h"
@@ -34,14 +35,7 @@ void CpursoPXFDoc::AfterSave(bool samePath) {
   KeepVersion();
   // The file now holds what the recovery copies were kept for.
   DiscardRecovery();
-  if (keeping_ == nullptr) return;
-  for (auto& copy : CRecoveryFile::FindOrphans(keeping_->RecoveryFolder())) {
-    RecoveryHeader header;
-    if (copy->ReadHeader(header) && !header.accountPath.empty() &&
-        RealPathOf(header.accountPath) == RealPathOf(pathName_)) {
-      copy->Remove();
-    }
-  }
+  for (const auto& copy : OrphansOfThisAccount()) copy->Remove();
 }
 
 void CpursoPXFDoc::KeepVersion() {
@@ -49,7 +43,7 @@ void CpursoPXFDoc::KeepVersion() {
   CArchiveWriter archive;
   CKeptVersions versions(keeping_->Root(), pathName_);
   if (!book_.Write(archive) || !versions.Keep(archive.Bytes(), keeping_->Now(), keeping_->Limits())) {
-    Notify(Filled(Translate("Document", kVersionNotKept), {title_}));
+    Notify(DocumentText(kVersionNotKept, title_));
   }
 }
 
@@ -65,18 +59,15 @@ std::vector<VersionSummary> CpursoPXFDoc::KeptVersions() const {
 bool CpursoPXFDoc::OpenVersion(const KeptVersion& version, const std::string& originalTitle,
                                const std::string& originalPath) {
   if (LoadAccountFile(version.path, book_) != ReadFailure::kNone) {
-    ShowProblem(host_, Translate("ReadFailure", kReadingProblem), Translate("ReadFailure", kReadingSuggestion));
+    ShowReadingProblem(host_);
     return false;
   }
   // A new account that is not its file: every save asks where to go.
   const std::string date = LocalTimeText(version.savedAt);
-  title_ = Filled(Translate("Document", "%1 (restored %2)"), {originalTitle, date});
+  title_ = DocumentText(PURSO_TEXT("Document", "%1 (restored %2)"), originalTitle, date);
   restoredFrom_ = originalPath;
   restoredDate_ = date.substr(0, date.find(' '));
-  history_.Clear(CUndoHistory::SavedState::kUnsaved);
-  book_.SetModified();
-  recalculate_ = true;
-  recoveryPending_ = true;
+  BecomeUnsaved();
   return true;
 }
 
@@ -86,7 +77,8 @@ std::string CpursoPXFDoc::SaveAsProposal() const {
   // Beside the original, never the original itself.
   const auto slash = restoredFrom_.find_last_of('/');
   const std::string folder = slash == std::string::npos ? std::string() : restoredFrom_.substr(0, slash + 1);
-  return folder + Filled(Translate("Document", "%1 restored %2"), {StemOf(FileNameOf(restoredFrom_)), restoredDate_}) +
+  return folder +
+         DocumentText(PURSO_TEXT("Document", "%1 restored %2"), StemOf(FileNameOf(restoredFrom_)), restoredDate_) +
          std::string(kDefaultExtension);
 }
 

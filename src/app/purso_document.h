@@ -186,19 +186,8 @@ class CpursoPXFDoc {
   void WriteRecoveryNow();
   // The end of a clean close, saved or not: the recovery copy goes.
   void DiscardRecovery();
-  // Asks about each copy of this account that a program which ended without
-  // closing it left (newest first), unless it was offered in this run: Yes
-  // makes the account the recovered one, modified; No asks whether to
-  // delete the copy. A damaged copy is reported, never offered.
-  void OfferRecoveryOfThisAccount();
-  // Takes over a copy the user chose to recover: the account as it was,
-  // modified and unsaved, at its file when it had one (whose lock it takes,
-  // asking when another program holds it). False when the user would not
-  // open an account another program holds.
-  bool AdoptRecovery(std::unique_ptr<CRecoveryFile> copy, const RecoveryHeader& header,
-                     std::unique_ptr<CAccountBook> recovered);
   // At start-up: asks about every copy a program which ended without closing
-  // its accounts left, as OfferRecoveryOfThisAccount does, and returns the
+  // its accounts left, as opening an account asks about its own, and returns the
   // accounts the user chose to recover, to be shown.
   static std::vector<std::unique_ptr<CpursoPXFDoc>> RecoverLeftAccounts(IHost& host, CSafekeeping& keeping);
 
@@ -242,6 +231,25 @@ class CpursoPXFDoc {
   void KeepVersion();
   // Asks about one copy another program left; true when it was recovered.
   bool OfferRecovery(std::unique_ptr<CRecoveryFile> copy);
+  // Asks about each copy of this account that a program which ended without
+  // closing it left (newest first), unless it was offered in this run: Yes
+  // makes the account the recovered one, modified; No asks whether to
+  // delete the copy. A damaged copy is reported, never offered.
+  void OfferRecoveryOfThisAccount();
+  // Takes over a copy the user chose to recover: the account as it was,
+  // modified and unsaved, at its file when it had one (whose lock it takes,
+  // asking when another program holds it). False when the user would not
+  // open an account another program holds.
+  bool AdoptRecovery(std::unique_ptr<CRecoveryFile> copy, const RecoveryHeader& header,
+                     std::unique_ptr<CAccountBook> recovered);
+  // The copies of this account that programs which ended without closing it
+  // left, newest first.
+  std::vector<std::unique_ptr<CRecoveryFile>> OrphansOfThisAccount() const;
+  // The account is no file's content any more: modified, with nothing to
+  // undo, recalculated, and with a recovery copy due.
+  void BecomeUnsaved();
+  // Undo (back) or Redo (forward) one step.
+  void TakeStep(bool forward);
   // Takes the lock of the account at path as opening it does.
   bool LockAccount(const std::string& path);
 

@@ -4,8 +4,6 @@
 #include <filesystem>
 #include <vector>
 
-#include "data/account_save.h"
-#include "data/account_text.h"
 #include "data/translation.h"
 #include "resources/budget_report_dialog_resource.h"
 #include "statement/budget_report_export.h"
@@ -131,9 +129,7 @@ void CBudgetReportDialog::Export(FileKind kind) {
       {title, filter, extension, folder_.empty() ? name : (std::filesystem::path(folder_) / name).string()});
   if (!path) return;
   const std::string text = html ? Html() : BudgetReportCsv(report_, book_.Settings());
-  if (WriteFileAtomically(*path, std::vector<std::uint8_t>(text.begin(), text.end()))) return;
-  const std::string written = Utf8ToAccountText(std::filesystem::path(*path).filename().string());
-  Problem(Shown(ids::kWriteProblem, {written}), Shown(ids::kWriteSuggestion));
+  WriteFileOrReport(Host(), *path, text);
 }
 
 }  // namespace purso

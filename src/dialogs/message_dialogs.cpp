@@ -1,5 +1,12 @@
 #include "dialogs/message_dialogs.h"
 
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "data/account_file.h"
+#include "data/account_save.h"
+#include "data/account_text.h"
 #include "data/translation.h"
 #include "resources/frame_resources.h"
 #include "resources/message_dialog_resources.h"
@@ -48,6 +55,20 @@ void ShowProblem(IHost& host, std::string_view problem, std::string_view suggest
 void ShowOutOfMemory(IHost& host) {
   ShowProblem(host, Translate("MessageDialogs", kOutOfMemoryProblem),
               Translate("MessageDialogs", kOutOfMemorySuggestion));
+}
+
+void ShowReadingProblem(IHost& host) {
+  ShowProblem(host, Translate("ReadFailure", kReadingProblem), Translate("ReadFailure", kReadingSuggestion));
+}
+
+bool WriteFileOrReport(IHost& host, const std::string& path, std::string_view bytes) {
+  static constexpr std::string_view kProblem = PURSO_TEXT("Document", "The file %1 cannot be written.");
+  static constexpr std::string_view kSuggestion = PURSO_TEXT(
+      "Document", "- check that you may write to the folder\n- check that the disk is not full\n- try another name");
+  if (!bytes.empty() && WriteFileAtomically(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()))) return true;
+  const std::string name = Utf8ToAccountText(std::filesystem::path(path).filename().string());
+  ShowProblem(host, Filled(Translate("Document", kProblem), {name}), Translate("Document", kSuggestion));
+  return false;
 }
 
 void ShowCommandOutOfMemory(IHost& host) {

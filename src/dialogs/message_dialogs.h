@@ -72,6 +72,14 @@ void ShowProblem(IHost& host, std::string_view problem, std::string_view suggest
 
 // Shows the out-of-memory reports, in the user's language.
 void ShowOutOfMemory(IHost& host);
+// Shows the report of an account file that cannot be read, in the user's language.
+void ShowReadingProblem(IHost& host);
+
+// Writes bytes as the file at path (UTF-8) whole, or not at all, as an
+// export does; when it cannot, shows a report naming the file. True when
+// written. No bytes count as a failure: every export has something to
+// write, so none means that making it failed.
+bool WriteFileOrReport(IHost& host, const std::string& path, std::string_view bytes);
 void ShowCommandOutOfMemory(IHost& host);
 
 // Shows the problem, then moves the dialog's focus to the field at fault.

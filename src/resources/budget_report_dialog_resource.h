@@ -52,10 +52,6 @@ inline constexpr std::string_view kHtmlTitle = PURSO_TEXT("BudgetReportDialog", 
 inline constexpr std::string_view kHtmlFilter = PURSO_TEXT("BudgetReportDialog", "HTML Files (*.html *.htm)");
 inline constexpr std::string_view kCsvTitle = PURSO_TEXT("BudgetReportDialog", "Export Budget Report as CSV");
 inline constexpr std::string_view kCsvFilter = PURSO_TEXT("BudgetReportDialog", "CSV Files (*.csv)");
-inline constexpr std::string_view kWriteProblem = PURSO_TEXT("BudgetReportDialog", "The file %1 cannot be written.");
-inline constexpr std::string_view kWriteSuggestion =
-    PURSO_TEXT("BudgetReportDialog",
-               "- check that you may write to the folder\n- check that the disk is not full\n- try another name");
 inline constexpr std::string_view kHelpPage = "rpt_dlg.htm";
 
 // The controls, positions in pixels.

@@ -13,7 +13,6 @@
 #include "app/account_view.h"
 #include "app/chart_picture.h"
 #include "app/file_name.h"
-#include "data/account_save.h"
 #include "data/translation.h"
 #include "dialogs/export_chart_dialog.h"
 #include "dialogs/message_dialogs.h"
@@ -38,9 +37,6 @@ constexpr FormatFile kFormatFiles[] = {
     {PictureFormat::kPdf, PURSO_TEXT("FileDialogs", "PDF Documents (*.pdf)"), "pdf"},
 };
 constexpr std::string_view kExportTitle = PURSO_TEXT("FileDialogs", "Export Chart");
-constexpr std::string_view kWriteProblem = PURSO_TEXT("Document", "The file %1 cannot be written.");
-constexpr std::string_view kWriteSuggestion = PURSO_TEXT(
-    "Document", "- check that you may write to the folder\n- check that the disk is not full\n- try another name");
 
 // The name the window shows, without the file's extension.
 QString AccountName(const CpursoPXFDoc& document) { return QString::fromStdString(StemOf(document.Title())); }
@@ -85,9 +81,7 @@ void CpursoMainFrame::ExportChart(CpursoChildFrame& child) {
       break;
     }
   }
-  if (!bytes.isEmpty() && WriteFileAtomically(*path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()))) return;
-  const std::string written = ToAccountText(QFileInfo(QString::fromStdString(*path)).fileName());
-  ShowProblem(host_, Filled(Translate("Document", kWriteProblem), {written}), Translate("Document", kWriteSuggestion));
+  WriteFileOrReport(host_, *path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 void CpursoMainFrame::PrintChart(CpursoChildFrame& child, PrintKind kind) {
