@@ -70,10 +70,16 @@ CTransactionRows::Entry CTransactionRows::Build(std::uint32_t tableRow) {
 }
 
 void CTransactionRows::Load() {
+  pinned_.clear();
+  Rebuild();
+}
+
+void CTransactionRows::Reload() { Rebuild(); }
+
+void CTransactionRows::Rebuild() {
   categories_.clear();
   categoryIndexes_.clear();
   entries_.clear();
-  pinned_.clear();
   const CRecordTable& transactions = ledger_.Transactions();
   entries_.reserve(transactions.GetRowCount());
   for (std::uint32_t row = 0; row < transactions.GetRowCount(); ++row) entries_.push_back(Build(row));

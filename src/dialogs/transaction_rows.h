@@ -41,6 +41,9 @@ class CTransactionRows {
   // Builds the row of every transaction of the table, in the current order,
   // and shows those the filter keeps; no row is pinned.
   void Load();
+  // Builds every row again, for categories that may have been renamed,
+  // retyped or removed; the pins stay.
+  void Reload();
   // A new filter: the rows it keeps are shown, and the pins are dropped.
   void SetFilter(std::string_view typed);
   // A new order; the pins stay.
@@ -86,6 +89,7 @@ class CTransactionRows {
     bool expense = false;  // its amounts are shown red
   };
 
+  void Rebuild();
   Entry Build(std::uint32_t tableRow);
   std::uint32_t CategoryIndex(std::uint32_t categoryId);
   bool Before(std::uint32_t a, std::uint32_t b) const;

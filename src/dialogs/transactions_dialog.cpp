@@ -320,6 +320,8 @@ void CTransactionsDialog::OnCategories() {
   Host().RunModal(categories);
   FillCategoryLists();
   SelectFirst(add_.category);
+  // The rows show the categories' names and colours as they are now.
+  FillList([this] { rows_.Reload(); });
   ShowSelection();
 }
 

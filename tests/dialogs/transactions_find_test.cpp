@@ -12,6 +12,7 @@
 #include "data/calendar.h"
 #include "data/no_case.h"
 #include "dialogs/transactions_dialog.h"
+#include "resources/categories_dialog_resource.h"
 #include "resources/transactions_dialog_resource.h"
 #include "support/ledger_builder.h"
 #include "support/scripted_host.h"
@@ -189,6 +190,28 @@ TEST_F(TransactionsFindTest, AHeadingOrdersByItsColumnAndASecondClickTheOtherWay
     EXPECT_EQ(Shown(d), Ids(byDate, [](const Transaction& t) { return t.amount == 95; }));
     d.Type(ids::kFilter, "");
     EXPECT_EQ(Shown(d), byDescription);
+    d.Escape();
+  });
+}
+
+TEST_F(TransactionsFindTest, ACategoryRenamedFromTheDialogIsListedUnderItsNewName) {
+  host_.Expect(categories_dialog::kDialogId, [](CDialogDriver& d) {
+    const std::vector<std::string>& rows = d.Controls().Items(categories_dialog::kCategories);
+    const auto petrol =
+        std::find_if(rows.begin(), rows.end(), [](const std::string& row) { return Holds(row, "Petrol"); });
+    d.Choose(categories_dialog::kCategories, static_cast<int>(petrol - rows.begin()));
+    d.Type(categories_dialog::kUpdateName, "Diesel");
+    d.Press(categories_dialog::kUpdate);
+    d.Escape();
+  });
+  Run([](CDialogDriver& d) {
+    d.Type(ids::kFilter, "fuel");
+    const std::vector<std::uint32_t> fuel = Shown(d);
+    d.Press(ids::kCategories);
+    EXPECT_EQ(Shown(d), fuel);
+    for (const std::string& row : d.Controls().Items(ids::kTransactions)) {
+      EXPECT_TRUE(Holds(row, "Diesel")) << row;
+    }
     d.Escape();
   });
 }
