@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "data/account_text.h"
 #include "data/translation.h"
 #include "resources/budget_report_dialog_resource.h"
 #include "statement/budget_report_export.h"
@@ -44,7 +45,8 @@ void CBudgetReportDialog::OnInit() {
 void CBudgetReportDialog::OnCommand(int controlId) {
   switch (controlId) {
     case ids::kPrint:
-      Host().PrintPage({Html(), Translate("BudgetReportPage", kBudgetReportTitle), PageOrientation::kLandscape});
+      Host().PrintPage(
+          {Html(), AccountTextToUtf8(Translate("BudgetReportPage", kBudgetReportTitle)), PageOrientation::kLandscape});
       return;
     case ids::kExportHtml:
       return Export(FileKind::kHtml);
@@ -120,9 +122,10 @@ std::string CBudgetReportDialog::Html() const { return BudgetReportHtml(report_,
 void CBudgetReportDialog::Export(FileKind kind) {
   const bool html = kind == FileKind::kHtml;
   const std::string extension = html ? "html" : "csv";
-  const std::string name =
-      Filled(Translate("BudgetReportDialog", "%1 %2 budget report"), {accountName_, std::to_string(report_.year)}) +
-      '.' + extension;
+  // The file dialog takes the name in UTF-8; the texts it is made of are account text.
+  const std::string name = AccountTextToUtf8(Filled(Translate("BudgetReportDialog", "%1 %2 budget report"),
+                                                    {accountName_, std::to_string(report_.year)})) +
+                           '.' + extension;
   const std::string title = Shown(html ? ids::kHtmlTitle : ids::kCsvTitle);
   const std::string filter = Shown(html ? ids::kHtmlFilter : ids::kCsvFilter);
   const std::optional<std::string> path = Host().AskSaveFileName(

@@ -93,7 +93,8 @@ void CRestoreVersionDialog::OnOpen() {
   const std::optional<std::uint32_t> index = SelectedRowId(ids::kVersions);
   if (!index || *index >= versions_.size()) return;
   if (versions_[*index].failure != ReadFailure::kNone) {
-    return Refuse(kReadingProblem, kReadingSuggestion, ids::kVersions);
+    return Refuse(Translate("ReadFailure", kReadingProblem), Translate("ReadFailure", kReadingSuggestion),
+                  ids::kVersions);
   }
   chosen_ = *index;
   EndDialog(ids::kOpen);

@@ -28,8 +28,8 @@ struct SaveFileQuestion {
 
 enum class PageOrientation : std::uint8_t { kPortrait, kLandscape };
 
-// A page to print: HTML in UTF-8, the name the print job carries, and how
-// the paper is turned.
+// A page to print: HTML in UTF-8, the name the print job carries (UTF-8),
+// and how the paper is turned.
 struct PrintRequest {
   std::string_view html;
   std::string_view documentName;

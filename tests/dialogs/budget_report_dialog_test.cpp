@@ -94,5 +94,15 @@ TEST_F(BudgetReportDialogTest, PrintsAndWritesTheReportAndNamesAFileItCannotWrit
   EXPECT_EQ(host_.ProposedFileNames()[2], "Household 2024 budget report.html");
 }
 
+TEST_F(BudgetReportDialogTest, ProposesTheFileNameInUtf8) {
+  host_.AnswerSaveFileName(std::nullopt);
+  CBudgetReportDialog dialog(book_, "M\xE9nage");  // account text
+  host_.Run(dialog, [](CDialogDriver& d) {
+    d.Press(ids::kExportCsv);
+    d.Escape();
+  });
+  EXPECT_EQ(host_.ProposedFileNames().at(0), "M\xC3\xA9nage 2024 budget report.csv");
+}
+
 }  // namespace
 }  // namespace purso
