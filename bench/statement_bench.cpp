@@ -160,23 +160,24 @@ class CBenchImport {
         "<CODE>0<SEVERITY>INFO</STATUS><STMTRS><CURDEF>EUR<BANKACCTFROM><BANKID>1<ACCTID>2<ACCTTYPE>CHECKING"
         "</BANKACCTFROM><BANKTRANLIST><DTSTART>20240101<DTEND>20241231\n";
     char buffer[160];
+    const auto appendOfx = [&buffer](std::string& out, const Entry& e, const std::string& bankId) {
+      std::snprintf(buffer, sizeof buffer, "<STMTTRN><TRNTYPE>OTHER<DTPOSTED>%04d%02d%02d<TRNAMT>%.2f<FITID>%s<NAME>",
+                    kYear, e.month, e.day, e.amount, bankId.c_str());
+      out.append(buffer).append(e.payee).append("<MEMO>").append(e.memo).append("</STMTTRN>\n");
+    };
     for (std::size_t i = 0; i < entries.size(); ++i) {
       const Entry& e = entries[i];
       std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d,%.2f,", kYear, e.month, e.day, e.amount);
       csv.append(buffer).append(e.payee).append(",").append(e.memo).append("\n");
       std::snprintf(buffer, sizeof buffer, "D%d/%d/%d\nT%.2f\n", e.month, e.day, kYear, e.amount);
       qif.append(buffer).append("P").append(e.payee).append("\nM").append(e.memo).append("\n^\n");
-      std::snprintf(buffer, sizeof buffer, "<STMTTRN><TRNTYPE>OTHER<DTPOSTED>%04d%02d%02d<TRNAMT>%.2f<FITID>%zu<NAME>",
-                    kYear, e.month, e.day, e.amount, i);
-      ofx.append(buffer).append(e.payee).append("<MEMO>").append(e.memo).append("</STMTTRN>\n");
+      appendOfx(ofx, e, std::to_string(i));
     }
     // The large statement: the same lines over and over, each with its own bank id.
     std::string large = ofx.substr(0, ofx.find("<STMTTRN>"));
     for (int i = 0; i < kLargeStatementLines; ++i) {
       const Entry& e = entries[static_cast<std::size_t>(i) % entries.size()];
-      std::snprintf(buffer, sizeof buffer, "<STMTTRN><TRNTYPE>OTHER<DTPOSTED>%04d%02d%02d<TRNAMT>%.2f<FITID>L%d<NAME>",
-                    kYear, e.month, e.day, e.amount, i);
-      large.append(buffer).append(e.payee).append("<MEMO>").append(e.memo).append("</STMTTRN>\n");
+      appendOfx(large, e, "L" + std::to_string(i));
     }
     large.append("</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n");
     largeOfx_ = (folder_ / "large.ofx").string();

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/undo_history.h"
+#include "calc/new_transaction.h"
 #include "data/book_change.h"
 #include "data/record_table.h"
 #include "data/year_ledger.h"
@@ -53,14 +54,7 @@ void Record(CUndoHistory& history, const std::function<void()>& change) {
   history.Add("Transactions", CBookChange::Between(*before, LargeYear()));
 }
 
-void AddAtEnd() {
-  CRecordTable& table = Transactions();
-  table.AddRow();
-  table.SetNumber(purso::transaction_column::kDate, 1231);
-  table.SetNumber(purso::transaction_column::kAmount, 12.5);
-  table.SetText(purso::transaction_column::kDescription, "Corner shop");
-  table.SetNumber(purso::transaction_column::kMatch, purso::kNoMatch);
-}
+void AddAtEnd() { purso::AddTransaction(LargeYear().CurrentLedger(), {1231, 0, 12.5, "Corner shop", purso::kNoMatch}); }
 
 void ChangeInMiddle() {
   CRecordTable& table = Transactions();

@@ -1,14 +1,9 @@
 #include "data/kept_versions.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <set>
 
@@ -26,11 +21,6 @@ constexpr std::string_view kAccountFile = "account";
 // already most unlikely.
 constexpr int kHashFolders = 8;
 
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // A temporary a save left behind when it was killed before its rename. One
 // younger than this may still be a running save's (an account opened anyway
 // in a second program), so it is left to that save.
@@ -38,11 +28,9 @@ constexpr auto kStaleTemporaryAge = std::chrono::hours(1);
 
 bool IsStaleTemporary(const fs::directory_entry& entry) {
   const std::string name = entry.path().filename().string();
+  const std::optional<std::string_view> target = PrivateTemporaryTarget(name);
   std::error_code error;
-  if (entry.path().extension() != ".tmp" || name.find(std::string(kVersionExtension) + ".") == std::string::npos ||
-      !entry.is_regular_file(error)) {
-    return false;
-  }
+  if (!target || !target->ends_with(kVersionExtension) || !entry.is_regular_file(error)) return false;
   const fs::file_time_type written = entry.last_write_time(error);
   return !error && fs::file_time_type::clock::now() - written > kStaleTemporaryAge;
 }
@@ -121,7 +109,10 @@ CKeptVersions::CKeptVersions(const std::string& root, const std::string& account
   for (int i = 0; i < kHashFolders; ++i) {
     const fs::path folder = versions / (i == 0 ? hash : hash + "-" + std::to_string(i));
     std::error_code error;
-    if (!fs::exists(folder / kAccountFile, error) || ReadText(folder / kAccountFile) == accountPath_) {
+    std::vector<std::uint8_t> owner;
+    if (!fs::exists(folder / kAccountFile, error) ||
+        (ReadFileBytes((folder / kAccountFile).string(), owner) &&
+         std::string_view(reinterpret_cast<const char*>(owner.data()), owner.size()) == accountPath_)) {
       folder_ = folder.string();
       return;
     }

@@ -10,12 +10,15 @@
 #include <filesystem>
 #include <random>
 
+#include "data/content_probe.h"
 #include "data/file_descriptor.h"
 
 namespace purso {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr std::string_view kTemporaryExtension = ".tmp";
 
 std::string AbsoluteEnvironment(const char* name) {
   const char* value = std::getenv(name);
@@ -62,10 +65,7 @@ bool MakePrivateFolder(const std::string& folder) {
 }
 
 bool WritePrivateFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  static thread_local std::mt19937_64 random{std::random_device{}()};
-  char suffix[24];
-  std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
-  const std::string temporary = path + suffix;
+  const std::string temporary = path + "." + RandomHex() + std::string(kTemporaryExtension);
   CFileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
   if (!file.IsOpen()) return false;
   const bool written = WriteAll(file.Get(), bytes.data(), bytes.size()) && ::fsync(file.Get()) == 0;
@@ -82,15 +82,31 @@ bool WritePrivateFile(const std::string& path, std::span<const std::uint8_t> byt
 }
 
 std::string HashName(const std::string& path) {
-  // FNV-1a, 64 bits: stable across runs and builds, which std::hash is not.
-  std::uint64_t hash = 14695981039346656037ull;
-  for (const char c : path) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 1099511628211ull;
-  }
+  // The content digest (FNV-1a, 64 bits): stable across runs and builds,
+  // which std::hash is not.
+  ContentDigest digest;
+  digest.Add(reinterpret_cast<const std::uint8_t*>(path.data()), path.size());
   char name[17];
-  std::snprintf(name, sizeof name, "%016llx", static_cast<unsigned long long>(hash));
+  std::snprintf(name, sizeof name, "%016llx", static_cast<unsigned long long>(digest.checksum));
   return name;
+}
+
+std::string RandomHex() {
+  static thread_local std::mt19937_64 random{std::random_device{}()};
+  char digits[17];
+  std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(random()));
+  return digits;
+}
+
+std::optional<std::string_view> PrivateTemporaryTarget(std::string_view entryName) {
+  constexpr std::size_t kDigits = 16;
+  if (!entryName.ends_with(kTemporaryExtension)) return std::nullopt;
+  entryName.remove_suffix(kTemporaryExtension.size());
+  if (entryName.size() < kDigits + 2 || entryName[entryName.size() - kDigits - 1] != '.' ||
+      entryName.substr(entryName.size() - kDigits).find_first_not_of("0123456789abcdef") != std::string_view::npos) {
+    return std::nullopt;
+  }
+  return entryName.substr(0, entryName.size() - kDigits - 1);
 }
 
 std::string RealPathOf(const std::string& path) {

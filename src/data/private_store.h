@@ -10,8 +10,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace purso {
 
@@ -32,6 +34,13 @@ bool WritePrivateFile(const std::string& path, std::span<const std::uint8_t> byt
 // A name for a file or folder that stands for path: 16 hexadecimal digits
 // of a hash of its bytes.
 std::string HashName(const std::string& path);
+
+// 16 random hexadecimal digits, for names no other file of the folder has.
+std::string RandomHex();
+
+// The file a temporary of WritePrivateFile is written for, from the
+// temporary's name ("<name>.<16 hex digits>.tmp"); none for another name.
+std::optional<std::string_view> PrivateTemporaryTarget(std::string_view entryName);
 
 // The absolute form of path, symbolic links followed as far as the path
 // exists: every name of one file gives the same text.

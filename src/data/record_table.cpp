@@ -134,25 +134,27 @@ bool CRecordTable::Next() {
 }
 
 bool CRecordTable::Find(std::uint32_t rowId) {
+  const std::uint32_t at = LowerRow(rowId);
+  if (at == rowCount_ || RowIdAt(at) != rowId) return false;
+  cursor_ = at;
+  return true;
+}
+
+std::uint32_t CRecordTable::LowerRow(std::uint32_t rowId, std::uint32_t from) const {
   // Row ids rise strictly along the rows (appended in id order, removal keeps
   // the order, loading checks it), so a binary search finds the one row a
   // scan from the first would.
-  std::uint32_t low = 0;
+  std::uint32_t low = from;
   std::uint32_t high = rowCount_;
   while (low < high) {
     const std::uint32_t middle = low + (high - low) / 2;
-    const std::uint32_t id = DecodeU32(Row(middle));
-    if (id == rowId) {
-      cursor_ = middle;
-      return true;
-    }
-    if (id < rowId) {
+    if (RowIdAt(middle) < rowId) {
       low = middle + 1;
     } else {
       high = middle;
     }
   }
-  return false;
+  return low;
 }
 
 bool CRecordTable::GetValue(std::uint32_t column, void* destination) const {
@@ -273,14 +275,10 @@ std::uint32_t CRecordTable::ApplyConditions() {
   std::uint32_t selected = 0;
   // Rows shared with a copy are copied only when a flag really changes:
   // clearing the conditions of a table that holds none writes nothing.
-  bool own = rows_.use_count() == 1;
   for (std::uint32_t i = 0; i < rowCount_; ++i) {
     const std::uint8_t flag = Selects(Row(i)) ? 1 : 0;
     if (Row(i)[kSelectionFlag] != flag) {
-      if (!own) {
-        OwnRows();
-        own = true;
-      }
+      OwnRows();
       Row(i)[kSelectionFlag] = flag;
     }
     selected += flag;

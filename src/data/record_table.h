@@ -214,6 +214,9 @@ class CRecordTable {
   // OwnRows for the operations that report failure: false when no memory
   // for the copy could be had.
   bool Writable();
+  // The first row from from on whose id is not below rowId; the row count
+  // when there is none.
+  std::uint32_t LowerRow(std::uint32_t rowId, std::uint32_t from = 0) const;
 
   bool modified_ = false;
   // The rows in use, rowCount_ * rowWidth_ bytes; null while there are none

@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <string_view>
 
 #include "data/account_file.h"
@@ -92,11 +91,7 @@ CRecoveryFile::~CRecoveryFile() = default;
 
 std::unique_ptr<CRecoveryFile> CRecoveryFile::Create(const std::string& folder) {
   if (!MakePrivateFolder(folder)) return nullptr;
-  static thread_local std::mt19937_64 random{std::random_device{}()};
-  char name[48];
-  std::snprintf(name, sizeof name, "/%ld-%016llx", static_cast<long>(::getpid()),
-                static_cast<unsigned long long>(random()));
-  const std::string base = folder + name;
+  const std::string base = folder + "/" + std::to_string(::getpid()) + "-" + RandomHex();
   const int fd = LockFile(base + std::string(kLockExtension));
   if (fd < 0) return nullptr;
   return std::unique_ptr<CRecoveryFile>(new CRecoveryFile(base, fd));
@@ -167,11 +162,11 @@ void CRecoveryFile::Remove() {
   ::unlink(copyPath_.c_str());
   // A write cut short by the end of its program leaves its temporary file.
   const fs::path copy(copyPath_);
-  const std::string prefix = copy.filename().string() + ".";
   std::error_code error;
   for (const auto& entry : fs::directory_iterator(copy.parent_path(), error)) {
-    const std::string name = entry.path().filename().string();
-    if (name.starts_with(prefix) && name.ends_with(".tmp")) fs::remove(entry.path(), error);
+    if (PrivateTemporaryTarget(entry.path().filename().string()) == copy.filename().string()) {
+      fs::remove(entry.path(), error);
+    }
   }
   ::unlink(lockPath_.c_str());
 }

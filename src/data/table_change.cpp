@@ -88,16 +88,7 @@ CTableChange::CPrepared CTableChange::Prepare(const CRecordTable& table, ChangeD
     const std::uint32_t from = forward ? row.before : row.after;
     const std::uint32_t to = forward ? row.after : row.before;
     // Row ids rise along the rows: the changed row stands where its id falls.
-    std::uint32_t low = next;
-    std::uint32_t high = table.rowCount_;
-    while (low < high) {
-      const std::uint32_t middle = low + (high - low) / 2;
-      if (table.RowIdAt(middle) < row.rowId) {
-        low = middle + 1;
-      } else {
-        high = middle;
-      }
-    }
+    const std::uint32_t low = table.LowerRow(row.rowId, next);
     if (low > next) append(table.Row(next), static_cast<std::size_t>(low - next) * rowWidth_);
     next = low;
     if (from != kAbsent) {
