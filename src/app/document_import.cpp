@@ -35,8 +35,6 @@ constexpr std::string_view kImportStep = PURSO_TEXT("UndoStep", "Import Statemen
 // What the progress window says while the statement is read and compared with the account.
 constexpr std::string_view kReadingTitle = PURSO_TEXT("Document", "Reading the statement %1...");
 constexpr std::string_view kProposingTitle = PURSO_TEXT("Document", "Comparing the statement with the account...");
-// The lines of a CSV file the column guess and the Statement Columns dialog read.
-constexpr std::size_t kGuessedRecords = 300;
 
 // text in the user's language with the name of the file at path, as account
 // text, for %1.
@@ -71,7 +69,7 @@ bool CpursoPXFDoc::ImportStatement(const std::string& path, ISettingsStore& sett
           if (!LoadStatementFile(path, text, error)) return;
           if (*format == StatementFormat::kCsv) {
             const char separator = GuessCsvSeparator(text);
-            first = SplitCsvRecords(text, separator, kGuessedRecords);
+            first = SplitCsvRecords(text, separator, kGuessedCsvRecords);
             guess = GuessCsvMapping(first, separator, CsvPreferencesOf(book_.Settings()));
             read = !first.empty() || ReadCsvStatement(text, guess, statement, error);
             return;

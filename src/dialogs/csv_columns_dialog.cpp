@@ -57,12 +57,6 @@ int FieldAtFault(const StatementError& error) {
 
 }  // namespace
 
-CsvPreferences CsvPreferencesOf(const CDisplaySettings& settings) {
-  return {settings.dateOrder == DateOrder::kDayFirst ? StatementDateOrder::kDayMonthYear
-                                                     : StatementDateOrder::kMonthDayYear,
-          settings.DecimalChar()};
-}
-
 CCsvColumnsDialog::CCsvColumnsDialog(ISettingsStore& store, IBackgroundRunner& runner, std::string path,
                                      std::string_view text, const std::vector<CsvRecord>& first,
                                      const CsvMapping& guess)

@@ -20,7 +20,6 @@
 #include <string_view>
 #include <vector>
 
-#include "data/display_settings.h"
 #include "dialogs/editing_dialog.h"
 #include "platform/settings_store.h"
 #include "platform/task_progress.h"
@@ -29,9 +28,6 @@
 #include "statement/statement_file.h"
 
 namespace purso {
-
-// The guess's preferences from the account's display settings.
-CsvPreferences CsvPreferencesOf(const CDisplaySettings& settings);
 
 class CCsvColumnsDialog final : public CEditingDialog {
  public:

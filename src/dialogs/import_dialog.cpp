@@ -282,8 +282,7 @@ void CImportDialog::OnCategoryChosen() {
   for (const std::size_t line : lines) {
     const std::optional<std::uint32_t> category = item == 0 ? std::nullopt : proposal_->CategoryNamed(line, name);
     if ((item != 0 && !category) || !proposal_->SetCategory(line, category)) continue;
-    const ProposedLine& proposed = proposal_->Lines()[line];
-    if (category && !proposed.duplicate && proposed.amount != 0.0) proposal_->Choose(line);
+    proposal_->ChooseIfReady(line);
   }
   FillList();
   ShowSelection();

@@ -268,21 +268,12 @@ class CCsvGuess {
     return debit || credit;
   }
 
-  // The signed amounts of a line from one column, or from two of which the
-  // first is money out; nothing where a line has none.
-  std::vector<std::optional<double>> Signed(std::size_t first, std::optional<std::size_t> second) const {
+  // Each line's amount in a column; nothing where a line has none.
+  std::vector<std::optional<double>> Amounts(std::size_t column) const {
     std::vector<std::optional<double>> amounts;
-    const Column& a = columns_[first];
-    for (std::size_t line = 0; line < a.values.size(); ++line) {
-      const std::optional<double> out = AmountOf(a.values[line], Decimal(a));
-      const std::optional<double> in =
-          second ? AmountOf(columns_[*second].values[line], Decimal(columns_[*second])) : std::nullopt;
-      if (second) {
-        amounts.push_back(out || in ? std::optional(in.value_or(0.0) - out.value_or(0.0)) : std::nullopt);
-      } else {
-        amounts.push_back(out);
-      }
-    }
+    const Column& c = columns_[column];
+    const char decimal = Decimal(c);
+    for (const std::string_view value : c.values) amounts.push_back(AmountOf(value, decimal));
     return amounts;
   }
 
@@ -296,7 +287,7 @@ class CCsvGuess {
   // True when each line's value of the column is the one before it moved
   // by that line's amount, or by the one after's.
   bool IsRunningBalance(std::size_t column, const std::vector<std::optional<double>>& amounts) const {
-    const std::vector<std::optional<double>> balances = Signed(column, std::nullopt);
+    const std::vector<std::optional<double>> balances = Amounts(column);
     std::size_t pairs = 0;
     for (std::size_t line = 0; line + 1 < balances.size(); ++line) {
       if (!balances[line] || !balances[line + 1]) continue;
@@ -333,9 +324,8 @@ class CCsvGuess {
     std::optional<std::size_t> chosen;
     for (const std::size_t i : money) {
       if (chosen && filledAlways(*chosen)) break;
-      const std::vector<std::optional<double>> amounts = Signed(i, std::nullopt);
       const bool balance = std::any_of(money.begin(), money.end(), [&](std::size_t other) {
-        return other != i && IsRunningBalance(i, Signed(other, std::nullopt));
+        return other != i && IsRunningBalance(i, Amounts(other));
       });
       if (!balance && (!chosen || filledAlways(i))) chosen = i;
     }
@@ -405,6 +395,12 @@ class CCsvGuess {
 };
 
 }  // namespace
+
+CsvPreferences CsvPreferencesOf(const CDisplaySettings& settings) {
+  return {settings.dateOrder == DateOrder::kDayFirst ? StatementDateOrder::kDayMonthYear
+                                                     : StatementDateOrder::kMonthDayYear,
+          settings.DecimalChar()};
+}
 
 CsvMapping GuessCsvMapping(const std::vector<CsvRecord>& records, char separator, const CsvPreferences& preferences) {
   return CCsvGuess(records, separator, preferences).Guess();

@@ -28,8 +28,10 @@
 // else the preferred one.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
+#include "data/display_settings.h"
 #include "statement/csv_statement_reader.h"
 #include "statement/csv_text.h"
 
@@ -39,6 +41,13 @@ struct CsvPreferences {
   StatementDateOrder dateOrder = StatementDateOrder::kYearMonthDay;
   char decimalSymbol = '.';
 };
+
+// The preferences an account's display settings give.
+CsvPreferences CsvPreferencesOf(const CDisplaySettings& settings);
+
+// The records of a file the guess reads (and the Statement Columns dialog
+// shows).
+inline constexpr std::size_t kGuessedCsvRecords = 300;
 
 // The guess for a file split into records with separator; columns are
 // numbers from 1, or empty for what the file has none of.

@@ -31,6 +31,12 @@ struct CImportProposal::YearState {
 
 namespace {
 
+// What a line needs to be chosen without the user: a category, and neither
+// a duplicate nor a line of 0.00.
+bool ReadyToChoose(const ProposedLine& line) {
+  return line.category.has_value() && !line.duplicate && line.amount != 0.0;
+}
+
 bool InAccountYears(int year) {
   return year >= CAccountBook::kFirstYear && year < CAccountBook::kFirstYear + CAccountBook::kYearCount;
 }
@@ -87,7 +93,7 @@ CImportProposal::CImportProposal(const CAccountBook& book, const Statement& stat
       if (line.duplicate == duplicates) ProposePredaction(line);
     }
   }
-  for (ProposedLine& line : lines_) line.chosen = line.category.has_value() && !line.duplicate && line.amount != 0.0;
+  for (ProposedLine& line : lines_) line.chosen = ReadyToChoose(line);
 }
 
 CImportProposal::~CImportProposal() = default;
@@ -182,6 +188,10 @@ bool CImportProposal::Choose(std::size_t line) {
   if (lines_[line].kind == LineKind::kTransaction && !lines_[line].category) return false;
   lines_[line].chosen = true;
   return true;
+}
+
+bool CImportProposal::ChooseIfReady(std::size_t line) {
+  return line < lines_.size() && ReadyToChoose(lines_[line]) && Choose(line);
 }
 
 void CImportProposal::LeaveOut(std::size_t line) {

@@ -111,6 +111,9 @@ class CImportProposal {
   std::optional<std::uint32_t> CategoryNamed(std::size_t line, std::string_view name) const;
   // Chooses a line; false, changing nothing, for a transaction without a category.
   bool Choose(std::size_t line);
+  // Chooses a line as the proposal does by itself: one with a category that
+  // is no duplicate and not of 0.00. True when chosen.
+  bool ChooseIfReady(std::size_t line);
   void LeaveOut(std::size_t line);
 
  private:

@@ -189,7 +189,7 @@ class COfxScanner {
       role = Role::kTransaction;
       transaction_.emplace();
       transaction_->line = line;
-      transaction_->account = AccountIndex(block_.value_or(StatementAccount{}));
+      transaction_->account = AccountIndex(scan_.accounts, block_.value_or(StatementAccount{}));
     }
     stack_.push_back(OpenElement{name, role});
     return true;
@@ -223,10 +223,6 @@ class COfxScanner {
   // How far the scan has come.
   std::size_t LinePosition() const { return counted_; }
 
-  bool Inside(Role role) const {
-    return std::any_of(stack_.begin(), stack_.end(), [role](const OpenElement& open) { return open.role == role; });
-  }
-
   void Assign(const std::string& name, std::string_view value) {
     if (transaction_) {
       OfxTransactionText& transaction = *transaction_;
@@ -245,13 +241,6 @@ class COfxScanner {
         block_->id.empty()) {
       block_->id = DecodedValue(value);
     }
-  }
-
-  std::uint32_t AccountIndex(const StatementAccount& account) {
-    const auto found = std::find(scan_.accounts.begin(), scan_.accounts.end(), account);
-    if (found != scan_.accounts.end()) return static_cast<std::uint32_t>(found - scan_.accounts.begin());
-    scan_.accounts.push_back(account);
-    return static_cast<std::uint32_t>(scan_.accounts.size() - 1);
   }
 
   std::string_view text_;

@@ -81,7 +81,6 @@ class CQifReader {
     orders_ = DateOrders();
     Restart();
     if (!ReadLines(Pass::kLines)) return false;
-    read_.accounts = std::move(accounts_.accounts);
     statement = std::move(read_);
     return true;
   }
@@ -252,7 +251,7 @@ class CQifReader {
     line.payee = std::string(TrimBlanks(record.payee));
     line.memo = std::string(TrimBlanks(record.memo));
     line.category = std::string(CategoryOf(record.category));
-    line.account = accounts_.AccountIndex(account_);
+    line.account = read_.AccountIndex(account_);
     line.kind = opening ? LineKind::kOpeningBalance : LineKind::kTransaction;
     read_.lines.push_back(std::move(line));
     return true;
@@ -274,7 +273,6 @@ class CQifReader {
   QifDateOrders orders_;
   std::string_view accountName_;  // the last name of an "!Account" section
   StatementAccount account_;      // of the bank section being read
-  Statement accounts_;            // only its accounts are used
   Record record_;
   bool inRecord_ = false;
   Statement read_;

@@ -5,6 +5,10 @@
 namespace purso {
 
 std::uint32_t Statement::AccountIndex(const StatementAccount& account) {
+  return purso::AccountIndex(accounts, account);
+}
+
+std::uint32_t AccountIndex(std::vector<StatementAccount>& accounts, const StatementAccount& account) {
   const auto found = std::find(accounts.begin(), accounts.end(), account);
   if (found != accounts.end()) return static_cast<std::uint32_t>(found - accounts.begin());
   accounts.push_back(account);

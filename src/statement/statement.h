@@ -77,4 +77,7 @@ struct Statement {
   std::uint32_t BusiestAccount() const;
 };
 
+// The index of the account in accounts, added when it is not there yet.
+std::uint32_t AccountIndex(std::vector<StatementAccount>& accounts, const StatementAccount& account);
+
 }  // namespace purso

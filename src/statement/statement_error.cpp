@@ -55,10 +55,9 @@ struct Wording {
 
 std::string AsWritten(std::string_view text) { return std::string(text); }
 std::string Translated(std::string_view marked) { return Translate("StatementError", marked); }
-std::string AsAccountText(std::string_view utf8) { return AccountTextLines(utf8); }
 
 constexpr Wording kProgramEnglish{&AsWritten, &AsWritten};
-constexpr Wording kUserLanguage{&Translated, &AsAccountText};
+constexpr Wording kUserLanguage{&Translated, &AccountTextLines};
 
 // The detail as the message names it: a kind of file, or a required column
 // the mapping left unnamed, is one of the program's words; anything else is

@@ -6,16 +6,8 @@
 namespace purso::tool {
 namespace {
 
-// The lines of a CSV file the column guess reads, as the program's dialog does.
-constexpr std::size_t kGuessedRecords = 300;
-
-std::string_view Value(const Options& options, std::string_view name) {
-  const auto found = options.given.find(name);
-  return found == options.given.end() ? std::string_view() : std::string_view(found->second);
-}
-
 std::optional<char> Separator(const Options& options) {
-  const std::string_view separator = Value(options, "--separator");
+  const std::string_view separator = options.Value("--separator").value_or("");
   if (separator == "tab") return '\t';
   if (separator.size() == 1 && separator != "\"") return separator.front();
   if (options.Has("--separator"))
@@ -24,7 +16,7 @@ std::optional<char> Separator(const Options& options) {
 }
 
 std::optional<StatementDateOrder> DateOrderOption(const Options& options) {
-  const std::string_view order = Value(options, "--date-order");
+  const std::string_view order = options.Value("--date-order").value_or("");
   if (order == "ymd") return StatementDateOrder::kYearMonthDay;
   if (order == "dmy") return StatementDateOrder::kDayMonthYear;
   if (order == "mdy") return StatementDateOrder::kMonthDayYear;
@@ -33,7 +25,7 @@ std::optional<StatementDateOrder> DateOrderOption(const Options& options) {
 }
 
 std::optional<char> DecimalOption(const Options& options) {
-  const std::string_view decimal = Value(options, "--decimal");
+  const std::string_view decimal = options.Value("--decimal").value_or("");
   if (decimal == "." || decimal == ",") return decimal.front();
   if (options.Has("--decimal")) throw UsageError{"--decimal must be '.' or ',', not " + Quoted(decimal)};
   return std::nullopt;
@@ -53,11 +45,8 @@ constexpr ColumnOption kColumns[] = {
 
 CsvMapping CsvMappingFor(const Options& options, std::string_view text, const CDisplaySettings& settings) {
   const char separator = Separator(options).value_or(GuessCsvSeparator(text));
-  CsvPreferences preferences;
-  preferences.dateOrder = settings.dateOrder == DateOrder::kDayFirst ? StatementDateOrder::kDayMonthYear
-                                                                     : StatementDateOrder::kMonthDayYear;
-  preferences.decimalSymbol = settings.DecimalChar();
-  CsvMapping mapping = GuessCsvMapping(SplitCsvRecords(text, separator, kGuessedRecords), separator, preferences);
+  CsvMapping mapping =
+      GuessCsvMapping(SplitCsvRecords(text, separator, kGuessedCsvRecords), separator, CsvPreferencesOf(settings));
   bool moneyGiven = false;
   bool named = false;
   for (const ColumnOption& column : kColumns) {
@@ -66,7 +55,7 @@ CsvMapping CsvMappingFor(const Options& options, std::string_view text, const CD
   for (const ColumnOption& column : kColumns) {
     if (column.money && moneyGiven) (mapping.*column.column).clear();
     if (!options.Has(column.option)) continue;
-    const std::string_view value = Value(options, column.option);
+    const std::string_view value = options.Value(column.option).value_or("");
     mapping.*column.column = std::string(value);
     named = named || value.find_first_not_of("0123456789") != std::string_view::npos;
   }
@@ -86,7 +75,7 @@ CsvMapping CsvMappingFor(const Options& options, std::string_view text, const CD
 }  // namespace
 
 StatementFormat ReadFormat(const Options& options, const std::string& statement) {
-  const std::string_view format = Value(options, "--format");
+  const std::string_view format = options.Value("--format").value_or("");
   if (format == "ofx" || format == "qfx") return StatementFormat::kOfx;
   if (format == "qif") return StatementFormat::kQif;
   if (format == "csv") return StatementFormat::kCsv;

@@ -82,11 +82,6 @@ Json ReportJson(const BudgetReport& report) {
   return json;
 }
 
-std::string_view Value(const Options& options, std::string_view name, std::string_view fallback) {
-  const auto found = options.given.find(name);
-  return found == options.given.end() ? fallback : std::string_view(found->second);
-}
-
 // The account of the command, opened in a document on the year asked for.
 struct OpenAccount {
   CNoDialogHost host;
@@ -94,7 +89,7 @@ struct OpenAccount {
 };
 
 int RunReport(const Options& options, CpursoPXFDoc& document, std::ostream& out) {
-  const std::string_view format = Value(options, "--format", "json");
+  const std::string_view format = options.Value("--format").value_or("json");
   const BudgetReport report = ComputeBudgetReport(document.CurrentLedger());
   if (format == "csv") {
     out << BudgetReportCsv(report, document.Book().Settings());
@@ -136,7 +131,7 @@ int RunReportCommand(const std::vector<std::string>& arguments, std::ostream& ou
           command, arguments,
           {{"--year", OptionKind::kValue}, {"--today", OptionKind::kValue}, {"--format", OptionKind::kValue}}, 1,
           "an ACCOUNT");
-      const std::string_view format = Value(options, "--format", "json");
+      const std::string_view format = options.Value("--format").value_or("json");
       if (format != "json" && format != "csv" && format != "html") {
         throw UsageError{"--format must be json, csv or html, not " + Quoted(format)};
       }
@@ -149,14 +144,8 @@ int RunReportCommand(const std::vector<std::string>& arguments, std::ostream& ou
     CAccountBook& book = account.document.Book();
     if (const auto failure = LoadForCommand(options.files.front(), book, err)) return *failure;
     if (options.year) book.SetYearIndex(static_cast<std::uint8_t>(*options.year - CAccountBook::kFirstYear));
-    account.document.SetTitle(AccountName(options.files.front()));
     // The balance date depends on today; a fixed today makes the output repeatable.
-    std::optional<CFixedClock> clock;
-    std::optional<CScopedClock> scope;
-    if (options.today) {
-      clock.emplace(*options.today);
-      scope.emplace(*clock);
-    }
+    const CTodayOption today(options);
     return chart ? RunChart(options, account.document, err) : RunReport(options, account.document, out);
   } catch (const UsageError& error) {
     return UsageFailure(err, error.message);

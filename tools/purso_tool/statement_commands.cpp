@@ -41,14 +41,14 @@ std::optional<int> LockForImport(CAccountLock& lock, const std::string& path, st
 // The index of the statement's account --account names, else the one with
 // the most lines. Throws UsageError for an account the statement lacks.
 std::uint32_t ChosenAccount(const Options& options, const Statement& statement) {
-  const auto given = options.given.find("--account");
-  if (given == options.given.end()) return statement.BusiestAccount();
+  const std::optional<std::string_view> given = options.Value("--account");
+  if (!given) return statement.BusiestAccount();
   std::string known;
   for (std::size_t i = 0; i < statement.accounts.size(); ++i) {
-    if (statement.accounts[i].id == given->second) return static_cast<std::uint32_t>(i);
+    if (statement.accounts[i].id == *given) return static_cast<std::uint32_t>(i);
     known += (i == 0 ? "" : ", ") + Quoted(statement.accounts[i].id);
   }
-  throw UsageError{"the statement has no account " + Quoted(given->second) +
+  throw UsageError{"the statement has no account " + Quoted(*given) +
                    (known.empty() ? std::string() : "; its accounts are " + known)};
 }
 
@@ -59,19 +59,19 @@ std::uint32_t ChosenAccount(const Options& options, const Statement& statement) 
 std::optional<std::string> ChooseInBulk(CImportProposal& proposal, const Options& options) {
   for (const auto& [option, direction, word] : {std::tuple{"--expense-category", MoneyDirection::kOut, "expense"},
                                                 std::tuple{"--income-category", MoneyDirection::kIn, "income"}}) {
-    const auto given = options.given.find(option);
-    if (given == options.given.end()) continue;
-    const std::string name = Utf8ToAccountText(given->second);
+    const std::optional<std::string_view> given = options.Value(option);
+    if (!given) continue;
+    const std::string name = Utf8ToAccountText(*given);
     for (std::size_t i = 0; i < proposal.Lines().size(); ++i) {
       const ProposedLine& line = proposal.Lines()[i];
       if (line.kind != LineKind::kTransaction || line.category || line.direction != direction) continue;
       const std::optional<std::uint32_t> category = proposal.CategoryNamed(i, name);
       if (!category) {
-        return "the account has no " + std::string(word) + " category " + Quoted(given->second) + " in " +
+        return "the account has no " + std::string(word) + " category " + Quoted(*given) + " in " +
                std::to_string(line.year);
       }
       proposal.SetCategory(i, category);
-      if (!line.duplicate && line.amount != 0.0) proposal.Choose(i);
+      proposal.ChooseIfReady(i);
     }
   }
   return std::nullopt;
@@ -126,12 +126,7 @@ int RunImport(const Options& options, std::ostream& out, std::ostream& err) {
   const std::uint32_t account = ChosenAccount(options, statement);
 
   // An empty line's description holds today's date.
-  std::optional<CFixedClock> clock;
-  std::optional<CScopedClock> scope;
-  if (options.today) {
-    clock.emplace(*options.today);
-    scope.emplace(*clock);
-  }
+  const CTodayOption today(options);
   Json json;
   json["statement"] = statementPath;
   json["format"] = FormatName(format);
@@ -215,7 +210,5 @@ std::string StatementCommandsUsage() {
          "  export ACCOUNT [--year YYYY]\n"
          "                       print a year's transactions and predactions as CSV\n";
 }
-
-std::string StatementOptionsUsage() { return ImportOptionsUsage(); }
 
 }  // namespace purso::tool

@@ -28,8 +28,7 @@ bool IsStatementCommand(const std::string& command);
 // the exit status of tool_commands.h.
 int RunStatementCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
-// The lines --help gives for the two commands and their options.
+// The lines --help gives for the two commands (their options: import_options.h).
 std::string StatementCommandsUsage();
-std::string StatementOptionsUsage();
 
 }  // namespace purso::tool

@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cmath>
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -20,6 +19,7 @@
 #include "data/locale_settings.h"
 #include "data/record_table.h"
 #include "data/year_ledger.h"
+#include "purso_tool/import_options.h"
 #include "purso_tool/report_commands.h"
 #include "purso_tool/statement_commands.h"
 #include "purso_tool/tool_locale.h"
@@ -29,7 +29,6 @@
 namespace purso::tool {
 namespace {
 
-namespace fs = std::filesystem;
 // Ordered, so that the output reads in the order of the account's own layout.
 using Json = nlohmann::ordered_json;
 
@@ -37,31 +36,22 @@ using Json = nlohmann::ordered_json;
 // new account keeps the program's first defaults. Throws UsageError for a
 // locale that is not installed.
 std::optional<CDisplaySettings> LocaleSettings(const Options& options) {
-  const auto locale = options.given.find("--locale");
-  if (locale == options.given.end()) return std::nullopt;
-  const std::optional<LocaleSamples> samples = InstalledLocaleSamples(locale->second);
+  const std::optional<std::string_view> locale = options.Value("--locale");
+  if (!locale) return std::nullopt;
+  const std::optional<LocaleSamples> samples = InstalledLocaleSamples(std::string(*locale));
   if (!samples) {
-    throw UsageError{"--locale: no locale " + Quoted(locale->second) + " is installed; 'locale -a' lists those that are"};
+    throw UsageError{"--locale: no locale " + Quoted(*locale) + " is installed; 'locale -a' lists those that are"};
   }
   return DisplaySettingsFor(*samples);
 }
 
 int RunNew(const Options& options, std::ostream& err) {
   const std::optional<CDisplaySettings> settings = LocaleSettings(options);
-  std::error_code ignored;
-  if (!options.Has("--force") && fs::exists(fs::symlink_status(options.files.front(), ignored))) {
-    Fail(err, Quoted(options.files.front()) + " already exists; use --force to replace it");
-    return kExitFileError;
-  }
+  if (const auto refused = RefuseExistingFile(options, options.files.front(), err)) return *refused;
   // A new account opens on today's year unless a year is given.
   CAccountBook book = options.year ? CAccountBook(*options.year) : CAccountBook();
   if (settings) book.Settings() = *settings;
-  const SaveResult saved = SaveAccountFile(options.files.front(), book);
-  if (!saved.Succeeded()) {
-    Fail(err, "cannot write " + Quoted(options.files.front()) + Reason(saved.error));
-    return kExitFileError;
-  }
-  return kExitOk;
+  return SaveForCommand(options.files.front(), book, err).value_or(kExitOk);
 }
 
 int RunCheck(const Options& options, std::ostream& out, std::ostream& err) {
@@ -178,12 +168,7 @@ int RunDump(const Options& options, std::ostream& out, std::ostream& err) {
   if (const auto failure = LoadForCommand(options.files.front(), book, err)) return *failure;
 
   // The balance date depends on today; a fixed today makes the output repeatable.
-  std::optional<CFixedClock> clock;
-  std::optional<CScopedClock> scope;
-  if (options.today) {
-    clock.emplace(*options.today);
-    scope.emplace(*clock);
-  }
+  const CTodayOption today(options);
 
   Json json;
   json["settings"] = SettingsJson(book.Settings());
@@ -233,7 +218,7 @@ std::string UsageText() {
          "  --today YYYY-MM-DD   dump, chart, report: take this date as today for the\n"
          "                       balance date; import: for the description of lines\n"
          "                       with no text\n" +
-         StatementOptionsUsage() +
+         ImportOptionsUsage() +
          "  -h, --help           show this help\n"
          "  --version            show the version\n"
          "\n"

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "data/account_file.h"
+#include "data/account_save.h"
 #include "data/save_journal.h"
 #include "purso_tool/tool_commands.h"
 
@@ -147,6 +148,20 @@ std::optional<int> LoadForCommand(const std::string& path, CAccountBook& book, s
       Fail(err, Quoted(path) + ": " + std::string(ReadFailureText(failure)));
       break;
   }
+  return kExitFileError;
+}
+
+std::optional<int> SaveForCommand(const std::string& path, CAccountBook& book, std::ostream& err) {
+  const SaveResult saved = SaveAccountFile(path, book);
+  if (saved.Succeeded()) return std::nullopt;
+  Fail(err, "cannot write " + Quoted(path) + Reason(saved.error));
+  return kExitFileError;
+}
+
+std::optional<int> RefuseExistingFile(const Options& options, const std::string& path, std::ostream& err) {
+  std::error_code ignored;
+  if (options.Has("--force") || !fs::exists(fs::symlink_status(path, ignored))) return std::nullopt;
+  Fail(err, Quoted(path) + " already exists; use --force to replace it");
   return kExitFileError;
 }
 

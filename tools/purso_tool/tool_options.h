@@ -38,6 +38,26 @@ struct Options {
   std::map<std::string, std::string, std::less<>> given;
 
   bool Has(std::string_view name) const { return given.contains(name); }
+  // The value given to an option; none when it was not given.
+  std::optional<std::string_view> Value(std::string_view name) const {
+    const auto found = given.find(name);
+    return found == given.end() ? std::nullopt : std::optional<std::string_view>(found->second);
+  }
+};
+
+// The clock --today fixes, in force while this lives; the system's clock
+// without --today.
+class CTodayOption {
+ public:
+  explicit CTodayOption(const Options& options) {
+    if (!options.today) return;
+    clock_.emplace(*options.today);
+    scope_.emplace(*clock_);
+  }
+
+ private:
+  std::optional<CFixedClock> clock_;
+  std::optional<CScopedClock> scope_;
 };
 
 // Reads the arguments after the command name (arguments[0]): the options the
@@ -59,5 +79,11 @@ std::string Reason(int error);
 
 // Loads the account, or reports why not and gives the exit status.
 std::optional<int> LoadForCommand(const std::string& path, CAccountBook& book, std::ostream& err);
+// Saves the account as the program does, or reports why not and gives the
+// exit status.
+std::optional<int> SaveForCommand(const std::string& path, CAccountBook& book, std::ostream& err);
+// Refuses, giving the exit status, to write over a file that exists (a
+// link counts) unless --force is given.
+std::optional<int> RefuseExistingFile(const Options& options, const std::string& path, std::ostream& err);
 
 }  // namespace purso::tool

@@ -2,14 +2,12 @@
 
 #include <sys/stat.h>
 
-#include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
 
 #include "data/account_file.h"
 #include "data/account_lock.h"
-#include "data/account_save.h"
 #include "data/kept_versions.h"
 #include "data/private_store.h"
 #include "purso_tool/tool_commands.h"
@@ -18,7 +16,6 @@
 namespace purso::tool {
 namespace {
 
-namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 
 Json VersionJson(const VersionSummary& summary) {
@@ -70,17 +67,11 @@ int RunRestore(const Options& options, std::ostream& err) {
     Fail(err, "no version " + Quoted(id) + " of " + Quoted(account) + " is kept; see 'purso-tool versions'");
     return kExitFileError;
   }
-  const bool force = options.Has("--force");
-  const bool intoAccount = SameFile(target, account);
-  std::error_code ignored;
-  if (!force && intoAccount) {
+  if (!options.Has("--force") && SameFile(target, account)) {
     Fail(err, Quoted(target) + " is the account itself; use --force to replace it with the version");
     return kExitFileError;
   }
-  if (!force && fs::exists(fs::symlink_status(target, ignored))) {
-    Fail(err, Quoted(target) + " already exists; use --force to replace it");
-    return kExitFileError;
-  }
+  if (const auto refused = RefuseExistingFile(options, target, err)) return *refused;
   auto book = std::make_unique<CAccountBook>();
   if (const auto failure = LoadForCommand(version->path, *book, err)) return *failure;
   // Written as the program saves an account: under its lock, keeping a backup.
@@ -90,12 +81,7 @@ int RunRestore(const Options& options, std::ostream& err) {
     Fail(err, Quoted(target) + " is open in another program (process " + std::to_string(locked.holder.pid) + ")");
     return kExitFileError;
   }
-  const SaveResult saved = SaveAccountFile(target, *book);
-  if (!saved.Succeeded()) {
-    Fail(err, "cannot write " + Quoted(target) + Reason(saved.error));
-    return kExitFileError;
-  }
-  return kExitOk;
+  return SaveForCommand(target, *book, err).value_or(kExitOk);
 }
 
 }  // namespace
