@@ -6,8 +6,8 @@
 #include <iterator>
 #include <string_view>
 
+#include "data/no_case.h"
 #include "statement/statement_fields.h"
-#include "statement/statement_text.h"
 
 namespace purso {
 namespace {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "data/no_case.h"
 #include "dialogs/categories_dialog.h"
 #include "text/amount_text.h"
 #include "text/date_text.h"
@@ -39,7 +40,7 @@ std::uint32_t CTransactionRows::CategoryIndex(std::uint32_t categoryId) {
     type = CategoryTypeFromCode(table.NumberAt(row, category_column::kType));
     break;
   }
-  category.folded = CTransactionFilter::Fold(category.name);
+  category.folded = FoldedCopy(category.name);
   // The type decides the amount's colour; it is kept beside the name.
   category.expense = IsExpense(type);
   const auto index = static_cast<std::uint32_t>(categories_.size());
@@ -56,7 +57,7 @@ CTransactionRows::Entry CTransactionRows::Build(std::uint32_t tableRow) {
   entry.amount = transactions.NumberAt(tableRow, transaction_column::kAmount);
   entry.category = CategoryIndex(RowIdFromNumber(transactions.NumberAt(tableRow, transaction_column::kCategory)));
   const std::string_view description = transactions.TextAt(tableRow, transaction_column::kDescription);
-  entry.description = CTransactionFilter::Fold(description);
+  entry.description = FoldedCopy(description);
   const Category& category = categories_[entry.category];
   entry.text = CListRowBuilder()
                    .DateColumn(columns::kDate, entry.date, FormatDate(settings_, entry.date))

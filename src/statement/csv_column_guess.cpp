@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "statement/statement_text.h"
+#include "data/no_case.h"
 
 namespace purso {
 namespace {

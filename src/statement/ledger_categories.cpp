@@ -1,7 +1,6 @@
 #include "statement/ledger_categories.h"
 
 #include "data/no_case.h"
-#include "statement/statement_text.h"
 
 namespace purso {
 

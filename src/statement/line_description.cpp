@@ -1,7 +1,7 @@
 #include "statement/line_description.h"
 
 #include "data/account_text.h"
-#include "statement/statement_text.h"
+#include "data/no_case.h"
 #include "text/description_rules.h"
 
 namespace purso {

@@ -5,9 +5,9 @@
 #include <charconv>
 
 #include "data/account_text.h"
+#include "data/no_case.h"
 #include "statement/read_progress.h"
 #include "statement/statement_fields.h"
-#include "statement/statement_text.h"
 
 namespace purso {
 namespace {

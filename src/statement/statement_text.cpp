@@ -1,7 +1,6 @@
 #include "statement/statement_text.h"
 
 #include "data/account_text.h"
-#include "data/no_case.h"
 
 namespace purso {
 namespace {
@@ -26,12 +25,6 @@ void MakeStatementTextUtf8(std::string& bytes) {
   } else if (marked) {
     bytes.erase(0, kByteOrderMark.size());
   }
-}
-
-std::string FoldedCopy(std::string_view text) {
-  std::string folded(text);
-  for (char& c : folded) c = static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
-  return folded;
 }
 
 }  // namespace purso

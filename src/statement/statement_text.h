@@ -18,7 +18,4 @@ std::string StatementTextToUtf8(std::string_view bytes);
 // The same in place, which costs no second copy when the text is UTF-8 already.
 void MakeStatementTextUtf8(std::string& bytes);
 
-// The text with A-Z turned into a-z, the folding of data/no_case.h.
-std::string FoldedCopy(std::string_view text);
-
 }  // namespace purso

@@ -30,12 +30,6 @@ std::optional<long long> Units(const CDisplaySettings& settings, std::string_vie
 
 }  // namespace
 
-std::string CTransactionFilter::Fold(std::string_view text) {
-  std::string folded(text);
-  for (char& c : folded) c = static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
-  return folded;
-}
-
 CTransactionFilter::CTransactionFilter(const CDisplaySettings& settings, std::string_view typed) {
   const std::string_view text = Trimmed(typed);
   if (text.empty()) return;
@@ -56,24 +50,11 @@ CTransactionFilter::CTransactionFilter(const CDisplaySettings& settings, std::st
     return;
   }
   kind_ = Kind::kText;
-  folded_ = Fold(text);
+  folded_ = FoldedCopy(text);
 }
 
 bool CTransactionFilter::FoldedHolds(std::string_view folded) const {
   return folded.find(folded_) != std::string_view::npos;
-}
-
-bool CTransactionFilter::MatchesText(std::string_view text) const {
-  if (kind_ != Kind::kText) return false;
-  // Most texts are short; folding a copy costs less than a search that folds.
-  char buffer[64];
-  if (text.size() <= sizeof buffer) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      buffer[i] = static_cast<char>(FoldCase(static_cast<unsigned char>(text[i])));
-    }
-    return FoldedHolds(std::string_view(buffer, text.size()));
-  }
-  return FoldedHolds(Fold(text));
 }
 
 bool CTransactionFilter::MatchesAmount(double amount) const {
@@ -89,7 +70,7 @@ bool CTransactionFilter::Matches(std::string_view description, std::string_view 
     case Kind::kEverything:
       return true;
     case Kind::kText:
-      return MatchesText(description) || MatchesText(category);
+      return FoldedHolds(FoldedCopy(description)) || FoldedHolds(FoldedCopy(category));
     case Kind::kAmounts:
       return MatchesAmount(amount);
   }

@@ -31,8 +31,6 @@ class CTransactionFilter {
 
   Kind GetKind() const { return kind_; }
 
-  // Whether a name or description holds the text; the text forms only.
-  bool MatchesText(std::string_view text) const;
   // Whether a stored amount (a magnitude) lies in the amounts asked for; the
   // amount forms only.
   bool MatchesAmount(double amount) const;
@@ -40,9 +38,8 @@ class CTransactionFilter {
   // amount filter at the amount; the filter that keeps everything keeps it.
   bool Matches(std::string_view description, std::string_view category, double amount) const;
 
-  // The text case-folded, as MatchesText folds what it searches;
-  // FoldedHolds is the same test on a text already folded.
-  static std::string Fold(std::string_view text);
+  // Whether a text already case-folded (FoldedCopy) holds the text; the
+  // text forms only.
   bool FoldedHolds(std::string_view folded) const;
 
  private:
