@@ -24,6 +24,9 @@ struct NewTransaction {
   std::uint32_t match = kNoMatch;
 };
 
+// Writes the transaction into the current row of the ledger's transactions.
+void WriteTransaction(CYearLedger& ledger, const NewTransaction& transaction);
+
 // Appends the transaction; the new row is the table's current row. Its row
 // id, or nothing, the table unchanged, when the table cannot take another row.
 std::optional<std::uint32_t> AddTransaction(CYearLedger& ledger, const NewTransaction& transaction);

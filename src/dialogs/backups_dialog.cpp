@@ -1,26 +1,16 @@
 #include "dialogs/backups_dialog.h"
 
-#include <charconv>
 #include <optional>
 #include <string>
 
 #include "data/translation.h"
 #include "resources/backups_dialog_resource.h"
+#include "text/date_text.h"
 
 namespace purso {
 namespace {
 
 namespace ids = backups_dialog;
-
-// A whole number from low to high, as typed; none for anything else.
-std::optional<int> WholeNumber(const std::string& text, int low, int high) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 }  // namespace
 
@@ -42,12 +32,12 @@ void CBackupsDialog::OnCommand(int controlId) {
 }
 
 void CBackupsDialog::OnOk() {
-  const std::optional<int> saves = WholeNumber(Controls().GetText(ids::kSaves), 1, VersionLimits::kMaxSaves);
+  const std::optional<int> saves = ReadWholeNumberIn(Controls().GetText(ids::kSaves), 1, VersionLimits::kMaxSaves);
   if (!saves) {
     return Refuse(Translate("BackupsDialog", "The number of saves is invalid"),
                   Translate("BackupsDialog", "Enter a whole number from 1 to 999."), ids::kSaves);
   }
-  const std::optional<int> days = WholeNumber(Controls().GetText(ids::kDays), 0, VersionLimits::kMaxDays);
+  const std::optional<int> days = ReadWholeNumberIn(Controls().GetText(ids::kDays), 0, VersionLimits::kMaxDays);
   if (!days) {
     return Refuse(Translate("BackupsDialog", "The number of days is invalid"),
                   Translate("BackupsDialog", "Enter a whole number from 0 to 999."), ids::kDays);

@@ -6,6 +6,7 @@
 
 #include "data/account_text.h"
 #include "data/translation.h"
+#include "platform/shown_text.h"
 #include "resources/budget_report_dialog_resource.h"
 #include "statement/budget_report_export.h"
 #include "text/amount_text.h"
@@ -23,7 +24,7 @@ constexpr double kYearEnd = 1231;
 
 // One of the dialog's texts in the user's language, with its values.
 std::string Shown(std::string_view text, std::initializer_list<std::string_view> values = {}) {
-  return Filled(Translate(ids::kResource.context, text), values);
+  return Filled(ShownText(ids::kResource, text), values);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "dialogs/categories_dialog.h"
 #include "dialogs/name_list_dialog.h"
 #include "dialogs/opening_balance_dialog.h"
+#include "platform/shown_text.h"
 #include "resources/budget_wizard_dialog_resource.h"
 
 namespace purso {
@@ -49,9 +50,9 @@ void CBudgetWizardDialog::OnCommand(int controlId) {
 void CBudgetWizardDialog::ShowStep() {
   const ids::WizardStep& step = ids::kSteps[step_ - 1];
   CControlModel& controls = Controls();
-  controls.SetText(ids::kStepFrame, Translate(ids::kResource.context, step.caption));
-  controls.SetText(ids::kStepText, Translate(ids::kResource.context, step.text));
-  controls.SetText(ids::kGoPrompt, Translate(ids::kResource.context, step.goPrompt));
+  controls.SetText(ids::kStepFrame, ShownText(ids::kResource, step.caption));
+  controls.SetText(ids::kStepText, ShownText(ids::kResource, step.text));
+  controls.SetText(ids::kGoPrompt, ShownText(ids::kResource, step.goPrompt));
   namespace button = ids::step_button;
   controls.Enable(ids::kGo, (step.buttons & button::kGo) != 0);
   controls.Enable(ids::kPrevious, (step.buttons & button::kPrevious) != 0);

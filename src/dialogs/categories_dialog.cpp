@@ -6,6 +6,7 @@
 #include "data/translation.h"
 #include "dialogs/name_list_dialog.h"
 #include "dialogs/predactions_dialog.h"
+#include "platform/shown_text.h"
 #include "resources/categories_dialog_resource.h"
 #include "resources/translatable.h"
 #include "text/amount_text.h"
@@ -31,7 +32,7 @@ std::string TypeText(CategoryType type) { return CategoryTypeText(type).empty() 
 // The item of a type list: the resource's type name in the user's language.
 // The lists are sorted by what they show, so an item's place is found by its
 // text, never by the type's code.
-std::string TypeItem(CategoryType type) { return Translate(ids::kResource.context, CategoryTypeText(type)); }
+std::string TypeItem(CategoryType type) { return ShownText(ids::kResource, CategoryTypeText(type)); }
 
 // What Add and Update say when there is nothing to choose from, and the
 // button that fixes it; marked in the dialog's context.

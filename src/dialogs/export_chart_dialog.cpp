@@ -1,11 +1,12 @@
 #include "dialogs/export_chart_dialog.h"
 
-#include <charconv>
 #include <optional>
 #include <string>
 
 #include "data/translation.h"
+#include "platform/shown_text.h"
 #include "resources/export_chart_dialog_resource.h"
+#include "text/date_text.h"
 
 namespace purso {
 namespace {
@@ -19,17 +20,13 @@ struct FormatButton {
 constexpr FormatButton kFormats[] = {
     {ids::kPng, PictureFormat::kPng}, {ids::kSvg, PictureFormat::kSvg}, {ids::kPdf, PictureFormat::kPdf}};
 
-std::string Shown(std::string_view text) { return Translate(ids::kResource.context, text); }
+std::string Shown(std::string_view text) { return ShownText(ids::kResource, text); }
 
 // A size typed as a whole number of pixels, spaces around it allowed.
 std::optional<int> ReadSize(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (value < ids::kSmallestSize || value > ids::kLargestSize) return std::nullopt;
-  return value;
+  return ReadWholeNumberIn(text, ids::kSmallestSize, ids::kLargestSize);
 }
 
 }  // namespace

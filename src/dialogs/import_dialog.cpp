@@ -5,6 +5,7 @@
 #include "data/account_text.h"
 #include "data/translation.h"
 #include "dialogs/message_dialogs.h"
+#include "platform/shown_text.h"
 #include "resources/import_dialog_resource.h"
 #include "resources/translatable.h"
 #include "text/amount_text.h"
@@ -54,7 +55,7 @@ constexpr std::string_view kOutOfDateSuggestion = PURSO_TEXT("ImportDialog", "Im
 // The outside label names at most this many lines of the file.
 constexpr std::size_t kOutsideLinesNamed = 6;
 
-std::string Shown(std::string_view text) { return Translate("ImportDialog", text); }
+std::string Shown(std::string_view text) { return ShownText(ids::kResource, text); }
 
 std::string Lines(std::size_t count) {
   return Filled(
@@ -291,20 +292,17 @@ void CImportDialog::OnCategoryChosen() {
 void CImportDialog::OnToggle() {
   const std::vector<std::size_t> lines = SelectedLines();
   if (lines.empty()) return;
+  bool refused = false;
   if (!Controls().IsChecked(ids::kChosen)) {
     for (const std::size_t line : lines) proposal_->LeaveOut(line);
   } else {
-    bool refused = false;
     for (const std::size_t line : lines) refused = !proposal_->Choose(line) || refused;
-    if (refused) {
-      FillList();
-      ShowSelection();
-      return lines.size() == 1 ? Refuse(Shown(kNoCategoryProblem), Shown(kNoCategorySuggestion), ids::kCategory)
-                               : Refuse(Shown(kNoCategoriesProblem), Shown(kNoCategoriesSuggestion), ids::kCategory);
-    }
   }
   FillList();
   ShowSelection();
+  if (!refused) return;
+  lines.size() == 1 ? Refuse(Shown(kNoCategoryProblem), Shown(kNoCategorySuggestion), ids::kCategory)
+                    : Refuse(Shown(kNoCategoriesProblem), Shown(kNoCategoriesSuggestion), ids::kCategory);
 }
 
 void CImportDialog::OnImport() {

@@ -38,7 +38,6 @@
 #include "statement/import_apply.h"
 #include "statement/import_proposal.h"
 #include "statement/ledger_categories.h"
-#include "statement/statement_error.h"
 
 namespace purso {
 

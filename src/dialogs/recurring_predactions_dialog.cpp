@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/translation.h"
+#include "platform/shown_text.h"
 #include "resources/recurring_predactions_dialog_resource.h"
 #include "resources/translatable.h"
 #include "text/date_text.h"
@@ -24,7 +25,7 @@ CRecurringPredactionsDialog::CRecurringPredactionsDialog(const CAccountBook& boo
 
 void CRecurringPredactionsDialog::OnInit() {
   CControlModel& controls = Controls();
-  controls.SetText(ids::kUnit, Translate(ids::kResource.context, UnitWord(series_.unit)));
+  controls.SetText(ids::kUnit, ShownText(ids::kResource, UnitWord(series_.unit)));
   // Shown dates are written with "/" whatever the separator typed dates take.
   controls.SetText(ids::kLast, book_.Settings().dateOrder == DateOrder::kDayFirst ? "31/12" : "12/31");
   controls.SetFocus(ids::kInterval);

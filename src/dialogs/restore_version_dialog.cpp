@@ -23,6 +23,18 @@ std::string Layout(Column column, char align, char colour = 'B') {
   return layout;
 }
 
+// "9 KB", "13.1 MB": a file's size as the list shows it.
+std::string SizeText(std::uint64_t bytes) {
+  constexpr std::uint64_t kKilo = 1024;
+  char text[32];
+  if (bytes < kKilo * kKilo) {
+    std::snprintf(text, sizeof text, "%llu KB", static_cast<unsigned long long>((bytes + kKilo - 1) / kKilo));
+  } else {
+    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / static_cast<double>(kKilo * kKilo));
+  }
+  return text;
+}
+
 std::string RowOf(const VersionSummary& summary, std::uint32_t index) {
   CListRowBuilder row;
   row.Column(Layout(ids::table::kSavedColumn, 'L'), LocalTimeText(summary.version.savedAt, TimeDetail::kSeconds));
@@ -42,17 +54,6 @@ std::string RowOf(const VersionSummary& summary, std::uint32_t index) {
 }
 
 }  // namespace
-
-std::string SizeText(std::uint64_t bytes) {
-  constexpr std::uint64_t kKilo = 1024;
-  char text[32];
-  if (bytes < kKilo * kKilo) {
-    std::snprintf(text, sizeof text, "%llu KB", static_cast<unsigned long long>((bytes + kKilo - 1) / kKilo));
-  } else {
-    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / static_cast<double>(kKilo * kKilo));
-  }
-  return text;
-}
 
 CRestoreVersionDialog::CRestoreVersionDialog(std::vector<VersionSummary> versions, std::string accountName)
     : CEditingDialog(restore_version_dialog::kResource),

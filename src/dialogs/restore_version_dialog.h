@@ -37,7 +37,4 @@ class CRestoreVersionDialog final : public CEditingDialog {
   std::size_t chosen_ = 0;
 };
 
-// "9 KB", "13.1 MB": a file's size as the list shows it.
-std::string SizeText(std::uint64_t bytes);
-
 }  // namespace purso

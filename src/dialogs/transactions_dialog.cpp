@@ -8,6 +8,7 @@
 #include "data/translation.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/match_dialog.h"
+#include "platform/shown_text.h"
 #include "resources/transactions_dialog_resource.h"
 #include "resources/translatable.h"
 #include "text/amount_text.h"
@@ -129,7 +130,7 @@ void CTransactionsDialog::FillList(const std::function<void()>& change) {
 void CTransactionsDialog::ShowShownCount() {
   std::string text;
   if (rows_.IsFiltered()) {
-    text = Filled(Translate(ids::kResource.context, ids::kShownCountText),
+    text = Filled(ShownText(ids::kResource, ids::kShownCountText),
                   {std::to_string(rows_.ShownCount()), std::to_string(rows_.TotalCount())});
   }
   Controls().SetText(ids::kShownCount, text);
@@ -156,7 +157,7 @@ void CTransactionsDialog::ShowWritten() {
 }
 
 void CTransactionsDialog::ShowBalance(int label, int field, std::string_view caption, double balance) {
-  Controls().SetText(label, Translate(ids::kResource.context, caption).append(balance >= 0 ? " (+)" : " (-)"));
+  Controls().SetText(label, ShownText(ids::kResource, caption).append(balance >= 0 ? " (+)" : " (-)"));
   Controls().SetText(field, FormatAmount(book_.Settings(), balance >= 0 ? balance : -balance));
 }
 
@@ -231,15 +232,6 @@ std::optional<CTransactionsDialog::Entry> CTransactionsDialog::ReadEntry(const I
   return Entry{*date, *category, type, *amount, std::move(description)};
 }
 
-void CTransactionsDialog::Write(const Entry& entry, std::uint32_t match) {
-  CRecordTable& transactions = ledger_.Transactions();
-  transactions.SetNumber(transaction_column::kDate, entry.monthDay);
-  transactions.SetNumber(transaction_column::kCategory, entry.categoryId);
-  transactions.SetNumber(transaction_column::kAmount, entry.amount);
-  transactions.SetText(transaction_column::kDescription, entry.description);
-  transactions.SetNumber(transaction_column::kMatch, match);
-}
-
 void CTransactionsDialog::OnAdd() {
   if (CancelledForPastYear()) return;
   const std::optional<Entry> entry = ReadEntry(add_, DescriptionEvent::kAdded);
@@ -280,7 +272,7 @@ void CTransactionsDialog::OnUpdate() {
     match = chosen.value_or(oldMatch);
   }
   if (!transactions.Find(*id)) return;
-  Write(*entry, match);
+  WriteTransaction(ledger_, {entry->monthDay, entry->categoryId, entry->amount, entry->description, match});
 
   if (const auto shown = rows_.Remove(*id)) Controls().DeleteItem(ids::kTransactions, *shown);
   ShowBalances();

@@ -90,8 +90,6 @@ class CTransactionsDialog final : public CEditingDialog {
   // Reads an input row, refusing what may not be stored; an empty
   // description becomes the automatic one for the event.
   std::optional<Entry> ReadEntry(const InputRow& row, DescriptionEvent event);
-  // Writes the entry and its match into the Transactions table's current row.
-  void Write(const Entry& entry, std::uint32_t match);
   // True when the user, asked because the year is past, cancels an Add.
   bool CancelledForPastYear();
   void ShowBalance(int label, int field, std::string_view caption, double balance);

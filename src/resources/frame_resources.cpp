@@ -187,15 +187,4 @@ std::string_view CommandPrompt(int command) {
   return {};
 }
 
-std::string_view StatusPrompt(int command) {
-  const std::string_view text = CommandPrompt(command);
-  return text.substr(0, text.find('\n'));
-}
-
-std::string_view Tooltip(int command) {
-  const std::string_view text = CommandPrompt(command);
-  const auto newline = text.find('\n');
-  return newline == std::string_view::npos ? std::string_view() : text.substr(newline + 1);
-}
-
 }  // namespace purso

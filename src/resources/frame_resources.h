@@ -94,9 +94,5 @@ std::span<const int> ToolbarCommands();
 // The status-bar prompt and the tooltip of a command, as "prompt\ntooltip"
 // (translated whole, then split); empty for a command without one.
 std::string_view CommandPrompt(int command);
-// The first part: the status-bar prompt.
-std::string_view StatusPrompt(int command);
-// The second part: the tooltip; empty when the text has none.
-std::string_view Tooltip(int command);
 
 }  // namespace purso

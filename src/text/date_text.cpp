@@ -1,5 +1,6 @@
 #include "text/date_text.h"
 
+#include <charconv>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -75,5 +76,14 @@ double TodayMonthDay() {
 }
 
 bool HasNoReservedCharacters(std::string_view text) { return text.find_first_of("%|@") == std::string_view::npos; }
+
+std::optional<int> ReadWholeNumberIn(std::string_view text, int low, int high) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+    return std::nullopt;
+  }
+  return value;
+}
 
 }  // namespace purso

@@ -2,6 +2,7 @@
 // account's display settings, and the small text rules that go with input.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,10 @@ bool ParseDate(const CDisplaySettings& settings, std::string_view text, int year
 // white space, an optional sign, decimal digits up to the first other
 // character; no digits give 0. Values beyond the range of int are clamped.
 int ReadWholeNumber(std::string_view text);
+
+// A whole number from low to high written as decimal digits alone (a minus
+// sign allowed), as a field or a setting holds it; none for any other text.
+std::optional<int> ReadWholeNumberIn(std::string_view text, int low, int high);
 
 // Today's date in Coordinated Universal Time as a month-day number, from
 // the process clock.
