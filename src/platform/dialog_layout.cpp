@@ -5,10 +5,6 @@
 namespace purso {
 namespace {
 
-bool IsList(const ControlResource& control) {
-  return control.kind == ControlKind::kList || control.kind == ControlKind::kColumnList;
-}
-
 PixelRect Moved(PixelRect box, int dx, int dy) { return {box.left + dx, box.top + dy, box.right + dx, box.bottom + dy}; }
 
 }  // namespace

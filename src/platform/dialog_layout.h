@@ -23,10 +23,14 @@
 
 namespace purso {
 
+constexpr bool IsList(const ControlResource& control) {
+  return control.kind == ControlKind::kList || control.kind == ControlKind::kColumnList;
+}
+
 // Whether the dialog holds a list, and so may be resized.
 constexpr bool IsResizable(const DialogResource& resource) {
   for (const ControlResource& control : resource.controls) {
-    if (control.kind == ControlKind::kList || control.kind == ControlKind::kColumnList) return true;
+    if (IsList(control)) return true;
   }
   return false;
 }

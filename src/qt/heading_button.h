@@ -18,7 +18,6 @@ class CHeadingButton final : public QAbstractButton {
  public:
   CHeadingButton(const QString& text, QWidget* parent);
 
-  SortMark Mark() const { return mark_; }
   void SetMark(SortMark mark);
 
   QSize sizeHint() const override;

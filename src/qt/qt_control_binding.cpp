@@ -47,10 +47,8 @@ CQtControlBinding::~CQtControlBinding() { logic_.Controls().SetObserver(nullptr)
 void CQtControlBinding::Build(const Geometry& geometry) {
   QButtonGroup* group = nullptr;
   QList<QWidget*> frames;
-  QList<QWidget*> created;
   for (const ControlResource& control : logic_.Resource().controls) {
     QWidget* widget = CreateWidget(control, group);
-    created.append(widget);
     widget->setObjectName(QString::number(control.id));
     widget->setGeometry(geometry(control));
     inOrder_.append(widget);
@@ -64,19 +62,19 @@ void CQtControlBinding::Build(const Geometry& geometry) {
   }
   // Group boxes are frames behind the controls they surround, not their parents.
   for (QWidget* frame : frames) frame->lower();
-  NameByLabels(created);
+  NameByLabels();
 }
 
-void CQtControlBinding::NameByLabels(const QList<QWidget*>& created) {
+void CQtControlBinding::NameByLabels() {
   const DialogResource& resource = logic_.Resource();
   for (std::size_t i = 0; i < resource.controls.size(); ++i) {
     const std::string name = ControlName(resource, i);
-    QWidget* control = created[static_cast<qsizetype>(i)];
+    QWidget* control = inOrder_[static_cast<qsizetype>(i)];
     if (!name.empty()) control->setAccessibleName(FromAccountText(name));
     // A label's key moves the focus to the first control it names (a label
     // that orders a list is a heading button, with no key of its own).
     if (const std::optional<std::size_t> naming = NamingLabel(resource, i)) {
-      auto* label = qobject_cast<QLabel*>(created[static_cast<qsizetype>(*naming)]);
+      auto* label = qobject_cast<QLabel*>(inOrder_[static_cast<qsizetype>(*naming)]);
       if (label != nullptr && label->buddy() == nullptr) label->setBuddy(control);
     }
   }

@@ -56,8 +56,8 @@ class CQtControlBinding final : public QObject, private IControlObserver {
  private:
   void Build(const Geometry& geometry);
   // Names the fields, lists and drop-downs for screen readers after their
-  // labels (platform/control_names.h); created holds the resource's widgets in order.
-  void NameByLabels(const QList<QWidget*>& created);
+  // labels (platform/control_names.h).
+  void NameByLabels();
   QWidget* CreateWidget(const ControlResource& control, QButtonGroup*& group);
   void Connect(const ControlResource& control, QWidget* widget);
   void OnControlChanged(const ControlChange& change) override;

@@ -80,7 +80,7 @@ CQtDialog::CQtDialog(CDialogLogic& logic, QWidget* parent, ISettingsStore* sizes
   }
   for (const QWidget* widget : binding_->AllWidgets()) {
     const QRect box = widget->geometry();
-    baseBoxes_.append(PixelRect{box.left(), box.top(), box.left() + box.width(), box.top() + box.height()});
+    baseBoxes_.push_back(PixelRect{box.left(), box.top(), box.left() + box.width(), box.top() + box.height()});
   }
   setSizeGripEnabled(true);
   setMinimumSize(baseSize_);
@@ -101,10 +101,10 @@ QWidget* CQtDialog::Widget(int controlId) const { return binding_->Widget(contro
 
 void CQtDialog::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  if (baseBoxes_.isEmpty()) return;
+  if (baseBoxes_.empty()) return;
   const std::vector<PixelRect> boxes =
-      GrownLayout(logic_.Resource().controls, std::vector<PixelRect>(baseBoxes_.begin(), baseBoxes_.end()),
-                  std::max(0, width() - baseSize_.width()), std::max(0, height() - baseSize_.height()));
+      GrownLayout(logic_.Resource().controls, baseBoxes_, std::max(0, width() - baseSize_.width()),
+                  std::max(0, height() - baseSize_.height()));
   const QList<QWidget*>& widgets = binding_->AllWidgets();
   for (qsizetype i = 0; i < widgets.size(); ++i) {
     const PixelRect& box = boxes[static_cast<std::size_t>(i)];
@@ -113,7 +113,7 @@ void CQtDialog::resizeEvent(QResizeEvent* event) {
 }
 
 void CQtDialog::done(int result) {
-  if (sizes_ != nullptr && !baseBoxes_.isEmpty()) {
+  if (sizes_ != nullptr && !baseBoxes_.empty()) {
     sizes_->Write(kDialogSizesSection, SizeKey(logic_.Resource()),
                   std::to_string(width()) + ' ' + std::to_string(height()));
   }

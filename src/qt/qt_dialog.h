@@ -14,7 +14,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QRect>
-#include <QVector>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/dialog_logic.h"
@@ -56,7 +56,7 @@ class CQtDialog final : public QDialog {
   CQtControlBinding* binding_;
   ISettingsStore* sizes_;
   QSize baseSize_;
-  QVector<PixelRect> baseBoxes_;  // of the controls at the resource's size, empty when fixed
+  std::vector<PixelRect> baseBoxes_;  // of the controls at the resource's size, empty when fixed
 };
 
 }  // namespace purso

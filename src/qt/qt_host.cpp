@@ -52,10 +52,6 @@ void CQtHost::OpenDocument(const std::string& path, const std::string& /*folder*
 
 std::string CQtHost::ProgramPath() const { return QCoreApplication::applicationFilePath().toStdString(); }
 
-}  // namespace purso
-
-namespace purso {
-
 std::optional<std::string> CQtHost::AskSaveFileName(const SaveFileQuestion& question) {
   QFileDialog dialog(DialogOwner(), FromAccountText(question.title), QString(), FromAccountText(question.filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);

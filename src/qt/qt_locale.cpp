@@ -3,7 +3,9 @@
 #include <QDate>
 
 namespace purso {
+namespace {
 
+// What the locale writes for the sample date and amount of data/locale_settings.h.
 LocaleSamples SamplesOf(const QLocale& locale) {
   return LocaleSamples{
       .shortDate = locale.toString(QDate(kSampleYear, kSampleMonth, kSampleDay), QLocale::ShortFormat).toStdString(),
@@ -12,6 +14,8 @@ LocaleSamples SamplesOf(const QLocale& locale) {
       .currencyCode = locale.currencySymbol(QLocale::CurrencyIsoCode).toStdString(),
   };
 }
+
+}  // namespace
 
 CDisplaySettings DisplaySettingsOf(const QLocale& locale) {
   if (locale.language() == QLocale::C) return CDisplaySettings();

@@ -8,9 +8,6 @@
 
 namespace purso {
 
-// What the locale writes for the sample date and amount of data/locale_settings.h.
-LocaleSamples SamplesOf(const QLocale& locale);
-
 // The settings of a new account in the locale; the "C" locale, which states
 // no conventions, keeps the defaults.
 CDisplaySettings DisplaySettingsOf(const QLocale& locale = QLocale());

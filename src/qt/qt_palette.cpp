@@ -1,12 +1,15 @@
 #include "qt/qt_palette.h"
 
 namespace purso {
+namespace {
 
 Rgb ToRgb(const QColor& colour) {
   const QColor rgb = colour.toRgb();
   return Rgb{static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
              static_cast<std::uint8_t>(rgb.blue())};
 }
+
+}  // namespace
 
 DesktopPalette DesktopPaletteOf(const QPalette& palette) {
   return DesktopPalette{

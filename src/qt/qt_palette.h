@@ -10,6 +10,4 @@ namespace purso {
 
 DesktopPalette DesktopPaletteOf(const QPalette& palette);
 
-Rgb ToRgb(const QColor& colour);
-
 }  // namespace purso
