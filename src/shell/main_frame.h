@@ -89,6 +89,9 @@ class CpursoMainFrame final : public QMainWindow, public IDocumentSaver {
   // dialog, then the document's work.
   void ImportStatement(CpursoPXFDoc& document);
   void ExportYear(CpursoPXFDoc& document);
+  // The path an export proposes for a file name: beside the account when
+  // it has a file (UTF-8).
+  static std::string BesideAccount(const CpursoPXFDoc& document, const QString& name);
   // File > Export Chart..., Print... and Print Preview...: the active
   // account's chart and key figures as a picture or on paper.
   enum class PrintKind { kPrint, kPreview };

@@ -3,8 +3,6 @@
 // then for the file, and writes it whole or not at all; File > Print...
 // and Print Preview... put the chart and its key figures on one landscape
 // page through the desktop's print dialog.
-#include <QDir>
-#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -55,15 +53,12 @@ void CpursoMainFrame::ExportChart(CpursoChildFrame& child) {
     if (candidate.format == last.format) file = &candidate;
   }
   const QString name = AccountName(document);
-  // Beside the account, when it has a file.
-  const QString folder =
-      document.PathName().empty() ? QString() : QFileInfo(QString::fromStdString(document.PathName())).absolutePath();
   const QString proposed = UiText("FileDialogs", "%1 %2 chart").arg(name, QString::number(document.Book().GetYear())) +
                            QLatin1Char('.') + FromAccountText(file->extension);
   const std::string title = Translate("FileDialogs", kExportTitle);
   const std::string filter = Translate("FileDialogs", file->filter);
   const std::optional<std::string> path = host_.AskSaveFileName(
-      {title, filter, file->extension, (folder.isEmpty() ? proposed : QDir(folder).filePath(proposed)).toStdString()});
+      {title, filter, file->extension, BesideAccount(document, proposed)});
   if (!path) return;
   const std::string accountName = ToAccountText(name);
   const QSize size(last.width, last.height);
