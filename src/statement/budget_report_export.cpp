@@ -13,20 +13,8 @@
 namespace purso {
 namespace {
 
-std::string IsoDate(int year, double monthDay) {
-  const int n = monthDay >= 0.0 && monthDay < 10000.0 ? static_cast<int>(monthDay) : 0;
-  char text[48];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, n / 100, n % 100);
-  return text;
-}
-
 std::string Number(double amount, const CDisplaySettings& settings) {
-  const int decimals =
-      settings.decimals >= 0 && settings.decimals <= CDisplaySettings::kMaxDecimals ? settings.decimals : 2;
-  if (amount == 0.0) amount = 0.0;  // no "-0.00"
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, amount);
-  return text;
+  return ExportNumber(amount, ExportDecimals(settings));
 }
 
 std::string Html(std::string_view accountText) { return XmlEscaped(AccountTextToUtf8(accountText)); }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <utility>
 
 namespace purso {
@@ -139,6 +140,25 @@ void AppendCsvRecord(std::string& out, const std::vector<std::string>& fields, c
     AppendCsvField(out, fields[i], separator);
   }
   out.append("\r\n");
+}
+
+std::string IsoDate(int year, double monthDay) {
+  if (!(monthDay >= 0.0 && monthDay < 10000.0)) return "";
+  const int n = static_cast<int>(monthDay);
+  char text[48];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, n / 100, n % 100);
+  return text;
+}
+
+int ExportDecimals(const CDisplaySettings& settings) {
+  return settings.decimals >= 0 && settings.decimals <= CDisplaySettings::kMaxDecimals ? settings.decimals : 2;
+}
+
+std::string ExportNumber(double value, int decimals) {
+  if (value == 0.0) value = 0.0;  // no "-0.00"
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
 }
 
 }  // namespace purso

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/display_settings.h"
+
 namespace purso {
 
 struct CsvRecord {
@@ -57,5 +59,13 @@ void AppendCsvField(std::string& out, std::string_view field, char separator = '
 
 // Appends a whole record and its CRLF.
 void AppendCsvRecord(std::string& out, const std::vector<std::string>& fields, char separator = ',');
+
+// What the program's exports write, for other programs to read whatever the
+// display settings: a date of the year "YYYY-MM-DD" (empty for a month-day
+// number that is no date), and a number with a point and the decimals the
+// settings show ("-0.00" written "0.00").
+std::string IsoDate(int year, double monthDay);
+int ExportDecimals(const CDisplaySettings& settings);
+std::string ExportNumber(double value, int decimals);
 
 }  // namespace purso

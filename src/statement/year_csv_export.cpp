@@ -16,20 +16,8 @@ namespace {
 
 std::string TypeLabel(CategoryType type) { return std::string(CategoryTypeText(type)); }
 
-std::string IsoDate(int year, double monthDay) {
-  if (!(monthDay >= 0.0 && monthDay < 10000.0)) return "";
-  const int n = static_cast<int>(monthDay);
-  char text[48];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, n / 100, n % 100);
-  return text;
-}
-
 std::string SignedAmount(double amount, const CategoryFacts* category, int decimals) {
-  double value = category != nullptr && IsExpense(category->type) ? -amount : amount;
-  if (value == 0.0) value = 0.0;  // no "-0.00"
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
+  return ExportNumber(category != nullptr && IsExpense(category->type) ? -amount : amount, decimals);
 }
 
 // The table's row indexes in date order, rows of one day in table order. A
@@ -50,8 +38,7 @@ std::vector<std::uint32_t> RowsByDate(const CRecordTable& table, std::uint32_t d
 std::string YearToCsv(const CYearLedger& ledger, const CDisplaySettings& settings) {
   const CLedgerCategories categories(ledger);
   const int year = ledger.GetYear();
-  const int decimals =
-      settings.decimals >= 0 && settings.decimals <= CDisplaySettings::kMaxDecimals ? settings.decimals : 2;
+  const int decimals = ExportDecimals(settings);
   const CRecordTable& predactions = ledger.Predactions();
   const CRecordTable& transactions = ledger.Transactions();
 

@@ -17,6 +17,7 @@
 #include "purso_tool/tool_commands.h"
 #include "purso_tool/tool_options.h"
 #include "statement/budget_report_export.h"
+#include "statement/csv_text.h"
 
 namespace purso::tool {
 namespace {
@@ -36,12 +37,6 @@ class CNoDialogHost final : public IHost {
 // The account's name as the program's window shows it, without the extension.
 std::string AccountName(const std::string& path) { return StemOf(FileNameOf(path)); }
 
-std::string IsoDate(int year, double monthDay) {
-  const int n = monthDay >= 0.0 && monthDay < 10000.0 ? static_cast<int>(monthDay) : 0;
-  char text[48];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, n / 100, n % 100);
-  return text;
-}
 
 Json FiguresJson(CategoryType type, const BudgetFigures& figures) {
   Json json;
